@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json_fwd.hpp>
+
+#include "domain/OtpAlgorithm.h"
+#include "domain/OtpSecretRef.h"
+#include "domain/OtpType.h"
+#include "domain/TimePoint.h"
+#include "domain/Uuid.h"
+
+namespace quorbit {
+
+// One account's metadata. Never holds the secret itself.
+struct OtpAccount {
+    Uuid id;
+    std::string issuer;
+    std::string accountName;
+    OtpSecretRef secretRef;
+    OtpType type = OtpType::totp;
+    OtpAlgorithm algorithm = OtpAlgorithm::sha1;
+    std::int64_t digits = 6;
+    std::int64_t period = 30;
+    std::int64_t hotpCounter = 0;
+    TimePoint createdAt;
+    TimePoint updatedAt;
+    std::optional<TimePoint> lastUsedAt;
+    bool isFavorite = false;
+    std::optional<TimePoint> trashedAt;
+    std::vector<std::string> tags;
+
+    bool isTrashed() const { return trashedAt.has_value(); }
+    bool operator==(const OtpAccount&) const = default;
+};
+
+// JSON object form with ISO 8601 dates. Decoding trims issuer and account name, normalises
+// the tags and fails (nlohmann::json::exception) on a missing required key or a wrong type.
+void to_json(nlohmann::json& json, const OtpAccount& account);
+void from_json(const nlohmann::json& json, OtpAccount& account);
+
+}  // namespace quorbit

@@ -1,0 +1,62 @@
+#include "domain/Uuid.h"
+
+#include <openssl/rand.h>
+
+#include <stdexcept>
+
+namespace quorbit {
+namespace {
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+bool isHyphenPosition(std::size_t i) { return i == 8 || i == 13 || i == 18 || i == 23; }
+
+}  // namespace
+
+Uuid Uuid::random() {
+    Uuid uuid;
+    if (RAND_bytes(uuid.bytes_.data(), static_cast<int>(uuid.bytes_.size())) != 1) {
+        throw std::runtime_error("secure random source unavailable");
+    }
+    uuid.bytes_[6] = static_cast<std::uint8_t>((uuid.bytes_[6] & 0x0F) | 0x40);
+    uuid.bytes_[8] = static_cast<std::uint8_t>((uuid.bytes_[8] & 0x3F) | 0x80);
+    return uuid;
+}
+
+std::optional<Uuid> Uuid::parse(std::string_view text) {
+    if (text.size() != 36) return std::nullopt;
+    Uuid uuid;
+    std::size_t byte = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        if (isHyphenPosition(i)) {
+            if (text[i] != '-') return std::nullopt;
+            ++i;
+            continue;
+        }
+        const int high = hexValue(text[i]);
+        const int low = hexValue(text[i + 1]);
+        if (high < 0 || low < 0) return std::nullopt;
+        uuid.bytes_[byte++] = static_cast<std::uint8_t>(high * 16 + low);
+        i += 2;
+    }
+    return uuid;
+}
+
+std::string Uuid::toString() const {
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(36);
+    for (std::size_t i = 0; i < bytes_.size(); ++i) {
+        if (i == 4 || i == 6 || i == 8 || i == 10) text.push_back('-');
+        text.push_back(digits[bytes_[i] >> 4]);
+        text.push_back(digits[bytes_[i] & 0x0F]);
+    }
+    return text;
+}
+
+}  // namespace quorbit
