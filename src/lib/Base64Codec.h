@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "domain/SecretBytes.h"
+
+namespace quorbit {
+
+// Standard Base64 (RFC 4648 section 4: "+" and "/", "=" padding), strict in both directions.
+// Decoding returns no value instead of throwing so that each caller reports its own error
+// (a corrupted backup, an invalid migration payload). Decoded bytes are wiped on release
+// because migration payloads carry account secrets.
+class Base64Codec {
+public:
+    static std::string encode(std::span<const std::uint8_t> data);
+
+    // Accepts only alphabet characters, a length that is a multiple of four and at most two
+    // "=" at the very end; blanks and line breaks are rejected. Empty text gives empty bytes.
+    static std::optional<SecretBytes> decode(std::string_view text);
+};
+
+}  // namespace quorbit
