@@ -1,0 +1,23 @@
+#include "domain/BackupDate.h"
+
+#include <nlohmann/json.hpp>
+
+#include "domain/Iso8601Date.h"
+#include "domain/JsonObjectReader.h"
+
+namespace quorbit {
+
+std::optional<TimePoint> BackupDate::parse(std::string_view text) {
+    if (text.size() != 20 || text.back() != 'Z') return std::nullopt;
+    return Iso8601Date::parse(text);
+}
+
+TimePoint BackupDate::read(const nlohmann::json& object, const char* key) {
+    return JsonObjectReader(object).parsed(key, &BackupDate::parse);
+}
+
+std::optional<TimePoint> BackupDate::readOptional(const nlohmann::json& object, const char* key) {
+    return JsonObjectReader(object).optionalParsed(key, &BackupDate::parse);
+}
+
+}  // namespace quorbit

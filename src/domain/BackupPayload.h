@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+#include <nlohmann/json_fwd.hpp>
+
+#include "domain/BackupAccount.h"
+#include "domain/TimePoint.h"
+
+namespace quorbit {
+
+// The sealed content of an encrypted backup.
+struct BackupPayload {
+    TimePoint exportedAt;
+    std::vector<BackupAccount> accounts;
+
+    bool operator==(const BackupPayload&) const = default;
+};
+
+void to_json(nlohmann::json& json, const BackupPayload& payload);
+void from_json(const nlohmann::json& json, BackupPayload& payload);
+
+}  // namespace quorbit

@@ -1,0 +1,20 @@
+#include "domain/IgnoredSecurityIssue.h"
+
+#include <nlohmann/json.hpp>
+
+#include "domain/Iso8601Date.h"
+#include "domain/JsonObjectReader.h"
+
+namespace quorbit {
+
+void to_json(nlohmann::json& json, const IgnoredSecurityIssue& issue) {
+    json = nlohmann::json{{"issueKey", issue.issueKey}, {"ignoredAt", Iso8601Date::format(issue.ignoredAt)}};
+}
+
+void from_json(const nlohmann::json& json, IgnoredSecurityIssue& issue) {
+    const JsonObjectReader reader(json);
+    issue.issueKey = reader.string("issueKey");
+    issue.ignoredAt = reader.date("ignoredAt");
+}
+
+}  // namespace quorbit

@@ -1,0 +1,97 @@
+#include "infrastructure/crypto/EncryptedBackupCryptoService.h"
+
+#include <algorithm>
+#include <string>
+
+#include <nlohmann/json.hpp>
+#include <openssl/crypto.h>
+
+#include "domain/BackupPayload.h"
+#include "domain/JsonObjectReader.h"
+#include "domain/QuorbitError.h"
+#include "infrastructure/crypto/AesGcmCipher.h"
+#include "lib/Base64Codec.h"
+#include "lib/PBKDF2.h"
+
+namespace quorbit {
+namespace {
+
+constexpr std::int64_t envelopeVersion = 1;
+constexpr const char* kdfName = "PBKDF2-HMAC-SHA256";
+
+struct Envelope {
+    std::int64_t iterations = 0;
+    SecretBytes salt;
+    SecretBytes sealedBox;
+};
+
+[[noreturn]] void failCorrupted() { throw QuorbitError(QuorbitError::Case::corruptedBackup); }
+
+std::vector<std::uint8_t> toBytes(const std::string& text) { return {text.begin(), text.end()}; }
+
+SecretBytes decodeBase64(const std::string& text) {
+    auto bytes = Base64Codec::decode(text);
+    if (!bytes) failCorrupted();
+    return std::move(*bytes);
+}
+
+// Everything that can be checked without deriving a key is checked here, so a hostile file
+// cannot make us spend minutes in PBKDF2.
+Envelope readEnvelope(std::span<const std::uint8_t> data) {
+    if (data.size() > EncryptedBackupCryptoService::maxFileBytes) failCorrupted();
+    try {
+        const auto json = nlohmann::json::parse(data.begin(), data.end());
+        const JsonObjectReader reader(json);
+        const auto version = reader.int64("version");
+        const auto kdf = reader.string("kdf");
+        const auto iterations = reader.int64("iterations");
+        reader.int64("saltBytes");
+        const auto salt = reader.string("salt");
+        const auto sealedBox = reader.string("sealedBox");
+        if (version != envelopeVersion || kdf != kdfName) failCorrupted();
+        if (iterations < 1 || iterations > EncryptedBackupCryptoService::maxIterations) failCorrupted();
+        return Envelope{iterations, decodeBase64(salt), decodeBase64(sealedBox)};
+    } catch (const nlohmann::json::exception&) {
+        failCorrupted();
+    }
+}
+
+BackupPayload readPayload(const SecretBytes& plaintext) {
+    try {
+        return nlohmann::json::parse(plaintext.asText()).get<BackupPayload>();
+    } catch (const nlohmann::json::exception&) {
+        failCorrupted();
+    }
+}
+
+}  // namespace
+
+EncryptedBackupCryptoService::EncryptedBackupCryptoService(int iterations, int saltBytes, int keyByteCount)
+    : iterations_(static_cast<int>(std::min<std::int64_t>(iterations, maxIterations))),
+      saltBytes_(std::clamp(saltBytes, minSaltBytes, maxSaltBytes)), keyByteCount_(keyByteCount) {}
+
+std::vector<std::uint8_t> EncryptedBackupCryptoService::encrypt(const BackupPayload& payload,
+                                                                const SecretBytes& password) {
+    const auto salt = AesGcmCipher::randomBytes(static_cast<std::size_t>(saltBytes_));
+    const SecretBytes key = PBKDF2::deriveKey(password.view(), salt, iterations_, keyByteCount_);
+    std::string plaintext = nlohmann::json(payload).dump();
+    const auto sealed = AesGcmCipher::seal(key, std::span(reinterpret_cast<const std::uint8_t*>(plaintext.data()),
+                                                          plaintext.size()));
+    OPENSSL_cleanse(plaintext.data(), plaintext.size());  // the payload holds every secret in Base32
+
+    const nlohmann::json envelope{{"version", envelopeVersion},     {"kdf", kdfName},
+                                  {"iterations", iterations_},      {"saltBytes", saltBytes_},
+                                  {"salt", Base64Codec::encode(salt)}, {"sealedBox", Base64Codec::encode(sealed)}};
+    return toBytes(envelope.dump());
+}
+
+BackupPayload EncryptedBackupCryptoService::decrypt(std::span<const std::uint8_t> data, const SecretBytes& password) {
+    const Envelope envelope = readEnvelope(data);
+    const SecretBytes key =
+        PBKDF2::deriveKey(password.view(), envelope.salt.view(), static_cast<int>(envelope.iterations), keyByteCount_);
+    const auto plaintext = AesGcmCipher::open(key, envelope.sealedBox.view());
+    if (!plaintext) throw QuorbitError(QuorbitError::Case::wrongBackupPassword);
+    return readPayload(*plaintext);
+}
+
+}  // namespace quorbit
