@@ -23,7 +23,7 @@ std::string englishDescription(QuorbitError::Case errorCase, const std::string& 
     case C::noAccountsSelected: return "No accounts selected.";
     case C::unsupportedQRCode: return "No compatible authenticator QR code was found.";
     case C::screenRecordingPermissionDenied:
-        return "Screen capture access is not granted. Allow Quorbit to capture the screen in system "
+        return "Screen recording access is not granted. Allow Quorbit to capture the screen in system "
                "settings, then fully quit and reopen the application.";
     case C::screenCaptureEmpty: return "Failed to capture screen image. Try again or restart the application.";
     case C::noQRCodeFound:

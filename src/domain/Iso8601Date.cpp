@@ -1,0 +1,127 @@
+#include "domain/Iso8601Date.h"
+
+#include <cstdio>
+
+namespace quorbit {
+namespace {
+
+using namespace std::chrono;
+
+// A forward reader over the text; every read fails softly by returning no value.
+class Cursor {
+public:
+    explicit Cursor(std::string_view text) : text_(text) {}
+
+    bool atEnd() const { return position_ == text_.size(); }
+    bool peek(char c) const { return !atEnd() && text_[position_] == c; }
+    bool skip(char c) {
+        if (!peek(c)) return false;
+        ++position_;
+        return true;
+    }
+    bool skipEither(char a, char b) { return skip(a) || skip(b); }
+    bool peekDigit() const { return !atEnd() && text_[position_] >= '0' && text_[position_] <= '9'; }
+
+    std::optional<int> digits(std::size_t count) {
+        int value = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!peekDigit()) return std::nullopt;
+            value = value * 10 + (text_[position_++] - '0');
+        }
+        return value;
+    }
+
+    // The digits after a decimal point, as nanoseconds; digits beyond nanoseconds are dropped.
+    std::optional<nanoseconds> fraction() {
+        if (!peekDigit()) return std::nullopt;
+        std::int64_t value = 0;
+        int scale = 0;
+        while (peekDigit()) {
+            const int digit = text_[position_++] - '0';
+            if (scale < 9) {
+                value = value * 10 + digit;
+                ++scale;
+            }
+        }
+        for (; scale < 9; ++scale) value *= 10;
+        return nanoseconds(value);
+    }
+
+private:
+    std::string_view text_;
+    std::size_t position_ = 0;
+};
+
+std::optional<sys_days> readDate(Cursor& cursor) {
+    const auto year = cursor.digits(4);
+    if (!year || !cursor.skip('-')) return std::nullopt;
+    const auto month = cursor.digits(2);
+    if (!month || !cursor.skip('-')) return std::nullopt;
+    const auto day = cursor.digits(2);
+    if (!day) return std::nullopt;
+    const year_month_day date{std::chrono::year(*year), std::chrono::month(static_cast<unsigned>(*month)),
+                              std::chrono::day(static_cast<unsigned>(*day))};
+    if (!date.ok()) return std::nullopt;
+    return sys_days(date);
+}
+
+std::optional<nanoseconds> readTimeOfDay(Cursor& cursor) {
+    const auto hour = cursor.digits(2);
+    if (!hour || *hour > 23 || !cursor.skip(':')) return std::nullopt;
+    const auto minute = cursor.digits(2);
+    if (!minute || *minute > 59 || !cursor.skip(':')) return std::nullopt;
+    const auto second = cursor.digits(2);
+    if (!second || *second > 59) return std::nullopt;
+    nanoseconds time = hours(*hour) + minutes(*minute) + seconds(*second);
+    if (cursor.skipEither('.', ',')) {
+        const auto fraction = cursor.fraction();
+        if (!fraction) return std::nullopt;
+        time += *fraction;
+    }
+    return time;
+}
+
+// The zone designator as the offset to subtract to get UTC.
+std::optional<minutes> readOffset(Cursor& cursor) {
+    if (cursor.skipEither('Z', 'z')) return minutes(0);
+    int sign = 1;
+    if (cursor.skip('-')) {
+        sign = -1;
+    } else if (!cursor.skip('+')) {
+        return std::nullopt;
+    }
+    const auto hour = cursor.digits(2);
+    if (!hour || *hour > 23) return std::nullopt;
+    cursor.skip(':');
+    const auto minute = cursor.digits(2);
+    if (!minute || *minute > 59) return std::nullopt;
+    return minutes(sign * (*hour * 60 + *minute));
+}
+
+}  // namespace
+
+std::string Iso8601Date::format(TimePoint time) {
+    const auto wholeSeconds = floor<seconds>(time);
+    const auto day = floor<days>(wholeSeconds);
+    const year_month_day date(day);
+    const hh_mm_ss clock(wholeSeconds - day);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
+                  static_cast<int>(clock.seconds().count()));
+    return text;
+}
+
+std::optional<TimePoint> Iso8601Date::parse(std::string_view text) {
+    Cursor cursor(text);
+    const auto date = readDate(cursor);
+    if (!date || !cursor.skipEither('T', 't')) return std::nullopt;
+    const auto timeOfDay = readTimeOfDay(cursor);
+    if (!timeOfDay) return std::nullopt;
+    const auto offset = readOffset(cursor);
+    if (!offset || !cursor.atEnd()) return std::nullopt;
+    return time_point_cast<TimePoint::duration>(*date + *timeOfDay - *offset);
+}
+
+}  // namespace quorbit

@@ -1,0 +1,15 @@
+#include "domain/OtpSecretRef.h"
+
+#include <nlohmann/json.hpp>
+
+#include "domain/JsonObjectReader.h"
+
+namespace quorbit {
+
+void to_json(nlohmann::json& json, const OtpSecretRef& ref) { json = {{"rawValue", ref.rawValue}}; }
+
+void from_json(const nlohmann::json& json, OtpSecretRef& ref) {
+    ref.rawValue = JsonObjectReader(json).string("rawValue");
+}
+
+}  // namespace quorbit

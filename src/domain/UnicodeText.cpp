@@ -1,0 +1,105 @@
+#include "domain/UnicodeText.h"
+
+#include <unicode/coll.h>
+#include <unicode/locid.h>
+#include <unicode/uchar.h>
+#include <unicode/unistr.h>
+#include <unicode/utf8.h>
+
+#include <memory>
+
+namespace quorbit {
+namespace {
+
+bool isWhitespaceOrNewline(UChar32 c) {
+    if (c < 0) return false;  // an invalid sequence is content, not space
+    if ((c >= 0x09 && c <= 0x0D) || c == 0x85) return true;
+    const auto category = u_charType(c);
+    return u_isUWhiteSpace(c) || category == U_SPACE_SEPARATOR || category == U_LINE_SEPARATOR ||
+           category == U_PARAGRAPH_SEPARATOR;
+}
+
+icu::UnicodeString fromUtf8(std::string_view text) {
+    return icu::UnicodeString::fromUTF8(icu::StringPiece(text.data(), static_cast<int32_t>(text.size())));
+}
+
+std::string toUtf8(const icu::UnicodeString& text) {
+    std::string result;
+    text.toUTF8String(result);
+    return result;
+}
+
+// Collators are costly to open and not thread-safe to share, so each thread keeps one for
+// the default locale it was made for.
+class CachedCollator {
+public:
+    icu::Collator* forDefaultLocale() {
+        const char* name = icu::Locale::getDefault().getName();
+        if (!collator_ || localeName_ != name) {
+            UErrorCode status = U_ZERO_ERROR;
+            collator_.reset(icu::Collator::createInstance(icu::Locale::getDefault(), status));
+            if (U_FAILURE(status)) collator_.reset();
+            if (collator_) collator_->setStrength(icu::Collator::SECONDARY);
+            localeName_ = name;
+        }
+        return collator_.get();
+    }
+
+private:
+    std::unique_ptr<icu::Collator> collator_;
+    std::string localeName_;
+};
+
+int sign(int value) { return (value > 0) - (value < 0); }
+
+}  // namespace
+
+std::string UnicodeText::trimmed(std::string_view text) {
+    const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
+    const auto length = static_cast<int32_t>(text.size());
+    int32_t begin = 0;
+    while (begin < length) {
+        int32_t next = begin;
+        UChar32 c;
+        U8_NEXT(bytes, next, length, c);
+        if (!isWhitespaceOrNewline(c)) break;
+        begin = next;
+    }
+    int32_t end = length;
+    while (end > begin) {
+        int32_t previous = end;
+        UChar32 c;
+        U8_PREV(bytes, begin, previous, c);
+        if (!isWhitespaceOrNewline(c)) break;
+        end = previous;
+    }
+    return std::string(text.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)));
+}
+
+std::string UnicodeText::lowercased(std::string_view text) {
+    return toUtf8(fromUtf8(text).toLower(icu::Locale::getRoot()));
+}
+
+std::string UnicodeText::uppercased(std::string_view text) {
+    return toUtf8(fromUtf8(text).toUpper(icu::Locale::getRoot()));
+}
+
+bool UnicodeText::caseInsensitiveEquals(std::string_view a, std::string_view b) {
+    return fromUtf8(a).caseCompare(fromUtf8(b), U_FOLD_CASE_DEFAULT) == 0;
+}
+
+int UnicodeText::localizedCaseInsensitiveCompare(std::string_view a, std::string_view b) {
+    thread_local CachedCollator cache;
+    icu::Collator* collator = cache.forDefaultLocale();
+    if (!collator) return sign(fromUtf8(a).caseCompare(fromUtf8(b), U_FOLD_CASE_DEFAULT));
+    UErrorCode status = U_ZERO_ERROR;
+    const auto order = collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+                                             icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
+    return U_FAILURE(status) ? sign(a.compare(b)) : static_cast<int>(order);
+}
+
+bool UnicodeText::containsCaseInsensitive(std::string_view haystack, std::string_view needle) {
+    return lowercased(haystack).find(lowercased(needle)) != std::string::npos;
+}
+
+}  // namespace quorbit

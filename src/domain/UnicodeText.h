@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorbit {
+
+// The core's one home of Unicode rules, on ICU. Input is UTF-8; invalid sequences never
+// crash: they are kept by trimmed() and read as U+FFFD by the other functions.
+class UnicodeText {
+public:
+    UnicodeText() = delete;
+
+    // Strips leading and trailing white space and line breaks: Unicode White_Space and
+    // separators (Zs, Zl, Zp), U+0009 to U+000D and U+0085.
+    static std::string trimmed(std::string_view text);
+
+    // Default full case mappings, independent of the locale ("ß" upper-cases to "SS").
+    static std::string lowercased(std::string_view text);
+    static std::string uppercased(std::string_view text);
+
+    // Locale-independent comparison under full case folding.
+    static bool caseInsensitiveEquals(std::string_view a, std::string_view b);
+
+    // Collation of the current (ICU default) locale, ignoring letter case but not accents.
+    // Negative, zero or positive like strcmp. The collator is cached per thread.
+    static int localizedCaseInsensitiveCompare(std::string_view a, std::string_view b);
+
+    // Plain containment after lower-casing both sides; an empty needle is always contained.
+    static bool containsCaseInsensitive(std::string_view haystack, std::string_view needle);
+};
+
+}  // namespace quorbit
