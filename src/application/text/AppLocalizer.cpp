@@ -1,0 +1,252 @@
+#include "application/text/AppLocalizer.h"
+
+#include <cerrno>
+#include <system_error>
+
+#include "application/ports/GlobalHotKeyRegistrationError.h"
+#include "domain/QuorbitError.h"
+#include "domain/UnicodeText.h"
+
+namespace quorbit {
+
+namespace {
+
+struct TextPair {
+    std::string_view english;
+    std::string_view russian;
+};
+
+constexpr TextPair fileWriteFailedText{"Failed to save file. Check destination path and write permissions.",
+                                       "Не удалось сохранить файл. Проверьте путь и права доступа."};
+constexpr TextPair keyringAccessDeniedText{
+    "The system denied access to the system keyring. Check the system keyring prompt and try again.",
+    "Система не разрешила доступ к системной связке ключей. Проверьте системное окно доступа и повторите "
+    "действие."};
+constexpr TextPair checksumMismatchText{
+    "The checksum does not match. Verify file integrity and try again.",
+    "Контрольная сумма не совпадает. Проверьте целостность файла и повторите попытку."};
+constexpr TextPair corruptedBackupText{"The backup file is corrupted or has an unsupported format.",
+                                       "Файл резервной копии поврежден или имеет неподдерживаемый формат."};
+
+TextPair persistenceFailureTexts(const std::string& detail) {
+    return UnicodeText::containsCaseInsensitive(detail, "checksum") ? checksumMismatchText : corruptedBackupText;
+}
+
+// The details of fileWriteFailed and keychainFailure are not shown; the one of
+// persistenceFailure only chooses between two texts.
+TextPair quorbitErrorTexts(const QuorbitError& error) {
+    using Case = QuorbitError::Case;
+    switch (error.errorCase()) {
+    case Case::fileWriteFailed: return fileWriteFailedText;
+    case Case::keychainFailure: return keyringAccessDeniedText;
+    case Case::persistenceFailure: return persistenceFailureTexts(error.detail());
+    case Case::invalidSecret: return {"The token secret is not valid Base32.", "Секрет некорректен."};
+    case Case::invalidTokenURI: return {"The token link is not a valid otpauth:// URI.", "Ссылка некорректна."};
+    case Case::duplicateAccount: return {"This token already exists in Quorbit.", "Токен уже существует."};
+    case Case::accountNotFound: return {"The account could not be found.", "Аккаунт не найден."};
+    case Case::locked: return {"Quorbit is locked.", "Quorbit заблокирован."};
+    case Case::wrongBackupPassword: return {"The backup password is incorrect.", "Неверный пароль резервной копии."};
+    case Case::corruptedBackup: return corruptedBackupText;
+    case Case::checksumMismatch: return checksumMismatchText;
+    case Case::keychainAccessDenied: return keyringAccessDeniedText;
+    case Case::noAccountsSelected: return {"No accounts selected.", "Не выбрано ни одного аккаунта."};
+    case Case::unsupportedQRCode:
+        return {"No compatible authenticator QR code was found.",
+                "QR-код найден, но это не код двухфакторной аутентификации."};
+    case Case::screenRecordingPermissionDenied:
+        // There is no privacy pane to point at here: the system asks at the next capture.
+        return {
+            "Screen access is not granted. Allow Quorbit to capture the screen when the system asks, "
+            "then try again.",
+            "Нет доступа к экрану. Разрешите Quorbit доступ к экрану, когда система запросит его, "
+            "затем попробуйте снова."};
+    case Case::screenCaptureEmpty:
+        return {"Failed to capture screen image. Try again or restart the application.",
+                "Не удалось получить изображение экрана. Попробуйте снова или перезапустите приложение."};
+    case Case::noQRCodeFound:
+        return {"No QR code found on screen. Make sure the QR code is fully visible, enlarge it, and try again.",
+                "QR-код на экране не найден. Убедитесь, что QR-код полностью виден, увеличьте его и "
+                "попробуйте снова."};
+    case Case::invalidMigrationData:
+        return {"The Google Authenticator export data is invalid.",
+                "Некорректные данные экспорта Google Authenticator."};
+    case Case::migrationDecodeFailed:
+        return {"Failed to decode the migration data.", "Не удалось декодировать данные миграции."};
+    }
+    return corruptedBackupText;
+}
+
+// errno values stand in for the platform's file error codes: no write permission, an
+// unspecified write error, no space, no such file, and a file in an unreadable format.
+std::optional<TextPair> fileErrorTexts(const std::exception& error) {
+    const auto* systemError = dynamic_cast<const std::system_error*>(&error);
+    if (systemError == nullptr) {
+        return std::nullopt;
+    }
+    const std::error_code code = systemError->code();
+    if (code.category() != std::generic_category() && code.category() != std::system_category()) {
+        return std::nullopt;
+    }
+    switch (code.value()) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EIO:
+    case ENOSPC:
+    case EDQUOT:
+    case ENOENT: return fileWriteFailedText;
+    case EILSEQ:
+    case EBADMSG: return corruptedBackupText;
+    default: return std::nullopt;
+    }
+}
+
+TextPair securityEventTexts(SecurityEventKind kind) {
+    using Kind = SecurityEventKind;
+    switch (kind) {
+    case Kind::accountCreated: return {"Account created", "Аккаунт создан"};
+    case Kind::accountUpdated: return {"Account updated", "Аккаунт обновлён"};
+    case Kind::accountMovedToTrash: return {"Account moved to trash", "Аккаунт перемещён в корзину"};
+    case Kind::accountRestored: return {"Account restored", "Аккаунт восстановлен"};
+    case Kind::accountDeletedPermanently: return {"Account permanently deleted", "Аккаунт окончательно удалён"};
+    case Kind::codeCopied: return {"Code copied", "Код скопирован"};
+    case Kind::importPreviewCreated: return {"Import preview created", "Предпросмотр импорта создан"};
+    case Kind::importCompleted: return {"Import completed", "Импорт завершён"};
+    case Kind::backupCreated: return {"Backup created", "Резервная копия создана"};
+    case Kind::backupImported: return {"Backup imported", "Резервная копия импортирована"};
+    case Kind::settingsChanged: return {"Settings changed", "Настройки изменены"};
+    case Kind::appLocked: return {"App locked", "Приложение заблокировано"};
+    case Kind::appUnlocked: return {"App unlocked", "Приложение разблокировано"};
+    case Kind::securityAuditRun: return {"Security check completed", "Проверка безопасности выполнена"};
+    case Kind::securityIssueIgnored: return {"Security issue ignored", "Предупреждение проигнорировано"};
+    case Kind::recoveryKitCreated: return {"Recovery kit created", "Набор для восстановления создан"};
+    case Kind::recoveryKitFailed: return {"Recovery kit failed", "Ошибка создания набора для восстановления"};
+    case Kind::dataLifecycleReviewOpened: return {"Data lifecycle review opened", "Жизненный цикл данных открыт"};
+    case Kind::trashEmptied: return {"Trash emptied", "Корзина очищена"};
+    case Kind::bulkActionCompleted: return {"Bulk action completed", "Массовое действие выполнено"};
+    case Kind::selectedAccountsExported: return {"Selected accounts exported", "Выбранные аккаунты экспортированы"};
+    }
+    return {};
+}
+
+TextPair filterTexts(const AccountFilterSelection& filter) {
+    using Case = AccountFilterSelection::Case;
+    switch (filter.filterCase()) {
+    case Case::tag: return {filter.tagText(), filter.tagText()};
+    case Case::all: return {"All", "Все"};
+    case Case::favorites: return {"Favorites", "Избранное"};
+    case Case::recent: return {"Recent", "Недавние"};
+    case Case::trash: return {"Trash", "Корзина"};
+    }
+    return {};
+}
+
+std::string textIn(AppLanguage language, TextPair texts) {
+    return std::string(localized(language, texts.english, texts.russian));
+}
+
+std::string number(std::int64_t value) { return std::to_string(value); }
+
+}  // namespace
+
+std::string AppLocalizer::choose(std::string english, std::string russian) const {
+    return language_ == AppLanguage::russian ? std::move(russian) : std::move(english);
+}
+
+std::string AppLocalizer::pick(std::string_view english, std::string_view russian) const {
+    return textIn(language_, {english, russian});
+}
+
+std::string AppLocalizer::errorDescription(const std::exception& error) const {
+    if (const auto* quorbitError = dynamic_cast<const QuorbitError*>(&error)) {
+        return textIn(language_, quorbitErrorTexts(*quorbitError));
+    }
+    if (const auto texts = fileErrorTexts(error)) {
+        return textIn(language_, *texts);
+    }
+    std::string description = error.what();
+    if (UnicodeText::containsCaseInsensitive(description, "checksum")) {
+        return textIn(language_, checksumMismatchText);
+    }
+    if (UnicodeText::containsCaseInsensitive(description, "keychain")) {
+        return textIn(language_, keyringAccessDeniedText);
+    }
+    return description;
+}
+
+std::string AppLocalizer::hotKeyRegistrationError(const std::exception& error) const {
+    const auto* hotKeyError = dynamic_cast<const GlobalHotKeyRegistrationError*>(&error);
+    if (hotKeyError == nullptr) {
+        return pick("Shortcut error: ", "Ошибка горячих клавиш: ") + error.what();
+    }
+    if (hotKeyError->errorCase() == GlobalHotKeyRegistrationError::Case::duplicateShortcut) {
+        return pick("Shortcut conflict: both actions use the same combination. Choose different shortcuts.",
+                    "Конфликт горячих клавиш: выберите другие.");
+    }
+    const std::string status = number(hotKeyError->status());
+    return choose("Shortcut conflict: the system rejected one of the selected shortcuts (status " + status +
+                      "). Choose another combination.",
+                  "Конфликт горячих клавиш: система отклонила одно из выбранных сочетаний (status " + status +
+                      "). Выберите другую комбинацию.");
+}
+
+std::string AppLocalizer::importedOtpAuthTokens(std::int64_t count) const {
+    return choose("Imported " + number(count) + " otpauth tokens", "Импортировано токенов otpauth: " + number(count));
+}
+
+std::string AppLocalizer::importedTokens(std::int64_t count) const {
+    return choose("Imported " + number(count) + " tokens", "Импортировано токенов: " + number(count));
+}
+
+std::string AppLocalizer::pbkdf2TooLowWarning(std::int64_t minimumIterations) const {
+    const std::string minimum = number(minimumIterations);
+    return choose("Warning: Less than " + minimum + " iterations significantly reduces security.",
+                  "Предупреждение: менее " + minimum + " итераций значительно снижает безопасность.");
+}
+
+std::string AppLocalizer::copied(std::string_view name) const {
+    return pick("Copied ", "Скопировано ") + std::string(name);
+}
+
+std::string AppLocalizer::launchAtLoginError(std::string_view detail) const {
+    return pick("Launch at login error: ", "Ошибка запуска при входе: ") + std::string(detail);
+}
+
+std::string AppLocalizer::diagnosticsError(std::string_view detail) const {
+    return pick("Diagnostics error: ", "Ошибка диагностики: ") + std::string(detail);
+}
+
+std::string AppLocalizer::securityAuditSummary(std::int64_t critical, std::int64_t warnings, std::int64_t info) const {
+    const std::string a = number(critical);
+    const std::string b = number(warnings);
+    const std::string c = number(info);
+    return choose("Critical: " + a + ", Warnings: " + b + ", Recommendations: " + c,
+                  "Критичных: " + a + ", Предупреждений: " + b + ", Рекомендаций: " + c);
+}
+
+std::string AppLocalizer::securityEventDescription(SecurityEventKind kind) const {
+    return textIn(language_, securityEventTexts(kind));
+}
+
+std::string AppLocalizer::accountAccessibility(const OtpAccount& account, const std::optional<std::string>& code,
+                                               std::int64_t seconds, bool codeVisible, CodeFormat codeFormat) const {
+    const std::string& name = account.issuer.empty() ? account.accountName : account.issuer;
+    return name + ", " + account.accountName +
+           codeContinuation(account, format(codeFormat, code), seconds, codeVisible);
+}
+
+std::string AppLocalizer::codeContinuation(const OtpAccount& account, const std::string& shownCode,
+                                           std::int64_t seconds, bool codeVisible) const {
+    const std::string codePart =
+        codeVisible ? choose(", code " + shownCode, ", код " + shownCode) : pick(", code hidden", ", код скрыт");
+    if (account.type == OtpType::hotp) {
+        return pick(", HOTP counter ", ", HOTP счетчик ") + number(account.hotpCounter) + codePart;
+    }
+    return codePart + choose(", " + number(seconds) + " seconds remaining", ", осталось секунд: " + number(seconds));
+}
+
+std::string AppLocalizer::filterTitle(const AccountFilterSelection& filter) const {
+    return textIn(language_, filterTexts(filter));
+}
+
+}  // namespace quorbit

@@ -1,0 +1,82 @@
+#include "domain/AccountFilterSelection.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+#include <nlohmann/json.hpp>
+
+#include "domain/UnicodeText.h"
+
+namespace quorbit {
+
+namespace {
+
+constexpr std::array<std::pair<AccountFilterSelection::Case, std::string_view>, 5> caseKeys{{
+    {AccountFilterSelection::Case::tag, "tag"},
+    {AccountFilterSelection::Case::all, "all"},
+    {AccountFilterSelection::Case::favorites, "favorites"},
+    {AccountFilterSelection::Case::recent, "recent"},
+    {AccountFilterSelection::Case::trash, "trash"},
+}};
+
+std::string_view keyOf(AccountFilterSelection::Case filterCase) {
+    for (const auto& [candidate, key] : caseKeys) {
+        if (candidate == filterCase) return key;
+    }
+    return {};
+}
+
+[[noreturn]] void failDecoding(const nlohmann::json& json, const std::string& message) {
+    throw nlohmann::json::type_error::create(302, message, &json);
+}
+
+AccountFilterSelection tagFrom(const nlohmann::json& json, const nlohmann::json& payload) {
+    const auto text = payload.find("_0");
+    if (text == payload.end() || !text->is_string()) {
+        failDecoding(json, "a tag filter needs its text under \"_0\"");
+    }
+    return AccountFilterSelection::tag(text->get<std::string>());
+}
+
+AccountFilterSelection filterFor(AccountFilterSelection::Case filterCase) {
+    switch (filterCase) {
+    case AccountFilterSelection::Case::favorites: return AccountFilterSelection::favorites();
+    case AccountFilterSelection::Case::recent: return AccountFilterSelection::recent();
+    case AccountFilterSelection::Case::trash: return AccountFilterSelection::trash();
+    default: return AccountFilterSelection::all();
+    }
+}
+
+}  // namespace
+
+std::string AccountFilterSelection::id() const {
+    if (case_ == Case::tag) return "tag:" + UnicodeText::lowercased(tag_);
+    return "system:" + std::string(keyOf(case_));
+}
+
+void to_json(nlohmann::json& json, const AccountFilterSelection& filter) {
+    nlohmann::json payload = nlohmann::json::object();
+    if (filter.filterCase() == AccountFilterSelection::Case::tag) payload["_0"] = filter.tagText();
+    json = nlohmann::json::object();
+    json[std::string(keyOf(filter.filterCase()))] = std::move(payload);
+}
+
+// Only the known case keys count; the object must hold exactly one of them.
+void from_json(const nlohmann::json& json, AccountFilterSelection& filter) {
+    if (!json.is_object()) failDecoding(json, "a filter must be an object");
+    const std::pair<AccountFilterSelection::Case, std::string_view>* found = nullptr;
+    int count = 0;
+    for (const auto& entry : caseKeys) {
+        if (json.contains(entry.second)) {
+            found = &entry;
+            ++count;
+        }
+    }
+    if (count != 1) failDecoding(json, "Invalid number of keys found, expected one.");
+    const nlohmann::json& payload = json.at(found->second);
+    if (!payload.is_object()) failDecoding(json, "a filter case must hold an object");
+    filter = found->first == AccountFilterSelection::Case::tag ? tagFrom(json, payload) : filterFor(found->first);
+}
+
+}  // namespace quorbit

@@ -1,0 +1,45 @@
+#include "domain/AccountSortOption.h"
+
+#include <nlohmann/json.hpp>
+
+namespace quorbit {
+
+std::string_view rawValue(AccountSortOption option) {
+    switch (option) {
+    case AccountSortOption::alphabetical: return "alphabetical";
+    case AccountSortOption::createdAt: return "createdAt";
+    case AccountSortOption::lastUsedAt: return "lastUsedAt";
+    case AccountSortOption::favoritesFirst: return "favoritesFirst";
+    }
+    return {};
+}
+
+std::optional<AccountSortOption> accountSortOptionFromRawValue(std::string_view raw) {
+    for (AccountSortOption option : allAccountSortOptions) {
+        if (rawValue(option) == raw) return option;
+    }
+    return std::nullopt;
+}
+
+std::string title(AccountSortOption option, AppLanguage language) {
+    switch (option) {
+    case AccountSortOption::alphabetical: return std::string(localized(language, "A-Z", "По алфавиту"));
+    case AccountSortOption::createdAt: return std::string(localized(language, "Date added", "По дате добавления"));
+    case AccountSortOption::lastUsedAt:
+        return std::string(localized(language, "Last used", "По последнему использованию"));
+    case AccountSortOption::favoritesFirst:
+        return std::string(localized(language, "Favorites first", "Избранное сверху"));
+    }
+    return {};
+}
+
+void to_json(nlohmann::json& json, AccountSortOption option) { json = rawValue(option); }
+
+void from_json(const nlohmann::json& json, AccountSortOption& option) {
+    const auto decoded = json.is_string() ? accountSortOptionFromRawValue(json.get_ref<const std::string&>())
+                                          : std::nullopt;
+    if (!decoded) throw nlohmann::json::type_error::create(302, "not an account sort option", &json);
+    option = *decoded;
+}
+
+}  // namespace quorbit
