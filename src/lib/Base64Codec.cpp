@@ -47,7 +47,9 @@ std::optional<SecretBytes> Base64Codec::decode(std::string_view text) {
     if (text.size() % 4 != 0) return std::nullopt;
     const std::size_t padding = paddingLength(text);
     const std::string_view digits = text.substr(0, text.size() - padding);
-    SecretBytes bytes;
+    // Sized up front: a backup's sealed box runs to megabytes.
+    SecretBytes bytes(digits.size() * 6 / 8);
+    std::size_t written = 0;
     std::uint32_t buffer = 0;
     int pending = 0;
     for (const char c : digits) {
@@ -57,7 +59,7 @@ std::optional<SecretBytes> Base64Codec::decode(std::string_view text) {
         pending += 6;
         if (pending >= 8) {
             pending -= 8;
-            bytes.push_back(static_cast<std::uint8_t>(buffer >> pending));
+            bytes.data()[written++] = static_cast<std::uint8_t>(buffer >> pending);
         }
     }
     return bytes;

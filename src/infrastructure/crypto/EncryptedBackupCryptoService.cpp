@@ -40,7 +40,8 @@ SecretBytes decodeBase64(const std::string& text) {
 Envelope readEnvelope(std::span<const std::uint8_t> data) {
     if (data.size() > EncryptedBackupCryptoService::maxFileBytes) failCorrupted();
     try {
-        const auto json = nlohmann::json::parse(data.begin(), data.end());
+        const char* text = reinterpret_cast<const char*>(data.data());
+        const auto json = nlohmann::json::parse(text, text + data.size());
         const JsonObjectReader reader(json);
         const auto version = reader.int64("version");
         const auto kdf = reader.string("kdf");
