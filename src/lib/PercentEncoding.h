@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorbit {
+
+// %XX escapes of UTF-8 bytes as URIs use them.
+class PercentEncoding {
+public:
+    // Replaces every %XX by its byte. A "%" without two hex digits after it, or a result that
+    // is not well-formed UTF-8, gives no value. "+" stays "+".
+    static std::optional<std::string> decode(std::string_view text);
+
+    // Keeps ASCII letters and digits and the characters of `allowedPunctuation`; every other
+    // byte becomes %XX with upper-case hex digits.
+    static std::string encode(std::string_view text, std::string_view allowedPunctuation);
+};
+
+}  // namespace quorbit
