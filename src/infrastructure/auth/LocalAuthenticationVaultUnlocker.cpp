@@ -1,0 +1,41 @@
+#include "infrastructure/auth/LocalAuthenticationVaultUnlocker.h"
+
+#include <pwd.h>
+#include <security/pam_appl.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "infrastructure/auth/PamConversation.h"
+
+namespace quorbit {
+
+LocalAuthenticationVaultUnlocker::LocalAuthenticationVaultUnlocker(OwnerAuthenticationPrompter& prompter,
+                                                                   std::string service)
+    : prompter_(prompter), service_(std::move(service)) {}
+
+bool LocalAuthenticationVaultUnlocker::unlock(const std::string& reason) {
+    const auto user = currentUserName();
+    if (!user) return false;
+    PamConversation conversation(prompter_, reason);
+    pam_handle_t* handle = nullptr;
+    int status = pam_start(service_.c_str(), user->c_str(), conversation.conversation(), &handle);
+    if (status != PAM_SUCCESS) return false;
+    // An account without a password must not open the vault.
+    status = pam_authenticate(handle, PAM_DISALLOW_NULL_AUTHTOK);
+    if (status == PAM_SUCCESS) status = pam_acct_mgmt(handle, PAM_DISALLOW_NULL_AUTHTOK);
+    pam_end(handle, status);
+    return status == PAM_SUCCESS;
+}
+
+std::optional<std::string> LocalAuthenticationVaultUnlocker::currentUserName() {
+    passwd entry{};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (getpwuid_r(geteuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || found == nullptr) {
+        return std::nullopt;
+    }
+    return std::string(found->pw_name);
+}
+
+}  // namespace quorbit

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "application/ports/VaultUnlocking.h"
+
+namespace quorbit {
+
+class OwnerAuthenticationPrompter;
+
+// Asks the owner of the session to authenticate through PAM (the "quorbit" service: the
+// account password, or a fingerprint where the stack offers one). Blocks while the
+// prompter's dialog is up, so it runs on the worker, never on the GUI thread.
+class LocalAuthenticationVaultUnlocker : public VaultUnlocking {
+public:
+    explicit LocalAuthenticationVaultUnlocker(OwnerAuthenticationPrompter& prompter,
+                                              std::string service = "quorbit");
+
+    // True only when the stack authenticated the owner and accepted the account; a
+    // cancelled prompt, a wrong answer and an unusable stack all give false.
+    bool unlock(const std::string& reason) override;
+
+private:
+    static std::optional<std::string> currentUserName();
+
+    OwnerAuthenticationPrompter& prompter_;
+    std::string service_;
+};
+
+}  // namespace quorbit

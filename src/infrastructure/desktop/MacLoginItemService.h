@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "application/ports/LoginItemService.h"
+
+namespace quorbit {
+
+// Launch at login through the freedesktop autostart entry
+// $XDG_CONFIG_HOME/autostart/quorbit.desktop (default ~/.config). The folder is looked up
+// on every call, so the environment of the moment counts.
+class MacLoginItemService : public LoginItemService {
+public:
+    // The program the entry starts; by default the one running now.
+    explicit MacLoginItemService(std::filesystem::path executable = runningExecutable());
+
+    // On while the entry exists and is not hidden (a hidden entry is the desktop's way of
+    // switching it off).
+    bool isEnabled() const override;
+    // Writes the entry atomically (mode 0600) or removes it; does nothing when the state is
+    // already the wanted one. Throws QuorbitError::fileWriteFailed.
+    void setEnabled(bool enabled) override;
+
+    static std::filesystem::path entryPath();
+
+private:
+    static std::filesystem::path runningExecutable();
+    std::string entryText() const;
+
+    std::filesystem::path executable_;
+};
+
+}  // namespace quorbit

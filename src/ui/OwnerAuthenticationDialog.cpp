@@ -1,0 +1,119 @@
+#include "ui/OwnerAuthenticationDialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <openssl/crypto.h>
+
+namespace quorbit {
+
+namespace {
+
+QLabel* plainLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+OwnerAuthenticationDialog::OwnerAuthenticationDialog(QWidget* parent)
+    : QDialog(parent),
+      reason_(plainLabel(this)),
+      note_(plainLabel(this)),
+      prompt_(plainLabel(this)),
+      field_(new QLineEdit(this)),
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+    setWindowTitle(QStringLiteral("Quorbit"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    auto* layout = new QVBoxLayout(this);
+    for (QWidget* widget : {static_cast<QWidget*>(reason_), static_cast<QWidget*>(note_),
+                            static_cast<QWidget*>(prompt_), static_cast<QWidget*>(field_),
+                            static_cast<QWidget*>(buttons_)}) {
+        layout->addWidget(widget);
+    }
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Cancelling while the stack waits without a question (a fingerprint reader) is
+    // remembered and ends the conversation at its next message.
+    connect(this, &QDialog::rejected, this, [this] { cancelled_ = true; });
+}
+
+void OwnerAuthenticationDialog::begin(const std::string& reason) {
+    onGuiThread([this, text = QString::fromStdString(reason)] {
+        cancelled_ = false;
+        reason_->setText(text);
+        note_->clear();
+        note_->hide();
+        prompt_->hide();
+        field_->hide();
+        buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
+    });
+}
+
+std::optional<SecretBytes> OwnerAuthenticationDialog::answer(const std::string& prompt, bool echoInput) {
+    std::optional<SecretBytes> typed;
+    onGuiThread([&] { typed = askOnGuiThread(QString::fromStdString(prompt), echoInput); });
+    return typed;
+}
+
+bool OwnerAuthenticationDialog::inform(const std::string& message, bool isError) {
+    bool goOn = false;
+    onGuiThread([&, text = QString::fromStdString(message)] {
+        if (cancelled_) return;
+        note_->setText(text);
+        note_->setForegroundRole(isError ? QPalette::BrightText : QPalette::WindowText);
+        note_->show();
+        show();
+        raise();
+        activateWindow();
+        goOn = true;
+    });
+    return goOn;
+}
+
+void OwnerAuthenticationDialog::end() {
+    onGuiThread([this] {
+        field_->clear();
+        hide();
+    });
+}
+
+void OwnerAuthenticationDialog::onGuiThread(const std::function<void()>& work) {
+    if (QThread::currentThread() == thread()) {
+        work();
+        return;
+    }
+    QMetaObject::invokeMethod(this, work, Qt::BlockingQueuedConnection);
+}
+
+std::optional<SecretBytes> OwnerAuthenticationDialog::askOnGuiThread(const QString& prompt, bool echoInput) {
+    if (cancelled_) return std::nullopt;
+    prompt_->setText(prompt);
+    prompt_->show();
+    field_->clear();
+    field_->setEchoMode(echoInput ? QLineEdit::Normal : QLineEdit::Password);
+    field_->show();
+    field_->setFocus();
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(true);
+    const bool accepted = exec() == QDialog::Accepted;
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
+    if (!accepted) return std::nullopt;
+    return takeTypedText();
+}
+
+// The typed text leaves the widget at once; the copies made on the way are wiped.
+SecretBytes OwnerAuthenticationDialog::takeTypedText() {
+    QByteArray utf8 = field_->text().toUtf8();
+    field_->clear();
+    auto typed = SecretBytes::fromText(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    OPENSSL_cleanse(utf8.data(), static_cast<std::size_t>(utf8.size()));
+    return typed;
+}
+
+}  // namespace quorbit
