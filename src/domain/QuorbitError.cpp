@@ -19,7 +19,8 @@ std::string englishDescription(QuorbitError::Case errorCase, const std::string& 
     case C::wrongBackupPassword: return "The backup password is incorrect.";
     case C::corruptedBackup: return "The backup file is corrupted or has an unsupported format.";
     case C::checksumMismatch: return "The checksum does not match.";
-    case C::keychainAccessDenied: return "The system keyring denied access.";
+    case C::keychainAccessDenied:
+        return detail.empty() ? "The system keyring denied access." : "The system keyring denied access: " + detail;
     case C::noAccountsSelected: return "No accounts selected.";
     case C::unsupportedQRCode: return "No compatible authenticator QR code was found.";
     case C::screenRecordingPermissionDenied:
@@ -48,7 +49,7 @@ QuorbitError QuorbitError::persistenceFailure(std::string detail) {
 
 bool QuorbitError::hasDetail(Case errorCase) noexcept {
     return errorCase == Case::fileWriteFailed || errorCase == Case::keychainFailure ||
-           errorCase == Case::persistenceFailure;
+           errorCase == Case::persistenceFailure || errorCase == Case::keychainAccessDenied;
 }
 
 }  // namespace quorbit

@@ -32,7 +32,8 @@ public:
         migrationDecodeFailed,
     };
 
-    // The detail is kept only for the three cases that carry one.
+    // The detail is kept only for the three cases that carry one, and for keychainAccessDenied,
+    // where an optional one names what refused access (a missing keyring service, say).
     explicit QuorbitError(Case errorCase, std::string detail = {});
 
     static QuorbitError fileWriteFailed(std::string detail);

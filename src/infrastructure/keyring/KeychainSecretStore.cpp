@@ -1,0 +1,98 @@
+#include "infrastructure/keyring/KeychainSecretStore.h"
+
+#include <optional>
+#include <utility>
+
+#include "application/ports/KeychainClientError.h"
+#include "domain/QuorbitError.h"
+#include "infrastructure/keyring/KeyringStatus.h"
+
+namespace quorbit {
+namespace {
+
+std::string message(const KeychainClientError& error) {
+    if (error.errorCase() == KeychainClientError::Case::osStatus) {
+        if (auto text = KeyringStatus::description(error.status())) return *text;
+    }
+    return error.message();
+}
+
+QuorbitError mapped(const KeychainClientError& error) {
+    if (error.errorCase() == KeychainClientError::Case::osStatus && KeyringStatus::isAccessDenied(error.status())) {
+        return QuorbitError(QuorbitError::Case::keychainAccessDenied, message(error));
+    }
+    return QuorbitError::keychainFailure(message(error));
+}
+
+template <typename Operation>
+auto withMappedErrors(Operation&& operation) {
+    try {
+        return std::forward<Operation>(operation)();
+    } catch (const QuorbitError&) {
+        throw;
+    } catch (const KeychainClientError& error) {
+        throw mapped(error);
+    } catch (const std::exception& error) {
+        throw QuorbitError::keychainFailure(error.what());
+    }
+}
+
+}  // namespace
+
+KeychainSecretStore::KeychainSecretStore(std::string service, std::string legacyService, KeychainClient& client,
+                                         bool synchronizable)
+    : service_(std::move(service)), legacyService_(std::move(legacyService)), client_(client),
+      synchronizable_(synchronizable) {}
+
+void KeychainSecretStore::saveSecret(const SecretBytes& secret, const OtpSecretRef& ref) {
+    std::scoped_lock lock(mutex_);
+    withMappedErrors([&] { client_.save(service_, ref.rawValue, secret, synchronizable_); });
+}
+
+SecretBytes KeychainSecretStore::loadSecret(const OtpSecretRef& ref) {
+    std::scoped_lock lock(mutex_);
+    auto current = withMappedErrors([&]() -> std::optional<SecretBytes> {
+        try {
+            return client_.load(service_, ref.rawValue);
+        } catch (const KeychainClientError& error) {
+            if (error.errorCase() != KeychainClientError::Case::itemNotFound) throw;
+            return std::nullopt;
+        }
+    });
+    if (current) return std::move(*current);
+    return migrateLegacySecret(ref);
+}
+
+void KeychainSecretStore::deleteSecret(const OtpSecretRef& ref) {
+    std::scoped_lock lock(mutex_);
+    withMappedErrors([&] {
+        client_.remove(service_, ref.rawValue);
+        client_.remove(legacyService_, ref.rawValue);
+    });
+}
+
+// Refused access is not singled out here: every failure of the move is a keyring failure.
+SecretBytes KeychainSecretStore::migrateLegacySecret(const OtpSecretRef& ref) {
+    try {
+        return copyLegacySecret(ref);
+    } catch (const QuorbitError&) {
+        throw;
+    } catch (const KeychainClientError& error) {
+        throw QuorbitError::keychainFailure(message(error));
+    } catch (const std::exception& error) {
+        throw QuorbitError::keychainFailure(error.what());
+    }
+}
+
+// The earlier item goes only once the new one reads back equal.
+SecretBytes KeychainSecretStore::copyLegacySecret(const OtpSecretRef& ref) {
+    SecretBytes legacy = client_.load(legacyService_, ref.rawValue);
+    client_.save(service_, ref.rawValue, legacy, synchronizable_);
+    if (client_.load(service_, ref.rawValue) != legacy) {
+        throw KeychainClientError::failure("New keyring item verification failed");
+    }
+    client_.remove(legacyService_, ref.rawValue);
+    return legacy;
+}
+
+}  // namespace quorbit

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "application/ports/KeychainClient.h"
+#include "application/ports/SecretStore.h"
+
+namespace quorbit {
+
+// Account secrets as keyring items under `service`, keyed by the secret reference. Items that
+// the earlier product kept under `legacyService` move over the first time they are read.
+// Safe to call from any thread: the calls run one at a time.
+class KeychainSecretStore final : public SecretStore {
+public:
+    static constexpr std::string_view defaultService = "Quorbit TOTP Secrets";
+    static constexpr std::string_view defaultLegacyService = "Tallyo TOTP Secrets";
+
+    KeychainSecretStore(std::string service, std::string legacyService, KeychainClient& client,
+                        bool synchronizable);
+
+    void saveSecret(const SecretBytes& secret, const OtpSecretRef& ref) override;
+    SecretBytes loadSecret(const OtpSecretRef& ref) override;
+    // Removes the item under both service names; a missing item is no error.
+    void deleteSecret(const OtpSecretRef& ref) override;
+
+private:
+    SecretBytes migrateLegacySecret(const OtpSecretRef& ref);
+    SecretBytes copyLegacySecret(const OtpSecretRef& ref);
+
+    std::mutex mutex_;
+    std::string service_;
+    std::string legacyService_;
+    KeychainClient& client_;
+    bool synchronizable_;
+};
+
+}  // namespace quorbit

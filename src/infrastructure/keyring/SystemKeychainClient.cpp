@@ -1,0 +1,162 @@
+#include "infrastructure/keyring/SystemKeychainClient.h"
+
+#include <libsecret/secret.h>
+
+#include <memory>
+#include <span>
+
+#include "application/ports/KeychainClientError.h"
+#include "infrastructure/keyring/KeyringStatus.h"
+
+namespace quorbit {
+namespace {
+
+constexpr const char* itemLabel = "Quorbit TOTP secret";
+constexpr const char* binaryContentType = "application/octet-stream";
+
+struct GObjectRelease {
+    void operator()(gpointer object) const { g_object_unref(object); }
+};
+template <typename T>
+using GObjectPtr = std::unique_ptr<T, GObjectRelease>;
+
+struct ItemListRelease {
+    void operator()(GList* items) const { g_list_free_full(items, g_object_unref); }
+};
+using ItemList = std::unique_ptr<GList, ItemListRelease>;
+
+struct HashTableRelease {
+    void operator()(GHashTable* table) const { g_hash_table_unref(table); }
+};
+using Attributes = std::unique_ptr<GHashTable, HashTableRelease>;
+
+struct SecretValueRelease {
+    void operator()(SecretValue* value) const { secret_value_unref(value); }
+};
+using Value = std::unique_ptr<SecretValue, SecretValueRelease>;
+
+// Items of the earlier product may carry another schema name, so the name is not matched.
+const SecretSchema* itemSchema() {
+    static const SecretSchema schema = [] {
+        SecretSchema result{};
+        result.name = "ru.velmorin.quorbit.TotpSecret";
+        result.flags = SECRET_SCHEMA_DONT_MATCH_NAME;
+        result.attributes[0] = {"service", SECRET_SCHEMA_ATTRIBUTE_STRING};
+        result.attributes[1] = {"account", SECRET_SCHEMA_ATTRIBUTE_STRING};
+        return result;
+    }();
+    return &schema;
+}
+
+Attributes itemAttributes(const std::string& service, const std::string& account) {
+    return Attributes(secret_attributes_build(itemSchema(), "service", service.c_str(), "account", account.c_str(),
+                                              nullptr));
+}
+
+bool meansNoService(const GError* error) {
+    if (error->domain != G_DBUS_ERROR) return false;
+    switch (error->code) {
+    case G_DBUS_ERROR_SERVICE_UNKNOWN:
+    case G_DBUS_ERROR_NAME_HAS_NO_OWNER:
+    case G_DBUS_ERROR_NO_SERVER:
+    case G_DBUS_ERROR_SPAWN_SERVICE_NOT_FOUND:
+    case G_DBUS_ERROR_SPAWN_EXEC_FAILED:
+    case G_DBUS_ERROR_SPAWN_FAILED:
+    case G_DBUS_ERROR_SPAWN_CHILD_EXITED: return true;
+    default: return false;
+    }
+}
+
+// Takes the error over; its message comes from the service and never holds secret bytes.
+[[noreturn]] void throwClientError(GError* error, bool connecting = false) {
+    const std::unique_ptr<GError, decltype(&g_error_free)> owned(error, &g_error_free);
+    if (meansNoService(error) || (connecting && error->domain == G_IO_ERROR)) {
+        throw KeychainClientError::osStatus(KeyringStatus::notAvailable);
+    }
+    if (g_error_matches(error, SECRET_ERROR, SECRET_ERROR_IS_LOCKED)) {
+        throw KeychainClientError::osStatus(KeyringStatus::interactionNotAllowed);
+    }
+    throw KeychainClientError::failure(error->message);
+}
+
+GObjectPtr<SecretService> openService() {
+    GError* error = nullptr;
+    SecretService* service =
+        secret_service_open_sync(SECRET_TYPE_SERVICE, nullptr, SECRET_SERVICE_OPEN_SESSION, nullptr, &error);
+    if (service == nullptr) throwClientError(error, true);
+    return GObjectPtr<SecretService>(service);
+}
+
+// A locked default collection is opened through the service's prompt before anything is written.
+void unlockDefaultCollection(SecretService* service) {
+    GError* error = nullptr;
+    const GObjectPtr<SecretCollection> collection(
+        secret_collection_for_alias_sync(service, SECRET_COLLECTION_DEFAULT, SECRET_COLLECTION_NONE, nullptr, &error));
+    if (error != nullptr) throwClientError(error);
+    if (!collection || !secret_collection_get_locked(collection.get())) return;
+    GList objects{collection.get(), nullptr, nullptr};
+    const gint unlocked = secret_service_unlock_sync(service, &objects, nullptr, nullptr, &error);
+    if (error != nullptr) throwClientError(error);
+    if (unlocked == 0) throw KeychainClientError::osStatus(KeyringStatus::authFailed);
+}
+
+ItemList search(SecretService* service, const std::string& serviceName, const std::string& account, int flags) {
+    GError* error = nullptr;
+    const Attributes attributes = itemAttributes(serviceName, account);
+    GList* items = secret_service_search_sync(service, itemSchema(), attributes.get(),
+                                              static_cast<SecretSearchFlags>(flags | SECRET_SEARCH_UNLOCK), nullptr,
+                                              &error);
+    if (error != nullptr) throwClientError(error);
+    return ItemList(items);
+}
+
+// Searching with SECRET_SEARCH_UNLOCK returns items still locked when the prompt was dismissed.
+void requireUnlocked(SecretItem* item) {
+    if (secret_item_get_locked(item)) throw KeychainClientError::osStatus(KeyringStatus::authFailed);
+}
+
+SecretBytes bytesOf(SecretValue* value) {
+    gsize length = 0;
+    const gchar* bytes = secret_value_get(value, &length);
+    return SecretBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes), length));
+}
+
+}  // namespace
+
+void SystemKeychainClient::save(const std::string& service, const std::string& account, const SecretBytes& data,
+                                bool /*synchronizable*/) {
+    const GObjectPtr<SecretService> secretService = openService();
+    unlockDefaultCollection(secretService.get());
+    const Attributes attributes = itemAttributes(service, account);
+    const Value value(secret_value_new(reinterpret_cast<const gchar*>(data.data()), static_cast<gssize>(data.size()),
+                                       binaryContentType));
+    GError* error = nullptr;
+    if (!secret_service_store_sync(secretService.get(), itemSchema(), attributes.get(), SECRET_COLLECTION_DEFAULT,
+                                   itemLabel, value.get(), nullptr, &error)) {
+        throwClientError(error);
+    }
+}
+
+SecretBytes SystemKeychainClient::load(const std::string& service, const std::string& account) {
+    const GObjectPtr<SecretService> secretService = openService();
+    const ItemList items = search(secretService.get(), service, account, SECRET_SEARCH_LOAD_SECRETS);
+    if (!items) throw KeychainClientError::itemNotFound();
+    auto* item = static_cast<SecretItem*>(items->data);
+    requireUnlocked(item);
+    const Value value(secret_item_get_secret(item));
+    if (!value) throw KeychainClientError::failure("The keyring returned no secret for the item");
+    return bytesOf(value.get());
+}
+
+void SystemKeychainClient::remove(const std::string& service, const std::string& account) {
+    const GObjectPtr<SecretService> secretService = openService();
+    const ItemList items = search(secretService.get(), service, account, SECRET_SEARCH_ALL);
+    for (GList* entry = items.get(); entry != nullptr; entry = entry->next) {
+        auto* item = static_cast<SecretItem*>(entry->data);
+        requireUnlocked(item);
+        GError* error = nullptr;
+        if (!secret_item_delete_sync(item, nullptr, &error)) throwClientError(error);
+    }
+}
+
+}  // namespace quorbit

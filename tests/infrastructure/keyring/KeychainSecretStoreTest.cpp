@@ -1,0 +1,141 @@
+#include "infrastructure/keyring/KeychainSecretStore.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "domain/QuorbitError.h"
+#include "support/FakeKeychainClient.h"
+
+namespace quorbit {
+namespace {
+
+using test::FakeKeychainClient;
+using Operation = FakeKeychainClient::Operation;
+
+const std::string current = "Current Service";
+const std::string legacy = "Legacy Service";
+const OtpSecretRef ref{"REF-1"};
+const SecretBytes secret{0x00, 0x7F, 0xFF};
+
+QuorbitError errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const QuorbitError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no QuorbitError was thrown";
+    return QuorbitError(QuorbitError::Case::locked);
+}
+
+class KeychainSecretStoreTest : public testing::Test {
+protected:
+    FakeKeychainClient client;
+    KeychainSecretStore store{current, legacy, client, true};
+};
+
+TEST_F(KeychainSecretStoreTest, SavesUnderTheCurrentServiceWithTheSynchronizableFlag) {
+    store.saveSecret(secret, ref);
+    EXPECT_EQ(client.item(current, ref.rawValue), secret);
+    EXPECT_EQ(client.lastSaveSynchronizable(), true);
+    EXPECT_EQ(store.loadSecret(ref), secret);
+    EXPECT_FALSE(client.item(legacy, ref.rawValue));
+}
+
+TEST_F(KeychainSecretStoreTest, MovesALegacyItemOnFirstRead) {
+    client.putItem(legacy, ref.rawValue, secret);
+    EXPECT_EQ(store.loadSecret(ref), secret);
+    EXPECT_EQ(client.item(current, ref.rawValue), secret);
+    EXPECT_FALSE(client.item(legacy, ref.rawValue));
+    EXPECT_EQ(client.calls(), (std::vector<std::string>{"load " + current, "load " + legacy, "save " + current,
+                                                        "load " + current, "remove " + legacy}));
+}
+
+TEST_F(KeychainSecretStoreTest, PrefersTheCurrentItemOverALegacyOne) {
+    client.putItem(current, ref.rawValue, secret);
+    client.putItem(legacy, ref.rawValue, SecretBytes{0x01});
+    EXPECT_EQ(store.loadSecret(ref), secret);
+    EXPECT_TRUE(client.item(legacy, ref.rawValue));
+}
+
+TEST_F(KeychainSecretStoreTest, AnItemUnderNeitherNameIsNotFound) {
+    EXPECT_EQ(errorOf([&] { store.loadSecret(ref); }), QuorbitError::keychainFailure("Item not found"));
+}
+
+TEST_F(KeychainSecretStoreTest, AMoveThatDoesNotReadBackEqualKeepsTheLegacyItem) {
+    client.putItem(legacy, ref.rawValue, secret);
+    client.storeAlteredBytes(true);
+    EXPECT_EQ(errorOf([&] { store.loadSecret(ref); }),
+              QuorbitError::keychainFailure("New keyring item verification failed"));
+    EXPECT_EQ(client.item(legacy, ref.rawValue), secret);
+    EXPECT_TRUE(client.item(current, ref.rawValue));
+}
+
+TEST_F(KeychainSecretStoreTest, RefusedAccessDuringAMoveIsAPlainFailure) {
+    client.putItem(legacy, ref.rawValue, secret);
+    client.fail(Operation::save, current, KeychainClientError::osStatus(-25308));
+    const QuorbitError error = errorOf([&] { store.loadSecret(ref); });
+    EXPECT_EQ(error.errorCase(), QuorbitError::Case::keychainFailure);
+    EXPECT_NE(error.detail().find("locked"), std::string::npos);
+    EXPECT_EQ(client.item(legacy, ref.rawValue), secret);
+}
+
+TEST_F(KeychainSecretStoreTest, DeleteRemovesTheItemUnderBothNames) {
+    client.putItem(current, ref.rawValue, secret);
+    client.putItem(legacy, ref.rawValue, secret);
+    store.deleteSecret(ref);
+    EXPECT_FALSE(client.item(current, ref.rawValue));
+    EXPECT_FALSE(client.item(legacy, ref.rawValue));
+    EXPECT_NO_THROW(store.deleteSecret(ref));
+}
+
+TEST_F(KeychainSecretStoreTest, AFailedDeleteStopsBeforeTheLegacyName) {
+    client.fail(Operation::remove, current, KeychainClientError::failure("bus gone"));
+    EXPECT_EQ(errorOf([&] { store.deleteSecret(ref); }), QuorbitError::keychainFailure("bus gone"));
+    EXPECT_EQ(client.calls(), std::vector<std::string>{"remove " + current});
+}
+
+struct MappingCase {
+    std::string name;
+    KeychainClientError clientError;
+    QuorbitError::Case expectedCase;
+    std::string expectedDetailPart;
+};
+
+class KeychainSecretStoreErrorMapping : public testing::TestWithParam<MappingCase> {};
+
+TEST_P(KeychainSecretStoreErrorMapping, AppliesToEveryOperation) {
+    const MappingCase& mapping = GetParam();
+    for (const Operation operation : {Operation::save, Operation::load, Operation::remove}) {
+        FakeKeychainClient client;
+        KeychainSecretStore store{current, legacy, client, false};
+        client.fail(operation, current, mapping.clientError);
+        const QuorbitError error = errorOf([&] {
+            if (operation == Operation::save) store.saveSecret(secret, ref);
+            if (operation == Operation::load) store.loadSecret(ref);
+            if (operation == Operation::remove) store.deleteSecret(ref);
+        });
+        EXPECT_EQ(error.errorCase(), mapping.expectedCase) << static_cast<int>(operation);
+        EXPECT_NE(error.detail().find(mapping.expectedDetailPart), std::string::npos) << error.detail();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ClientErrors, KeychainSecretStoreErrorMapping,
+    testing::Values(
+        MappingCase{"LockedWithoutPrompt", KeychainClientError::osStatus(-25308),
+                    QuorbitError::Case::keychainAccessDenied, "locked"},
+        MappingCase{"PromptDismissed", KeychainClientError::osStatus(-25293), QuorbitError::Case::keychainAccessDenied,
+                    "prompt was dismissed"},
+        MappingCase{"NoService", KeychainClientError::osStatus(-25291), QuorbitError::Case::keychainAccessDenied,
+                    "no Secret Service"},
+        MappingCase{"OtherStatus", KeychainClientError::osStatus(-50), QuorbitError::Case::keychainFailure,
+                    "Keyring error -50"},
+        MappingCase{"Failure", KeychainClientError::failure("daemon crashed"), QuorbitError::Case::keychainFailure,
+                    "daemon crashed"}),
+    [](const testing::TestParamInfo<MappingCase>& param) { return param.param.name; });
+
+}  // namespace
+}  // namespace quorbit

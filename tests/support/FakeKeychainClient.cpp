@@ -1,0 +1,79 @@
+#include "support/FakeKeychainClient.h"
+
+namespace quorbit::test {
+namespace {
+
+const char* nameOf(FakeKeychainClient::Operation operation) {
+    switch (operation) {
+    case FakeKeychainClient::Operation::save: return "save";
+    case FakeKeychainClient::Operation::load: return "load";
+    case FakeKeychainClient::Operation::remove: return "remove";
+    }
+    return "";
+}
+
+}  // namespace
+
+void FakeKeychainClient::save(const std::string& service, const std::string& account, const SecretBytes& data,
+                              bool synchronizable) {
+    std::lock_guard lock(mutex_);
+    record(Operation::save, service);
+    lastSaveSynchronizable_ = synchronizable;
+    SecretBytes stored = data;
+    if (storeAlteredBytes_) stored.push_back(0x00);
+    items_[{service, account}] = std::move(stored);
+}
+
+SecretBytes FakeKeychainClient::load(const std::string& service, const std::string& account) {
+    std::lock_guard lock(mutex_);
+    record(Operation::load, service);
+    const auto found = items_.find({service, account});
+    if (found == items_.end()) throw KeychainClientError::itemNotFound();
+    return found->second;
+}
+
+void FakeKeychainClient::remove(const std::string& service, const std::string& account) {
+    std::lock_guard lock(mutex_);
+    record(Operation::remove, service);
+    items_.erase({service, account});
+}
+
+void FakeKeychainClient::putItem(const std::string& service, const std::string& account, SecretBytes data) {
+    std::lock_guard lock(mutex_);
+    items_[{service, account}] = std::move(data);
+}
+
+std::optional<SecretBytes> FakeKeychainClient::item(const std::string& service, const std::string& account) const {
+    std::lock_guard lock(mutex_);
+    const auto found = items_.find({service, account});
+    if (found == items_.end()) return std::nullopt;
+    return found->second;
+}
+
+std::optional<bool> FakeKeychainClient::lastSaveSynchronizable() const {
+    std::lock_guard lock(mutex_);
+    return lastSaveSynchronizable_;
+}
+
+void FakeKeychainClient::fail(Operation operation, const std::string& service, KeychainClientError error) {
+    std::lock_guard lock(mutex_);
+    failures_.insert_or_assign({operation, service}, std::move(error));
+}
+
+void FakeKeychainClient::storeAlteredBytes(bool altered) {
+    std::lock_guard lock(mutex_);
+    storeAlteredBytes_ = altered;
+}
+
+std::vector<std::string> FakeKeychainClient::calls() const {
+    std::lock_guard lock(mutex_);
+    return calls_;
+}
+
+void FakeKeychainClient::record(Operation operation, const std::string& service) {
+    calls_.push_back(std::string(nameOf(operation)) + " " + service);
+    const auto failure = failures_.find({operation, service});
+    if (failure != failures_.end()) throw failure->second;
+}
+
+}  // namespace quorbit::test
