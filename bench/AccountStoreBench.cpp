@@ -1,0 +1,94 @@
+#include "infrastructure/files/FileTokenRepository.h"
+#include "support/RatioReporter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+using quorbit::bench::Comparison;
+
+constexpr int accountCount = 10'000;
+constexpr double budgetSeconds = 0.020;
+
+std::vector<quorbit::OtpAccount> accounts() {
+    std::vector<quorbit::OtpAccount> list;
+    list.reserve(accountCount);
+    const quorbit::TimePoint created(std::chrono::seconds(1'700'000'000));
+    for (int n = 0; n < accountCount; ++n) {
+        quorbit::OtpAccount account;
+        account.id = quorbit::Uuid::random();
+        account.issuer = "Issuer " + std::to_string(n);
+        account.accountName = "user" + std::to_string(n) + "@example.com";
+        account.secretRef = quorbit::OtpSecretRef{account.id.toString()};
+        account.createdAt = created;
+        account.updatedAt = created + std::chrono::seconds(n);
+        if (n % 3 == 0) account.lastUsedAt = account.updatedAt;
+        account.tags = {"work", "tag" + std::to_string(n % 7)};
+        list.push_back(std::move(account));
+    }
+    return list;
+}
+
+// A fresh folder under the temporary directory, removed when the benchmark ends.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quorbit-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a scratch folder");
+        path_ = pattern;
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    std::filesystem::path file(const char* name) const { return path_ / "Quorbit" / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+void saveAccounts(benchmark::State& state) {
+    const ScratchFolder folder;
+    quorbit::FileTokenRepository repository(folder.file("accounts.json"), folder.file("legacy.json"));
+    const auto list = accounts();
+    for (auto _ : state) repository.saveAccounts(list);
+    state.SetItemsProcessed(state.iterations() * accountCount);
+}
+BENCHMARK(saveAccounts)->Unit(benchmark::kMillisecond);
+
+void loadAccounts(benchmark::State& state) {
+    const ScratchFolder folder;
+    quorbit::FileTokenRepository repository(folder.file("accounts.json"), folder.file("legacy.json"));
+    repository.saveAccounts(accounts());
+    for (auto _ : state) {
+        auto loaded = repository.loadAccounts();
+        benchmark::DoNotOptimize(loaded.data());
+    }
+    state.SetItemsProcessed(state.iterations() * accountCount);
+}
+BENCHMARK(loadAccounts)->Unit(benchmark::kMillisecond);
+
+// The 20 ms target of a save or a load, as a reference that always takes exactly that long.
+void budget20ms(benchmark::State& state) {
+    for (auto _ : state) state.SetIterationTime(budgetSeconds);
+}
+BENCHMARK(budget20ms)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+const std::array comparisons{
+    Comparison{"save-10000-accounts", "saveAccounts", "budget20ms/manual_time", Comparison::Measure::time, 1.0},
+    Comparison{"load-10000-accounts", "loadAccounts", "budget20ms/manual_time", Comparison::Measure::time, 1.0},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) { return quorbit::bench::RatioReporter::run(argc, argv, comparisons); }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+
+namespace quorbit {
+
+// The user's data folder that holds the program's folder and the earlier product's one:
+// $XDG_DATA_HOME, by default ~/.local/share.
+class ApplicationSupportDirectory {
+public:
+    ApplicationSupportDirectory() = delete;
+
+    static std::filesystem::path userDirectory();
+    static std::filesystem::path quorbitFolder();  // "Quorbit"
+    static std::filesystem::path legacyFolder();   // "Tallyo", the earlier product's folder
+};
+
+}  // namespace quorbit

@@ -1,0 +1,29 @@
+#include "infrastructure/files/FileAccountGroupRepository.h"
+
+#include "domain/AccountTags.h"
+#include "domain/QuorbitError.h"
+#include "infrastructure/files/ApplicationSupportDirectory.h"
+
+namespace quorbit {
+
+FileAccountGroupRepository::FileAccountGroupRepository(std::filesystem::path file) : file_(std::move(file)) {}
+
+std::filesystem::path FileAccountGroupRepository::defaultFileURL() {
+    return ApplicationSupportDirectory::quorbitFolder() / "groups.json";
+}
+
+std::vector<std::string> FileAccountGroupRepository::loadGroups() {
+    const std::scoped_lock lock(mutex_);
+    try {
+        return AccountTags::normalize(file_.load<std::vector<std::string>>().value_or(std::vector<std::string>{}));
+    } catch (const std::exception& error) {
+        throw QuorbitError::persistenceFailure(file_.describe(error));
+    }
+}
+
+void FileAccountGroupRepository::saveGroups(const std::vector<std::string>& groups) {
+    const std::scoped_lock lock(mutex_);
+    file_.writeProtected(AccountTags::normalize(groups));
+}
+
+}  // namespace quorbit

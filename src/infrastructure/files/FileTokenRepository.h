@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <mutex>
+#include <vector>
+
+#include "application/ports/TokenRepository.h"
+#include "infrastructure/files/JsonStoreFile.h"
+
+namespace quorbit {
+
+// The account list in "accounts.json", plus the one-time takeover of the earlier product's
+// account file. Safe to call from any thread: the calls run one at a time.
+class FileTokenRepository final : public TokenRepository {
+public:
+    FileTokenRepository(std::filesystem::path file, std::filesystem::path legacyFile);
+
+    static std::filesystem::path defaultFileURL();
+    static std::filesystem::path legacyFileURL();
+
+    std::vector<OtpAccount> loadAccounts() override;
+    void saveAccounts(const std::vector<OtpAccount>& accounts) override;
+
+    // Appends the legacy accounts that repeat no current one, saves, removes the legacy file
+    // (and its folder when that is then empty) and returns the list. Without a legacy file it
+    // only loads. Failures throw QuorbitError::persistenceFailure.
+    std::vector<OtpAccount> migrateLegacyMetadataIfNeeded();
+
+private:
+    std::vector<OtpAccount> load(const JsonStoreFile& file) const;
+    void removeLegacyMetadata() const;
+
+    std::mutex mutex_;
+    JsonStoreFile file_;
+    JsonStoreFile legacyFile_;
+};
+
+}  // namespace quorbit

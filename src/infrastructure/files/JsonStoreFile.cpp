@@ -1,0 +1,116 @@
+#include "infrastructure/files/JsonStoreFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <system_error>
+
+#include <QLoggingCategory>
+
+#include "domain/Iso8601Date.h"
+#include "domain/QuorbitError.h"
+#include "infrastructure/files/AtomicFileWriter.h"
+
+namespace quorbit {
+
+namespace {
+
+Q_LOGGING_CATEGORY(storageLog, "ru.velmorin.quorbit.Storage")
+
+constexpr int prettyIndent = 2;
+
+// "2026-12-10T10:15:00Z" becomes "20261210T101500Z", a stamp that is safe in file names.
+std::string compactStamp(TimePoint now) {
+    std::string stamp = Iso8601Date::format(now);
+    std::erase_if(stamp, [](char c) { return c == '-' || c == ':'; });
+    return stamp;
+}
+
+std::string encoded(const nlohmann::json& value) { return value.dump(prettyIndent); }
+
+}  // namespace
+
+JsonStoreFile::JsonStoreFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+std::optional<std::string> JsonStoreFile::readText() const {
+    const int descriptor = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0 && errno == ENOENT) return std::nullopt;
+    const auto fail = [&](int error) {
+        throw std::system_error(error, std::generic_category(), "Could not read \"" + path_.filename().string() + "\"");
+    };
+    if (descriptor < 0) fail(errno);
+    std::string text;
+    char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) continue;
+        if (count < 0) {
+            const int error = errno;
+            ::close(descriptor);
+            fail(error);
+        }
+        if (count == 0) break;
+        text.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(descriptor);
+    return text;
+}
+
+void JsonStoreFile::writeProtected(const nlohmann::json& value) const {
+    try {
+        AtomicFileWriter::createFolder(path_.parent_path());
+        const std::string bytes = encoded(value);
+        try {
+            AtomicFileWriter::write(path_, bytes);
+        } catch (const std::system_error&) {
+            // The plain retry of the protected write; this second error is the one reported.
+            AtomicFileWriter::write(path_, bytes);
+        }
+    } catch (const std::exception& error) {
+        throw QuorbitError::persistenceFailure(describe(error));
+    }
+}
+
+bool JsonStoreFile::writeBestEffort(const nlohmann::json& value) const noexcept {
+    try {
+        AtomicFileWriter::createFolder(path_.parent_path());
+        AtomicFileWriter::write(path_, encoded(value));
+        return true;
+    } catch (const std::exception& error) {
+        qCWarning(storageLog, "%s", describe(error).c_str());
+        return false;
+    }
+}
+
+bool JsonStoreFile::moveAside(TimePoint now) const noexcept {
+    try {
+        const std::string base = path_.string() + ".corrupt-" + compactStamp(now);
+        std::filesystem::path aside = base;
+        for (int n = 2; std::filesystem::exists(aside); ++n) aside = base + "-" + std::to_string(n);
+        std::filesystem::rename(path_, aside);
+        qCWarning(storageLog, "\"%s\" could not be read and was moved aside as \"%s\"",
+                  path_.filename().c_str(), aside.filename().c_str());
+        return true;
+    } catch (const std::exception& error) {
+        qCWarning(storageLog, "\"%s\" could not be read and not be moved aside: %s", path_.filename().c_str(),
+                  error.what());
+        return false;
+    }
+}
+
+std::string JsonStoreFile::describe(const std::exception& error) const {
+    // nlohmann's parse errors quote the text they stopped at, which is file content.
+    if (const auto* parseError = dynamic_cast<const nlohmann::json::parse_error*>(&error)) {
+        return "The data in \"" + path_.filename().string() +
+               "\" couldn't be read because it isn't in the correct format (byte " +
+               std::to_string(parseError->byte) + ").";
+    }
+    if (dynamic_cast<const nlohmann::json::exception*>(&error) != nullptr) {
+        return "\"" + path_.filename().string() + "\": " + error.what();
+    }
+    return error.what();
+}
+
+}  // namespace quorbit

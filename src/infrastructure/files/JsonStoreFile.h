@@ -1,0 +1,61 @@
+#pragma once
+
+#include <exception>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include <nlohmann/json.hpp>
+
+#include "domain/TimePoint.h"
+
+namespace quorbit {
+
+// One JSON file of a store: reading, the two write policies of the stores (pretty-printed,
+// sorted keys, atomic, mode 0600 in a 0700 folder) and the moving aside of a file that
+// cannot be decoded. Holds only the path; the store serialises the calls.
+class JsonStoreFile {
+public:
+    explicit JsonStoreFile(std::filesystem::path path);
+
+    const std::filesystem::path& path() const { return path_; }
+
+    // The decoded file, or no value when there is no file. Throws std::system_error when the
+    // file cannot be read and nlohmann::json::exception when it does not decode as T.
+    template <typename T>
+    std::optional<T> load() const {
+        const std::optional<std::string> text = readText();
+        if (!text) return std::nullopt;
+        return nlohmann::json::parse(*text).get<T>();
+    }
+
+    // load() for files that a later write may replace: a missing file gives T{}; a file that
+    // does not decode is moved aside first and also gives T{}. No value when the file could
+    // not be moved aside, in which case it must not be overwritten.
+    template <typename T>
+    std::optional<T> loadReplacingCorrupt(TimePoint now) const {
+        try {
+            return load<T>().value_or(T{});
+        } catch (const std::exception&) {
+            if (!moveAside(now)) return std::nullopt;
+            return T{};
+        }
+    }
+
+    // Creates the folder, encodes, writes atomically and retries the write once; the last
+    // failure is thrown as QuorbitError::persistenceFailure.
+    void writeProtected(const nlohmann::json& value) const;
+    // The same in one attempt, with failures dropped; false when nothing was written.
+    bool writeBestEffort(const nlohmann::json& value) const noexcept;
+
+    // A description for QuorbitError::persistenceFailure that never quotes file content.
+    std::string describe(const std::exception& error) const;
+
+private:
+    std::optional<std::string> readText() const;
+    bool moveAside(TimePoint now) const noexcept;
+
+    std::filesystem::path path_;
+};
+
+}  // namespace quorbit

@@ -1,0 +1,87 @@
+#include "infrastructure/files/UserDefaultsSettingsStore.h"
+
+#include <sys/stat.h>
+
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <nlohmann/json.hpp>
+
+#include "application/settings/AppSettings.h"
+#include "infrastructure/files/AtomicFileWriter.h"
+
+namespace quorbit {
+
+namespace {
+
+QString qtKey(std::string_view entry) { return QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())); }
+
+// A fresh object per call reads what another instance or process wrote meanwhile and never
+// crosses threads.
+QSettings settingsAt(const std::filesystem::path& file) {
+    return QSettings(QString::fromStdString(file.string()), QSettings::IniFormat);
+}
+
+}  // namespace
+
+UserDefaultsSettingsStore::UserDefaultsSettingsStore(const std::filesystem::path& file) : file_(file) {}
+
+std::filesystem::path UserDefaultsSettingsStore::defaultFileURL() {
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return std::filesystem::path(config.toStdString()) / "Quorbit" / "Quorbit.conf";
+}
+
+AppSettings UserDefaultsSettingsStore::loadSettings() {
+    const std::scoped_lock lock(mutex_);
+    QSettings defaults = settingsAt(file_);
+    if (std::optional<AppSettings> current = decoded(defaults, key)) {
+        defaults.remove(qtKey(legacyKey));
+        defaults.sync();
+        return *current;
+    }
+    if (std::optional<AppSettings> legacy = decoded(defaults, legacyKey)) {
+        store(defaults, *legacy);
+        defaults.remove(qtKey(legacyKey));
+        defaults.sync();
+        return *legacy;
+    }
+    return AppSettings{};
+}
+
+void UserDefaultsSettingsStore::saveSettings(const AppSettings& settings) {
+    const std::scoped_lock lock(mutex_);
+    QSettings defaults = settingsAt(file_);
+    store(defaults, settings);
+    defaults.sync();
+}
+
+std::optional<AppSettings> UserDefaultsSettingsStore::decoded(const QSettings& defaults, std::string_view entry) {
+    const QVariant value = defaults.value(qtKey(entry));
+    if (!value.isValid()) return std::nullopt;
+    try {
+        return nlohmann::json::parse(value.toByteArray().toStdString()).get<AppSettings>();
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+void UserDefaultsSettingsStore::store(QSettings& defaults, const AppSettings& settings) const {
+    std::string text;
+    try {
+        text = nlohmann::json(settings).dump();
+    } catch (const std::exception&) {
+        return;  // an unencodable record leaves the stored value as it was
+    }
+    // The folder is ours, 0700 like the data folder; QSettings would create it world-readable.
+    try {
+        AtomicFileWriter::createFolder(file_.parent_path());
+    } catch (const std::exception&) {
+        return;
+    }
+    defaults.setValue(qtKey(key), QString::fromStdString(text));
+    defaults.sync();
+    // QSettings keeps the mode of an existing file when it rewrites it.
+    ::chmod(file_.c_str(), 0600);
+}
+
+}  // namespace quorbit

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <filesystem>
+#include <mutex>
+#include <optional>
+#include <string_view>
+
+#include "application/ports/SettingsStore.h"
+
+class QSettings;
+
+namespace quorbit {
+
+// The whole settings record as compact JSON text under one key of an INI settings file, by
+// default $XDG_CONFIG_HOME/Quorbit/Quorbit.conf. Takes over the earlier product's key once.
+// Never fails; safe to call from any thread.
+class UserDefaultsSettingsStore final : public SettingsStore {
+public:
+    static constexpr std::string_view key = "ru.velmorin.quorbit.settings.v1";
+    static constexpr std::string_view legacyKey = "com.tallyo.settings.v1";
+
+    explicit UserDefaultsSettingsStore(const std::filesystem::path& file);
+
+    static std::filesystem::path defaultFileURL();
+
+    AppSettings loadSettings() override;
+    void saveSettings(const AppSettings& settings) override;
+
+private:
+    static std::optional<AppSettings> decoded(const QSettings& defaults, std::string_view entry);
+    void store(QSettings& defaults, const AppSettings& settings) const;
+
+    std::mutex mutex_;
+    std::filesystem::path file_;
+};
+
+}  // namespace quorbit
