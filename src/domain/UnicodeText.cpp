@@ -2,6 +2,7 @@
 
 #include <unicode/coll.h>
 #include <unicode/locid.h>
+#include <unicode/normalizer2.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
@@ -74,6 +75,15 @@ std::string UnicodeText::trimmed(std::string_view text) {
         end = previous;
     }
     return std::string(text.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)));
+}
+
+bool UnicodeText::canonicallyEquals(std::string_view a, std::string_view b) {
+    if (a == b) return true;
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Normalizer2* nfc = icu::Normalizer2::getNFCInstance(status);
+    const icu::UnicodeString left = U_SUCCESS(status) ? nfc->normalize(fromUtf8(a), status) : icu::UnicodeString();
+    const icu::UnicodeString right = U_SUCCESS(status) ? nfc->normalize(fromUtf8(b), status) : icu::UnicodeString();
+    return U_SUCCESS(status) && left == right;
 }
 
 std::string UnicodeText::lowercased(std::string_view text) {

@@ -19,6 +19,10 @@ public:
     static std::string lowercased(std::string_view text);
     static std::string uppercased(std::string_view text);
 
+    // Equality of canonically equivalent texts (composed and decomposed accents are equal),
+    // case-sensitive.
+    static bool canonicallyEquals(std::string_view a, std::string_view b);
+
     // Locale-independent comparison under full case folding.
     static bool caseInsensitiveEquals(std::string_view a, std::string_view b);
 

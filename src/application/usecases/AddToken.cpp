@@ -1,0 +1,57 @@
+#include "application/usecases/AddToken.h"
+
+#include <utility>
+
+#include "application/usecases/DuplicateAccountRule.h"
+#include "domain/AccountTags.h"
+#include "domain/QuorbitError.h"
+#include "domain/UnicodeText.h"
+
+namespace quorbit {
+
+AddToken::AddToken(TokenRepository& repository, SecretStore& secretStore, const Base32Decoding& decoder,
+                   const Clock& clock)
+    : repository_(repository), secretStore_(secretStore), decoder_(decoder), clock_(clock) {}
+
+OtpAccount AddToken::execute(const TokenDraft& draft) const {
+    const SecretBytes secret = decodeCheckedSecret(draft);
+    std::vector<OtpAccount> accounts = repository_.loadAccounts();
+    std::string issuer = UnicodeText::trimmed(draft.issuer);
+    std::string accountName = UnicodeText::trimmed(draft.accountName);
+    if (issuer.empty() && accountName.empty()) throw QuorbitError(QuorbitError::Case::invalidTokenURI);
+    if (DuplicateAccountRule::matchesAccountOutsideTrash(accounts, issuer, accountName)) {
+        throw QuorbitError(QuorbitError::Case::duplicateAccount);
+    }
+    OtpAccount account = makeAccount(draft, std::move(issuer), std::move(accountName));
+    secretStore_.saveSecret(secret, account.secretRef);
+    accounts.push_back(account);
+    repository_.saveAccounts(accounts);
+    return account;
+}
+
+SecretBytes AddToken::decodeCheckedSecret(const TokenDraft& draft) const {
+    SecretBytes secret = decoder_.decode(draft.secretBase32);
+    const bool usable = !secret.empty() && draft.digits >= 6 && draft.digits <= 8 &&
+                        (draft.type == OtpType::hotp || draft.period >= 1) && draft.hotpCounter >= 0;
+    if (!usable) throw QuorbitError(QuorbitError::Case::invalidSecret);
+    return secret;
+}
+
+OtpAccount AddToken::makeAccount(const TokenDraft& draft, std::string issuer, std::string accountName) const {
+    OtpAccount account;
+    account.id = Uuid::random();
+    account.issuer = std::move(issuer);
+    account.accountName = std::move(accountName);
+    account.secretRef = OtpSecretRef{Uuid::random().toString()};
+    account.type = draft.type;
+    account.algorithm = draft.algorithm;
+    account.digits = draft.digits;
+    account.period = draft.period;
+    account.hotpCounter = draft.hotpCounter;
+    account.createdAt = clock_.now();
+    account.updatedAt = clock_.now();
+    account.tags = AccountTags::normalize(draft.tags);
+    return account;
+}
+
+}  // namespace quorbit

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "application/ports/Clock.h"
+#include "application/ports/SecretStore.h"
+#include "application/ports/TokenRepository.h"
+#include "domain/OtpAccount.h"
+#include "domain/TokenDraft.h"
+#include "lib/Base32Decoding.h"
+
+namespace quorbit {
+
+// Adds one account: its secret goes to the secret store, then the account to the end of the list.
+class AddToken {
+public:
+    AddToken(TokenRepository& repository, SecretStore& secretStore, const Base32Decoding& decoder, const Clock& clock);
+
+    // Throws invalidSecret (unusable secret or numbers), invalidTokenURI (no issuer and no
+    // account name), duplicateAccount, or what a port threw. A failed list save leaves the
+    // saved secret in the store.
+    OtpAccount execute(const TokenDraft& draft) const;
+
+private:
+    SecretBytes decodeCheckedSecret(const TokenDraft& draft) const;
+    OtpAccount makeAccount(const TokenDraft& draft, std::string issuer, std::string accountName) const;
+
+    TokenRepository& repository_;
+    SecretStore& secretStore_;
+    const Base32Decoding& decoder_;
+    const Clock& clock_;
+};
+
+}  // namespace quorbit

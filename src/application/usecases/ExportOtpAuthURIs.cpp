@@ -1,0 +1,28 @@
+#include "application/usecases/ExportOtpAuthURIs.h"
+
+namespace quorbit {
+
+ExportOtpAuthURIs::ExportOtpAuthURIs(TokenRepository& repository, SecretStore& secretStore,
+                                     const Base32Encoding& encoder, const OtpAuthParsing& parser)
+    : repository_(repository), secretStore_(secretStore), encoder_(encoder), parser_(parser) {}
+
+std::vector<std::string> ExportOtpAuthURIs::execute() const {
+    std::vector<std::string> uris;
+    for (const OtpAccount& account : repository_.loadAccounts()) {
+        if (account.isTrashed()) continue;
+        const SecretBytes secret = secretStore_.loadSecret(account.secretRef);
+        uris.push_back(parser_.makeURI(account, encoder_.encode(secret.view())));
+    }
+    return uris;
+}
+
+std::string ExportOtpAuthURIs::fileText(const std::vector<std::string>& uris) {
+    std::string text;
+    for (std::size_t index = 0; index < uris.size(); ++index) {
+        if (index > 0) text += '\n';
+        text += uris[index];
+    }
+    return text;
+}
+
+}  // namespace quorbit

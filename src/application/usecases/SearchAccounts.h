@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "domain/AccountFilterSelection.h"
+#include "domain/AccountSortOption.h"
+#include "domain/OtpAccount.h"
+
+namespace quorbit {
+
+// The visible account list: the filter's accounts, narrowed by the search text, in the chosen order.
+class SearchAccounts {
+public:
+    // The query is trimmed and lower-cased, then found as plain text in the lower-cased issuer,
+    // account name or a tag. The order is stable and total: equal names fall back to the id text.
+    std::vector<OtpAccount> execute(const std::vector<OtpAccount>& accounts, std::string_view query,
+                                    const AccountFilterSelection& filter, AccountSortOption sort) const;
+};
+
+}  // namespace quorbit
