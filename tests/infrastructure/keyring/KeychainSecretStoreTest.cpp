@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ThrownError.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,16 +21,6 @@ const std::string current = "Current Service";
 const std::string legacy = "Legacy Service";
 const OtpSecretRef ref{"REF-1"};
 const SecretBytes secret{0x00, 0x7F, 0xFF};
-
-QuorbitError errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const QuorbitError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no QuorbitError was thrown";
-    return QuorbitError(QuorbitError::Case::locked);
-}
 
 class KeychainSecretStoreTest : public testing::Test {
 protected:
@@ -61,13 +53,13 @@ TEST_F(KeychainSecretStoreTest, PrefersTheCurrentItemOverALegacyOne) {
 }
 
 TEST_F(KeychainSecretStoreTest, AnItemUnderNeitherNameIsNotFound) {
-    EXPECT_EQ(errorOf([&] { store.loadSecret(ref); }), QuorbitError::keychainFailure("Item not found"));
+    EXPECT_EQ(test::thrownError([&] { store.loadSecret(ref); }), QuorbitError::keychainFailure("Item not found"));
 }
 
 TEST_F(KeychainSecretStoreTest, AMoveThatDoesNotReadBackEqualKeepsTheLegacyItem) {
     client.putItem(legacy, ref.rawValue, secret);
     client.storeAlteredBytes(true);
-    EXPECT_EQ(errorOf([&] { store.loadSecret(ref); }),
+    EXPECT_EQ(test::thrownError([&] { store.loadSecret(ref); }),
               QuorbitError::keychainFailure("New keyring item verification failed"));
     EXPECT_EQ(client.item(legacy, ref.rawValue), secret);
     EXPECT_TRUE(client.item(current, ref.rawValue));
@@ -76,7 +68,7 @@ TEST_F(KeychainSecretStoreTest, AMoveThatDoesNotReadBackEqualKeepsTheLegacyItem)
 TEST_F(KeychainSecretStoreTest, RefusedAccessDuringAMoveIsAPlainFailure) {
     client.putItem(legacy, ref.rawValue, secret);
     client.fail(Operation::save, current, KeychainClientError::osStatus(-25308));
-    const QuorbitError error = errorOf([&] { store.loadSecret(ref); });
+    const QuorbitError error = test::thrownError([&] { store.loadSecret(ref); });
     EXPECT_EQ(error.errorCase(), QuorbitError::Case::keychainFailure);
     EXPECT_NE(error.detail().find("locked"), std::string::npos);
     EXPECT_EQ(client.item(legacy, ref.rawValue), secret);
@@ -93,7 +85,7 @@ TEST_F(KeychainSecretStoreTest, DeleteRemovesTheItemUnderBothNames) {
 
 TEST_F(KeychainSecretStoreTest, AFailedDeleteStopsBeforeTheLegacyName) {
     client.fail(Operation::remove, current, KeychainClientError::failure("bus gone"));
-    EXPECT_EQ(errorOf([&] { store.deleteSecret(ref); }), QuorbitError::keychainFailure("bus gone"));
+    EXPECT_EQ(test::thrownError([&] { store.deleteSecret(ref); }), QuorbitError::keychainFailure("bus gone"));
     EXPECT_EQ(client.calls(), std::vector<std::string>{"remove " + current});
 }
 
@@ -112,7 +104,7 @@ TEST_P(KeychainSecretStoreErrorMapping, AppliesToEveryOperation) {
         FakeKeychainClient client;
         KeychainSecretStore store{current, legacy, client, false};
         client.fail(operation, current, mapping.clientError);
-        const QuorbitError error = errorOf([&] {
+        const QuorbitError error = test::thrownError([&] {
             if (operation == Operation::save) store.saveSecret(secret, ref);
             if (operation == Operation::load) store.loadSecret(ref);
             if (operation == Operation::remove) store.deleteSecret(ref);

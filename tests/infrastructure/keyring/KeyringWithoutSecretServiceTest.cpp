@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/ThrownError.h"
+
 #include <functional>
 #include <string>
 
@@ -65,18 +67,8 @@ bool secretServiceRegistered(const QString& busAddress) {
     return registered;
 }
 
-QuorbitError errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const QuorbitError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no QuorbitError was thrown";
-    return QuorbitError(QuorbitError::Case::locked);
-}
-
 void expectMissingServiceNamed(const std::function<void()>& action) {
-    const QuorbitError error = errorOf(action);
+    const QuorbitError error = test::thrownError(action);
     EXPECT_EQ(error.errorCase(), QuorbitError::Case::keychainAccessDenied);
     EXPECT_NE(error.detail().find("no Secret Service is running"), std::string::npos) << error.detail();
     EXPECT_NE(std::string(error.what()).find("GNOME Keyring, KWallet or KeePassXC"), std::string::npos)
