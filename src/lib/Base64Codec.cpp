@@ -30,17 +30,29 @@ std::size_t paddingLength(std::string_view text) {
 
 std::string Base64Codec::encode(std::span<const std::uint8_t> data) {
     std::string text;
-    text.reserve((data.size() + 2) / 3 * 4);
-    for (std::size_t i = 0; i < data.size(); i += 3) {
-        const std::size_t count = std::min<std::size_t>(3, data.size() - i);
-        std::uint32_t group = std::uint32_t{data[i]} << 16;
-        if (count > 1) group |= std::uint32_t{data[i + 1]} << 8;
-        if (count > 2) group |= data[i + 2];
-        for (std::size_t k = 0; k < 4; ++k) {
-            text.push_back(k <= count ? alphabet[(group >> (18 - 6 * k)) & 0x3F] : '=');
-        }
-    }
+    encode(data, text);
     return text;
+}
+
+// Sized once and filled by index: a backup's sealed box runs to megabytes.
+void Base64Codec::encode(std::span<const std::uint8_t> data, std::string& output) {
+    std::size_t out = output.size();
+    output.resize(out + (data.size() + 2) / 3 * 4, '=');
+    std::size_t i = 0;
+    for (; i + 3 <= data.size(); i += 3) {
+        const std::uint32_t group = std::uint32_t{data[i]} << 16 | std::uint32_t{data[i + 1]} << 8 | data[i + 2];
+        output[out++] = alphabet[group >> 18];
+        output[out++] = alphabet[(group >> 12) & 0x3F];
+        output[out++] = alphabet[(group >> 6) & 0x3F];
+        output[out++] = alphabet[group & 0x3F];
+    }
+    const std::size_t rest = data.size() - i;
+    if (rest == 0) return;
+    std::uint32_t group = std::uint32_t{data[i]} << 16;
+    if (rest > 1) group |= std::uint32_t{data[i + 1]} << 8;
+    output[out] = alphabet[group >> 18];
+    output[out + 1] = alphabet[(group >> 12) & 0x3F];
+    if (rest > 1) output[out + 2] = alphabet[(group >> 6) & 0x3F];
 }
 
 std::optional<SecretBytes> Base64Codec::decode(std::string_view text) {

@@ -17,6 +17,8 @@ namespace quorbit {
 class Base64Codec {
 public:
     static std::string encode(std::span<const std::uint8_t> data);
+    // Appends the encoding to `output`, so large values need no second buffer.
+    static void encode(std::span<const std::uint8_t> data, std::string& output);
 
     // Accepts only alphabet characters, a length that is a multiple of four and at most two
     // "=" at the very end; blanks and line breaks are rejected. Empty text gives empty bytes.

@@ -40,15 +40,17 @@ std::size_t multiByteSequenceLength(std::string_view text) noexcept {
 
 bool Utf8Validator::isValid(std::string_view text) noexcept {
     while (!text.empty()) {
-        if (static_cast<std::uint8_t>(text[0]) < 0x80) {
-            text.remove_prefix(1);
-            continue;
-        }
-        const std::size_t length = multiByteSequenceLength(text);
+        const std::size_t length = characterLength(text);
         if (length == 0) return false;
         text.remove_prefix(length);
     }
     return true;
+}
+
+std::size_t Utf8Validator::characterLength(std::string_view text) noexcept {
+    if (text.empty()) return 0;
+    if (static_cast<std::uint8_t>(text[0]) < 0x80) return 1;
+    return multiByteSequenceLength(text);
 }
 
 }  // namespace quorbit

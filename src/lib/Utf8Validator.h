@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace quorbit {
@@ -9,6 +10,9 @@ namespace quorbit {
 class Utf8Validator {
 public:
     static bool isValid(std::string_view text) noexcept;
+
+    // Bytes of the well-formed character at the start of `text` (1 for ASCII), or 0.
+    static std::size_t characterLength(std::string_view text) noexcept;
 };
 
 }  // namespace quorbit

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorbit {
+
+// Writes compact JSON straight into a caller's buffer, without building a document first: a
+// backup's payload is written once, its secrets land in one buffer the caller can wipe, and
+// large Base64 values are copied in runs. Keys are written in the order given.
+class JsonTextWriter {
+public:
+    explicit JsonTextWriter(std::string& output);
+
+    JsonTextWriter& beginObject();
+    JsonTextWriter& endObject();
+    JsonTextWriter& beginArray();
+    JsonTextWriter& endArray();
+    JsonTextWriter& key(std::string_view name);
+    // Malformed UTF-8 is written as U+FFFD, so the text always parses again.
+    JsonTextWriter& string(std::string_view text);
+    // Base64 needs no escaping, so the bytes are encoded straight into the output.
+    JsonTextWriter& base64String(std::span<const std::uint8_t> bytes);
+    JsonTextWriter& integer(std::int64_t value);
+    JsonTextWriter& boolean(bool value);
+
+private:
+    void separate();
+    void escaped(std::string_view text);
+
+    std::string& output_;
+    std::vector<bool> containerHasMembers_;
+    bool afterKey_ = false;
+};
+
+}  // namespace quorbit
