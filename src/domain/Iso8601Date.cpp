@@ -1,7 +1,5 @@
 #include "domain/Iso8601Date.h"
 
-#include <cstdio>
-
 namespace quorbit {
 namespace {
 
@@ -100,16 +98,23 @@ std::optional<minutes> readOffset(Cursor& cursor) {
 
 }  // namespace
 
+// Filled by hand: backups and stores format thousands of dates, and snprintf is the costly part.
+// A nanosecond time point only reaches the years 1677 to 2262, so four digits always suffice.
 std::string Iso8601Date::format(TimePoint time) {
     const auto wholeSeconds = floor<seconds>(time);
     const auto day = floor<days>(wholeSeconds);
     const year_month_day date(day);
     const hh_mm_ss clock(wholeSeconds - day);
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d:%02d:%02dZ", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                  static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                  static_cast<int>(clock.seconds().count()));
+    std::string text = "0000-00-00T00:00:00Z";
+    const auto put = [&text](std::size_t at, unsigned value, std::size_t width) {
+        for (std::size_t i = width; i > 0; --i, value /= 10) text[at + i - 1] = static_cast<char>('0' + value % 10);
+    };
+    put(0, static_cast<unsigned>(static_cast<int>(date.year())), 4);
+    put(5, static_cast<unsigned>(date.month()), 2);
+    put(8, static_cast<unsigned>(date.day()), 2);
+    put(11, static_cast<unsigned>(clock.hours().count()), 2);
+    put(14, static_cast<unsigned>(clock.minutes().count()), 2);
+    put(17, static_cast<unsigned>(clock.seconds().count()), 2);
     return text;
 }
 

@@ -7,6 +7,7 @@
 #include <unicode/unistr.h>
 #include <unicode/utf8.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace quorbit {
@@ -86,7 +87,15 @@ bool UnicodeText::canonicallyEquals(std::string_view a, std::string_view b) {
     return U_SUCCESS(status) && left == right;
 }
 
+// ASCII text, the usual case for issuers and tags, needs no trip through UTF-16.
 std::string UnicodeText::lowercased(std::string_view text) {
+    if (std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        std::string lower(text);
+        for (char& c : lower) {
+            if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        }
+        return lower;
+    }
     return toUtf8(fromUtf8(text).toLower(icu::Locale::getRoot()));
 }
 

@@ -10,7 +10,9 @@
 #include "domain/JsonObjectReader.h"
 #include "domain/QuorbitError.h"
 #include "infrastructure/crypto/AesGcmCipher.h"
+#include "infrastructure/crypto/BackupPayloadWriter.h"
 #include "lib/Base64Codec.h"
+#include "lib/JsonTextWriter.h"
 #include "lib/PBKDF2.h"
 
 namespace quorbit {
@@ -75,15 +77,29 @@ std::vector<std::uint8_t> EncryptedBackupCryptoService::encrypt(const BackupPayl
                                                                 const SecretBytes& password) {
     const auto salt = AesGcmCipher::randomBytes(static_cast<std::size_t>(saltBytes_));
     const SecretBytes key = PBKDF2::deriveKey(password.view(), salt, iterations_, keyByteCount_);
-    std::string plaintext = nlohmann::json(payload).dump();
+    std::string plaintext;
+    BackupPayloadWriter::write(payload, plaintext);
     const auto sealed = AesGcmCipher::seal(key, std::span(reinterpret_cast<const std::uint8_t*>(plaintext.data()),
                                                           plaintext.size()));
     OPENSSL_cleanse(plaintext.data(), plaintext.size());  // the payload holds every secret in Base32
+    return envelopeBytes(salt, sealed);
+}
 
-    const nlohmann::json envelope{{"version", envelopeVersion},     {"kdf", kdfName},
-                                  {"iterations", iterations_},      {"saltBytes", saltBytes_},
-                                  {"salt", Base64Codec::encode(salt)}, {"sealedBox", Base64Codec::encode(sealed)}};
-    return toBytes(envelope.dump());
+// Keys sorted, as the document form prints them; the sealed box is by far the largest value.
+std::vector<std::uint8_t> EncryptedBackupCryptoService::envelopeBytes(std::span<const std::uint8_t> salt,
+                                                                      std::span<const std::uint8_t> sealed) const {
+    std::string text;
+    text.reserve((salt.size() + sealed.size()) / 3 * 4 + 160);
+    JsonTextWriter(text)
+        .beginObject()
+        .key("iterations").integer(iterations_)
+        .key("kdf").string(kdfName)
+        .key("salt").base64String(salt)
+        .key("saltBytes").integer(saltBytes_)
+        .key("sealedBox").base64String(sealed)
+        .key("version").integer(envelopeVersion)
+        .endObject();
+    return toBytes(text);
 }
 
 BackupPayload EncryptedBackupCryptoService::decrypt(std::span<const std::uint8_t> data, const SecretBytes& password) {

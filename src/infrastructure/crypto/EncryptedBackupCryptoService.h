@@ -28,6 +28,9 @@ public:
     int saltBytes() const { return saltBytes_; }
 
 private:
+    std::vector<std::uint8_t> envelopeBytes(std::span<const std::uint8_t> salt,
+                                            std::span<const std::uint8_t> sealed) const;
+
     int iterations_;
     int saltBytes_;
     int keyByteCount_;

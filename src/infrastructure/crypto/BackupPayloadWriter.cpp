@@ -1,0 +1,36 @@
+#include "infrastructure/crypto/BackupPayloadWriter.h"
+
+#include "domain/Iso8601Date.h"
+#include "lib/JsonTextWriter.h"
+
+namespace quorbit {
+
+// Keys in the order the document form prints them (sorted), so both give the same text.
+void BackupPayloadWriter::write(const BackupPayload& payload, std::string& output) {
+    constexpr std::size_t typicalAccountBytes = 320;  // one growth at most, not a dozen copies
+    output.reserve(output.size() + 64 + payload.accounts.size() * typicalAccountBytes);
+    JsonTextWriter json(output);
+    json.beginObject().key("accounts").beginArray();
+    for (const BackupAccount& account : payload.accounts) writeAccount(account, json);
+    json.endArray().key("exportedAt").string(Iso8601Date::format(payload.exportedAt)).endObject();
+}
+
+void BackupPayloadWriter::writeAccount(const BackupAccount& account, JsonTextWriter& json) {
+    json.beginObject()
+        .key("accountName").string(account.accountName)
+        .key("algorithm").string(rawValue(account.algorithm))
+        .key("createdAt").string(Iso8601Date::format(account.createdAt))
+        .key("digits").integer(account.digits)
+        .key("hotpCounter").integer(account.hotpCounter)
+        .key("id").string(account.id.toString())
+        .key("isFavorite").boolean(account.isFavorite)
+        .key("issuer").string(account.issuer);
+    if (account.lastUsedAt) json.key("lastUsedAt").string(Iso8601Date::format(*account.lastUsedAt));
+    json.key("period").integer(account.period).key("secretBase32").string(account.secretBase32).key("tags").beginArray();
+    for (const std::string& tag : account.tags) json.string(tag);
+    json.endArray();
+    if (account.trashedAt) json.key("trashedAt").string(Iso8601Date::format(*account.trashedAt));
+    json.key("type").string(rawValue(account.type)).key("updatedAt").string(Iso8601Date::format(account.updatedAt)).endObject();
+}
+
+}  // namespace quorbit

@@ -1,0 +1,111 @@
+#include "application/usecases/ExportOtpAuthURIs.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "domain/QuorbitError.h"
+#include "lib/Base32Codec.h"
+#include "lib/OtpAuthURIParser.h"
+#include "support/FakeSecretStore.h"
+#include "support/FakeTokenRepository.h"
+#include "support/ThrownError.h"
+
+namespace quorbit::test {
+namespace {
+
+using namespace std::chrono;
+
+OtpAccount accountNamed(std::string issuer, std::string accountName) {
+    OtpAccount account;
+    account.id = Uuid::random();
+    account.issuer = std::move(issuer);
+    account.accountName = std::move(accountName);
+    account.secretRef = OtpSecretRef{Uuid::random().toString()};
+    account.createdAt = account.updatedAt = TimePoint(seconds(1'700'000'000));
+    return account;
+}
+
+struct OtpAuthUriExportTest : ::testing::Test {
+    FakeTokenRepository repository;
+    FakeSecretStore secretStore;
+    Base32Codec codec;
+    OtpAuthURIParser parser;
+
+    void store(const OtpAccount& account, const SecretBytes& secret) {
+        secretStore.saveSecret(secret, account.secretRef);
+        auto accounts = repository.accounts();
+        accounts.push_back(account);
+        repository.setAccounts(accounts);
+    }
+    std::vector<std::string> exportAll() { return ExportOtpAuthURIs(repository, secretStore, codec, parser).execute(); }
+};
+
+TEST_F(OtpAuthUriExportTest, OneUriPerAccountOutsideTheTrashThatReadsBackIntoTheSameAccount) {
+    OtpAccount hotp = accountNamed("Acme & Co", "alice@example.com");
+    hotp.type = OtpType::hotp;
+    hotp.algorithm = OtpAlgorithm::sha256;
+    hotp.digits = 8;
+    hotp.hotpCounter = 9;
+    OtpAccount trashed = accountNamed("Trashed", "t");
+    trashed.trashedAt = trashed.createdAt;
+    OtpAccount totp = accountNamed("Example", "bob");
+    totp.algorithm = OtpAlgorithm::sha512;
+    totp.digits = 7;
+    totp.period = 60;
+    const std::vector<OtpAccount> exported{hotp, totp};
+    const std::vector<SecretBytes> secrets{SecretBytes{0xde, 0xad, 0xbe, 0xef}, SecretBytes{0x01, 0x02, 0x03}};
+    store(hotp, secrets[0]);
+    store(trashed, SecretBytes{0xff});
+    store(totp, secrets[1]);
+
+    const auto uris = exportAll();
+
+    ASSERT_EQ(uris.size(), exported.size());
+    for (std::size_t i = 0; i < uris.size(); ++i) {
+        const TokenDraft draft = parser.parse(uris[i]);
+        EXPECT_EQ(draft.issuer, exported[i].issuer) << uris[i];
+        EXPECT_EQ(draft.accountName, exported[i].accountName) << uris[i];
+        EXPECT_EQ(codec.decode(draft.secretBase32), secrets[i]) << uris[i];
+        EXPECT_EQ(draft.type, exported[i].type) << uris[i];
+        EXPECT_EQ(draft.algorithm, exported[i].algorithm) << uris[i];
+        EXPECT_EQ(draft.digits, exported[i].digits) << uris[i];
+        EXPECT_EQ(draft.period, exported[i].period) << uris[i];
+        EXPECT_EQ(draft.hotpCounter, exported[i].hotpCounter) << uris[i];
+    }
+}
+
+TEST_F(OtpAuthUriExportTest, OnlyTrashedAccountsGiveNoUris) {
+    OtpAccount trashed = accountNamed("Trashed", "t");
+    trashed.trashedAt = trashed.createdAt;
+    store(trashed, SecretBytes{0xff});
+
+    EXPECT_TRUE(exportAll().empty());
+}
+
+TEST_F(OtpAuthUriExportTest, AFailingSecretLoadEndsTheExportWithItsError) {
+    store(accountNamed("Acme", "a"), SecretBytes{0x01});
+    repository.setAccounts({repository.accounts()[0], accountNamed("Lost", "secret")});
+    EXPECT_EQ(thrownError([&] { exportAll(); }), QuorbitError::keychainFailure("Item not found"));
+
+    secretStore.failLoadsWith(QuorbitError(QuorbitError::Case::keychainAccessDenied));
+    EXPECT_EQ(thrownError([&] { exportAll(); }), QuorbitError(QuorbitError::Case::keychainAccessDenied));
+}
+
+TEST(OtpAuthUriExportFileText, JoinsWithLineFeedsAndEndsWithoutOne) {
+    const struct {
+        std::vector<std::string> uris;
+        std::string text;
+    } cases[] = {
+        {{}, ""},
+        {{"otpauth://totp/a"}, "otpauth://totp/a"},
+        {{"otpauth://totp/a", "otpauth://hotp/b", "otpauth://totp/c"},
+         "otpauth://totp/a\notpauth://hotp/b\notpauth://totp/c"},
+    };
+    for (const auto& [uris, text] : cases) EXPECT_EQ(ExportOtpAuthURIs::fileText(uris), text);
+}
+
+}  // namespace
+}  // namespace quorbit::test
