@@ -37,28 +37,20 @@ void appendControl(std::string& output, unsigned char byte) {
 
 JsonTextWriter::JsonTextWriter(std::string& output) : output_(output) {}
 
-JsonTextWriter& JsonTextWriter::beginObject() {
+JsonTextWriter& JsonTextWriter::beginObject() { return open('{'); }
+JsonTextWriter& JsonTextWriter::endObject() { return close('}'); }
+JsonTextWriter& JsonTextWriter::beginArray() { return open('['); }
+JsonTextWriter& JsonTextWriter::endArray() { return close(']'); }
+
+JsonTextWriter& JsonTextWriter::open(char bracket) {
     separate();
-    output_ += '{';
+    output_ += bracket;
     containerHasMembers_.push_back(false);
     return *this;
 }
 
-JsonTextWriter& JsonTextWriter::endObject() {
-    output_ += '}';
-    containerHasMembers_.pop_back();
-    return *this;
-}
-
-JsonTextWriter& JsonTextWriter::beginArray() {
-    separate();
-    output_ += '[';
-    containerHasMembers_.push_back(false);
-    return *this;
-}
-
-JsonTextWriter& JsonTextWriter::endArray() {
-    output_ += ']';
+JsonTextWriter& JsonTextWriter::close(char bracket) {
+    output_ += bracket;
     containerHasMembers_.pop_back();
     return *this;
 }

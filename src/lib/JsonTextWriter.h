@@ -28,6 +28,8 @@ public:
     JsonTextWriter& boolean(bool value);
 
 private:
+    JsonTextWriter& open(char bracket);
+    JsonTextWriter& close(char bracket);
     void separate();
     void escaped(std::string_view text);
 

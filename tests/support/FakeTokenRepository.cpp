@@ -37,6 +37,11 @@ void FakeTokenRepository::setAccounts(std::vector<OtpAccount> accounts) {
     accounts_ = std::move(accounts);
 }
 
+void FakeTokenRepository::appendAccount(const OtpAccount& account) {
+    std::lock_guard lock(mutex_);
+    accounts_.push_back(account);
+}
+
 int FakeTokenRepository::loadCount() const {
     std::lock_guard lock(mutex_);
     return loadCount_;

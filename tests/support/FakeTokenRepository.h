@@ -23,6 +23,8 @@ public:
 
     std::vector<OtpAccount> accounts() const;
     void setAccounts(std::vector<OtpAccount> accounts);
+    // Puts an account at the end of the list without counting as a save.
+    void appendAccount(const OtpAccount& account);
     int loadCount() const;
     int saveCount() const;
 

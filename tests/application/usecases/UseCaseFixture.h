@@ -13,21 +13,9 @@
 #include "support/FakeClock.h"
 #include "support/FakeSecretStore.h"
 #include "support/FakeTokenRepository.h"
+#include "support/StoredAccount.h"
 
 namespace quorbit::test {
-
-inline const TimePoint startTime{std::chrono::seconds(1'700'000'000)};
-
-inline OtpAccount storedAccount(std::string issuer, std::string accountName) {
-    OtpAccount account;
-    account.id = Uuid::random();
-    account.issuer = std::move(issuer);
-    account.accountName = std::move(accountName);
-    account.secretRef = OtpSecretRef{Uuid::random().toString()};
-    account.createdAt = startTime - std::chrono::hours(24);
-    account.updatedAt = account.createdAt;
-    return account;
-}
 
 inline QuorbitError::Case errorCaseOf(const std::function<void()>& action) {
     try {

@@ -72,9 +72,7 @@ struct Vault {
 
     OtpAccount store(const OtpAccount& account, const SecretBytes& secret) {
         secretStore.saveSecret(secret, account.secretRef);
-        auto accounts = repository.accounts();
-        accounts.push_back(account);
-        repository.setAccounts(accounts);
+        repository.appendAccount(account);
         return account;
     }
 };

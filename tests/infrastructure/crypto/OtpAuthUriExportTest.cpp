@@ -11,22 +11,13 @@
 #include "lib/OtpAuthURIParser.h"
 #include "support/FakeSecretStore.h"
 #include "support/FakeTokenRepository.h"
+#include "support/StoredAccount.h"
 #include "support/ThrownError.h"
 
 namespace quorbit::test {
 namespace {
 
 using namespace std::chrono;
-
-OtpAccount accountNamed(std::string issuer, std::string accountName) {
-    OtpAccount account;
-    account.id = Uuid::random();
-    account.issuer = std::move(issuer);
-    account.accountName = std::move(accountName);
-    account.secretRef = OtpSecretRef{Uuid::random().toString()};
-    account.createdAt = account.updatedAt = TimePoint(seconds(1'700'000'000));
-    return account;
-}
 
 struct OtpAuthUriExportTest : ::testing::Test {
     FakeTokenRepository repository;
@@ -36,22 +27,20 @@ struct OtpAuthUriExportTest : ::testing::Test {
 
     void store(const OtpAccount& account, const SecretBytes& secret) {
         secretStore.saveSecret(secret, account.secretRef);
-        auto accounts = repository.accounts();
-        accounts.push_back(account);
-        repository.setAccounts(accounts);
+        repository.appendAccount(account);
     }
     std::vector<std::string> exportAll() { return ExportOtpAuthURIs(repository, secretStore, codec, parser).execute(); }
 };
 
 TEST_F(OtpAuthUriExportTest, OneUriPerAccountOutsideTheTrashThatReadsBackIntoTheSameAccount) {
-    OtpAccount hotp = accountNamed("Acme & Co", "alice@example.com");
+    OtpAccount hotp = storedAccount("Acme & Co", "alice@example.com");
     hotp.type = OtpType::hotp;
     hotp.algorithm = OtpAlgorithm::sha256;
     hotp.digits = 8;
     hotp.hotpCounter = 9;
-    OtpAccount trashed = accountNamed("Trashed", "t");
+    OtpAccount trashed = storedAccount("Trashed", "t");
     trashed.trashedAt = trashed.createdAt;
-    OtpAccount totp = accountNamed("Example", "bob");
+    OtpAccount totp = storedAccount("Example", "bob");
     totp.algorithm = OtpAlgorithm::sha512;
     totp.digits = 7;
     totp.period = 60;
@@ -78,7 +67,7 @@ TEST_F(OtpAuthUriExportTest, OneUriPerAccountOutsideTheTrashThatReadsBackIntoThe
 }
 
 TEST_F(OtpAuthUriExportTest, OnlyTrashedAccountsGiveNoUris) {
-    OtpAccount trashed = accountNamed("Trashed", "t");
+    OtpAccount trashed = storedAccount("Trashed", "t");
     trashed.trashedAt = trashed.createdAt;
     store(trashed, SecretBytes{0xff});
 
@@ -86,8 +75,8 @@ TEST_F(OtpAuthUriExportTest, OnlyTrashedAccountsGiveNoUris) {
 }
 
 TEST_F(OtpAuthUriExportTest, AFailingSecretLoadEndsTheExportWithItsError) {
-    store(accountNamed("Acme", "a"), SecretBytes{0x01});
-    repository.setAccounts({repository.accounts()[0], accountNamed("Lost", "secret")});
+    store(storedAccount("Acme", "a"), SecretBytes{0x01});
+    repository.setAccounts({repository.accounts()[0], storedAccount("Lost", "secret")});
     EXPECT_EQ(thrownError([&] { exportAll(); }), QuorbitError::keychainFailure("Item not found"));
 
     secretStore.failLoadsWith(QuorbitError(QuorbitError::Case::keychainAccessDenied));

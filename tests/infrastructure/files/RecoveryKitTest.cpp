@@ -138,9 +138,7 @@ struct RecoveryKitTest : ::testing::Test {
         account.updatedAt = account.createdAt;
         if (trashed) account.trashedAt = kitTime;
         secretStore.saveSecret(SecretBytes{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, account.secretRef);
-        std::vector<OtpAccount> accounts = repository.accounts();
-        accounts.push_back(account);
-        repository.setAccounts(accounts);
+        repository.appendAccount(account);
     }
 
     fs::path createKit(const fs::path& folder, const Clock& kitClock, DocumentFiles& kitFiles,
