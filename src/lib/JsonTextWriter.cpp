@@ -2,14 +2,13 @@
 
 #include <array>
 #include <charconv>
+#include <stdexcept>
 
 #include "lib/Base64Codec.h"
 #include "lib/Utf8Validator.h"
 
 namespace quorbit {
 namespace {
-
-constexpr std::string_view replacementCharacter = "\xEF\xBF\xBD";
 
 bool isPlain(unsigned char byte) { return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\'; }
 
@@ -35,7 +34,8 @@ void appendControl(std::string& output, unsigned char byte) {
 
 }  // namespace
 
-JsonTextWriter::JsonTextWriter(std::string& output) : output_(output) {}
+JsonTextWriter::JsonTextWriter(std::string& output, int indent)
+    : output_(output), indent_(indent > 0 ? static_cast<std::size_t>(indent) : 0) {}
 
 JsonTextWriter& JsonTextWriter::beginObject() { return open('{'); }
 JsonTextWriter& JsonTextWriter::endObject() { return close('}'); }
@@ -50,15 +50,17 @@ JsonTextWriter& JsonTextWriter::open(char bracket) {
 }
 
 JsonTextWriter& JsonTextWriter::close(char bracket) {
-    output_ += bracket;
+    const bool hadMembers = containerHasMembers_.back();
     containerHasMembers_.pop_back();
+    if (hadMembers) newline(containerHasMembers_.size());
+    output_ += bracket;
     return *this;
 }
 
 JsonTextWriter& JsonTextWriter::key(std::string_view name) {
     separate();
     escaped(name);
-    output_ += ':';
+    output_ += indent_ > 0 ? ": " : ":";
     afterKey_ = true;
     return *this;
 }
@@ -100,6 +102,13 @@ void JsonTextWriter::separate() {
     if (containerHasMembers_.empty()) return;
     if (containerHasMembers_.back()) output_ += ',';
     containerHasMembers_.back() = true;
+    newline(containerHasMembers_.size());
+}
+
+void JsonTextWriter::newline(std::size_t depth) {
+    if (indent_ == 0) return;
+    output_ += '\n';
+    output_.append(depth * indent_, ' ');
 }
 
 void JsonTextWriter::escaped(std::string_view text) {
@@ -114,8 +123,9 @@ void JsonTextWriter::escaped(std::string_view text) {
         const auto byte = static_cast<unsigned char>(text[index]);
         if (byte >= 0x80) {
             const std::size_t length = Utf8Validator::characterLength(text.substr(index));
-            output_.append(length == 0 ? replacementCharacter : text.substr(index, length));
-            index += length == 0 ? 1 : length;
+            if (length == 0) throw std::invalid_argument("Text is not valid UTF-8");
+            output_.append(text.substr(index, length));
+            index += length;
             continue;
         }
         const std::string_view escape = shortEscape(byte);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -8,19 +9,20 @@
 
 namespace quorbit {
 
-// Writes compact JSON straight into a caller's buffer, without building a document first: a
-// backup's payload is written once, its secrets land in one buffer the caller can wipe, and
-// large Base64 values are copied in runs. Keys are written in the order given.
+// Writes JSON straight into a caller's buffer, without building a document first: a backup's
+// payload is written once, its secrets land in one buffer the caller can wipe, and large Base64
+// values are copied in runs. Keys are written in the order given. Compact without an indent;
+// with one, laid out as the document library prints with that indent.
 class JsonTextWriter {
 public:
-    explicit JsonTextWriter(std::string& output);
+    explicit JsonTextWriter(std::string& output, int indent = 0);
 
     JsonTextWriter& beginObject();
     JsonTextWriter& endObject();
     JsonTextWriter& beginArray();
     JsonTextWriter& endArray();
     JsonTextWriter& key(std::string_view name);
-    // Malformed UTF-8 is written as U+FFFD, so the text always parses again.
+    // Throws std::invalid_argument for malformed UTF-8, which no reader would take back.
     JsonTextWriter& string(std::string_view text);
     // Base64 needs no escaping, so the bytes are encoded straight into the output.
     JsonTextWriter& base64String(std::span<const std::uint8_t> bytes);
@@ -31,9 +33,11 @@ private:
     JsonTextWriter& open(char bracket);
     JsonTextWriter& close(char bracket);
     void separate();
+    void newline(std::size_t depth);
     void escaped(std::string_view text);
 
     std::string& output_;
+    std::size_t indent_;
     std::vector<bool> containerHasMembers_;
     bool afterKey_ = false;
 };

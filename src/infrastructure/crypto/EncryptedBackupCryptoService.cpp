@@ -1,6 +1,7 @@
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 #include <nlohmann/json.hpp>
@@ -78,7 +79,12 @@ std::vector<std::uint8_t> EncryptedBackupCryptoService::encrypt(const BackupPayl
     const auto salt = AesGcmCipher::randomBytes(static_cast<std::size_t>(saltBytes_));
     const SecretBytes key = PBKDF2::deriveKey(password.view(), salt, iterations_, keyByteCount_);
     std::string plaintext;
-    BackupPayloadWriter::write(payload, plaintext);
+    try {
+        BackupPayloadWriter::write(payload, plaintext);
+    } catch (const std::invalid_argument& error) {
+        OPENSSL_cleanse(plaintext.data(), plaintext.size());
+        throw QuorbitError::persistenceFailure(error.what());
+    }
     const auto sealed = AesGcmCipher::seal(key, std::span(reinterpret_cast<const std::uint8_t*>(plaintext.data()),
                                                           plaintext.size()));
     OPENSSL_cleanse(plaintext.data(), plaintext.size());  // the payload holds every secret in Base32

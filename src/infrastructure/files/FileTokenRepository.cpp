@@ -6,6 +6,7 @@
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
 #include "infrastructure/files/ApplicationSupportDirectory.h"
+#include "infrastructure/files/OtpAccountListWriter.h"
 
 namespace quorbit {
 
@@ -48,7 +49,7 @@ std::vector<OtpAccount> FileTokenRepository::loadAccounts() {
 
 void FileTokenRepository::saveAccounts(const std::vector<OtpAccount>& accounts) {
     const std::scoped_lock lock(mutex_);
-    file_.writeProtected(accounts);
+    file_.writeProtectedText(encoded(accounts));
 }
 
 std::vector<OtpAccount> FileTokenRepository::migrateLegacyMetadataIfNeeded() {
@@ -58,9 +59,17 @@ std::vector<OtpAccount> FileTokenRepository::migrateLegacyMetadataIfNeeded() {
     const std::vector<OtpAccount> legacy = load(legacyFile_);
     std::vector<OtpAccount> merged = load(file_);
     merge(merged, legacy);
-    file_.writeProtected(merged);
+    file_.writeProtectedText(encoded(merged));
     removeLegacyMetadata();
     return merged;
+}
+
+std::string FileTokenRepository::encoded(const std::vector<OtpAccount>& accounts) const {
+    try {
+        return OtpAccountListWriter::text(accounts, JsonStoreFile::indent);
+    } catch (const std::exception& error) {
+        throw QuorbitError::persistenceFailure(file_.describe(error));
+    }
 }
 
 std::vector<OtpAccount> FileTokenRepository::load(const JsonStoreFile& file) const {

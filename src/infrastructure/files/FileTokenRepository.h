@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <mutex>
+#include <string>
 #include <vector>
 
 #include "application/ports/TokenRepository.h"
@@ -28,6 +29,7 @@ public:
 
 private:
     std::vector<OtpAccount> load(const JsonStoreFile& file) const;
+    std::string encoded(const std::vector<OtpAccount>& accounts) const;
     void removeLegacyMetadata() const;
 
     std::mutex mutex_;

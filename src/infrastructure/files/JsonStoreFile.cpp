@@ -19,8 +19,6 @@ namespace {
 
 Q_LOGGING_CATEGORY(storageLog, "ru.velmorin.quorbit.Storage")
 
-constexpr int prettyIndent = 2;
-
 // "2026-12-10T10:15:00Z" becomes "20261210T101500Z", a stamp that is safe in file names.
 std::string compactStamp(TimePoint now) {
     std::string stamp = Iso8601Date::format(now);
@@ -28,7 +26,7 @@ std::string compactStamp(TimePoint now) {
     return stamp;
 }
 
-std::string encoded(const nlohmann::json& value) { return value.dump(prettyIndent); }
+std::string encoded(const nlohmann::json& value) { return value.dump(JsonStoreFile::indent); }
 
 }  // namespace
 
@@ -59,9 +57,18 @@ std::optional<std::string> JsonStoreFile::readText() const {
 }
 
 void JsonStoreFile::writeProtected(const nlohmann::json& value) const {
+    std::string text;
+    try {
+        text = encoded(value);
+    } catch (const std::exception& error) {
+        throw QuorbitError::persistenceFailure(describe(error));
+    }
+    writeProtectedText(text);
+}
+
+void JsonStoreFile::writeProtectedText(std::string_view bytes) const {
     try {
         AtomicFileWriter::createFolder(path_.parent_path());
-        const std::string bytes = encoded(value);
         try {
             AtomicFileWriter::write(path_, bytes);
         } catch (const std::system_error&) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
@@ -16,6 +17,8 @@ namespace quorbit {
 // cannot be decoded. Holds only the path; the store serialises the calls.
 class JsonStoreFile {
 public:
+    static constexpr int indent = 2;
+
     explicit JsonStoreFile(std::filesystem::path path);
 
     const std::filesystem::path& path() const { return path_; }
@@ -45,6 +48,8 @@ public:
     // Creates the folder, encodes, writes atomically and retries the write once; the last
     // failure is thrown as QuorbitError::persistenceFailure.
     void writeProtected(const nlohmann::json& value) const;
+    // writeProtected() for text already encoded in the stores' layout.
+    void writeProtectedText(std::string_view text) const;
     // The same in one attempt, with failures dropped; false when nothing was written.
     bool writeBestEffort(const nlohmann::json& value) const noexcept;
 

@@ -5,6 +5,9 @@
 
 #include <chrono>
 
+#include "domain/QuorbitError.h"
+#include "infrastructure/crypto/EncryptedBackupCryptoService.h"
+
 namespace quorbit {
 namespace {
 
@@ -43,6 +46,17 @@ TEST(BackupPayloadWriterTest, WritesTheSameTextAsTheDocumentForm) {
         BackupPayloadWriter::write(payload, text);
         EXPECT_EQ(text, nlohmann::json(payload).dump());
         EXPECT_EQ(nlohmann::json::parse(text).get<BackupPayload>(), payload);
+    }
+}
+
+TEST(BackupPayloadWriterTest, TextThatIsNotUtf8FailsTheSealInsteadOfWritingAnUnreadableBackup) {
+    BackupPayload payload{TimePoint(std::chrono::seconds(1'700'000'000)), {account("\xFF", false)}};
+    EncryptedBackupCryptoService service(1000, 16);
+    try {
+        service.encrypt(payload, SecretBytes::fromText("password"));
+        ADD_FAILURE() << "sealed";
+    } catch (const QuorbitError& error) {
+        EXPECT_EQ(error.errorCase(), QuorbitError::Case::persistenceFailure);
     }
 }
 
