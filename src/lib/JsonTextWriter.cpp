@@ -1,8 +1,11 @@
 #include "lib/JsonTextWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <stdexcept>
+
+#include <openssl/crypto.h>
 
 #include "lib/Base64Codec.h"
 #include "lib/Utf8Validator.h"
@@ -25,11 +28,9 @@ std::string_view shortEscape(unsigned char byte) {
     }
 }
 
-void appendControl(std::string& output, unsigned char byte) {
+std::array<char, 6> controlEscape(unsigned char byte) {
     constexpr std::string_view hexDigits = "0123456789abcdef";
-    output += "\\u00";
-    output += hexDigits[byte >> 4];
-    output += hexDigits[byte & 0x0F];
+    return {'\\', 'u', '0', '0', hexDigits[byte >> 4], hexDigits[byte & 0x0F]};
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ JsonTextWriter& JsonTextWriter::endArray() { return close(']'); }
 
 JsonTextWriter& JsonTextWriter::open(char bracket) {
     separate();
-    output_ += bracket;
+    put(bracket);
     containerHasMembers_.push_back(false);
     return *this;
 }
@@ -53,14 +54,14 @@ JsonTextWriter& JsonTextWriter::close(char bracket) {
     const bool hadMembers = containerHasMembers_.back();
     containerHasMembers_.pop_back();
     if (hadMembers) newline(containerHasMembers_.size());
-    output_ += bracket;
+    put(bracket);
     return *this;
 }
 
 JsonTextWriter& JsonTextWriter::key(std::string_view name) {
     separate();
     escaped(name);
-    output_ += indent_ > 0 ? ": " : ":";
+    put(indent_ > 0 ? ": " : ":");
     afterKey_ = true;
     return *this;
 }
@@ -73,9 +74,10 @@ JsonTextWriter& JsonTextWriter::string(std::string_view text) {
 
 JsonTextWriter& JsonTextWriter::base64String(std::span<const std::uint8_t> bytes) {
     separate();
-    output_ += '"';
+    put('"');
+    makeRoom((bytes.size() + 2) / 3 * 4);
     Base64Codec::encode(bytes, output_);
-    output_ += '"';
+    put('"');
     return *this;
 }
 
@@ -83,13 +85,13 @@ JsonTextWriter& JsonTextWriter::integer(std::int64_t value) {
     separate();
     std::array<char, 24> digits{};
     const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    output_.append(digits.data(), result.ptr);
+    put(std::string_view(digits.data(), static_cast<std::size_t>(result.ptr - digits.data())));
     return *this;
 }
 
 JsonTextWriter& JsonTextWriter::boolean(bool value) {
     separate();
-    output_ += value ? "true" : "false";
+    put(value ? "true" : "false");
     return *this;
 }
 
@@ -100,43 +102,66 @@ void JsonTextWriter::separate() {
         return;
     }
     if (containerHasMembers_.empty()) return;
-    if (containerHasMembers_.back()) output_ += ',';
+    if (containerHasMembers_.back()) put(',');
     containerHasMembers_.back() = true;
     newline(containerHasMembers_.size());
 }
 
 void JsonTextWriter::newline(std::size_t depth) {
     if (indent_ == 0) return;
-    output_ += '\n';
+    put('\n');
+    makeRoom(depth * indent_);
     output_.append(depth * indent_, ' ');
 }
 
+void JsonTextWriter::put(std::string_view text) {
+    makeRoom(text.size());
+    output_.append(text);
+}
+
+void JsonTextWriter::put(char character) {
+    makeRoom(1);
+    output_.push_back(character);
+}
+
+// The text may hold secrets, so a full buffer is copied into a larger one and wiped, never
+// handed back to the allocator as it is.
+void JsonTextWriter::makeRoom(std::size_t extra) {
+    if (output_.size() + extra <= output_.capacity()) return;
+    std::string larger;
+    larger.reserve(std::max(output_.size() + extra, output_.capacity() * 2));
+    larger.append(output_);
+    OPENSSL_cleanse(output_.data(), output_.capacity());
+    output_.swap(larger);
+}
+
 void JsonTextWriter::escaped(std::string_view text) {
-    output_ += '"';
+    put('"');
     std::size_t index = 0;
     while (index < text.size()) {
         std::size_t runEnd = index;
         while (runEnd < text.size() && isPlain(static_cast<unsigned char>(text[runEnd]))) ++runEnd;
-        output_.append(text.data() + index, runEnd - index);
+        put(text.substr(index, runEnd - index));
         index = runEnd;
         if (index == text.size()) break;
         const auto byte = static_cast<unsigned char>(text[index]);
         if (byte >= 0x80) {
             const std::size_t length = Utf8Validator::characterLength(text.substr(index));
             if (length == 0) throw std::invalid_argument("Text is not valid UTF-8");
-            output_.append(text.substr(index, length));
+            put(text.substr(index, length));
             index += length;
             continue;
         }
         const std::string_view escape = shortEscape(byte);
         if (escape.empty()) {
-            appendControl(output_, byte);
+            const auto escapeText = controlEscape(byte);
+            put(std::string_view(escapeText.data(), escapeText.size()));
         } else {
-            output_ += escape;
+            put(escape);
         }
         ++index;
     }
-    output_ += '"';
+    put('"');
 }
 
 }  // namespace quorbit

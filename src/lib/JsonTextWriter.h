@@ -10,8 +10,8 @@
 namespace quorbit {
 
 // Writes JSON straight into a caller's buffer, without building a document first: a backup's
-// payload is written once, its secrets land in one buffer the caller can wipe, and large Base64
-// values are copied in runs. Keys are written in the order given. Compact without an indent;
+// payload is written once, its secrets land in one buffer the caller can wipe (the buffer is
+// wiped whenever it grows), and large Base64 values are copied in runs. Keys are written in the order given. Compact without an indent;
 // with one, laid out as the document library prints with that indent.
 class JsonTextWriter {
 public:
@@ -32,6 +32,9 @@ public:
 private:
     JsonTextWriter& open(char bracket);
     JsonTextWriter& close(char bracket);
+    void put(std::string_view text);
+    void put(char character);
+    void makeRoom(std::size_t extra);
     void separate();
     void newline(std::size_t depth);
     void escaped(std::string_view text);

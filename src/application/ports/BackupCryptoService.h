@@ -11,7 +11,8 @@ namespace quorbit {
 struct BackupPayload;
 
 // Seals a backup payload with a password and opens it again. Failures throw QuorbitError
-// (wrongBackupPassword, corruptedBackup, ...).
+// (wrongBackupPassword, corruptedBackup, ...). decrypt takes untrusted bytes: more than 64 MiB,
+// or an iteration count outside 1 to 10,000,000, is corruptedBackup before any key is derived.
 class BackupCryptoService {
 public:
     virtual ~BackupCryptoService() = default;

@@ -77,13 +77,6 @@ std::string identityKey(const OtpAccount& account) {
            UnicodeText::lowercased(UnicodeText::trimmed(account.accountName));
 }
 
-// Strictly longer than the threshold, fractions of a second included.
-bool idleLongerThan(std::chrono::system_clock::duration idle, std::int64_t thresholdSeconds) {
-    const auto wholeSeconds = std::chrono::duration_cast<std::chrono::seconds>(idle);
-    if (wholeSeconds.count() != thresholdSeconds) return wholeSeconds.count() > thresholdSeconds;
-    return idle > wholeSeconds;
-}
-
 }  // namespace
 
 SecurityAuditService::SecurityAuditService(const Clock& clock, std::int64_t longUnusedThresholdDays)
@@ -191,7 +184,7 @@ void SecurityAuditService::findLongUnused(const Accounts& active, TimePoint now,
     for (const OtpAccount* account : active) {
         if (!account->lastUsedAt) continue;
         const auto idle = now - *account->lastUsedAt;
-        if (!idleLongerThan(idle, thresholdSeconds)) continue;
+        if (idle <= std::chrono::seconds(thresholdSeconds)) continue;  // strictly longer, fractions count
         const auto days = std::chrono::duration_cast<std::chrono::seconds>(idle).count() / secondsPerDay;
         findings.push_back(issue(Kind::longUnusedAccount, {account->id}, "Давно не использовался",
                                  "Аккаунт " + quoted(*account) + " не использовался " + std::to_string(days) +

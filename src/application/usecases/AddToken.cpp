@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "application/usecases/DuplicateAccountRule.h"
+#include "application/usecases/OtpSettingsRule.h"
 #include "domain/AccountTags.h"
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
@@ -31,8 +32,8 @@ OtpAccount AddToken::execute(const TokenDraft& draft) const {
 
 SecretBytes AddToken::decodeCheckedSecret(const TokenDraft& draft) const {
     SecretBytes secret = decoder_.decode(draft.secretBase32);
-    const bool usable = !secret.empty() && draft.digits >= 6 && draft.digits <= 8 &&
-                        (draft.type == OtpType::hotp || draft.period >= 1) && draft.hotpCounter >= 0;
+    const bool usable = !secret.empty() && OtpSettingsRule::isUsable(draft.type, draft.digits, draft.period) &&
+                        draft.hotpCounter >= 0;
     if (!usable) throw QuorbitError(QuorbitError::Case::invalidSecret);
     return secret;
 }

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "application/usecases/DuplicateAccountRule.h"
+#include "application/usecases/OtpSettingsRule.h"
 #include "domain/AccountTags.h"
 #include "domain/BackupPayload.h"
 #include "domain/QuorbitError.h"
@@ -19,8 +20,7 @@ constexpr const char* kdfName = "PBKDF2-HMAC-SHA256";
 [[noreturn]] void failCorrupted() { throw QuorbitError(QuorbitError::Case::corruptedBackup); }
 
 bool isUsable(const BackupAccount& backup, const SecretBytes& secret) {
-    return !secret.empty() && backup.digits >= 6 && backup.digits <= 8 &&
-           (backup.type == OtpType::hotp || backup.period >= 1);
+    return !secret.empty() && OtpSettingsRule::isUsable(backup.type, backup.digits, backup.period);
 }
 
 }  // namespace
@@ -44,8 +44,9 @@ BackupInfo ImportBackup::getBackupInfo(std::span<const std::uint8_t> data, const
                       envelope.iterations, envelope.saltBytes, envelope.version};
 }
 
+// The cipher checks the envelope's bounds itself before deriving a key; parsing a large
+// envelope here as well would only do that work twice.
 std::vector<OtpAccount> ImportBackup::execute(std::span<const std::uint8_t> data, const SecretBytes& password) const {
-    requireIterationsInBounds(readEnvelope(data));
     const BackupPayload payload = crypto_.decrypt(data, password);
     std::vector<OtpAccount> working = repository_.loadAccounts();
     const std::vector<PendingAccount> pending = planAdditions(payload.accounts, working);

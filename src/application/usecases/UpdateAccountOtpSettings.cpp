@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "application/usecases/AccountChange.h"
+#include "application/usecases/OtpSettingsRule.h"
 #include "domain/QuorbitError.h"
 
 namespace quorbit {
@@ -11,9 +12,9 @@ UpdateAccountOtpSettings::UpdateAccountOtpSettings(TokenRepository& repository, 
     : repository_(repository), clock_(clock) {}
 
 OtpAccount UpdateAccountOtpSettings::execute(const Uuid& accountID, const OtpSettingsDraft& settings) const {
-    const bool usable = settings.digits >= 6 && settings.digits <= 8 &&
-                        (settings.type == OtpType::hotp || settings.period >= 1);
-    if (!usable) throw QuorbitError(QuorbitError::Case::invalidSecret);
+    if (!OtpSettingsRule::isUsable(settings.type, settings.digits, settings.period)) {
+        throw QuorbitError(QuorbitError::Case::invalidSecret);
+    }
     return AccountChange(repository_).apply(accountID, [&](OtpAccount& account) {
         account.type = settings.type;
         account.algorithm = settings.algorithm;

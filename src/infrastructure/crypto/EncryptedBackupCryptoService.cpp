@@ -28,6 +28,12 @@ struct Envelope {
     SecretBytes sealedBox;
 };
 
+// The payload text holds every secret in Base32: it is wiped on every way out.
+struct WipedText {
+    std::string text;
+    ~WipedText() { OPENSSL_cleanse(text.data(), text.capacity()); }
+};
+
 [[noreturn]] void failCorrupted() { throw QuorbitError(QuorbitError::Case::corruptedBackup); }
 
 std::vector<std::uint8_t> toBytes(const std::string& text) { return {text.begin(), text.end()}; }
@@ -78,16 +84,14 @@ std::vector<std::uint8_t> EncryptedBackupCryptoService::encrypt(const BackupPayl
                                                                 const SecretBytes& password) {
     const auto salt = AesGcmCipher::randomBytes(static_cast<std::size_t>(saltBytes_));
     const SecretBytes key = PBKDF2::deriveKey(password.view(), salt, iterations_, keyByteCount_);
-    std::string plaintext;
+    WipedText plaintext;
     try {
-        BackupPayloadWriter::write(payload, plaintext);
+        BackupPayloadWriter::write(payload, plaintext.text);
     } catch (const std::invalid_argument& error) {
-        OPENSSL_cleanse(plaintext.data(), plaintext.size());
         throw QuorbitError::persistenceFailure(error.what());
     }
-    const auto sealed = AesGcmCipher::seal(key, std::span(reinterpret_cast<const std::uint8_t*>(plaintext.data()),
-                                                          plaintext.size()));
-    OPENSSL_cleanse(plaintext.data(), plaintext.size());  // the payload holds every secret in Base32
+    const auto sealed = AesGcmCipher::seal(
+        key, std::span(reinterpret_cast<const std::uint8_t*>(plaintext.text.data()), plaintext.text.size()));
     return envelopeBytes(salt, sealed);
 }
 

@@ -14,6 +14,7 @@
 #include "support/FakeClock.h"
 #include "support/FakeSecretStore.h"
 #include "support/FakeTokenRepository.h"
+#include "support/ThrownError.h"
 
 namespace quorbit {
 namespace {
@@ -198,12 +199,9 @@ TEST_F(DataLifecycle, FailedSecretDeletionSavesOnlyWithoutTheAccountsAlreadyGone
             const int savesBefore = repository.saveCount();
             secrets.failDeletesWith(QuorbitError(QuorbitError::Case::keychainAccessDenied), doomed[failingAt].secretRef);
             auto lifecycle = service();
-            try {
-                act(lifecycle, {doomed[0].id, doomed[1].id, doomed[2].id});
-                ADD_FAILURE() << "the deletion error was swallowed";
-            } catch (const QuorbitError& error) {
-                EXPECT_EQ(error.errorCase(), QuorbitError::Case::keychainAccessDenied);
-            }
+            const std::set<Uuid> ids{doomed[0].id, doomed[1].id, doomed[2].id};
+            EXPECT_EQ(test::thrownError([&] { act(lifecycle, ids); }).errorCase(),
+                      QuorbitError::Case::keychainAccessDenied);
             const std::vector remaining(doomed.begin() + static_cast<std::ptrdiff_t>(failingAt), doomed.end());
             EXPECT_EQ(repository.accounts(), remaining);
             EXPECT_EQ(repository.saveCount() - savesBefore, failingAt == 0 ? 0 : 1);

@@ -10,6 +10,7 @@
 #include "domain/QuorbitError.h"
 #include "support/FakeClock.h"
 #include "support/FakeSecretStore.h"
+#include "support/ThrownError.h"
 
 namespace quorbit {
 namespace {
@@ -222,12 +223,7 @@ TEST(SecurityAudit, FailsWithTheStoreErrorWhenASecretCannotBeRead) {
         Vault vault;
         std::vector broken{vault.add("A", "a", 20, 7), vault.add("B", "b", 20, 7)};
         c.breakSecret(vault, broken[1]);
-        try {
-            runAudit(vault, broken);
-            ADD_FAILURE() << "the audit reported a result without reading every secret";
-        } catch (const QuorbitError& error) {
-            EXPECT_EQ(error.errorCase(), c.expected);
-        }
+        EXPECT_EQ(test::thrownError([&] { runAudit(vault, broken); }).errorCase(), c.expected);
     }
 }
 

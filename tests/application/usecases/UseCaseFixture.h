@@ -14,18 +14,11 @@
 #include "support/FakeSecretStore.h"
 #include "support/FakeTokenRepository.h"
 #include "support/StoredAccount.h"
+#include "support/ThrownError.h"
 
 namespace quorbit::test {
 
-inline QuorbitError::Case errorCaseOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const QuorbitError& error) {
-        return error.errorCase();
-    }
-    ADD_FAILURE() << "expected a QuorbitError";
-    return QuorbitError::Case::persistenceFailure;
-}
+inline QuorbitError::Case errorCaseOf(const std::function<void()>& action) { return thrownError(action).errorCase(); }
 
 // The ports every use case works on, with a real Base32 codec.
 struct UseCaseFixture : ::testing::Test {

@@ -7,6 +7,7 @@
 
 #include "domain/QuorbitError.h"
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
+#include "support/ThrownError.h"
 
 namespace quorbit {
 namespace {
@@ -52,12 +53,8 @@ TEST(BackupPayloadWriterTest, WritesTheSameTextAsTheDocumentForm) {
 TEST(BackupPayloadWriterTest, TextThatIsNotUtf8FailsTheSealInsteadOfWritingAnUnreadableBackup) {
     BackupPayload payload{TimePoint(std::chrono::seconds(1'700'000'000)), {account("\xFF", false)}};
     EncryptedBackupCryptoService service(1000, 16);
-    try {
-        service.encrypt(payload, SecretBytes::fromText("password"));
-        ADD_FAILURE() << "sealed";
-    } catch (const QuorbitError& error) {
-        EXPECT_EQ(error.errorCase(), QuorbitError::Case::persistenceFailure);
-    }
+    EXPECT_EQ(test::thrownError([&] { service.encrypt(payload, SecretBytes::fromText("password")); }).errorCase(),
+              QuorbitError::Case::persistenceFailure);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "domain/QuorbitError.h"
 
 #include "QrCodeTestImage.h"
+#include "support/ThrownError.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -119,12 +120,8 @@ TEST_P(ScreenScanTest, ReturnsThePreferredTextOrTheFittingError) {
         EXPECT_EQ(service.readOtpAuthURIFromScreen(), *text);
         return;
     }
-    try {
-        service.readOtpAuthURIFromScreen();
-        ADD_FAILURE() << "no error";
-    } catch (const QuorbitError& error) {
-        EXPECT_EQ(error.errorCase(), std::get<QuorbitError::Case>(scan.expected));
-    }
+    EXPECT_EQ(test::thrownError([&] { service.readOtpAuthURIFromScreen(); }).errorCase(),
+              std::get<QuorbitError::Case>(scan.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,12 +159,8 @@ TEST(ScreenScanFailureTest, DisplayListErrorIsThrownUnchangedBeforeAnyCapture) {
         .bestResolutionDisplayImageCapturer = {},
         .screenCaptureAccessPreflight = [] { return true; },
     });
-    try {
-        service.readOtpAuthURIFromScreen();
-        ADD_FAILURE() << "no error";
-    } catch (const QuorbitError& error) {
-        EXPECT_EQ(error.errorCase(), QuorbitError::Case::screenCaptureEmpty);
-    }
+    EXPECT_EQ(test::thrownError([&] { service.readOtpAuthURIFromScreen(); }).errorCase(),
+              QuorbitError::Case::screenCaptureEmpty);
     EXPECT_FALSE(captured);
 }
 
@@ -218,12 +211,7 @@ TEST_F(XvfbScreenTest, FindsTheCodeShownInAWindow) {
 }
 
 TEST_F(XvfbScreenTest, EmptyScreenHasNoQRCode) {
-    try {
-        scanFromWorker();
-        ADD_FAILURE() << "no error";
-    } catch (const QuorbitError& error) {
-        EXPECT_EQ(error.errorCase(), QuorbitError::Case::noQRCodeFound);
-    }
+    EXPECT_EQ(test::thrownError([&] { scanFromWorker(); }).errorCase(), QuorbitError::Case::noQRCodeFound);
 }
 
 }  // namespace

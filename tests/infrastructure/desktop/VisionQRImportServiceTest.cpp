@@ -4,6 +4,7 @@
 #include "infrastructure/desktop/VisionQRCodeDetector.h"
 
 #include "QrCodeTestImage.h"
+#include "support/ThrownError.h"
 
 #include <QFile>
 #include <QPainter>
@@ -121,12 +122,8 @@ TEST_F(ImageFileTest, UnreadableOrUnsupportedFilesAreUnsupportedQRCode) {
     };
     for (const auto& [label, path] : files) {
         SCOPED_TRACE(label);
-        try {
-            service_.readPayload(path);
-            ADD_FAILURE() << "no error";
-        } catch (const QuorbitError& error) {
-            EXPECT_EQ(error.errorCase(), QuorbitError::Case::unsupportedQRCode);
-        }
+        EXPECT_EQ(test::thrownError([&] { service_.readPayload(path); }).errorCase(),
+                  QuorbitError::Case::unsupportedQRCode);
     }
 }
 
