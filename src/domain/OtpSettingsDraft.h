@@ -9,12 +9,13 @@
 
 namespace quorbit {
 
-// The edited OTP settings and tags of one existing account.
+// The edited OTP settings and tags of one existing account. The numbers are as wide as the
+// account's, so a stored value the editor did not change is written back as it was.
 struct OtpSettingsDraft {
     OtpType type = OtpType::totp;
     OtpAlgorithm algorithm = OtpAlgorithm::sha1;
-    int digits = 6;
-    int period = 30;
+    std::int64_t digits = 6;
+    std::int64_t period = 30;
     std::int64_t hotpCounter = 0;
     std::vector<std::string> tags;
 

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "domain/IgnoredSecurityIssue.h"
+#include "domain/QuorbitError.h"
 #include "infrastructure/files/ApplicationSupportDirectory.h"
 
 namespace quorbit {
@@ -30,10 +31,13 @@ std::set<std::string> FileIgnoredIssuesStore::loadIgnoredKeys() {
 void FileIgnoredIssuesStore::saveIgnoredKeys(const std::set<std::string>& keys) {
     const std::scoped_lock lock(mutex_);
     const TimePoint now = clock_.now();
-    if (!file_.loadReplacingCorrupt<Issues>(now)) return;
+    if (!file_.loadReplacingCorrupt<Issues>(now)) {
+        throw QuorbitError::persistenceFailure("\"" + file_.path().filename().string() +
+                                               "\" could not be read and not be moved aside");
+    }
     Issues issues;
     for (const std::string& key : keys) issues.push_back({.issueKey = key, .ignoredAt = now});
-    file_.writeBestEffort(issues);
+    file_.writeProtected(issues);
 }
 
 }  // namespace quorbit

@@ -9,9 +9,9 @@
 
 namespace quorbit {
 
-// The keys of ignored audit findings in "ignored-security-issues.json". Never fails: an
-// unreadable file reads as no keys and is moved aside before the next save replaces it.
-// Safe to call from any thread.
+// The keys of ignored audit findings in "ignored-security-issues.json". An unreadable file
+// reads as no keys and is moved aside before the next save replaces it. Safe to call from any
+// thread.
 class FileIgnoredIssuesStore final : public IgnoredIssuesStoring {
 public:
     // The clock stamps `ignoredAt` and must outlive the store.
@@ -20,7 +20,8 @@ public:
     static std::filesystem::path defaultFileURL();
 
     std::set<std::string> loadIgnoredKeys() override;
-    // Every key gets the time of this save; earlier ignore times are not kept.
+    // Every key gets the time of this save; earlier ignore times are not kept. Throws
+    // persistenceFailure when the file cannot be written, or is unreadable and cannot be moved aside.
     void saveIgnoredKeys(const std::set<std::string>& keys) override;
 
 private:

@@ -8,6 +8,7 @@
 #include "TemporaryHome.h"
 #include "domain/IgnoredSecurityIssue.h"
 #include "support/FakeClock.h"
+#include "support/ThrownError.h"
 
 namespace quorbit {
 namespace {
@@ -54,6 +55,16 @@ TEST_F(FileIgnoredIssuesStoreTest, AnUndecodableFileReadsAsNoKeysAndIsMovedAside
         }
     }
     EXPECT_EQ(copies, 1u);
+}
+
+// A lost ignore must reach the user, who would otherwise see the finding come back unexplained.
+TEST_F(FileIgnoredIssuesStoreTest, ASaveThatCannotBeWrittenFails) {
+    test::writeFile(file().parent_path(), "a file where the data folder belongs");
+
+    const QuorbitError error = test::thrownError([&] { store.saveIgnoredKeys({"weak:A"}); });
+
+    EXPECT_EQ(error.errorCase(), QuorbitError::Case::persistenceFailure);
+    EXPECT_TRUE(store.loadIgnoredKeys().empty());
 }
 
 }  // namespace
