@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+
+namespace quorbit {
+
+// The colours the views use, read from a widget's QPalette: text levels as alphas of the text
+// colour, the accent as Highlight, and fixed named colours in a light and a dark variant.
+class Palette {
+public:
+    explicit Palette(const QPalette& palette);
+
+    bool isDark() const noexcept { return dark_; }
+
+    QColor primaryText() const;
+    QColor secondaryText() const;  // 55 % of the text colour
+    QColor tertiaryText() const;   // 35 %
+    QColor accent() const;         // also the tint
+    QColor window() const;
+
+    QColor orange() const;
+    QColor green() const;
+    QColor red() const;
+    QColor blue() const;
+    QColor purple() const;
+    QColor gray() const;
+
+    QColor glassFill() const;
+    QColor glassBorder() const;
+    QColor separator() const;
+
+    static QColor withAlpha(QColor color, qreal alpha);
+    static bool isDark(const QPalette& palette);
+
+private:
+    QPalette palette_;
+    bool dark_;
+};
+
+}  // namespace quorbit
