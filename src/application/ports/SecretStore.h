@@ -1,5 +1,8 @@
 #pragma once
 
+#include <map>
+#include <vector>
+
 #include "domain/OtpSecretRef.h"
 #include "domain/SecretBytes.h"
 
@@ -13,6 +16,9 @@ public:
     virtual void saveSecret(const SecretBytes& secret, const OtpSecretRef& ref) = 0;
     virtual SecretBytes loadSecret(const OtpSecretRef& ref) = 0;
     virtual void deleteSecret(const OtpSecretRef& ref) = 0;
+    // The secrets of the given references, read together where the store can. A secret that
+    // cannot be read this way is left out; callers read it with loadSecret to learn why.
+    virtual std::map<OtpSecretRef, SecretBytes> loadSecrets(const std::vector<OtpSecretRef>& refs);
 };
 
 }  // namespace quorbit

@@ -1,7 +1,7 @@
 #include "infrastructure/desktop/MacPermissionRequestCoordinator.h"
 
-#include "application/ports/DialogPresenter.h"
 #include "application/text/AppLocalizer.h"
+#include "support/FakeDialogPresenter.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +11,6 @@
 
 namespace quorbit {
 namespace {
-
-class RecordingDialogs : public DialogPresenter {
-public:
-    void showWarning(const std::string& message, const std::string& dismissButtonTitle) override {
-        warnings.emplace_back(message, dismissButtonTitle);
-    }
-    std::vector<std::pair<std::string, std::string>> warnings;
-};
 
 TEST(MacPermissionRequestCoordinatorTest, GoesOnWithoutAskingAndShowsGuidanceInTheLocalizersLanguage) {
     struct Case {
@@ -32,13 +24,13 @@ TEST(MacPermissionRequestCoordinatorTest, GoesOnWithoutAskingAndShowsGuidanceInT
          "Доступ к экрану отключен. Разрешите Quorbit делать снимки экрана в системных настройках.", "ОК"},
     };
     for (const Case& c : cases) {
-        RecordingDialogs dialogs;
+        test::FakeDialogPresenter dialogs;
         MacPermissionRequestCoordinator coordinator(dialogs);
         const AppLocalizer localizer(c.language);
         EXPECT_EQ(coordinator.prepareScreenCaptureAccess(localizer), PermissionRequestResult::proceed);
-        EXPECT_TRUE(dialogs.warnings.empty());
+        EXPECT_TRUE(dialogs.warnings().empty());
         coordinator.presentScreenCaptureDeniedGuidance(localizer);
-        EXPECT_EQ(dialogs.warnings, (std::vector<std::pair<std::string, std::string>>{{c.message, c.button}}));
+        EXPECT_EQ(dialogs.warnings(), (std::vector<std::pair<std::string, std::string>>{{c.message, c.button}}));
     }
 }
 

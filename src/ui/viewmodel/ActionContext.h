@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <qcoro/qcorotask.h>
+
+#include "application/text/AppLocalizer.h"
+#include "domain/OtpAccount.h"
+#include "domain/OtpSecretRef.h"
+#include "domain/SecretBytes.h"
+#include "domain/SecurityEventKind.h"
+#include "domain/Uuid.h"
+
+namespace quorbit {
+
+class QuorbitViewModel;
+class SerialWorker;
+class WindowHolder;
+struct QuorbitViewModelPorts;
+
+// What the view model's action collaborators (copy road, account actions, editing, audit,
+// imports, backups, exports, lifecycle) get beyond its public face. Everything here runs on
+// the GUI thread.
+//
+// Rules for an action:
+// - Blocking port calls go through `worker().run(...)`, one job per load-change-save.
+// - Before touching secrets: `ensureKeychainTrustMessageAccepted()` where the action shows
+//   the notice, then `co_await ensureUnlocked()` (throws QuorbitError locked on refusal).
+// - Take `lockGeneration()` before a co_await and compare it after: a lock in between means
+//   the result must be dropped (no code published, nothing put on the clipboard).
+// - Errors become the status line through `reportError`; results through the public setters
+//   of `viewModel()` (`setStatusMessage`, `setShowingAddToken`, the form fields, `setSettings`).
+class ActionContext {
+public:
+    virtual QuorbitViewModel& viewModel() = 0;
+    virtual const QuorbitViewModelPorts& ports() const = 0;
+    virtual SerialWorker& worker() = 0;
+    // The texts of the language in force (`settings.language`).
+    virtual AppLocalizer localizer() const = 0;
+
+    // Published fields that views only read.
+    virtual void publishAccounts(std::vector<OtpAccount> accounts) = 0;
+    virtual void publishAccountGroups(std::vector<std::string> groups) = 0;
+    virtual void setCopiedAccountID(std::optional<Uuid> id) = 0;
+    virtual void setRevealedAccountIDs(std::set<Uuid> ids) = 0;
+    // statusMessage = the error's description in the current language.
+    virtual void reportError(const std::exception& error) = 0;
+
+    // The one-time keyring notice of the run; false when the user declined (a cancellation:
+    // the caller stops quietly). Shows nothing once accepted.
+    virtual bool ensureKeychainTrustMessageAccepted() = 0;
+    // Extends a running vault session, or asks the owner; throws QuorbitError locked when
+    // refused. Never shows the keyring notice.
+    virtual QCoro::Task<> ensureUnlocked() = 0;
+    // Grows by one on every lock; compare before and after a co_await.
+    virtual std::uint64_t lockGeneration() const = 0;
+    // The secret through the cache of this unlocked period; read from the store on the worker
+    // when absent. Throws what the store throws; a lock during the read caches nothing.
+    virtual QCoro::Task<SecretBytes> loadSecretCached(OtpSecretRef ref) = 0;
+
+    // Unlocks if needed, then reloads accounts, groups and codes; failures are passed on.
+    virtual QCoro::Task<> reloadThrowing() = 0;
+    // Groups only (stored groups plus the tags of `accounts`); failures are passed on.
+    virtual QCoro::Task<> loadGroupsThrowing() = 0;
+    virtual void normalizeSelectedFilter() = 0;
+    // Saves and publishes the tag groups; failures are passed on.
+    virtual QCoro::Task<> saveGroups(std::vector<std::string> groups) = 0;
+
+    // Records a security event on the worker; never fails.
+    virtual QCoro::Task<> recordEvent(SecurityEventKind kind, std::optional<Uuid> accountId,
+                                      std::optional<std::string> accountLabel, std::string message,
+                                      std::map<std::string, std::string> metadata = {}) = 0;
+
+    // Orders the panel out when the shell set an action for it.
+    virtual void closePanel() = 0;
+    // Replaces the migration import window of the moment; none drops it.
+    virtual void setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) = 0;
+
+protected:
+    virtual ~ActionContext() = default;
+};
+
+}  // namespace quorbit

@@ -1,0 +1,699 @@
+#include "ui/viewmodel/QuorbitViewModel.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <QCoreApplication>
+#include <QPointer>
+
+#include <qcoro/qcorosignal.h>
+
+#include "application/ports/AccountGroupRepository.h"
+#include "application/ports/DialogPresenter.h"
+#include "application/ports/LegacyMigrationService.h"
+#include "application/ports/LoginItemService.h"
+#include "application/ports/SecretStore.h"
+#include "application/ports/SecurityEventLogging.h"
+#include "application/ports/SessionEventSource.h"
+#include "application/ports/SettingsStore.h"
+#include "application/ports/TokenRepository.h"
+#include "application/services/VaultSession.h"
+#include "domain/AccountTags.h"
+#include "domain/QuorbitError.h"
+#include "domain/UnicodeText.h"
+#include "lib/TotpGenerating.h"
+#include "ui/viewmodel/AccountActions.h"
+#include "ui/viewmodel/AccountEditing.h"
+#include "ui/viewmodel/BackupRoads.h"
+#include "ui/viewmodel/CopyRoad.h"
+#include "ui/viewmodel/ExportRoads.h"
+#include "ui/viewmodel/ImportRoads.h"
+#include "ui/viewmodel/LifecycleActions.h"
+#include "ui/viewmodel/SecurityAuditActions.h"
+#include "ui/viewmodel/WindowFactory.h"
+
+namespace quorbit {
+namespace {
+
+constexpr std::int64_t minimumIterations = 100'000;
+constexpr std::int64_t maximumIterations = 10'000'000;
+
+AppSettings withUsableIterations(AppSettings settings) {
+    settings.backupPBKDF2Iterations = std::clamp(settings.backupPBKDF2Iterations, minimumIterations, maximumIterations);
+    return settings;
+}
+
+bool hasAccountOutsideTrash(const std::vector<OtpAccount>& accounts) {
+    return std::any_of(accounts.begin(), accounts.end(), [](const OtpAccount& account) { return !account.isTrashed(); });
+}
+
+template <typename T>
+bool assign(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+
+// A task started for its effect only; it keeps running after the handle is dropped.
+void detach(QCoro::Task<> task) { (void)task; }
+
+}  // namespace
+
+QuorbitViewModel::QuorbitViewModel(QuorbitViewModelPorts ports, QObject* parent)
+    : QObject(parent), ports_(std::move(ports)),
+      settings_(withUsableIterations(ports_.settingsStore.loadSettings())),
+      backupPBKDF2Iterations_(settings_.backupPBKDF2Iterations), backupSaltBytes_(settings_.backupSaltBytes),
+      copyRoad_(std::make_unique<CopyRoad>(context())), accountActions_(std::make_unique<AccountActions>(context())),
+      accountEditing_(std::make_unique<AccountEditing>(context())),
+      securityAuditActions_(std::make_unique<SecurityAuditActions>(context())),
+      importRoads_(std::make_unique<ImportRoads>(context())), backupRoads_(std::make_unique<BackupRoads>(context())),
+      exportRoads_(std::make_unique<ExportRoads>(context())), lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
+    refreshTimer_.setInterval(1000);
+    connect(&refreshTimer_, &QTimer::timeout, this, [this] { detach(refreshTick()); });
+}
+
+QuorbitViewModel::~QuorbitViewModel() { refreshTimer_.stop(); }
+
+// --- published fields ---------------------------------------------------------------------
+
+void QuorbitViewModel::setQuery(const QString& query) {
+    if (assign(query_, query)) emit queryChanged();
+}
+
+void QuorbitViewModel::setStatusMessage(const std::optional<QString>& message) {
+    if (assign(statusMessage_, message)) emit statusMessageChanged();
+}
+
+#define QUORBIT_FORM_SETTER(Name, Type, field, signal) \
+    void QuorbitViewModel::Name(Type value) {          \
+        if (assign(field, value)) emit signal();       \
+    }
+
+QUORBIT_FORM_SETTER(setShowingAddToken, bool, showingAddToken_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualIssuer, const QString&, manualIssuer_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualAccountName, const QString&, manualAccountName_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualSecret, const QString&, manualSecret_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualOtpType, OtpType, manualOtpType_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualAlgorithm, OtpAlgorithm, manualAlgorithm_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualDigits, int, manualDigits_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualPeriod, int, manualPeriod_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualHotpCounter, std::int64_t, manualHotpCounter_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualSelectedTags, const std::set<std::string>&, manualSelectedTags_, addFormChanged)
+QUORBIT_FORM_SETTER(setManualNewTag, const QString&, manualNewTag_, addFormChanged)
+QUORBIT_FORM_SETTER(setEditingTagsAccount, const std::optional<OtpAccount>&, editingTagsAccount_, editorChanged)
+QUORBIT_FORM_SETTER(setEditorOtpType, OtpType, editorOtpType_, editorChanged)
+QUORBIT_FORM_SETTER(setEditorAlgorithm, OtpAlgorithm, editorAlgorithm_, editorChanged)
+QUORBIT_FORM_SETTER(setEditorDigits, int, editorDigits_, editorChanged)
+QUORBIT_FORM_SETTER(setEditorPeriod, int, editorPeriod_, editorChanged)
+QUORBIT_FORM_SETTER(setEditorHotpCounter, std::int64_t, editorHotpCounter_, editorChanged)
+QUORBIT_FORM_SETTER(setEditorSelectedTags, const std::set<std::string>&, editorSelectedTags_, editorChanged)
+QUORBIT_FORM_SETTER(setEditorNewTag, const QString&, editorNewTag_, editorChanged)
+QUORBIT_FORM_SETTER(setForceFullOnboarding, bool, forceFullOnboarding_, onboardingChanged)
+QUORBIT_FORM_SETTER(setOnboardingDeferredForSession, bool, onboardingDeferredForSession_, onboardingChanged)
+QUORBIT_FORM_SETTER(setHasStoredAccountsForOnboarding, bool, hasStoredAccountsForOnboarding_, onboardingChanged)
+QUORBIT_FORM_SETTER(setIsUnlocked, bool, isUnlocked_, lockStateChanged)
+QUORBIT_FORM_SETTER(setPbkdf2Warning, const std::optional<QString>&, pbkdf2Warning_, settingsChanged)
+
+#undef QUORBIT_FORM_SETTER
+
+void QuorbitViewModel::publishAccounts(std::vector<OtpAccount> accounts) {
+    if (accounts_ == accounts) return;
+    accounts_ = std::move(accounts);
+    emit accountsChanged();
+}
+
+void QuorbitViewModel::publishAccountGroups(std::vector<std::string> groups) {
+    if (accountGroups_ == groups) return;
+    accountGroups_ = std::move(groups);
+    emit accountGroupsChanged();
+}
+
+void QuorbitViewModel::publishCodes(std::map<Uuid, std::string> codes, std::map<Uuid, int> secondsRemaining) {
+    codes_ = std::move(codes);
+    secondsRemaining_ = std::move(secondsRemaining);
+    emit codesChanged();
+}
+
+void QuorbitViewModel::setCopiedAccountID(std::optional<Uuid> id) {
+    if (assign(copiedAccountID_, id)) emit revealedChanged();
+}
+
+void QuorbitViewModel::setRevealedAccountIDs(std::set<Uuid> ids) {
+    if (assign(revealedAccountIDs_, ids)) emit revealedChanged();
+}
+
+std::optional<OnboardingMode> QuorbitViewModel::onboardingMode() const {
+    if (settings_.hasCompletedOnboarding || onboardingDeferredForSession_) return std::nullopt;
+    if (forceFullOnboarding_) return OnboardingMode::full;
+    return hasStoredAccountsForOnboarding_ ? OnboardingMode::shortIntro : OnboardingMode::full;
+}
+
+QString QuorbitViewModel::appVersion() const {
+    const QString version = QCoreApplication::applicationVersion();
+    return version.isEmpty() ? QStringLiteral("2.0.0") : version;
+}
+
+AppLocalizer QuorbitViewModel::localizer() const { return AppLocalizer(settings_.language); }
+
+QString QuorbitViewModel::text(std::string_view english, std::string_view russian) const {
+    const std::string_view chosen = localized(settings_.language, english, russian);
+    return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
+}
+
+void QuorbitViewModel::reportError(const std::exception& error) {
+    setStatusMessage(QString::fromStdString(localizer().errorDescription(error)));
+}
+
+// --- windows and shell hooks ----------------------------------------------------------------
+
+WindowHolder& QuorbitViewModel::securityAuditWindowController() {
+    if (!securityAuditWindowController_) securityAuditWindowController_ = ports_.windows.makeSecurityAuditWindow(*this);
+    return *securityAuditWindowController_;
+}
+
+WindowHolder& QuorbitViewModel::securityLogWindowController() {
+    if (!securityLogWindowController_) securityLogWindowController_ = ports_.windows.makeSecurityLogWindow(*this);
+    return *securityLogWindowController_;
+}
+
+WindowHolder& QuorbitViewModel::dataLifecycleWindowController() {
+    if (!dataLifecycleWindowController_) dataLifecycleWindowController_ = ports_.windows.makeDataLifecycleWindow(*this);
+    return *dataLifecycleWindowController_;
+}
+
+void QuorbitViewModel::setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) {
+    googleAuthWindowController_ = std::move(holder);
+}
+
+void QuorbitViewModel::closePanel() {
+    if (closePanelAction_) closePanelAction_();
+}
+
+void QuorbitViewModel::setHotKeyRegistration(std::function<void(const AppSettings&)> registration) {
+    hotKeyRegistration_ = std::move(registration);
+    if (hotKeyRegistration_) hotKeyRegistration_(settings_);
+}
+
+// --- start-up and the refresh loop -----------------------------------------------------------
+
+QCoro::Task<> QuorbitViewModel::start() {
+    if (started_) co_return;
+    if (startRunning_) {
+        co_await qCoro(this, &QuorbitViewModel::started);
+        co_return;
+    }
+    startRunning_ = true;
+    co_await runStart();
+    startRunning_ = false;
+    started_ = true;
+    emit started();
+}
+
+QCoro::Task<> QuorbitViewModel::runStart() {
+    co_await migrateLegacyDataIfNeeded();
+    co_await refreshOnboardingAccountState();
+    ports_.vault.updateTimeout(timeout(settings_.autoLock));
+    co_await reloadGroups();
+    watchSessionEvents();
+    co_await refreshLoginItemStatus();
+    co_await refreshLockState();
+    refreshTimer_.start();
+}
+
+QCoro::Task<> QuorbitViewModel::migrateLegacyDataIfNeeded() {
+    if (didRunMigration_) co_return;
+    didRunMigration_ = true;
+    if (!ports_.migrationService) co_return;
+    std::optional<std::string> failure;
+    try {
+        co_await worker_.run([&migration = *ports_.migrationService] { (void)migration.migrateIfNeeded(); });
+    } catch (const std::exception& error) {
+        failure = localizer().errorDescription(error);
+    }
+    if (failure) setStatusMessage(QString::fromStdString(*failure));
+}
+
+QCoro::Task<> QuorbitViewModel::refreshOnboardingAccountState() {
+    bool hasAccounts = false;
+    try {
+        hasAccounts = co_await worker_.run(
+            [&repository = ports_.repository] { return hasAccountOutsideTrash(repository.loadAccounts()); });
+    } catch (const std::exception&) {
+        hasAccounts = false;  // an unreadable list is reported by the reload that needs it
+    }
+    setHasStoredAccountsForOnboarding(hasAccounts);
+}
+
+QCoro::Task<> QuorbitViewModel::refreshTick() {
+    if (tickRunning_) co_return;
+    tickRunning_ = true;
+    co_await refreshLockState();
+    if (isUnlocked_) co_await reloadCodes();
+    tickRunning_ = false;
+}
+
+void QuorbitViewModel::watchSessionEvents() {
+    if (watchingSession_) return;
+    watchingSession_ = true;
+    QPointer<QuorbitViewModel> self(this);
+    ports_.sessionEvents.watch([self](SessionEventSource::Event) {
+        if (self && self->settings_.lockOnSleepOrScreenLock) self->lock();
+    });
+}
+
+// --- reloading -------------------------------------------------------------------------------
+
+QCoro::Task<> QuorbitViewModel::reload() {
+    std::optional<std::string> failure;
+    try {
+        co_await reloadThrowing();
+    } catch (const std::exception& error) {
+        failure = localizer().errorDescription(error);
+    }
+    if (failure) {
+        lastCodeError_ = failure;
+        setStatusMessage(QString::fromStdString(*failure));
+    }
+}
+
+QCoro::Task<> QuorbitViewModel::reloadThrowing() {
+    co_await ensureUnlocked();
+    const std::uint64_t generation = lockGeneration_;
+    auto accounts = co_await worker_.run([&repository = ports_.repository] { return repository.loadAccounts(); });
+    if (generation != lockGeneration_) co_return;
+    setHasStoredAccountsForOnboarding(hasAccountOutsideTrash(accounts));
+    publishAccounts(std::move(accounts));
+    co_await loadGroupsThrowing();
+    if (generation != lockGeneration_) co_return;
+    normalizeSelectedFilter();
+    co_await reloadCodesThrowing();
+}
+
+QCoro::Task<> QuorbitViewModel::reloadGroups() {
+    std::optional<std::string> failure;
+    try {
+        co_await loadGroupsThrowing();
+        normalizeSelectedFilter();
+    } catch (const std::exception& error) {
+        failure = localizer().errorDescription(error);
+    }
+    if (failure) setStatusMessage(QString::fromStdString(*failure));
+}
+
+QCoro::Task<> QuorbitViewModel::loadGroupsThrowing() {
+    auto groups = co_await worker_.run([&groupRepository = ports_.groupRepository] {
+        return AccountTags::normalize(groupRepository.loadGroups());
+    });
+    for (const OtpAccount& account : accounts_) groups.insert(groups.end(), account.tags.begin(), account.tags.end());
+    publishAccountGroups(AccountTags::normalize(groups));
+}
+
+void QuorbitViewModel::normalizeSelectedFilter() {
+    const AccountFilterSelection& filter = settings_.selectedAccountFilter;
+    if (filter.filterCase() != AccountFilterSelection::Case::tag) return;
+    const bool known = std::any_of(accountGroups_.begin(), accountGroups_.end(), [&](const std::string& group) {
+        return UnicodeText::caseInsensitiveEquals(group, filter.tagText());
+    });
+    if (known) return;
+    AppSettings changed = settings_;
+    changed.selectedAccountFilter = AccountFilterSelection::all();
+    setSettings(changed);
+}
+
+QCoro::Task<> QuorbitViewModel::reloadCodes() {
+    std::optional<std::string> failure;
+    try {
+        co_await reloadCodesThrowing();
+    } catch (const std::exception& error) {
+        failure = localizer().errorDescription(error);
+    }
+    if (failure) reportCodeError(*failure);
+}
+
+// A failing account fails every second; its text goes to the status line once.
+void QuorbitViewModel::reportCodeError(const std::string& description) {
+    if (lastCodeError_ == description) return;
+    lastCodeError_ = description;
+    setStatusMessage(QString::fromStdString(description));
+}
+
+// Each account on its own: one that has no code gets no entry, the others are still shown.
+// The first failure is passed on after the codes are published.
+QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
+    const std::uint64_t generation = lockGeneration_;
+    co_await fillSecretCache();
+    if (generation != lockGeneration_) co_return;
+    std::map<Uuid, std::string> codes;
+    std::map<Uuid, int> seconds;
+    std::exception_ptr firstFailure;
+    const std::vector<OtpAccount> accounts = accounts_;
+    for (const OtpAccount& account : accounts) {
+        if (account.isTrashed()) continue;
+        try {
+            const SecretBytes secret = co_await loadSecretCached(account.secretRef);
+            if (generation != lockGeneration_) co_return;
+            const TimePoint now = ports_.clock.now();
+            if (account.type == OtpType::hotp) {
+                codes[account.id] = ports_.generator.hotpCode(secret, account.algorithm,
+                                                              static_cast<int>(account.digits), account.hotpCounter);
+            } else {
+                codes[account.id] = ports_.generator.totpCode(secret, account.algorithm,
+                                                              static_cast<int>(account.digits), account.period, now);
+                seconds[account.id] = ports_.generator.secondsRemaining(account.period, now);
+            }
+        } catch (const std::exception&) {
+            if (!firstFailure) firstFailure = std::current_exception();
+        }
+    }
+    publishCodes(std::move(codes), std::move(seconds));
+    if (firstFailure) std::rethrow_exception(firstFailure);
+    lastCodeError_.reset();
+}
+
+// Secrets missing from the cache are read in one keyring round trip, not one per account.
+QCoro::Task<> QuorbitViewModel::fillSecretCache() {
+    std::vector<OtpSecretRef> missing;
+    for (const OtpAccount& account : accounts_) {
+        if (!account.isTrashed() && !secretCache_.contains(account.secretRef)) missing.push_back(account.secretRef);
+    }
+    if (missing.size() < 2) co_return;
+    const std::uint64_t generation = lockGeneration_;
+    std::map<OtpSecretRef, SecretBytes> secrets;
+    try {
+        secrets = co_await worker_.run(
+            [&store = ports_.secretStore, missing] { return store.loadSecrets(missing); });
+    } catch (const std::exception&) {
+        co_return;  // each account's own read reports the failure
+    }
+    if (generation != lockGeneration_) co_return;
+    secretCache_.merge(secrets);
+}
+
+QCoro::Task<SecretBytes> QuorbitViewModel::loadSecretCached(OtpSecretRef ref) {
+    if (const auto cached = secretCache_.find(ref); cached != secretCache_.end()) co_return cached->second;
+    const std::uint64_t generation = lockGeneration_;
+    SecretBytes secret = co_await worker_.run([&store = ports_.secretStore, ref] { return store.loadSecret(ref); });
+    if (generation == lockGeneration_) secretCache_.insert_or_assign(ref, secret);
+    co_return secret;
+}
+
+QCoro::Task<> QuorbitViewModel::saveGroups(std::vector<std::string> groups) {
+    return accountEditing_->saveGroups(std::move(groups));
+}
+
+QCoro::Task<> QuorbitViewModel::recordEvent(SecurityEventKind kind, std::optional<Uuid> accountId,
+                                            std::optional<std::string> accountLabel, std::string message,
+                                            std::map<std::string, std::string> metadata) {
+    try {
+        co_await worker_.run([&log = ports_.securityEventLogger, kind, accountId, accountLabel, message, metadata] {
+            log.log(kind, accountId, accountLabel, message, metadata);
+        });
+    } catch (const std::exception&) {
+        // a lost event is dropped, as the log itself does
+    }
+}
+
+// --- lock and unlock ------------------------------------------------------------------------
+
+QCoro::Task<> QuorbitViewModel::refreshLockState() {
+    const bool unlocked = ports_.vault.isUnlocked();
+    setIsUnlocked(unlocked);
+    if (unlocked) co_return;
+    // Expired by time: codes, secrets and marks go; the list stays until the next unlock.
+    if (!secretCache_.empty() || !codes_.empty()) ++lockGeneration_;
+    secretCache_.clear();
+    if (!codes_.empty() || !secondsRemaining_.empty()) publishCodes({}, {});
+    setRevealedAccountIDs({});
+    setCopiedAccountID(std::nullopt);
+}
+
+QCoro::Task<> QuorbitViewModel::ensureUnlocked() {
+    if (ports_.vault.extendIfUnlocked()) {
+        setIsUnlocked(true);
+        co_return;
+    }
+    const std::string reason(localized(settings_.language, "Unlock locally to view and copy authentication codes.",
+                                       "Разблокируйте для просмотра и копирования кодов."));
+    const bool unlocked = co_await worker_.run([&vault = ports_.vault, reason] { return vault.unlock(reason); });
+    setIsUnlocked(unlocked);
+    if (!unlocked) throw QuorbitError(QuorbitError::Case::locked);
+}
+
+bool QuorbitViewModel::ensureKeychainTrustMessageAccepted() {
+    if (hasAcceptedKeychainTrustMessage_) return true;
+    DialogPresenter::Alert alert;
+    alert.style = DialogPresenter::AlertStyle::informational;
+    alert.message = localized(settings_.language, "System keyring access request",
+                              "Запрос доступа к системной связке ключей");
+    alert.informativeText = localized(
+        settings_.language,
+        "Your computer may ask for access to the system keyring. Quorbit needs this to save or read your 2FA "
+        "secrets. Codes and secrets are never sent to an external server.",
+        "Компьютер может запросить доступ к системной связке ключей. Это нужно, чтобы Quorbit мог сохранять и "
+        "читать ваши 2FA-секреты. Коды и секреты не отправляются на внешний сервер.");
+    alert.firstButton = localized(settings_.language, "Continue", "Продолжить");
+    alert.cancelButton = std::string(localized(settings_.language, "Cancel", "Отмена"));
+    hasAcceptedKeychainTrustMessage_ = ports_.dialogs.showAlert(alert).firstButtonChosen;
+    return hasAcceptedKeychainTrustMessage_;
+}
+
+QCoro::Task<> QuorbitViewModel::unlock() {
+    const std::string reason(localized(settings_.language, "Unlock locally to view and copy authentication codes.",
+                                       "Разблокируйте для просмотра и копирования кодов."));
+    const bool unlocked = co_await worker_.run([&vault = ports_.vault, reason] { return vault.unlock(reason); });
+    if (!unlocked) {
+        setIsUnlocked(false);
+        co_return;
+    }
+    if (!ensureKeychainTrustMessageAccepted()) {
+        ports_.vault.lock();
+        setIsUnlocked(false);
+        co_return;
+    }
+    setIsUnlocked(true);
+    co_await reload();
+    if (isUnlocked_ && pendingPostOnboardingAction_) runPostOnboardingAction();
+    co_await recordEvent(SecurityEventKind::appUnlocked, std::nullopt, std::nullopt, "App unlocked", {});
+}
+
+void QuorbitViewModel::lock() {
+    ports_.vault.lock();
+    clearUnlockedState();
+    detach(recordEvent(SecurityEventKind::appLocked, std::nullopt, std::nullopt, "App locked", {}));
+}
+
+void QuorbitViewModel::clearUnlockedState() {
+    ++lockGeneration_;
+    secretCache_.clear();
+    setIsUnlocked(false);
+    publishAccounts({});
+    publishCodes({}, {});
+    setRevealedAccountIDs({});
+    setCopiedAccountID(std::nullopt);
+    setShowingAddToken(false);
+    setEditingTagsAccount(std::nullopt);
+}
+
+void QuorbitViewModel::extendIfUnlocked() { ports_.vault.extendIfUnlocked(); }
+
+// --- settings ---------------------------------------------------------------------------------
+
+void QuorbitViewModel::setSettings(const AppSettings& value) {
+    AppSettings next = withUsableIterations(value);
+    if (next == settings_) return;
+    const AppSettings old = std::exchange(settings_, next);
+    detach(worker_.run([&store = ports_.settingsStore, next] { store.saveSettings(next); }));
+    emit settingsChanged();
+    applySettingsChange(old);
+}
+
+void QuorbitViewModel::applySettingsChange(const AppSettings& old) {
+    if (settings_.autoLock != old.autoLock) ports_.vault.updateTimeout(timeout(settings_.autoLock));
+    if (assign(backupPBKDF2Iterations_, settings_.backupPBKDF2Iterations)) emit settingsChanged();
+    if (assign(backupSaltBytes_, settings_.backupSaltBytes)) emit settingsChanged();
+    if (!settings_.showTrashedTokens && settings_.selectedAccountFilter == AccountFilterSelection::trash()) {
+        AppSettings fallback = settings_;
+        fallback.selectedAccountFilter = AccountFilterSelection::all();
+        setSettings(fallback);
+    }
+    if (settings_.selectedAccountFilter != old.selectedAccountFilter) normalizeSelectedFilter();
+    if (settings_.hideCodesByDefault != old.hideCodesByDefault || settings_.copyCodeOnClick != old.copyCodeOnClick) {
+        setRevealedAccountIDs({});
+    }
+    if (settings_.language != old.language) setStatusMessage(std::nullopt);
+    if (settings_.hasCompletedOnboarding != old.hasCompletedOnboarding) emit onboardingChanged();
+    if (settings_.theme != old.theme) emit themeChanged();
+    const bool shortcutsChanged = settings_.openPanelShortcut != old.openPanelShortcut ||
+                                  settings_.copyCodeShortcut != old.copyCodeShortcut;
+    if (shortcutsChanged && hotKeyRegistration_) hotKeyRegistration_(settings_);
+}
+
+void QuorbitViewModel::setBackupPBKDF2Iterations(std::int64_t iterations) {
+    AppSettings changed = settings_;
+    changed.backupPBKDF2Iterations = iterations;
+    setSettings(changed);
+    if (assign(backupPBKDF2Iterations_, settings_.backupPBKDF2Iterations)) emit settingsChanged();
+}
+
+void QuorbitViewModel::setBackupSaltBytes(std::int64_t bytes) {
+    AppSettings changed = settings_;
+    changed.backupSaltBytes = bytes;
+    setSettings(changed);
+    if (assign(backupSaltBytes_, settings_.backupSaltBytes)) emit settingsChanged();
+}
+
+void QuorbitViewModel::validatePBKDF2Iterations(std::int64_t value) {
+    setPbkdf2Warning(value < minimumIterations
+                         ? std::optional(QString::fromStdString(localizer().pbkdf2TooLowWarning(minimumIterations)))
+                         : std::nullopt);
+    setBackupPBKDF2Iterations(std::max(value, minimumIterations));
+}
+
+QCoro::Task<> QuorbitViewModel::refreshLoginItemStatus() {
+    bool enabled = settings_.launchAtLogin;
+    try {
+        enabled = co_await worker_.run([&service = ports_.loginItemService] { return service.isEnabled(); });
+    } catch (const std::exception&) {
+        co_return;  // the toggle keeps showing the stored state
+    }
+    if (enabled == settings_.launchAtLogin) co_return;
+    AppSettings changed = settings_;
+    changed.launchAtLogin = enabled;
+    setSettings(changed);
+}
+
+QCoro::Task<> QuorbitViewModel::setLaunchAtLogin(bool enabled) {
+    std::optional<std::string> failure;
+    try {
+        co_await worker_.run([&service = ports_.loginItemService, enabled] { service.setEnabled(enabled); });
+    } catch (const std::exception& error) {
+        failure = localizer().errorDescription(error);
+    }
+    co_await refreshLoginItemStatus();
+    if (failure) {
+        setStatusMessage(QString::fromStdString(localizer().launchAtLoginError(*failure)));
+        co_return;
+    }
+    setStatusMessage(settings_.launchAtLogin ? text("Launch at login enabled", "Запуск при входе включен")
+                                             : text("Launch at login disabled", "Запуск при входе отключен"));
+}
+
+// --- onboarding -------------------------------------------------------------------------------
+
+void QuorbitViewModel::resetOnboardingFromSettings() {
+    AppSettings changed = settings_;
+    changed.hasCompletedOnboarding = false;
+    setSettings(changed);
+    setOnboardingDeferredForSession(false);
+    setForceFullOnboarding(true);
+    setStatusMessage(text("Introduction has been reset and will open again.",
+                          "Введение сброшено и будет показано снова."));
+}
+
+void QuorbitViewModel::completeOnboarding(OnboardingCompletionAction action) {
+    AppSettings changed = settings_;
+    changed.hasCompletedOnboarding = true;
+    setSettings(changed);
+    setOnboardingDeferredForSession(false);
+    setForceFullOnboarding(false);
+    switch (action) {
+        case OnboardingCompletionAction::openApp: pendingPostOnboardingAction_.reset(); break;
+        case OnboardingCompletionAction::addAccount: pendingPostOnboardingAction_ = PostOnboardingAction::addAccount; break;
+        case OnboardingCompletionAction::importAccounts:
+            pendingPostOnboardingAction_ = PostOnboardingAction::importAccounts;
+            break;
+    }
+    if (isUnlocked_ && pendingPostOnboardingAction_) runPostOnboardingAction();
+}
+
+void QuorbitViewModel::deferOnboardingForSession() {
+    setOnboardingDeferredForSession(true);
+    setForceFullOnboarding(false);
+    setStatusMessage(text("Onboarding closed for this session. You can reopen it in Settings.",
+                          "Введение закрыто до следующего запуска. Его можно открыть снова в Настройках."));
+}
+
+void QuorbitViewModel::runPostOnboardingAction() {
+    const PostOnboardingAction action = *std::exchange(pendingPostOnboardingAction_, std::nullopt);
+    if (action == PostOnboardingAction::addAccount) {
+        resetAddForm();
+        setShowingAddToken(true);
+    } else {
+        importQRImage(false);
+    }
+}
+
+// --- operations built by the collaborators ------------------------------------------------------
+
+std::vector<AccountFilterSelection> QuorbitViewModel::availableFilters() const { return copyRoad_->availableFilters(); }
+std::vector<OtpAccount> QuorbitViewModel::visibleAccounts() const { return copyRoad_->visibleAccounts(); }
+QCoro::Task<> QuorbitViewModel::primaryAction(OtpAccount account) { return copyRoad_->primaryAction(std::move(account)); }
+void QuorbitViewModel::toggleCodeVisibility(const OtpAccount& account) { copyRoad_->toggleCodeVisibility(account); }
+QCoro::Task<> QuorbitViewModel::copyCode(OtpAccount account) { return copyRoad_->copyCode(std::move(account)); }
+std::optional<OtpAccount> QuorbitViewModel::quickAccessAccount() const { return copyRoad_->quickAccessAccount(); }
+QCoro::Task<> QuorbitViewModel::copyQuickAccessCode() { return copyRoad_->copyQuickAccessCode(); }
+
+QCoro::Task<> QuorbitViewModel::toggleFavorite(OtpAccount account) {
+    return accountActions_->toggleFavorite(std::move(account));
+}
+QCoro::Task<> QuorbitViewModel::advanceHotpCounter(OtpAccount account) {
+    return accountActions_->advanceHotpCounter(std::move(account));
+}
+QCoro::Task<> QuorbitViewModel::moveToTrash(OtpAccount account) { return accountActions_->moveToTrash(std::move(account)); }
+QCoro::Task<> QuorbitViewModel::restore(OtpAccount account) { return accountActions_->restore(std::move(account)); }
+QCoro::Task<> QuorbitViewModel::deletePermanently(OtpAccount account) {
+    return accountActions_->deletePermanently(std::move(account));
+}
+
+void QuorbitViewModel::resetAddForm() { accountEditing_->resetAddForm(); }
+QCoro::Task<> QuorbitViewModel::addManual() { return accountEditing_->addManual(); }
+void QuorbitViewModel::addManualTag() { accountEditing_->addManualTag(); }
+void QuorbitViewModel::addEditorTag() { accountEditing_->addEditorTag(); }
+void QuorbitViewModel::toggleTag(const std::string& tag, std::set<std::string>& tags) const {
+    accountEditing_->toggleTag(tag, tags);
+}
+void QuorbitViewModel::beginEditingTags(const OtpAccount& account) { accountEditing_->beginEditingTags(account); }
+void QuorbitViewModel::cancelEditingTags() { accountEditing_->cancelEditingTags(); }
+QCoro::Task<> QuorbitViewModel::saveEditedTags() { return accountEditing_->saveEditedTags(); }
+
+QCoro::Task<std::vector<SecurityAuditIssue>> QuorbitViewModel::runSecurityAudit() {
+    return securityAuditActions_->runSecurityAudit();
+}
+QCoro::Task<> QuorbitViewModel::ignoreSecurityIssue(SecurityAuditIssue issue) {
+    return securityAuditActions_->ignoreSecurityIssue(std::move(issue));
+}
+
+void QuorbitViewModel::importQRImage(bool closeAddTokenOnSuccess) { importRoads_->importQRImage(closeAddTokenOnSuccess); }
+void QuorbitViewModel::importQRCodeFromScreen(bool closeAddTokenOnSuccess) {
+    importRoads_->importQRCodeFromScreen(closeAddTokenOnSuccess);
+}
+QCoro::Task<> QuorbitViewModel::handleGoogleAuthMigration(std::string uri, bool closeAddTokenOnSuccess) {
+    return importRoads_->handleGoogleAuthMigration(std::move(uri), closeAddTokenOnSuccess);
+}
+QCoro::Task<> QuorbitViewModel::importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts,
+                                                         std::set<int> selectedIndices) {
+    return importRoads_->importGoogleAuthAccounts(std::move(accounts), std::move(selectedIndices));
+}
+QCoro::Task<> QuorbitViewModel::importOtpAuthText(std::string text) {
+    return importRoads_->importOtpAuthText(std::move(text));
+}
+void QuorbitViewModel::importOtpAuthTextFile() { importRoads_->importOtpAuthTextFile(); }
+
+void QuorbitViewModel::exportEncryptedBackup() { backupRoads_->exportEncryptedBackup(); }
+void QuorbitViewModel::importEncryptedBackup() { backupRoads_->importEncryptedBackup(); }
+
+void QuorbitViewModel::exportOtpAuthURIs() { exportRoads_->exportOtpAuthURIs(); }
+void QuorbitViewModel::exportSelectedAccounts(std::set<Uuid> accountIds) {
+    exportRoads_->exportSelectedAccounts(std::move(accountIds));
+}
+void QuorbitViewModel::createRecoveryKit(std::filesystem::path destination) {
+    exportRoads_->createRecoveryKit(std::move(destination));
+}
+void QuorbitViewModel::deleteAllTokensWithConfirmation() { exportRoads_->deleteAllTokensWithConfirmation(); }
+
+QCoro::Task<> QuorbitViewModel::performLifecycleAction(DataLifecycleAction action, std::set<Uuid> accountIds) {
+    return lifecycleActions_->performLifecycleAction(std::move(action), std::move(accountIds));
+}
+void QuorbitViewModel::openDiagnostics() { lifecycleActions_->openDiagnostics(); }
+
+}  // namespace quorbit
