@@ -9,6 +9,8 @@
 
 #include <openssl/crypto.h>
 
+#include "config/AppIdentity.h"
+
 namespace quorbit {
 
 namespace {
@@ -29,7 +31,7 @@ OwnerAuthenticationDialog::OwnerAuthenticationDialog(QWidget* parent)
       prompt_(plainLabel(this)),
       field_(new QLineEdit(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
-    setWindowTitle(QStringLiteral("Quorbit"));
+    setWindowTitle(QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* layout = new QVBoxLayout(this);
     for (QWidget* widget : {static_cast<QWidget*>(reason_), static_cast<QWidget*>(note_),

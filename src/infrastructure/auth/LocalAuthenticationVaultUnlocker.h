@@ -4,18 +4,19 @@
 #include <string>
 
 #include "application/ports/VaultUnlocking.h"
+#include "config/DesktopNames.h"
 
 namespace quorbit {
 
 class OwnerAuthenticationPrompter;
 
-// Asks the owner of the session to authenticate through PAM (the "quorbit" service: the
+// Asks the owner of the session to authenticate through PAM (its own service: the
 // account password, or a fingerprint where the stack offers one). Blocks while the
 // prompter's dialog is up, so it runs on the worker, never on the GUI thread.
 class LocalAuthenticationVaultUnlocker : public VaultUnlocking {
 public:
     explicit LocalAuthenticationVaultUnlocker(OwnerAuthenticationPrompter& prompter,
-                                              std::string service = "quorbit");
+                                              std::string service = std::string(DesktopNames::pamService));
 
     // True only when the stack authenticated the owner and accepted the account; a
     // cancelled prompt, a wrong answer and an unusable stack all give false.

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <string_view>
 
+#include "config/AppIdentity.h"
+#include "config/DesktopNames.h"
 #include "domain/QuorbitError.h"
 
 namespace quorbit {
@@ -102,7 +104,7 @@ bool isHidden(const std::filesystem::path& path) {
 
 MacLoginItemService::MacLoginItemService(std::filesystem::path executable) : executable_(std::move(executable)) {}
 
-std::filesystem::path MacLoginItemService::entryPath() { return configHome() / "autostart" / "quorbit.desktop"; }
+std::filesystem::path MacLoginItemService::entryPath() { return configHome() / "autostart" / DesktopNames::autostartEntry; }
 
 bool MacLoginItemService::isEnabled() const {
     const auto path = entryPath();
@@ -123,10 +125,10 @@ void MacLoginItemService::setEnabled(bool enabled) {
 std::string MacLoginItemService::entryText() const {
     return "[Desktop Entry]\n"
            "Type=Application\n"
-           "Name=Quorbit\n"
+           "Name=" + std::string(AppIdentity::productName) + "\n"
            "Comment=Two-factor authentication codes\n"
            "Exec=" + execArgument(executable_.string()) + "\n"
-           "Icon=quorbit\n"
+           "Icon=" + std::string(DesktopNames::iconName) + "\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
 }

@@ -1,7 +1,9 @@
 #include "infrastructure/desktop/ScreenQRLog.h"
 
+#include "config/LogCategoryNames.h"
+
 namespace quorbit {
 
-Q_LOGGING_CATEGORY(screenQRLog, "ru.velmorin.quorbit.ScreenQR", QtInfoMsg)
+Q_LOGGING_CATEGORY(screenQRLog, LogCategoryNames::screenQR, QtInfoMsg)
 
 }  // namespace quorbit

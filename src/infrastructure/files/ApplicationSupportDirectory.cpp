@@ -2,6 +2,8 @@
 
 #include <QStandardPaths>
 
+#include "config/StorageNames.h"
+
 namespace quorbit {
 
 // Read afresh on every call, so that a changed XDG_DATA_HOME takes effect.
@@ -9,8 +11,8 @@ std::filesystem::path ApplicationSupportDirectory::userDirectory() {
     return std::filesystem::path(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString());
 }
 
-std::filesystem::path ApplicationSupportDirectory::quorbitFolder() { return userDirectory() / "Quorbit"; }
+std::filesystem::path ApplicationSupportDirectory::quorbitFolder() { return userDirectory() / StorageNames::dataFolder; }
 
-std::filesystem::path ApplicationSupportDirectory::legacyFolder() { return userDirectory() / "Tallyo"; }
+std::filesystem::path ApplicationSupportDirectory::legacyFolder() { return userDirectory() / StorageNames::legacyDataFolder; }
 
 }  // namespace quorbit

@@ -11,8 +11,8 @@ public:
     ApplicationSupportDirectory() = delete;
 
     static std::filesystem::path userDirectory();
-    static std::filesystem::path quorbitFolder();  // "Quorbit"
-    static std::filesystem::path legacyFolder();   // "Tallyo", the earlier product's folder
+    static std::filesystem::path quorbitFolder();
+    static std::filesystem::path legacyFolder();  // the earlier product's folder
 };
 
 }  // namespace quorbit

@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 
 #include "domain/Iso8601Date.h"
+#include "config/LogCategoryNames.h"
 #include "domain/QuorbitError.h"
 #include "infrastructure/files/AtomicFileWriter.h"
 
@@ -17,7 +18,7 @@ namespace quorbit {
 
 namespace {
 
-Q_LOGGING_CATEGORY(storageLog, "ru.velmorin.quorbit.Storage")
+Q_LOGGING_CATEGORY(storageLog, LogCategoryNames::storage)
 
 // "2026-12-10T10:15:00Z" becomes "20261210T101500Z", a stamp that is safe in file names.
 std::string compactStamp(TimePoint now) {

@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "application/settings/AppSettings.h"
+#include "config/StorageNames.h"
 #include "infrastructure/files/AtomicFileWriter.h"
 
 namespace quorbit {
@@ -28,20 +29,20 @@ UserDefaultsSettingsStore::UserDefaultsSettingsStore(const std::filesystem::path
 
 std::filesystem::path UserDefaultsSettingsStore::defaultFileURL() {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    return std::filesystem::path(config.toStdString()) / "Quorbit" / "Quorbit.conf";
+    return std::filesystem::path(config.toStdString()) / StorageNames::settingsFolder / StorageNames::settingsFile;
 }
 
 AppSettings UserDefaultsSettingsStore::loadSettings() {
     const std::scoped_lock lock(mutex_);
     QSettings defaults = settingsAt(file_);
-    if (std::optional<AppSettings> current = decoded(defaults, key)) {
-        defaults.remove(qtKey(legacyKey));
+    if (std::optional<AppSettings> current = decoded(defaults, StorageNames::settingsKey)) {
+        defaults.remove(qtKey(StorageNames::legacySettingsKey));
         defaults.sync();
         return *current;
     }
-    if (std::optional<AppSettings> legacy = decoded(defaults, legacyKey)) {
+    if (std::optional<AppSettings> legacy = decoded(defaults, StorageNames::legacySettingsKey)) {
         store(defaults, *legacy);
-        defaults.remove(qtKey(legacyKey));
+        defaults.remove(qtKey(StorageNames::legacySettingsKey));
         defaults.sync();
         return *legacy;
     }
@@ -78,7 +79,7 @@ void UserDefaultsSettingsStore::store(QSettings& defaults, const AppSettings& se
     } catch (const std::exception&) {
         return;
     }
-    defaults.setValue(qtKey(key), QString::fromStdString(text));
+    defaults.setValue(qtKey(StorageNames::settingsKey), QString::fromStdString(text));
     defaults.sync();
     // QSettings keeps the mode of an existing file when it rewrites it.
     ::chmod(file_.c_str(), 0600);

@@ -12,13 +12,10 @@ class QSettings;
 namespace quorbit {
 
 // The whole settings record as compact JSON text under one key of an INI settings file, by
-// default $XDG_CONFIG_HOME/Quorbit/Quorbit.conf. Takes over the earlier product's key once.
+// default $XDG_CONFIG_HOME/Quorbit/Quorbit.conf (config/StorageNames). Takes over the earlier product's key once.
 // Never fails; safe to call from any thread.
 class UserDefaultsSettingsStore final : public SettingsStore {
 public:
-    static constexpr std::string_view key = "ru.velmorin.quorbit.settings.v1";
-    static constexpr std::string_view legacyKey = "com.tallyo.settings.v1";
-
     explicit UserDefaultsSettingsStore(const std::filesystem::path& file);
 
     static std::filesystem::path defaultFileURL();

@@ -14,9 +14,6 @@ namespace quorbit {
 // Safe to call from any thread: the calls run one at a time.
 class KeychainSecretStore final : public SecretStore {
 public:
-    static constexpr std::string_view defaultService = "Quorbit TOTP Secrets";
-    static constexpr std::string_view defaultLegacyService = "Tallyo TOTP Secrets";
-
     KeychainSecretStore(std::string service, std::string legacyService, KeychainClient& client,
                         bool synchronizable);
 

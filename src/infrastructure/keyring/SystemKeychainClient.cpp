@@ -6,12 +6,12 @@
 #include <span>
 
 #include "application/ports/KeychainClientError.h"
+#include "config/KeyringNames.h"
 #include "infrastructure/keyring/KeyringStatus.h"
 
 namespace quorbit {
 namespace {
 
-constexpr const char* itemLabel = "Quorbit TOTP secret";
 constexpr const char* binaryContentType = "application/octet-stream";
 
 struct GObjectRelease {
@@ -39,7 +39,7 @@ using Value = std::unique_ptr<SecretValue, SecretValueRelease>;
 const SecretSchema* itemSchema() {
     static const SecretSchema schema = [] {
         SecretSchema result{};
-        result.name = "ru.velmorin.quorbit.TotpSecret";
+        result.name = KeyringNames::schema.data();
         result.flags = SECRET_SCHEMA_DONT_MATCH_NAME;
         result.attributes[0] = {"service", SECRET_SCHEMA_ATTRIBUTE_STRING};
         result.attributes[1] = {"account", SECRET_SCHEMA_ATTRIBUTE_STRING};
@@ -132,7 +132,7 @@ void SystemKeychainClient::save(const std::string& service, const std::string& a
                                        binaryContentType));
     GError* error = nullptr;
     if (!secret_service_store_sync(secretService.get(), itemSchema(), attributes.get(), SECRET_COLLECTION_DEFAULT,
-                                   itemLabel, value.get(), nullptr, &error)) {
+                                   KeyringNames::itemLabel.data(), value.get(), nullptr, &error)) {
         throwClientError(error);
     }
 }

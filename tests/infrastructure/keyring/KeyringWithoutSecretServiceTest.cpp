@@ -12,6 +12,7 @@
 #include <functional>
 #include <string>
 
+#include "config/KeyringNames.h"
 #include "domain/QuorbitError.h"
 #include "infrastructure/keyring/KeychainSecretStore.h"
 #include "infrastructure/keyring/SystemKeychainClient.h"
@@ -77,8 +78,8 @@ void expectMissingServiceNamed(const std::function<void()>& action) {
 
 void checkEveryOperationWithoutTheService() {
     SystemKeychainClient client;
-    KeychainSecretStore store{std::string(KeychainSecretStore::defaultService),
-                              std::string(KeychainSecretStore::defaultLegacyService), client, false};
+    KeychainSecretStore store{std::string(KeyringNames::service),
+                              std::string(KeyringNames::legacyService), client, false};
     const OtpSecretRef ref{"REF-WITHOUT-SERVICE"};
     expectMissingServiceNamed([&] { store.saveSecret(SecretBytes{0x01}, ref); });
     expectMissingServiceNamed([&] { store.loadSecret(ref); });

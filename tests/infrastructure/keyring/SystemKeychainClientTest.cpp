@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "KeyringItems.h"
+#include "config/KeyringNames.h"
 #include "domain/QuorbitError.h"
 #include "domain/Uuid.h"
 #include "infrastructure/keyring/KeychainSecretStore.h"
@@ -17,8 +18,8 @@ namespace {
 
 using test::KeyringItems;
 
-const std::string current{KeychainSecretStore::defaultService};
-const std::string legacy{KeychainSecretStore::defaultLegacyService};
+const std::string current{KeyringNames::service};
+const std::string legacy{KeyringNames::legacyService};
 
 SecretBytes everyByteValue() {
     SecretBytes bytes;
