@@ -8,6 +8,7 @@ void FakeDialogPresenter::showWarning(const std::string& message, const std::str
 
 DialogPresenter::AlertAnswer FakeDialogPresenter::showAlert(const Alert& alert) {
     alerts_.push_back(alert);
+    if (alertObserver_) alertObserver_(alert);
     if (alertAnswers_.empty()) return defaultAlertAnswer_;
     const AlertAnswer answer = alertAnswers_.front();
     alertAnswers_.pop_front();

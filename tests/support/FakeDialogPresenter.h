@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -23,6 +24,8 @@ public:
     std::optional<std::filesystem::path> chooseFileToSave(const SavePanel& panel) override;
     std::optional<std::filesystem::path> chooseFolder(const std::string& title) override;
 
+    // Sees every alert as it is shown, before it is answered.
+    void observeAlerts(std::function<void(const Alert&)> observer) { alertObserver_ = std::move(observer); }
     void answerAlert(AlertAnswer answer) { alertAnswers_.push_back(answer); }
     void answerAlertWithFirstButton(bool chosen) { alertAnswers_.push_back({chosen, false}); }
     void setDefaultAlertAnswer(AlertAnswer answer) { defaultAlertAnswer_ = answer; }
@@ -47,6 +50,7 @@ private:
         return answer;
     }
 
+    std::function<void(const Alert&)> alertObserver_;
     std::deque<AlertAnswer> alertAnswers_;
     AlertAnswer defaultAlertAnswer_{true, false};
     std::deque<std::optional<SecretBytes>> passwords_;

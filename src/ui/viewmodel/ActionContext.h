@@ -80,8 +80,12 @@ public:
 
     // Orders the panel out when the shell set an action for it.
     virtual void closePanel() = 0;
-    // Replaces the migration import window of the moment; none drops it.
-    virtual void setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) = 0;
+    // Replaces the migration import window of the moment (none drops it) and hands back the one
+    // it replaced: that window may be calling, or have an import suspended, so its caller
+    // releases it later.
+    virtual std::unique_ptr<WindowHolder> setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) = 0;
+    // Forgets the secrets read in this unlocked period (after they were deleted).
+    virtual void clearSecretCache() = 0;
 
 protected:
     virtual ~ActionContext() = default;

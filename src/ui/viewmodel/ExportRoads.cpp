@@ -1,21 +1,220 @@
 #include "ui/viewmodel/ExportRoads.h"
 
+#include <utility>
+
+#include <QPointer>
+
+#include "application/ports/DocumentFiles.h"
+#include "application/usecases/CreateRecoveryKit.h"
+#include "application/usecases/DeleteAllTokens.h"
+#include "application/usecases/ExportBackup.h"
+#include "application/usecases/ExportOtpAuthURIs.h"
+#include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
+#include "ui/viewmodel/BackupRoads.h"
+#include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
+namespace {
+
+using AlertStyle = DialogPresenter::AlertStyle;
+
+void detach(QCoro::Task<> task) { (void)task; }
+
+}  // namespace
 
 ExportRoads::ExportRoads(ActionContext& context) : context_(context) {}
 
+std::string ExportRoads::text(std::string_view english, std::string_view russian) const {
+    return std::string(localized(context_.localizer().language(), english, russian));
+}
+
+bool ExportRoads::confirm(AlertStyle style, std::string_view message, std::string_view informativeText,
+                          std::string_view firstButton) {
+    return context_.ports()
+        .dialogs
+        .showAlert({
+            .style = style,
+            .message = std::string(message),
+            .informativeText = std::string(informativeText),
+            .firstButton = std::string(firstButton),
+            .cancelButton = text("Cancel", "Отмена"),
+            .checkBoxTitle = std::nullopt,
+            .checkBoxChecked = false,
+        })
+        .firstButtonChosen;
+}
+
+// --- plain export --------------------------------------------------------------------------
+
 void ExportRoads::exportOtpAuthURIs() {
+    const bool confirmed = confirm(
+        AlertStyle::warning, text("Export unencrypted otpauth URIs?", "Экспорт расшифрованных URI?"),
+        text("This file contains live authenticator secrets in plain text. Anyone with the file can generate your "
+             "2FA codes. Use encrypted backup unless you explicitly need standard URIs.",
+             "Внимание: секреты будут сохранены в открытом виде."),
+        text("Export", "Экспорт"));
+    if (!confirmed) return;
+    const auto target = context_.ports().dialogs.chooseFileToSave(
+        {text("Export otpauth URIs", "Экспорт otpauth URI"), "Quorbit-otpauth.txt"});
+    if (target) detach(writeOtpAuthURIs(*target));
 }
 
-void ExportRoads::exportSelectedAccounts(std::set<Uuid> /*accountIds*/) {
+QCoro::Task<> ExportRoads::writeOtpAuthURIs(std::filesystem::path target) {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    const QuorbitViewModelPorts& ports = context_.ports();
+    try {
+        co_await context_.ensureUnlocked();
+        auto job = [&ports, target] {
+            const SecretBytes fileText = SecretBytes::fromText(ExportOtpAuthURIs::fileText(
+                ExportOtpAuthURIs(ports.repository, ports.secretStore, ports.base32Encoder, ports.parser).execute()));
+            ports.documentFiles.writeAtomically(target, fileText.view());
+        };
+        co_await context_.worker().run(std::move(job));
+    } catch (const std::exception& error) {
+        if (alive) context_.reportError(error);
+        co_return;
+    }
+    if (alive) {
+        context_.viewModel().setStatusMessage(
+            QString::fromStdString(text("Standard export saved", "Стандартный экспорт сохранен")));
+    }
 }
 
-void ExportRoads::createRecoveryKit(std::filesystem::path /*destination*/) {
+// --- selective export ----------------------------------------------------------------------
+
+void ExportRoads::exportSelectedAccounts(std::set<Uuid> accountIds) {
+    if (accountIds.empty()) {
+        context_.viewModel().setStatusMessage(
+            QString::fromStdString(text("No accounts selected.", "Не выбрано ни одного аккаунта.")));
+        return;
+    }
+    const bool confirmed =
+        confirm(AlertStyle::warning, text("Before selective export", "Перед выборочным экспортом"),
+                text("Export contains encrypted data for selected accounts. Save and transfer the file only to a "
+                     "trusted location.",
+                     "Экспорт содержит зашифрованные данные выбранных аккаунтов. Передавайте файл только в "
+                     "безопасное место."),
+                text("Continue", "Продолжить"));
+    if (!confirmed) return;
+    auto password = BackupRoads::requestPassword(
+        context_, text("Export Selected", "Экспорт выбранных"),
+        text("Export selected accounts to a backup file.", "Экспорт выбранных аккаунтов в резервную копию."));
+    if (!password) return;
+    const auto target = context_.ports().dialogs.chooseFileToSave(
+        {text("Export Selected", "Экспорт выбранных"), "Quorbit.quorbitbackup"});
+    if (!target) return;
+    const BackupCipherSettings cipher = BackupCipherSettings::from(context_.viewModel().settings());
+    detach(writeSelectedAccounts(std::move(accountIds), std::move(*password), *target, cipher));
 }
+
+QCoro::Task<> ExportRoads::writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password,
+                                                 std::filesystem::path target, BackupCipherSettings cipher) {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    const QuorbitViewModelPorts& ports = context_.ports();
+    const std::size_t requested = accountIds.size();
+    try {
+        co_await context_.ensureUnlocked();
+        auto job = [&ports, makeCrypto = ports.makeBackupCrypto, accountIds = std::move(accountIds),
+                    password = std::move(password), target, cipher] {
+            const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);
+            const auto data =
+                ExportBackup(ports.repository, ports.secretStore, ports.base32Encoder, *crypto, ports.clock)
+                    .execute(password, accountIds);
+            ports.documentFiles.writeAtomically(target, data);
+        };
+        co_await context_.worker().run(std::move(job));
+    } catch (const std::exception& error) {
+        if (alive) context_.reportError(error);
+        co_return;
+    }
+    if (!alive) co_return;
+    context_.viewModel().setStatusMessage(
+        QString::fromStdString(text("Backup exported", "Резервная копия экспортирована")));
+    // The count is of the ids asked for, whether or not each still names an account.
+    co_await context_.recordEvent(SecurityEventKind::selectedAccountsExported, std::nullopt, std::nullopt,
+                                  "Exported " + std::to_string(requested) + " selected accounts");
+}
+
+// --- Recovery Kit --------------------------------------------------------------------------
+
+void ExportRoads::createRecoveryKit(std::filesystem::path destination) {
+    const bool confirmed =
+        confirm(AlertStyle::warning, text("Before creating Recovery Kit", "Перед созданием Recovery Kit"),
+                text("Recovery Kit contains an encrypted backup. Store it separately from your computer and keep "
+                     "the password safe. Without it, recovery is impossible.",
+                     "Recovery Kit содержит зашифрованную резервную копию. Храните его отдельно от компьютера и не "
+                     "забывайте пароль — без него восстановление невозможно."),
+                text("Continue", "Продолжить"));
+    if (!confirmed) return;
+    auto password = BackupRoads::requestPassword(
+        context_, text("Create Recovery Kit", "Создать набор для восстановления"),
+        text("Choose a backup password.", "Укажите пароль резервной копии."));
+    if (!password) return;
+    const BackupCipherSettings cipher = BackupCipherSettings::from(context_.viewModel().settings());
+    detach(writeRecoveryKit(std::move(destination), std::move(*password), cipher));
+}
+
+QCoro::Task<> ExportRoads::writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
+                                            BackupCipherSettings cipher) {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    const QuorbitViewModelPorts& ports = context_.ports();
+    try {
+        co_await context_.ensureUnlocked();
+        auto job = [&ports, makeCrypto = ports.makeBackupCrypto, destination,
+                    password = std::move(password), cipher] {
+            const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);
+            CreateRecoveryKit(ports.repository, ports.secretStore, ports.base32Encoder, *crypto, ports.clock,
+                              ports.documentFiles)
+                .execute(password, destination);
+        };
+        co_await context_.worker().run(std::move(job));
+    } catch (const std::exception& error) {
+        if (alive) context_.reportError(error);
+        co_return;
+    }
+    if (!alive) co_return;
+    context_.viewModel().setStatusMessage(
+        QString::fromStdString(text("Recovery Kit successfully created.", "Набор для восстановления успешно создан.")));
+    co_await context_.recordEvent(SecurityEventKind::recoveryKitCreated, std::nullopt, std::nullopt,
+                                  "Recovery Kit created successfully");
+}
+
+// --- delete all ----------------------------------------------------------------------------
 
 void ExportRoads::deleteAllTokensWithConfirmation() {
+    const bool first = confirm(AlertStyle::critical, text("Delete all tokens?", "Удалить все токены?"),
+                               text("This removes all account metadata and deletes all linked secrets from the "
+                                    "system keyring.",
+                                    "Удаляет все метаданные и секреты."),
+                               text("Continue", "Продолжить"));
+    if (!first) return;
+    const bool second = confirm(AlertStyle::critical, text("Confirm permanent deletion", "Подтверждение удаления"),
+                                text("This cannot be undone. Make an encrypted backup first if you may need these "
+                                     "tokens later.",
+                                     "Это действие необратимо."),
+                                text("Delete All", "Удалить все"));
+    if (second) detach(deleteAllTokens());
+}
+
+QCoro::Task<> ExportRoads::deleteAllTokens() {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    const QuorbitViewModelPorts& ports = context_.ports();
+    try {
+        co_await context_.ensureUnlocked();
+        auto job = [&ports] { DeleteAllTokens(ports.repository, ports.secretStore).execute(); };
+        co_await context_.worker().run(std::move(job));
+        if (!alive) co_return;
+        context_.clearSecretCache();
+        co_await context_.recordEvent(SecurityEventKind::accountDeletedPermanently, std::nullopt, std::nullopt,
+                                      "All tokens deleted");
+        if (!alive) co_return;
+        co_await context_.reloadThrowing();
+        if (!alive) co_return;
+        context_.viewModel().setStatusMessage(QString::fromStdString(text("All tokens deleted", "Все токены удалены")));
+    } catch (const std::exception& error) {
+        if (alive) context_.reportError(error);
+    }
 }
 
 }  // namespace quorbit

@@ -2,8 +2,15 @@
 
 #include <filesystem>
 #include <set>
+#include <string>
+#include <string_view>
 
+#include <qcoro/qcorotask.h>
+
+#include "application/ports/DialogPresenter.h"
+#include "domain/SecretBytes.h"
 #include "domain/Uuid.h"
+#include "ui/viewmodel/BackupCipherSettings.h"
 
 namespace quorbit {
 
@@ -20,6 +27,17 @@ public:
     void deleteAllTokensWithConfirmation();
 
 private:
+    QCoro::Task<> writeOtpAuthURIs(std::filesystem::path target);
+    QCoro::Task<> writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password,
+                                        std::filesystem::path target, BackupCipherSettings cipher);
+    QCoro::Task<> writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
+                                   BackupCipherSettings cipher);
+    QCoro::Task<> deleteAllTokens();
+    // True when the user chose the first button.
+    bool confirm(DialogPresenter::AlertStyle style, std::string_view message, std::string_view informativeText,
+                 std::string_view firstButton);
+    std::string text(std::string_view english, std::string_view russian) const;
+
     ActionContext& context_;
 };
 

@@ -1,30 +1,280 @@
 #include "ui/viewmodel/ImportRoads.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <system_error>
+#include <utility>
+
+#include <QPointer>
+#include <QTimer>
+
+#include "application/ports/Clock.h"
+#include "application/ports/DialogPresenter.h"
+#include "application/ports/DocumentFiles.h"
+#include "application/ports/PermissionRequesting.h"
+#include "application/ports/QRImportService.h"
+#include "application/ports/ScreenQRImportService.h"
+#include "application/usecases/AddToken.h"
+#include "application/usecases/GoogleAuthImportUseCase.h"
+#include "application/usecases/ImportOtpAuthText.h"
+#include "domain/QuorbitError.h"
+#include "lib/GoogleAuthMigrationParser.h"
+#include "lib/Utf8Validator.h"
+#include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
+#include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/WindowFactory.h"
 
 namespace quorbit {
+namespace {
+
+void detach(QCoro::Task<> task) { (void)task; }
+
+bool isMigrationPayload(std::string_view payload) {
+    constexpr std::string_view prefix = "otpauth-migration://";
+    return payload.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), payload.begin(), [](char expected, char actual) {
+               return expected == std::tolower(static_cast<unsigned char>(actual));
+           });
+}
+
+}  // namespace
+
+// Counts an import started from a migration window for as long as it runs, so that window is
+// not released under the window's own suspended import.
+class ImportRoads::MigrationImportRunning {
+public:
+    MigrationImportRunning(ImportRoads& roads, QuorbitViewModel& viewModel) : roads_(roads), viewModel_(&viewModel) {
+        ++roads_.migrationImportsRunning_;
+    }
+    ~MigrationImportRunning() {
+        if (!viewModel_) return;
+        --roads_.migrationImportsRunning_;
+        roads_.releaseRetiredWindowsLater();
+    }
+    MigrationImportRunning(const MigrationImportRunning&) = delete;
+    MigrationImportRunning& operator=(const MigrationImportRunning&) = delete;
+
+private:
+    ImportRoads& roads_;
+    QPointer<QuorbitViewModel> viewModel_;
+};
 
 ImportRoads::ImportRoads(ActionContext& context) : context_(context) {}
 
-void ImportRoads::importQRImage(bool /*closeAddTokenOnSuccess*/) {
+ImportRoads::~ImportRoads() = default;
+
+QString ImportRoads::text(std::string_view english, std::string_view russian) const {
+    const std::string_view chosen = localized(context_.localizer().language(), english, russian);
+    return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
 }
 
-void ImportRoads::importQRCodeFromScreen(bool /*closeAddTokenOnSuccess*/) {
+// --- QR image ------------------------------------------------------------------------------
+
+void ImportRoads::importQRImage(bool closeAddTokenOnSuccess) {
+    QuorbitViewModel& viewModel = context_.viewModel();
+    viewModel.setStatusMessage(text("Choose QR image...", "Выбрать QR-изображение..."));
+    const auto image = context_.ports().dialogs.chooseFileToOpen(
+        {text("Import QR Code", "Импорт QR-кода").toStdString(), DialogPresenter::FileKind::image});
+    if (!image) {
+        viewModel.setStatusMessage(std::nullopt);
+        return;
+    }
+    viewModel.setStatusMessage(text("Scanning QR image...", "Сканирование QR-изображения..."));
+    detach(importQRImageFile(*image, closeAddTokenOnSuccess));
 }
 
-QCoro::Task<> ImportRoads::handleGoogleAuthMigration(std::string /*uri*/, bool /*closeAddTokenOnSuccess*/) {
-    co_return;
+QCoro::Task<> ImportRoads::importQRImageFile(std::filesystem::path image, bool closeAddTokenOnSuccess) {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    try {
+        auto read = [&qrImport = context_.ports().qrImport, image] { return qrImport.readPayload(image); };
+        std::string payload = co_await context_.worker().run(std::move(read));
+        if (!alive) co_return;
+        co_await importQRCodePayload(std::move(payload), closeAddTokenOnSuccess);
+    } catch (const std::exception& error) {
+        if (alive) context_.reportError(error);
+    }
 }
 
-QCoro::Task<> ImportRoads::importGoogleAuthAccounts(std::vector<GoogleAuthAccount> /*accounts*/, std::set<int> /*selectedIndices*/) {
-    co_return;
+// --- screen --------------------------------------------------------------------------------
+
+void ImportRoads::importQRCodeFromScreen(bool closeAddTokenOnSuccess) {
+    detach(importQRCodeOnScreen(closeAddTokenOnSuccess));
 }
 
-QCoro::Task<> ImportRoads::importOtpAuthText(std::string /*text*/) {
-    co_return;
+QCoro::Task<> ImportRoads::importQRCodeOnScreen(bool closeAddTokenOnSuccess) {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    PermissionRequesting& permissions = context_.ports().permissionRequests;
+    if (permissions.prepareScreenCaptureAccess(context_.localizer()) == PermissionRequestResult::cancelled) co_return;
+    context_.viewModel().setStatusMessage(text("Scanning the screen for a QR code...", "Сканирование экрана..."));
+    try {
+        auto read = [&screen = context_.ports().screenQRImport] { return screen.readOtpAuthURIFromScreen(); };
+        std::string payload = co_await context_.worker().run(std::move(read));
+        if (!alive) co_return;
+        co_await importQRCodePayload(std::move(payload), closeAddTokenOnSuccess);
+    } catch (const QuorbitError& error) {
+        if (!alive) co_return;
+        if (error.errorCase() == QuorbitError::Case::screenRecordingPermissionDenied) {
+            permissions.presentScreenCaptureDeniedGuidance(context_.localizer());
+        }
+        context_.reportError(error);
+    } catch (const std::exception& error) {
+        if (alive) context_.reportError(error);
+    }
+}
+
+// --- one decoded payload -------------------------------------------------------------------
+
+QCoro::Task<> ImportRoads::importQRCodePayload(std::string payload, bool closeAddTokenOnSuccess) {
+    if (!context_.ensureKeychainTrustMessageAccepted()) co_return;
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    context_.viewModel().setStatusMessage(
+        text("The system may ask for access to the system keyring now. This is needed to save or read your OTP "
+             "secret securely.",
+             "Система может запросить доступ к системной связке ключей."));
+    if (isMigrationPayload(payload)) {
+        co_await handleGoogleAuthMigration(std::move(payload), closeAddTokenOnSuccess);
+        co_return;
+    }
+    const QuorbitViewModelPorts& ports = context_.ports();
+    auto job = [&ports, payload = std::move(payload)] {
+        const TokenDraft draft = ports.parser.parse(payload);
+        AddToken(ports.repository, ports.secretStore, ports.base32Decoder, ports.clock).execute(draft);
+    };
+    co_await context_.worker().run(std::move(job));
+    if (!alive) co_return;
+    if (closeAddTokenOnSuccess) {
+        context_.viewModel().resetAddForm();
+        context_.viewModel().setShowingAddToken(false);
+    }
+    co_await context_.reloadThrowing();
+    if (alive) context_.viewModel().setStatusMessage(text("QR token imported", "Токен импортирован"));
+}
+
+// --- migration payloads --------------------------------------------------------------------
+
+QCoro::Task<> ImportRoads::handleGoogleAuthMigration(std::string uri, bool closeAddTokenOnSuccess) {
+    GoogleAuthMigrationParser::MigrationResult result = GoogleAuthMigrationParser::parse(uri);
+    QuorbitViewModel& viewModel = context_.viewModel();
+    if (result.accounts.empty()) {
+        viewModel.setStatusMessage(text("No accounts found in QR code for import", "Аккаунты не найдены"));
+        co_return;
+    }
+    auto madeWindow = std::make_shared<const WindowHolder*>(nullptr);
+    std::unique_ptr<WindowHolder> window = context_.ports().windows.makeGoogleAuthImportWindow(
+        viewModel, std::move(result.accounts), result.isFinalBatch,
+        migrationWindowCompletion(madeWindow, closeAddTokenOnSuccess));
+    WindowHolder& shown = *window;
+    *madeWindow = window.get();
+    if (std::unique_ptr<WindowHolder> earlier = context_.setGoogleAuthWindowController(std::move(window))) {
+        earlier->close();
+        retire(std::move(earlier));
+    }
+    shown.show();
+    if (closeAddTokenOnSuccess) viewModel.setShowingAddToken(false);
+}
+
+// Runs once or twice per window (its close and its own completion). It clears the field only
+// while the field still holds this window: a later payload's window stays.
+std::function<void()> ImportRoads::migrationWindowCompletion(std::shared_ptr<const WindowHolder*> window,
+                                                             bool closeAddTokenOnSuccess) {
+    return [this, alive = QPointer<QuorbitViewModel>(&context_.viewModel()), window, closeAddTokenOnSuccess] {
+        if (!alive) return;
+        if (*window != nullptr && alive->googleAuthWindowController() == *window) {
+            retire(context_.setGoogleAuthWindowController(nullptr));
+        }
+        if (closeAddTokenOnSuccess) alive->setShowingAddToken(false);
+    };
+}
+
+void ImportRoads::retire(std::unique_ptr<WindowHolder> window) {
+    if (!window) return;
+    retiredWindows_.push_back(std::move(window));
+    releaseRetiredWindowsLater();
+}
+
+// A window may be the caller of its own completion, so it is never released on the spot.
+void ImportRoads::releaseRetiredWindowsLater() {
+    if (retiredWindows_.empty()) return;
+    QTimer::singleShot(0, &context_.viewModel(), [this] {
+        if (migrationImportsRunning_ == 0) retiredWindows_.clear();
+    });
+}
+
+QCoro::Task<bool> ImportRoads::importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts,
+                                                        std::set<int> selectedIndices) {
+    if (!context_.ensureKeychainTrustMessageAccepted()) co_return false;
+    const MigrationImportRunning running(*this, context_.viewModel());
+    const QuorbitViewModelPorts& ports = context_.ports();
+    auto job = [&ports, accounts = std::move(accounts), selectedIndices] {
+        GoogleAuthImportUseCase(ports.repository, ports.secretStore, ports.base32Decoder, ports.base32Encoder,
+                                ports.clock, ports.parser)
+            .execute(accounts, selectedIndices);
+    };
+    co_await context_.worker().run(std::move(job));
+    co_await context_.reloadThrowing();
+    co_return true;
+}
+
+// --- otpauth URI lists ---------------------------------------------------------------------
+
+QCoro::Task<> ImportRoads::importOtpAuthText(std::string text) {
+    if (!context_.ensureKeychainTrustMessageAccepted()) co_return;
+    co_await importAcceptedOtpAuthText(std::move(text));
+}
+
+QCoro::Task<> ImportRoads::importAcceptedOtpAuthText(std::string text) {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    const QuorbitViewModelPorts& ports = context_.ports();
+    try {
+        auto job = [&ports, text = std::move(text)] {
+            return ImportOtpAuthText(ports.repository, ports.secretStore, ports.parser, ports.base32Decoder,
+                                     ports.clock)
+                .execute(text)
+                .size();
+        };
+        const std::size_t imported = co_await context_.worker().run(std::move(job));
+        if (!alive) co_return;
+        co_await context_.reloadThrowing();
+        if (!alive) co_return;
+        context_.viewModel().setStatusMessage(
+            QString::fromStdString(context_.localizer().importedOtpAuthTokens(static_cast<std::int64_t>(imported))));
+    } catch (const std::exception& error) {
+        if (alive) context_.reportError(error);
+    }
 }
 
 void ImportRoads::importOtpAuthTextFile() {
+    if (!context_.ensureKeychainTrustMessageAccepted()) return;
+    const auto file = context_.ports().dialogs.chooseFileToOpen(
+        {text("Import otpauth URI File", "Импорт файла с otpauth URI").toStdString(), DialogPresenter::FileKind::text});
+    if (file) detach(importOtpAuthTextFrom(*file));
+}
+
+QCoro::Task<> ImportRoads::importOtpAuthTextFrom(std::filesystem::path file) {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    std::optional<std::string> contents;
+    try {
+        auto job = [&files = context_.ports().documentFiles, file] {
+            std::optional<std::vector<std::uint8_t>> bytes = files.readWhole(file, maxUriFileBytes);
+            if (!bytes) return std::optional<std::string>();
+            std::string read(bytes->begin(), bytes->end());
+            if (!Utf8Validator::isValid(read)) throw std::system_error(EILSEQ, std::generic_category());
+            return std::optional<std::string>(std::move(read));
+        };
+        contents = co_await context_.worker().run(std::move(job));
+    } catch (const std::exception& error) {
+        if (alive) context_.reportError(error);
+        co_return;
+    }
+    if (!alive) co_return;
+    if (!contents) {
+        context_.viewModel().setStatusMessage(text("The file is larger than 1 MiB and was not imported.",
+                                                   "Файл больше 1 МиБ и не был импортирован."));
+        co_return;
+    }
+    co_await importAcceptedOtpAuthText(std::move(*contents));
 }
 
 }  // namespace quorbit

@@ -1,8 +1,15 @@
 #pragma once
 
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <memory>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <QString>
 
 #include <qcoro/qcorotask.h>
 
@@ -11,21 +18,44 @@
 namespace quorbit {
 
 class ActionContext;
+class WindowHolder;
 
 // Accounts from QR images, the screen, migration payloads and otpauth URI lists.
 class ImportRoads {
 public:
+    // A URI list is a few lines of text; anything larger is refused before it is read whole.
+    static constexpr std::size_t maxUriFileBytes = 1024 * 1024;
+
     explicit ImportRoads(ActionContext& context);
+    ~ImportRoads();
 
     void importQRImage(bool closeAddTokenOnSuccess);
     void importQRCodeFromScreen(bool closeAddTokenOnSuccess);
     QCoro::Task<> handleGoogleAuthMigration(std::string uri, bool closeAddTokenOnSuccess);
-    QCoro::Task<> importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts, std::set<int> selectedIndices);
+    // False when the keyring notice was declined: nothing was imported, the window stays as it is.
+    QCoro::Task<bool> importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts, std::set<int> selectedIndices);
     QCoro::Task<> importOtpAuthText(std::string text);
     void importOtpAuthTextFile();
 
 private:
+    class MigrationImportRunning;
+
+    QCoro::Task<> importQRImageFile(std::filesystem::path image, bool closeAddTokenOnSuccess);
+    QCoro::Task<> importQRCodeOnScreen(bool closeAddTokenOnSuccess);
+    QCoro::Task<> importQRCodePayload(std::string payload, bool closeAddTokenOnSuccess);
+    QCoro::Task<> importOtpAuthTextFrom(std::filesystem::path file);
+    QCoro::Task<> importAcceptedOtpAuthText(std::string text);
+    std::function<void()> migrationWindowCompletion(std::shared_ptr<const WindowHolder*> window,
+                                                    bool closeAddTokenOnSuccess);
+    void retire(std::unique_ptr<WindowHolder> window);
+    void releaseRetiredWindowsLater();
+    QString text(std::string_view english, std::string_view russian) const;
+
     ActionContext& context_;
+    // Replaced or finished migration windows, released on a later turn of the event loop and
+    // only while no import started from one of them is suspended.
+    std::vector<std::unique_ptr<WindowHolder>> retiredWindows_;
+    int migrationImportsRunning_ = 0;
 };
 
 }  // namespace quorbit

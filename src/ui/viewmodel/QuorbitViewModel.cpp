@@ -181,9 +181,11 @@ WindowHolder& QuorbitViewModel::dataLifecycleWindowController() {
     return *dataLifecycleWindowController_;
 }
 
-void QuorbitViewModel::setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) {
-    googleAuthWindowController_ = std::move(holder);
+std::unique_ptr<WindowHolder> QuorbitViewModel::setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) {
+    return std::exchange(googleAuthWindowController_, std::move(holder));
 }
+
+void QuorbitViewModel::clearSecretCache() { secretCache_.clear(); }
 
 void QuorbitViewModel::closePanel() {
     if (closePanelAction_) closePanelAction_();
@@ -380,8 +382,8 @@ QCoro::Task<> QuorbitViewModel::fillSecretCache() {
     const std::uint64_t generation = lockGeneration_;
     std::map<OtpSecretRef, SecretBytes> secrets;
     try {
-        secrets = co_await worker_.run(
-            [&store = ports_.secretStore, missing] { return store.loadSecrets(missing); });
+        auto load = [&store = ports_.secretStore, missing] { return store.loadSecrets(missing); };
+        secrets = co_await worker_.run(std::move(load));
     } catch (const std::exception&) {
         co_return;  // each account's own read reports the failure
     }
@@ -392,7 +394,8 @@ QCoro::Task<> QuorbitViewModel::fillSecretCache() {
 QCoro::Task<SecretBytes> QuorbitViewModel::loadSecretCached(OtpSecretRef ref) {
     if (const auto cached = secretCache_.find(ref); cached != secretCache_.end()) co_return cached->second;
     const std::uint64_t generation = lockGeneration_;
-    SecretBytes secret = co_await worker_.run([&store = ports_.secretStore, ref] { return store.loadSecret(ref); });
+    auto load = [&store = ports_.secretStore, ref] { return store.loadSecret(ref); };
+    SecretBytes secret = co_await worker_.run(std::move(load));
     if (generation == lockGeneration_) secretCache_.insert_or_assign(ref, secret);
     co_return secret;
 }
@@ -405,9 +408,10 @@ QCoro::Task<> QuorbitViewModel::recordEvent(SecurityEventKind kind, std::optiona
                                             std::optional<std::string> accountLabel, std::string message,
                                             std::map<std::string, std::string> metadata) {
     try {
-        co_await worker_.run([&log = ports_.securityEventLogger, kind, accountId, accountLabel, message, metadata] {
+        auto write = [&log = ports_.securityEventLogger, kind, accountId, accountLabel, message, metadata] {
             log.log(kind, accountId, accountLabel, message, metadata);
-        });
+        };
+        co_await worker_.run(std::move(write));
     } catch (const std::exception&) {
         // a lost event is dropped, as the log itself does
     }
@@ -434,7 +438,9 @@ QCoro::Task<> QuorbitViewModel::ensureUnlocked() {
     }
     const std::string reason(localized(settings_.language, "Unlock locally to view and copy authentication codes.",
                                        "Разблокируйте для просмотра и копирования кодов."));
-    const bool unlocked = co_await worker_.run([&vault = ports_.vault, reason] { return vault.unlock(reason); });
+    // A named job: GCC 12 frees a temporary lambda's captures twice in a co_await operand.
+    auto unlock = [&vault = ports_.vault, reason] { return vault.unlock(reason); };
+    const bool unlocked = co_await worker_.run(std::move(unlock));
     setIsUnlocked(unlocked);
     if (!unlocked) throw QuorbitError(QuorbitError::Case::locked);
 }
@@ -460,7 +466,9 @@ bool QuorbitViewModel::ensureKeychainTrustMessageAccepted() {
 QCoro::Task<> QuorbitViewModel::unlock() {
     const std::string reason(localized(settings_.language, "Unlock locally to view and copy authentication codes.",
                                        "Разблокируйте для просмотра и копирования кодов."));
-    const bool unlocked = co_await worker_.run([&vault = ports_.vault, reason] { return vault.unlock(reason); });
+    // A named job: GCC 12 frees a temporary lambda's captures twice in a co_await operand.
+    auto unlock = [&vault = ports_.vault, reason] { return vault.unlock(reason); };
+    const bool unlocked = co_await worker_.run(std::move(unlock));
     if (!unlocked) {
         setIsUnlocked(false);
         co_return;
@@ -670,8 +678,8 @@ void QuorbitViewModel::importQRCodeFromScreen(bool closeAddTokenOnSuccess) {
 QCoro::Task<> QuorbitViewModel::handleGoogleAuthMigration(std::string uri, bool closeAddTokenOnSuccess) {
     return importRoads_->handleGoogleAuthMigration(std::move(uri), closeAddTokenOnSuccess);
 }
-QCoro::Task<> QuorbitViewModel::importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts,
-                                                         std::set<int> selectedIndices) {
+QCoro::Task<bool> QuorbitViewModel::importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts,
+                                                             std::set<int> selectedIndices) {
     return importRoads_->importGoogleAuthAccounts(std::move(accounts), std::move(selectedIndices));
 }
 QCoro::Task<> QuorbitViewModel::importOtpAuthText(std::string text) {

@@ -239,8 +239,9 @@ public:
     void importQRImage(bool closeAddTokenOnSuccess);       // returns at once
     void importQRCodeFromScreen(bool closeAddTokenOnSuccess);  // returns at once
     QCoro::Task<> handleGoogleAuthMigration(std::string uri, bool closeAddTokenOnSuccess);
-    // Throws the error of the import or the reload to the migration import window.
-    QCoro::Task<> importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts, std::set<int> selectedIndices);
+    // Throws the error of the import or the reload to the migration import window. False when
+    // the keyring notice was declined: nothing was imported and the window stays as it is.
+    QCoro::Task<bool> importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts, std::set<int> selectedIndices);
     QCoro::Task<> importOtpAuthText(std::string text);
     void importOtpAuthTextFile();  // returns at once
 
@@ -297,7 +298,8 @@ private:
                               std::optional<std::string> accountLabel, std::string message,
                               std::map<std::string, std::string> metadata) override;
     void closePanel() override;
-    void setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) override;
+    std::unique_ptr<WindowHolder> setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) override;
+    void clearSecretCache() override;
 
     QCoro::Task<> runStart();
     QCoro::Task<> migrateLegacyDataIfNeeded();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 
 namespace quorbit {
 
@@ -61,6 +63,9 @@ struct QuorbitViewModelPorts {
     WindowFactory& windows;
     DelayTimer& delays;
     std::filesystem::path dataFolder;  // the folder of the account file, opened for diagnostics
+    // The cipher of a new backup with the given key derivation (`backupCrypto` only opens
+    // backups, so a changed setting applies to the next export at once).
+    std::function<std::unique_ptr<BackupCryptoService>(int iterations, int saltBytes)> makeBackupCrypto;
 };
 
 }  // namespace quorbit

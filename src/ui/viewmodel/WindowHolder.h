@@ -9,6 +9,8 @@ class WindowHolder {
 public:
     virtual ~WindowHolder() = default;
     virtual void show() = 0;
+    // Closes the window if one is open; the holder stays usable.
+    virtual void close() = 0;
 };
 
 }  // namespace quorbit

@@ -9,8 +9,9 @@
 
 namespace quorbit::test {
 
-// Holders that count their `show()` calls; the factory keeps a record of every holder it made
-// and of the migration payloads it was given, with their completion actions.
+// Holders that count their `show()` and `close()` calls and tell when they were released; the
+// factory keeps a record of every holder it made and of the migration payloads it was given,
+// with their completion actions.
 class FakeWindowFactory final : public WindowFactory {
 public:
     struct Made {
@@ -40,28 +41,39 @@ public:
         return kinds;
     }
     // How often the n-th holder was shown.
-    int showCount(std::size_t index) const { return *showCounts_.at(index); }
+    int showCount(std::size_t index) const { return states_.at(index)->shows; }
+    int closeCount(std::size_t index) const { return states_.at(index)->closes; }
+    // Whether the n-th holder was destroyed.
+    bool isReleased(std::size_t index) const { return states_.at(index)->released; }
     const std::vector<ImportWindow>& importWindows() const { return importWindows_; }
 
 private:
+    struct HolderState {
+        int shows = 0;
+        int closes = 0;
+        bool released = false;
+    };
+
     class CountingHolder final : public WindowHolder {
     public:
-        explicit CountingHolder(std::shared_ptr<int> count) : count_(std::move(count)) {}
-        void show() override { ++*count_; }
+        explicit CountingHolder(std::shared_ptr<HolderState> state) : state_(std::move(state)) {}
+        ~CountingHolder() override { state_->released = true; }
+        void show() override { ++state_->shows; }
+        void close() override { ++state_->closes; }
 
     private:
-        std::shared_ptr<int> count_;
+        std::shared_ptr<HolderState> state_;
     };
 
     std::unique_ptr<WindowHolder> make(std::string kind) {
-        auto count = std::make_shared<int>(0);
-        showCounts_.push_back(count);
-        made_.push_back({std::move(kind), count.get()});
-        return std::make_unique<CountingHolder>(count);
+        auto state = std::make_shared<HolderState>();
+        states_.push_back(state);
+        made_.push_back({std::move(kind), &state->shows});
+        return std::make_unique<CountingHolder>(state);
     }
 
     std::vector<Made> made_;
-    std::vector<std::shared_ptr<int>> showCounts_;
+    std::vector<std::shared_ptr<HolderState>> states_;
     std::vector<ImportWindow> importWindows_;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -50,7 +51,7 @@ protected:
             .parser = parser,
             .base32Decoder = base32,
             .base32Encoder = base32,
-            .backupCrypto = backupCrypto,
+            .backupCrypto = *backupOpening,
             .qrImport = qr,
             .screenQRImport = qr,
             .permissionRequests = permissions,
@@ -67,7 +68,8 @@ protected:
             .sessionEvents = sessionEvents,
             .windows = windows,
             .delays = delays,
-            .dataFolder = "/tmp/quorbit-test-data",
+            .dataFolder = dataFolder,
+            .makeBackupCrypto = makeBackupCrypto,
         });
         return *viewModel;
     }
@@ -88,6 +90,9 @@ protected:
     OtpAuthURIParser parser;
     Base32Codec base32;
     FakeBackupCrypto backupCrypto;
+    // A test of backups may point these at the real cipher before `makeViewModel()`.
+    BackupCryptoService* backupOpening = &backupCrypto;
+    std::function<std::unique_ptr<BackupCryptoService>(int iterations, int saltBytes)> makeBackupCrypto;
     FakeQRImportService qr;
     FakePermissionRequests permissions;
     FakeVaultUnlocker unlocker;
@@ -103,6 +108,7 @@ protected:
     FakeSessionEventSource sessionEvents;
     FakeWindowFactory windows;
     FakeDelayTimer delays;
+    std::filesystem::path dataFolder = "/tmp/quorbit-test-data";
     std::unique_ptr<QuorbitViewModel> viewModel;
 };
 

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "DataRoadsFixture.h"
+#include "application/usecases/CreateRecoveryKit.h"
+
+namespace quorbit::test {
+namespace {
+
+using ExportRoadsTest = DataRoadsFixture;
+using Kind = SecurityEventKind;
+
+const std::filesystem::path exportPath = "/exports/out";
+
+std::vector<std::string> issuersOf(const BackupPayload& payload) {
+    std::vector<std::string> issuers;
+    for (const BackupAccount& account : payload.accounts) issuers.push_back(account.issuer);
+    return issuers;
+}
+
+TEST_F(ExportRoadsTest, SelectiveExportOfNothingOnlySaysSo) {
+    QuorbitViewModel& vm = model();
+    vm.exportSelectedAccounts({});
+    EXPECT_EQ(vm.statusMessage(), "No accounts selected.");
+    EXPECT_TRUE(dialogs.alerts().empty());
+    EXPECT_TRUE(dialogs.passwordPrompts().empty());
+}
+
+TEST_F(ExportRoadsTest, SelectiveExportWritesTheAccountsFoundAndLogsTheIdsAskedFor) {
+    const OtpAccount a = store("A", "a");
+    store("Unselected", "u");
+    OtpAccount trashed = storedAccount("T", "t");
+    trashed.trashedAt = startTime;
+    secrets.saveSecret(SecretBytes::fromText("trashed"), trashed.secretRef);
+    repository.appendAccount(trashed);
+    QuorbitViewModel& vm = model();
+    dialogs.answerPassword(SecretBytes::fromText("pw"));
+    dialogs.answerSavePanel(exportPath);
+
+    vm.exportSelectedAccounts({a.id, trashed.id, Uuid::random()});
+
+    ASSERT_TRUE(waitForStatus("Backup exported"));
+    EXPECT_EQ(issuersOf(open(exportPath, "pw")), (std::vector<std::string>{"A", "T"}));
+    EXPECT_EQ(dialogs.alerts().front().message, "Before selective export");
+    EXPECT_EQ(dialogs.passwordPrompts().front().title, "Export Selected");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !events.events().empty(); }));
+    EXPECT_EQ(loggedEvents(), (std::vector<std::pair<Kind, std::string>>{
+                                  {Kind::selectedAccountsExported, "Exported 3 selected accounts"}}));
+}
+
+TEST_F(ExportRoadsTest, PlainExportOfOnlyTrashedAccountsWritesAnEmptyFile) {
+    OtpAccount trashed = storedAccount("T", "t");
+    trashed.trashedAt = startTime;
+    repository.appendAccount(trashed);
+    QuorbitViewModel& vm = model();
+    dialogs.answerSavePanel(exportPath);
+
+    vm.exportOtpAuthURIs();
+
+    ASSERT_TRUE(waitForStatus("Standard export saved"));
+    EXPECT_EQ(files.file(exportPath), std::vector<std::uint8_t>{});
+    EXPECT_EQ(dialogs.alerts().front().style, DialogPresenter::AlertStyle::warning);
+    EXPECT_EQ(dialogs.savePanels().front().proposedName, "Quorbit-otpauth.txt");
+    EXPECT_TRUE(events.events().empty());
+}
+
+TEST_F(ExportRoadsTest, DeleteAllNeedsBothConfirmations) {
+    const OtpAccount account = store("A", "a");
+    QuorbitViewModel& vm = model();
+    dialogs.answerAlertWithFirstButton(true);
+    dialogs.answerAlertWithFirstButton(false);
+
+    vm.deleteAllTokensWithConfirmation();
+
+    ASSERT_EQ(dialogs.alerts().size(), 2u);
+    EXPECT_EQ(dialogs.alerts()[1].firstButton, "Delete All");
+    EXPECT_EQ(repository.accounts().size(), 1u);
+    EXPECT_TRUE(secrets.contains(account.secretRef));
+
+    vm.deleteAllTokensWithConfirmation();
+
+    ASSERT_TRUE(waitForStatus("All tokens deleted"));
+    EXPECT_TRUE(repository.accounts().empty());
+    EXPECT_EQ(secrets.size(), 0u);
+    EXPECT_EQ(loggedEvents(),
+              (std::vector<std::pair<Kind, std::string>>{{Kind::accountDeletedPermanently, "All tokens deleted"}}));
+}
+
+TEST_F(ExportRoadsTest, RecoveryKitUsesTheCurrentBackupSettings) {
+    store("A", "a");
+    QuorbitViewModel& vm = model();
+    AppSettings changed = vm.settings();
+    changed.backupPBKDF2Iterations = 250'000;
+    changed.backupSaltBytes = 48;
+    vm.setSettings(changed);
+    dialogs.answerPassword(SecretBytes::fromText("pw"));
+
+    vm.createRecoveryKit("/kits");
+
+    ASSERT_TRUE(waitForStatus("Recovery Kit successfully created."));
+    EXPECT_EQ(cipherRequests, (std::vector<CipherRequest>{{250'000, 48}}));
+    EXPECT_EQ(issuersOf(open(std::filesystem::path("/kits") / CreateRecoveryKit::backupFileName, "pw")),
+              std::vector<std::string>{"A"});
+    EXPECT_TRUE(files.file(std::filesystem::path("/kits") / CreateRecoveryKit::checksumFileName).has_value());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !events.events().empty(); }));
+    EXPECT_EQ(loggedEvents(), (std::vector<std::pair<Kind, std::string>>{
+                                  {Kind::recoveryKitCreated, "Recovery Kit created successfully"}}));
+}
+
+// Every road that reads secrets or deletes accounts asks the owner first; a refusal stops it
+// with the locked text before anything is read, written or deleted.
+TEST_F(ExportRoadsTest, ALockedVaultIsUnlockedBeforeSecretsAreReadOrAccountsDeleted) {
+    const std::vector<std::pair<std::string, std::function<void(QuorbitViewModel&)>>> roads{
+        {"plain export", [&](QuorbitViewModel& vm) {
+             dialogs.answerSavePanel(exportPath);
+             vm.exportOtpAuthURIs();
+         }},
+        {"encrypted export", [&](QuorbitViewModel& vm) {
+             dialogs.answerPassword(SecretBytes::fromText("pw"));
+             dialogs.answerSavePanel(exportPath);
+             vm.exportEncryptedBackup();
+         }},
+        {"selective export", [&](QuorbitViewModel& vm) {
+             dialogs.answerPassword(SecretBytes::fromText("pw"));
+             dialogs.answerSavePanel(exportPath);
+             vm.exportSelectedAccounts({repository.accounts().front().id});
+         }},
+        {"recovery kit", [&](QuorbitViewModel& vm) {
+             dialogs.answerPassword(SecretBytes::fromText("pw"));
+             vm.createRecoveryKit("/kits");
+         }},
+        {"delete all", [&](QuorbitViewModel& vm) { vm.deleteAllTokensWithConfirmation(); }},
+        {"permanent deletion", [&](QuorbitViewModel& vm) {
+             detachTask(vm.performLifecycleAction(DataLifecycleAction::deletePermanently(),
+                                                  {repository.accounts().front().id}));
+         }},
+        {"empty trash", [&](QuorbitViewModel& vm) {
+             detachTask(vm.performLifecycleAction(DataLifecycleAction::emptyTrash(), {}));
+         }},
+    };
+    OtpAccount account = store("A", "a");
+    account.trashedAt = startTime;
+    repository.setAccounts({account});
+    unlocker.setAccepts(false);
+    for (const auto& [name, road] : roads) {
+        QuorbitViewModel& vm = model();
+        const auto asked = unlocker.reasons().size();
+        road(vm);
+        EXPECT_TRUE(waitForStatus(describe(QuorbitError::Case::locked))) << name;
+        EXPECT_EQ(unlocker.reasons().size(), asked + 1) << name;
+        EXPECT_FALSE(files.file(exportPath).has_value()) << name;
+        EXPECT_FALSE(files.file(std::filesystem::path("/kits") / CreateRecoveryKit::backupFileName).has_value())
+            << name;
+        EXPECT_TRUE(cipherRequests.empty()) << name;
+        EXPECT_EQ(repository.accounts().size(), 1u) << name;
+        EXPECT_TRUE(secrets.contains(account.secretRef)) << name;
+        EXPECT_TRUE(events.events().empty()) << name;
+    }
+}
+
+}  // namespace
+}  // namespace quorbit::test
