@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QMenu>
+#include <QPointer>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "application/settings/AppSettings.h"
+#include "domain/OtpAccount.h"
+#include "domain/Uuid.h"
+#include "ui/panel/AccountRowAction.h"
+
+namespace quorbit {
+
+// One account in the panel's list, painted in one piece: countdown ring or HOTP badge, title with
+// its favourite mark, account line, the first three tags, the HOTP hint and the code (or the
+// mask, or "Copied"). The host keeps one row per account id and refreshes it in place on every
+// tick, so focus, hover and an open context menu survive. A click and every menu item report
+// the account's id through actionRequested(); the row itself changes nothing.
+class AccountRow : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit AccountRow(QWidget* parent = nullptr);
+
+    // Repaints (and relays out) only what the new values change.
+    void refresh(const OtpAccount& account, const std::optional<std::string>& code, std::int64_t secondsRemaining,
+                 bool copied, bool revealed, const AppSettings& settings);
+
+    const Uuid& accountId() const noexcept { return account_.id; }
+    const OtpAccount& account() const noexcept { return account_; }
+    QString codeText() const { return codeText_; }
+    QMenu* openMenu() const { return menu_; }
+
+    // "Copied", the formatted code, or the mask of the code format whatever the number of digits.
+    static QString codeText(const std::optional<std::string>& code, bool copied, bool visible, CodeFormat format,
+                            AppLanguage language);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void actionRequested(quorbit::AccountRowAction action, const quorbit::Uuid& accountId);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct Look;
+    qreal columnHeight(const Look& look) const;
+    int contentHeight() const;
+    void paintText(QPainter& painter, const QRectF& column, const Look& look) const;
+    qreal paintTags(QPainter& painter, QPointF origin, qreal width, const Look& look) const;
+
+    OtpAccount account_;
+    std::int64_t secondsRemaining_ = 0;
+    bool copied_ = false;
+    AppLanguage language_ = AppLanguage::english;
+    QString codeText_;
+    QPointer<QMenu> menu_;
+};
+
+}  // namespace quorbit
