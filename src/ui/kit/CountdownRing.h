@@ -25,6 +25,9 @@ public:
     QColor color(const Palette& colors) const;
 
     void paint(QPainter& painter, const QRectF& frame, const Palette& colors) const;
+    // The two layers of paint(): the faint full circle, which never changes, and the arc with the number.
+    static void paintTrack(QPainter& painter, const QRectF& frame, const Palette& colors);
+    void paintProgress(QPainter& painter, const QRectF& frame, const Palette& colors) const;
 
 private:
     std::int64_t value_;

@@ -49,7 +49,7 @@ qreal indicatorWidth(const OtpAccount& account) {
 
 }  // namespace
 
-// The fonts and colours of one paint.
+// The fonts and colours the row paints with, kept until the palette or the fonts change.
 struct AccountRow::Look {
     Palette colors;
     QFont title = Typography::font(TextStyle::callout, QFont::DemiBold);
@@ -57,6 +57,10 @@ struct AccountRow::Look {
     QFont chip = Typography::font(TextStyle::caption2, QFont::Medium);
     QFont hint = Typography::font(TextStyle::caption2);
     QFont code = Typography::monospaced(TextStyle::title3, QFont::DemiBold);
+    qreal titleHeight = QFontMetricsF(title).height();
+    qreal captionHeight = QFontMetricsF(caption).height();
+    qreal chipHeight = QFontMetricsF(chip).height() + 2 * chipPaddingY;
+    qreal hintHeight = QFontMetricsF(hint).height();
 };
 
 AccountRow::AccountRow(QWidget* parent) : QAbstractButton(parent) {
@@ -65,6 +69,8 @@ AccountRow::AccountRow(QWidget* parent) : QAbstractButton(parent) {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     connect(this, &QAbstractButton::clicked, this, [this] { emit actionRequested(AccountRowAction::primary, account_.id); });
 }
+
+AccountRow::~AccountRow() = default;
 
 QString AccountRow::codeText(const std::optional<std::string>& code, bool copied, bool visible, CodeFormat format,
                              AppLanguage language) {
@@ -80,84 +86,127 @@ void AccountRow::refresh(const OtpAccount& account, const std::optional<std::str
     const QString spoken = QString::fromStdString(
         AppLocalizer(settings.language).accountAccessibility(account, code, secondsRemaining, visible, settings.codeFormat));
     if (accessibleName() != spoken) setAccessibleName(spoken);
-    const bool sameLook = account == account_ && secondsRemaining == secondsRemaining_ && copied == copied_ &&
-                          settings.language == language_ && shownCode == codeText_;
-    if (sameLook) return;
+    const bool sameStill = account == account_ && settings.language == language_;
+    if (sameStill && secondsRemaining == secondsRemaining_ && copied == copied_ && shownCode == codeText_) return;
     const int heightBefore = contentHeight();
     account_ = account;
     secondsRemaining_ = secondsRemaining;
     copied_ = copied;
     language_ = settings.language;
     codeText_ = shownCode;
+    if (!sameStill) still_ = QPixmap();
     if (contentHeight() != heightBefore) updateGeometry();
     update();
 }
 
-qreal AccountRow::columnHeight(const Look& look) const {
-    qreal column = QFontMetricsF(look.title).height();
-    if (hasAccountLine(account_)) column += lineSpacing + QFontMetricsF(look.caption).height();
-    if (!account_.tags.empty()) column += lineSpacing + QFontMetricsF(look.chip).height() + 2 * chipPaddingY;
-    if (account_.type == OtpType::hotp) column += lineSpacing + QFontMetricsF(look.hint).height();
+const AccountRow::Look& AccountRow::look() const {
+    if (!look_) look_ = std::make_unique<Look>(Look{Palette(palette())});
+    return *look_;
+}
+
+qreal AccountRow::columnHeight() const {
+    const Look& fonts = look();
+    qreal column = fonts.titleHeight;
+    if (hasAccountLine(account_)) column += lineSpacing + fonts.captionHeight;
+    if (!account_.tags.empty()) column += lineSpacing + fonts.chipHeight;
+    if (account_.type == OtpType::hotp) column += lineSpacing + fonts.hintHeight;
     return column;
 }
 
 int AccountRow::contentHeight() const {
-    return int(std::ceil(std::max<qreal>(columnHeight(Look{Palette(palette())}), CountdownRing::side)));
+    return int(std::ceil(std::max<qreal>(columnHeight(), CountdownRing::side)));
 }
 
 QSize AccountRow::sizeHint() const { return QSize(368, contentHeight() + int(2 * verticalInset)); }
 
 QSize AccountRow::minimumSizeHint() const { return QSize(200, sizeHint().height()); }
 
+QRectF AccountRow::indicatorFrame() const {
+    return QRectF(sideInset, height() / 2.0 - CountdownRing::side / 2.0, indicatorWidth(account_), CountdownRing::side);
+}
+
 void AccountRow::paintEvent(QPaintEvent*) {
+    const Look& current = look();
+    const QRectF content = QRectF(rect()).adjusted(sideInset, verticalInset, -sideInset, -verticalInset);
+    // The code keeps its natural width while it takes at most half of what the texts share;
+    // beyond that it shrinks, then elides.
+    const qreal shared = content.width() - indicatorWidth(account_) - 3 * stackSpacing - spacerMinimum;
+    const qreal codeNatural = QFontMetricsF(current.code).horizontalAdvance(codeText_);
+    const FittedText code = FittedText::fit(codeText_, current.code, std::min(codeNatural, shared / 2), codeMinimumScale);
+    const qreal codeWidth = std::min(QFontMetricsF(code.font).horizontalAdvance(code.text), shared / 2);
+    const qreal columnWidth = std::max<qreal>(0, shared - codeWidth);
+    if (still_.isNull() || columnWidth != stillColumnWidth_) paintStill(columnWidth);
+
     QPainter painter(this);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const Look look{Palette(palette())};
+    painter.drawPixmap(0, 0, still_);
+    paintState(painter);
+    if (account_.type == OtpType::totp) {
+        CountdownRing(secondsRemaining_, account_.period).paintProgress(painter, indicatorFrame(), current.colors);
+    }
+    painter.setFont(code.font);
+    painter.setPen(copied_ ? current.colors.green() : current.colors.primaryText());
+    painter.drawText(QRectF(content.right() - codeWidth, content.top(), codeWidth, content.height()),
+                     Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, code.text);
+}
+
+void AccountRow::paintStill(qreal columnWidth) {
+    const qreal ratio = devicePixelRatioF();
+    still_ = QPixmap(size() * ratio);
+    still_.setDevicePixelRatio(ratio);
+    still_.fill(Qt::transparent);
+    stillColumnWidth_ = columnWidth;
+    QPainter painter(&still_);
+    const Look& current = look();
+    GlassPanel::paint(painter, QRectF(rect()), GlassPanel::rowRadius, palette());
+    if (account_.type == OtpType::hotp) {
+        HotpCounterBadge(account_.hotpCounter).paint(painter, indicatorFrame(), current.colors);
+    } else {
+        CountdownRing::paintTrack(painter, indicatorFrame(), current.colors);
+    }
+    const qreal columnLeft = indicatorFrame().right() + stackSpacing;
+    paintText(painter, QRectF(columnLeft, verticalInset, columnWidth, height() - 2 * verticalInset));
+}
+
+// Pressed, hovered and keyboard focus: drawn over the still layer as they come and go.
+void AccountRow::paintState(QPainter& painter) const {
+    const Palette& colors = look().colors;
     const QRectF bounds = rect();
-    GlassPanel::paint(painter, bounds, GlassPanel::rowRadius, palette());
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
     if (isDown() || underMouse()) {
-        painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
-        painter.setBrush(Palette::withAlpha(look.colors.primaryText(), isDown() ? 0.08 : 0.04));
+        painter.setBrush(Palette::withAlpha(colors.primaryText(), isDown() ? 0.08 : 0.04));
         painter.drawPath(ContinuousRoundedRect::path(bounds.adjusted(0.5, 0.5, -0.5, -0.5), GlassPanel::rowRadius));
     }
     if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(look.colors.accent(), 2));
+        painter.setPen(QPen(colors.accent(), 2));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(ContinuousRoundedRect::path(bounds.adjusted(1, 1, -1, -1), GlassPanel::rowRadius - 1));
     }
-
-    const QRectF content = bounds.adjusted(sideInset, verticalInset, -sideInset, -verticalInset);
-    const qreal indicator = indicatorWidth(account_);
-    const QRectF indicatorFrame(content.left(), content.center().y() - CountdownRing::side / 2.0, indicator,
-                                CountdownRing::side);
-    if (account_.type == OtpType::hotp) {
-        HotpCounterBadge(account_.hotpCounter).paint(painter, indicatorFrame, look.colors);
-    } else {
-        CountdownRing(secondsRemaining_, account_.period).paint(painter, indicatorFrame, look.colors);
-    }
-
-    // The code keeps its natural width while it takes at most half of what the texts share;
-    // beyond that it shrinks, then elides.
-    const qreal shared = content.width() - indicator - 3 * stackSpacing - spacerMinimum;
-    const qreal codeNatural = QFontMetricsF(look.code).horizontalAdvance(codeText_);
-    const FittedText code = FittedText::fit(codeText_, look.code, std::min(codeNatural, shared / 2), codeMinimumScale);
-    const qreal codeWidth = std::min(QFontMetricsF(code.font).horizontalAdvance(code.text), shared / 2);
-    painter.setFont(code.font);
-    painter.setPen(copied_ ? look.colors.green() : look.colors.primaryText());
-    painter.drawText(QRectF(content.right() - codeWidth, content.top(), codeWidth, content.height()),
-                     Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, code.text);
-
-    const qreal columnLeft = indicatorFrame.right() + stackSpacing;
-    const qreal columnWidth = std::max<qreal>(0, shared - codeWidth);
-    paintText(painter, QRectF(columnLeft, content.top(), columnWidth, content.height()), look);
+    painter.restore();
 }
 
-void AccountRow::paintText(QPainter& painter, const QRectF& column, const Look& look) const {
-    qreal y = column.top() + (column.height() - columnHeight(look)) / 2;
+void AccountRow::changeEvent(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::PaletteChange || type == QEvent::FontChange || type == QEvent::StyleChange ||
+        type == QEvent::ApplicationFontChange) {
+        look_.reset();
+        still_ = QPixmap();
+        updateGeometry();
+    }
+    QAbstractButton::changeEvent(event);
+}
 
-    const qreal titleHeight = QFontMetricsF(look.title).height();
+void AccountRow::resizeEvent(QResizeEvent* event) {
+    still_ = QPixmap();
+    QAbstractButton::resizeEvent(event);
+}
+
+void AccountRow::paintText(QPainter& painter, const QRectF& column) const {
+    const Look& look = this->look();
+    qreal y = column.top() + (column.height() - columnHeight()) / 2;
+
+    const qreal titleHeight = look.titleHeight;
     const qreal pinSide = Typography::pixelSize(TextStyle::caption2);
     const qreal titleRoom = column.width() - (account_.isFavorite ? titleSpacing + pinSide : 0);
     const QString titleText = QFontMetricsF(look.title).elidedText(title(account_), Qt::ElideRight, titleRoom);
@@ -173,7 +222,7 @@ void AccountRow::paintText(QPainter& painter, const QRectF& column, const Look& 
     y += titleHeight;
 
     if (hasAccountLine(account_)) {
-        const qreal lineHeight = QFontMetricsF(look.caption).height();
+        const qreal lineHeight = look.captionHeight;
         y += lineSpacing;
         painter.setFont(look.caption);
         painter.setPen(look.colors.secondaryText());
@@ -185,10 +234,10 @@ void AccountRow::paintText(QPainter& painter, const QRectF& column, const Look& 
     }
     if (!account_.tags.empty()) {
         y += lineSpacing;
-        y += paintTags(painter, QPointF(column.left(), y), column.width(), look);
+        y += paintTags(painter, QPointF(column.left(), y), column.width());
     }
     if (account_.type == OtpType::hotp) {
-        const qreal lineHeight = QFontMetricsF(look.hint).height();
+        const qreal lineHeight = look.hintHeight;
         y += lineSpacing;
         painter.setFont(look.hint);
         painter.setPen(look.colors.orange());
@@ -201,9 +250,10 @@ void AccountRow::paintText(QPainter& painter, const QRectF& column, const Look& 
 }
 
 // The first three tags as capsules; a chip that does not fit is elided and ends the line.
-qreal AccountRow::paintTags(QPainter& painter, QPointF origin, qreal width, const Look& look) const {
+qreal AccountRow::paintTags(QPainter& painter, QPointF origin, qreal width) const {
+    const Look& look = this->look();
     const QFontMetricsF metrics(look.chip);
-    const qreal chipHeight = metrics.height() + 2 * chipPaddingY;
+    const qreal chipHeight = look.chipHeight;
     const QColor tint = look.colors.accent();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -233,7 +283,7 @@ void AccountRow::contextMenuEvent(QContextMenuEvent* event) {
     if (menu_) menu_->close();
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    const Palette colors(palette());
+    const Palette& colors = look().colors;
     // The id is taken now: whatever the row shows later, the menu acts on the account it was opened for.
     const Uuid id = account_.id;
     for (const AccountRowMenuItem& item : AccountRowMenuItem::forAccount(account_, language_)) {

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QMenu>
+#include <QPixmap>
 #include <QPointer>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,6 +26,7 @@ class AccountRow : public QAbstractButton {
     Q_OBJECT
 public:
     explicit AccountRow(QWidget* parent = nullptr);
+    ~AccountRow() override;
 
     // Repaints (and relays out) only what the new values change.
     void refresh(const OtpAccount& account, const std::optional<std::string>& code, std::int64_t secondsRemaining,
@@ -46,15 +49,21 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Look;
-    qreal columnHeight(const Look& look) const;
+    const Look& look() const;
+    qreal columnHeight() const;
     int contentHeight() const;
-    void paintText(QPainter& painter, const QRectF& column, const Look& look) const;
-    qreal paintTags(QPainter& painter, QPointF origin, qreal width, const Look& look) const;
+    QRectF indicatorFrame() const;
+    void paintStill(qreal columnWidth);
+    void paintState(QPainter& painter) const;
+    void paintText(QPainter& painter, const QRectF& column) const;
+    qreal paintTags(QPainter& painter, QPointF origin, qreal width) const;
 
     OtpAccount account_;
     std::int64_t secondsRemaining_ = 0;
@@ -62,6 +71,11 @@ private:
     AppLanguage language_ = AppLanguage::english;
     QString codeText_;
     QPointer<QMenu> menu_;
+    // What changes only with the account, the language, the size or the look: the glass, the
+    // texts and the ring's track or the badge, painted once and reused on every tick.
+    QPixmap still_;
+    qreal stillColumnWidth_ = -1;
+    mutable std::unique_ptr<Look> look_;
 };
 
 }  // namespace quorbit

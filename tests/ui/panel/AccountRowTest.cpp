@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "application/text/AppLocalizer.h"
+#include "ui/kit/Theme.h"
 #include "views/SampleAccounts.h"
 
 namespace quorbit {
@@ -172,6 +173,25 @@ TEST_F(AccountRowTest, FollowsTheVisibilityRuleAndNamesItselfForAssistiveTools) 
     EXPECT_EQ(row.codeText(), "Copied");
     EXPECT_EQ(row.accessibleName(), QString::fromStdString(AppLocalizer(en).accountAccessibility(
                                         aws, std::string("48291375"), 12, true, CodeFormat::grouped)));
+}
+
+TEST_F(AccountRowTest, RepaintsWhatEachNewValueChanges) {
+    OtpAccount github = sampleAccount("GitHub");
+    show(github, 30);
+    row.resize(368, row.sizeHint().height());
+    const QImage start = row.grab().toImage();
+    show(github, 30);
+    EXPECT_EQ(row.grab().toImage(), start);
+
+    show(github, 12);
+    const QImage ticked = row.grab().toImage();
+    EXPECT_NE(ticked, start);
+    github.isFavorite = true;  // the pin appears after the title
+    show(github, 12);
+    const QImage pinned = row.grab().toImage();
+    EXPECT_NE(pinned, ticked);
+    row.setPalette(Theme::palette(true));
+    EXPECT_NE(row.grab().toImage(), pinned);
 }
 
 TEST_F(AccountRowTest, GrowsWithTheLinesItShows) {
