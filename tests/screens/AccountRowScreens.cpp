@@ -1,4 +1,8 @@
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QVBoxLayout>
 
 #include "screens/ScreenRegistry.h"
@@ -53,6 +57,30 @@ const ScreenRegistration accountsScreen("panel-account-row-accounts", [](const S
                              {"AWS", 24, false, false, CodeFormat::plain},
                              {"Old Forum", 24},
                          });
+});
+
+// The menu is a window of its own: its picture is taken while it is open and shown in a label.
+QLabel* menuPicture(const ScreenContext& context, const char* accountName) {
+    AccountRow row;
+    row.refresh(test::sampleAccount(accountName), std::nullopt, 30, false, false, context.settings);
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(&row, &event);
+    QMenu* menu = row.openMenu();
+    menu->adjustSize();
+    auto* picture = new QLabel;
+    picture->setPixmap(menu->grab());
+    menu->close();
+    picture->setAlignment(Qt::AlignTop);
+    return picture;
+}
+
+const ScreenRegistration menusScreen("panel-account-row-menus", [](const ScreenContext& context) {
+    auto sheet = std::make_unique<QWidget>();
+    auto* layout = new QHBoxLayout(sheet.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (const char* account : {"Example Bank", "Proton", "Old Forum"}) layout->addWidget(menuPicture(context, account));
+    layout->addStretch();
+    return onBackdrop(std::move(sheet), 760);
 });
 
 }  // namespace
