@@ -98,7 +98,8 @@ const ScreenRegistration flowScreen("kit-flow-layout", [](const ScreenContext& c
         auto* outer = new QVBoxLayout(panel.get());
         outer->setContentsMargins(8, 8, 8, 8);
         auto* chips = new QWidget;
-        chips->setFixedWidth(width - 16);
+        // The widest one takes what the backdrop offers, so its height comes from height-for-width.
+        if (width < 368) chips->setFixedWidth(width - 16);
         auto* flow = new FlowLayout(chips, 6);
         for (const QString& tag : tags) {
             auto* chip = new QPushButton(tag);
@@ -107,7 +108,7 @@ const ScreenRegistration flowScreen("kit-flow-layout", [](const ScreenContext& c
             flow->addWidget(chip);
         }
         outer->addWidget(chips);
-        panel->setFixedWidth(width);
+        if (width < 368) panel->setFixedWidth(width);
         panels.push_back(std::move(panel));
     }
     return stackedOnBackdrop(std::move(panels), 392);

@@ -3,12 +3,15 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QToolButton>
 
 #include <algorithm>
 #include <limits>
 
 #include "ui/ObjectNames.h"
+#include "ui/kit/ContinuousRoundedRect.h"
+#include "ui/kit/Palette.h"
 
 namespace quorbit {
 namespace {
@@ -36,7 +39,7 @@ Stepper::Stepper(QWidget* parent)
     label_->setTextFormat(Qt::PlainText);
     label_->setObjectName(QString::fromLatin1(objectnames::kit::stepperValue));
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(2, 2, 2, 2);
     layout->setSpacing(0);
     layout->addWidget(label_);
     layout->addSpacing(8);
@@ -93,6 +96,15 @@ void Stepper::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Minus: stepBy(false); return;
     default: QWidget::keyPressEvent(event);
     }
+}
+
+// The arrow keys step the value, so keyboard focus is shown around the whole control.
+void Stepper::paintEvent(QPaintEvent*) {
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Palette::withAlpha(Palette(palette()).accent(), 0.8), 1.5));
+    painter.drawPath(ContinuousRoundedRect::path(QRectF(rect()).adjusted(0.75, 0.75, -0.75, -0.75), 5));
 }
 
 void Stepper::showValue() {
