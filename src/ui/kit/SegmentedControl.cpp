@@ -35,6 +35,15 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
+    void enterEvent(QEnterEvent* event) override {
+        update();
+        QAbstractButton::enterEvent(event);
+    }
+    void leaveEvent(QEvent* event) override {
+        update();
+        QAbstractButton::leaveEvent(event);
+    }
+
     // A click selects; only the control takes a selection away.
     void nextCheckState() override { setChecked(true); }
 

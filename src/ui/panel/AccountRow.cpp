@@ -279,6 +279,17 @@ qreal AccountRow::paintTags(QPainter& painter, QPointF origin, qreal width) cons
     return chipHeight;
 }
 
+// The hover tint comes and goes with the pointer.
+void AccountRow::enterEvent(QEnterEvent* event) {
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void AccountRow::leaveEvent(QEvent* event) {
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
 void AccountRow::contextMenuEvent(QContextMenuEvent* event) {
     if (menu_) menu_->close();
     auto* menu = new QMenu(this);
