@@ -10,4 +10,51 @@ inline constexpr auto stepperDecrement = "kitStepperDecrement";
 inline constexpr auto stepperIncrement = "kitStepperIncrement";
 }  // namespace kit
 
+namespace panel {
+inline constexpr auto view = "panelView";
+inline constexpr auto lockButton = "panelLockButton";
+inline constexpr auto settingsButton = "panelSettingsButton";
+inline constexpr auto headerMenuButton = "panelHeaderMenuButton";
+inline constexpr auto onboarding = "panelOnboarding";
+inline constexpr auto lockScreen = "panelLockScreen";
+inline constexpr auto unlockButton = "panelUnlockButton";
+inline constexpr auto listPage = "panelListPage";
+inline constexpr auto searchField = "panelSearchField";
+inline constexpr auto filterMenu = "panelFilterMenu";
+inline constexpr auto sortMenu = "panelSortMenu";
+inline constexpr auto accountList = "panelAccountList";
+inline constexpr auto emptyState = "panelEmptyState";
+inline constexpr auto emptyTitle = "panelEmptyTitle";
+inline constexpr auto emptyMessage = "panelEmptyMessage";
+inline constexpr auto footer = "panelFooter";
+inline constexpr auto addButton = "panelAddButton";
+inline constexpr auto qrButton = "panelQrButton";
+inline constexpr auto qrImageAction = "panelQrImageAction";
+inline constexpr auto qrScreenAction = "panelQrScreenAction";
+inline constexpr auto statusLine = "panelStatusLine";
+
+inline constexpr auto addForm = "panelAddForm";
+inline constexpr auto addFormImportImage = "panelAddFormImportImage";
+inline constexpr auto addFormReadScreen = "panelAddFormReadScreen";
+inline constexpr auto addFormIssuer = "panelAddFormIssuer";
+inline constexpr auto addFormAccount = "panelAddFormAccount";
+inline constexpr auto addFormSecret = "panelAddFormSecret";
+inline constexpr auto addFormCancel = "panelAddFormCancel";
+inline constexpr auto addFormSubmit = "panelAddFormSubmit";
+
+// The OTP settings and tag controls, the same in the add form and the sheet.
+inline constexpr auto otpType = "panelOtpType";
+inline constexpr auto otpAlgorithm = "panelOtpAlgorithm";
+inline constexpr auto otpDigits = "panelOtpDigits";
+inline constexpr auto otpPeriod = "panelOtpPeriod";
+inline constexpr auto otpCounter = "panelOtpCounter";
+inline constexpr auto tagChip = "panelTagChip";  // each chip; its text is the tag
+inline constexpr auto newTagField = "panelNewTagField";
+inline constexpr auto addTagButton = "panelAddTagButton";
+
+inline constexpr auto sheet = "panelOtpSettingsSheet";
+inline constexpr auto sheetSave = "panelSheetSave";
+inline constexpr auto sheetCancel = "panelSheetCancel";
+}  // namespace panel
+
 }  // namespace quorbit::objectnames

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "PanelFixture.h"
+#include "ui/ObjectNames.h"
+#include "ui/kit/Stepper.h"
+
+namespace quorbit::test {
+namespace {
+
+namespace names = objectnames::panel;
+
+class AddTokenFormTest : public PanelFixture {
+protected:
+    PanelView& openForm() {
+        storeAccounts(sampleAccounts());
+        AppSettings settings;
+        settings.language = AppLanguage::english;
+        PanelView& view = makePanel(settings, true);
+        view.show();
+        find<QPushButton>(names::addButton)->click();
+        settle();
+        return view;
+    }
+};
+
+TEST_F(AddTokenFormTest, PeriodStepsByFiveWithinTenAndOneHundredTwenty) {
+    PanelView& view = openForm();
+    auto* period = find<Stepper>(names::otpPeriod);
+    ASSERT_TRUE(period->isVisibleTo(&view));
+    EXPECT_FALSE(find<Stepper>(names::otpCounter)->isVisibleTo(&view));
+    QTest::mouseClick(period->incrementButton(), Qt::LeftButton);
+    EXPECT_EQ(viewModel->manualPeriod(), 35);
+    EXPECT_EQ(period->value(), 35);
+    EXPECT_EQ(period->minimum(), 10);
+    EXPECT_EQ(period->maximum(), 120);
+}
+
+TEST_F(AddTokenFormTest, CounterStaysAtTheLargestValue) {
+    PanelView& view = openForm();
+    viewModel->setManualOtpType(OtpType::hotp);
+    viewModel->setManualHotpCounter(std::numeric_limits<std::int64_t>::max());
+    auto* counter = find<Stepper>(names::otpCounter);
+    ASSERT_TRUE(counter->isVisibleTo(&view));
+    EXPECT_FALSE(find<Stepper>(names::otpPeriod)->isVisibleTo(&view));
+    QTest::mouseClick(counter->incrementButton(), Qt::LeftButton);
+    EXPECT_EQ(viewModel->manualHotpCounter(), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(counter->value(), std::numeric_limits<std::int64_t>::max());
+}
+
+TEST_F(AddTokenFormTest, AddTagNeedsMoreThanWhiteSpace) {
+    openForm();
+    auto* addTag = find<QPushButton>(names::addTagButton);
+    viewModel->setManualNewTag(QStringLiteral("  \n"));
+    EXPECT_FALSE(addTag->isEnabled());
+    QTest::keyClicks(find<QLineEdit>(names::newTagField), QStringLiteral("x"));
+    EXPECT_TRUE(addTag->isEnabled());
+    EXPECT_EQ(viewModel->manualNewTag(), QStringLiteral("  \nx"));
+}
+
+TEST_F(AddTokenFormTest, TypingSurvivesATick) {
+    openForm();
+    auto* issuer = find<QLineEdit>(names::addFormIssuer);
+    issuer->setFocus();
+    QTest::keyClicks(issuer, QStringLiteral("GitLab"));
+    issuer->setSelection(1, 3);
+    run(viewModel->refreshTick());
+    EXPECT_EQ(viewModel->manualIssuer(), QStringLiteral("GitLab"));
+    EXPECT_EQ(issuer->text(), QStringLiteral("GitLab"));
+    EXPECT_EQ(issuer->selectionStart(), 1);
+    EXPECT_EQ(issuer->selectedText(), QStringLiteral("itL"));
+}
+
+}  // namespace
+}  // namespace quorbit::test
