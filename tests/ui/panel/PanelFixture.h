@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -47,6 +48,14 @@ protected:
     }
 
     static void settle() { QApplication::processEvents(); }
+
+    // An unlock started from the panel has run to its end (its last step records the event),
+    // so nothing of it is left to resume after the test.
+    bool unlockFinished() const {
+        const auto logged = events.events();
+        return std::any_of(logged.begin(), logged.end(),
+                           [](const SecurityEvent& event) { return event.kind == SecurityEventKind::appUnlocked; });
+    }
 
     std::unique_ptr<PanelView> panel;
 };

@@ -84,7 +84,8 @@ TEST_F(PanelViewTest, ReturnOnTheLockScreenUnlocks) {
     PanelView& view = makePanel({}, false);
     view.show();
     QTest::keyClick(find<QPushButton>(names::unlockButton), Qt::Key_Return);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return viewModel->isUnlocked(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return unlockFinished(); }));
+    EXPECT_TRUE(viewModel->isUnlocked());
     EXPECT_TRUE(find<QWidget>(names::listPage)->isVisibleTo(&view));
 }
 
