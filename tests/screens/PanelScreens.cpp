@@ -126,9 +126,10 @@ const ScreenRegistration addFormTop("panel-add-form-top", panel(true, sampleList
 const ScreenRegistration addFormScrolled("panel-add-form-scrolled",
                                          panel(true, sampleList, [](QuorbitViewModel& model, PanelView& view) {
                                              openAddForm(model, view);
-                                             view.findChild<AddTokenForm*>(objectnames::panel::addForm)
-                                                 ->verticalScrollBar()
-                                                 ->setValue(10'000);
+                                             QApplication::processEvents();
+                                             QScrollBar* bar = view.findChild<AddTokenForm*>(objectnames::panel::addForm)
+                                                                   ->verticalScrollBar();
+                                             bar->setValue(bar->maximum());
                                          }));
 
 const ScreenRegistration sheet("panel-otp-settings-sheet", [](const ScreenContext& context) -> std::unique_ptr<QWidget> {

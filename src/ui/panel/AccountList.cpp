@@ -12,7 +12,7 @@
 namespace quorbit {
 
 AccountList::AccountList(QuorbitViewModel& viewModel, QWidget* parent)
-    : QScrollArea(parent), viewModel_(viewModel), empty_(new EmptyAccountsView) {
+    : FramelessScrollArea(parent), viewModel_(viewModel), empty_(new EmptyAccountsView) {
     setObjectName(objectnames::panel::accountList);
     auto* content = new QWidget;
     layout_ = new QVBoxLayout(content);
@@ -21,14 +21,8 @@ AccountList::AccountList(QuorbitViewModel& viewModel, QWidget* parent)
     layout_->addWidget(empty_);
     layout_->addStretch();
 
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWidgetResizable(true);
-    setWidget(content);
-    // The panel's own background shows through (setWidget() turns filling on).
-    viewport()->setAutoFillBackground(false);
-    widget()->setAutoFillBackground(false);
+    setContent(content);
 
     QuorbitViewModel* model = &viewModel_;
     connect(model, &QuorbitViewModel::accountsChanged, this, &AccountList::showAccounts);

@@ -3,11 +3,10 @@
 #include <map>
 #include <vector>
 
-#include <QScrollArea>
-
 #include "domain/OtpAccount.h"
 #include "domain/Uuid.h"
 #include "ui/panel/AccountRowAction.h"
+#include "ui/panel/FramelessScrollArea.h"
 
 class QVBoxLayout;
 
@@ -20,7 +19,7 @@ class QuorbitViewModel;
 // The panel's list: one row per visible account, kept by account id and refreshed in place on
 // every tick (focus, hover, scroll position and an open context menu survive), or the selected
 // filter's empty state. Order and membership are the view model's visible list.
-class AccountList : public QScrollArea {
+class AccountList : public FramelessScrollArea {
     Q_OBJECT
 public:
     explicit AccountList(QuorbitViewModel& viewModel, QWidget* parent = nullptr);

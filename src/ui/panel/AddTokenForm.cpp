@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -41,7 +40,7 @@ QLabel* secondaryLabel() {
 }  // namespace
 
 AddTokenForm::AddTokenForm(QuorbitViewModel& viewModel, QWidget* parent)
-    : QScrollArea(parent), viewModel_(viewModel), title_(new QLabel), subtitle_(secondaryLabel()),
+    : FramelessScrollArea(parent), viewModel_(viewModel), title_(new QLabel), subtitle_(secondaryLabel()),
       importImage_(new QPushButton), readScreen_(new QPushButton), issuerCaption_(secondaryLabel()),
       accountCaption_(secondaryLabel()), secretCaption_(secondaryLabel()), issuer_(new QLineEdit),
       account_(new QLineEdit), secret_(new QLineEdit), otpHeading_(new QLabel), otpFields_(new OtpSettingsFields),
@@ -67,13 +66,7 @@ AddTokenForm::AddTokenForm(QuorbitViewModel& viewModel, QWidget* parent)
     layout->addStretch();
     layout->addWidget(buildActions());
 
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setWidgetResizable(true);
-    setWidget(card);
-    // The panel's own background shows through (setWidget() turns filling on).
-    viewport()->setAutoFillBackground(false);
-    widget()->setAutoFillBackground(false);
+    setContent(card);
 
     connectFields();
     connect(&viewModel_, &QuorbitViewModel::addFormChanged, this, &AddTokenForm::showValues);
@@ -210,7 +203,7 @@ void AddTokenForm::showIcons() {
 }
 
 bool AddTokenForm::event(QEvent* event) {
-    const bool handled = QScrollArea::event(event);
+    const bool handled = FramelessScrollArea::event(event);
     if (event->type() == QEvent::ApplicationPaletteChange) showIcons();
     return handled;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QScrollArea>
+#include "ui/panel/FramelessScrollArea.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,7 +15,7 @@ class TagPicker;
 // The add-token form in a frameless vertical scroll area (it is taller than the panel's
 // content): QR import, manual entry, OTP settings and tags, bound to the view model's add-form
 // values. Checks nothing itself; the view model reports every outcome in the status line.
-class AddTokenForm : public QScrollArea {
+class AddTokenForm : public FramelessScrollArea {
     Q_OBJECT
 public:
     explicit AddTokenForm(QuorbitViewModel& viewModel, QWidget* parent = nullptr);

@@ -219,10 +219,13 @@ void PanelView::showState() {
     settings_->setEnabled(unlocked);
     add_->setEnabled(unlocked && !adding);
     qr_->setEnabled(unlocked);
-    if (!pageChanged || !isVisible()) return;
-    // Typing goes straight into the search; Return reaches the page's default action.
-    if (page == lockScreen_) lockScreen_->unlockButton()->setFocus();
-    if (page == unlocked_ && !adding) search_->setFocus();
+    if (pageChanged && isVisible()) focusPage();
+}
+
+// Typing goes straight into the search; Return reaches the page's default action.
+void PanelView::focusPage() {
+    if (content_->currentWidget() == lockScreen_) lockScreen_->unlockButton()->setFocus();
+    if (content_->currentWidget() == unlocked_ && unlocked_->currentWidget() == listPage_) search_->setFocus();
 }
 
 void PanelView::showTexts() {
@@ -367,8 +370,7 @@ void PanelView::keyPressEvent(QKeyEvent* event) {
 
 void PanelView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (content_->currentWidget() == unlocked_ && unlocked_->currentWidget() == listPage_) search_->setFocus();
-    if (content_->currentWidget() == lockScreen_) lockScreen_->unlockButton()->setFocus();
+    focusPage();
 }
 
 bool PanelView::event(QEvent* event) {

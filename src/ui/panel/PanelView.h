@@ -57,6 +57,7 @@ private:
     QWidget* buildFooter();
     void connectViewModel();
     void showState();
+    void focusPage();
     void showTexts();
     void showIcons();
     void showStatus();

@@ -50,6 +50,8 @@ void TagPicker::setLanguage(AppLanguage language) {
     heading_->setText(localized(language, "Tags", "Теги"));
     newTag_->setPlaceholderText(localized(language, "New tag", "Новый тег"));
     addTag_->setText(localized(language, "Add tag", "Добавить тег"));
+    // Fusion's size hint leaves a longer label a few pixels short of its frame.
+    addTag_->setMinimumWidth(addTag_->fontMetrics().horizontalAdvance(addTag_->text()) + 24);
 }
 
 void TagPicker::setTags(const std::vector<std::string>& known, const std::set<std::string>& selected) {
