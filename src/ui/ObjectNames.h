@@ -57,4 +57,60 @@ inline constexpr auto sheetSave = "panelSheetSave";
 inline constexpr auto sheetCancel = "panelSheetCancel";
 }  // namespace panel
 
+namespace windows {
+// Migration import
+inline constexpr auto importWindow = "importWindow";
+inline constexpr auto importRow = "importRow";
+inline constexpr auto importRowCheck = "importRowCheck";
+inline constexpr auto importRowTitle = "importRowTitle";
+inline constexpr auto importRowDetails = "importRowDetails";
+inline constexpr auto importRowInvalid = "importRowInvalid";
+inline constexpr auto importBatchNotice = "importBatchNotice";
+inline constexpr auto importError = "importError";
+inline constexpr auto importCancel = "importCancel";
+inline constexpr auto importConfirm = "importConfirm";
+inline constexpr auto importProgress = "importProgress";
+
+// Data Lifecycle Center
+inline constexpr auto lifecycleWindow = "lifecycleWindow";
+inline constexpr auto lifecycleCategories = "lifecycleCategories";
+inline constexpr auto lifecycleBadge = "lifecycleBadge";
+inline constexpr auto lifecycleLoading = "lifecycleLoading";
+inline constexpr auto lifecyclePrompt = "lifecyclePrompt";
+inline constexpr auto lifecycleEmptyState = "lifecycleEmptyState";
+inline constexpr auto lifecycleAccounts = "lifecycleAccounts";
+inline constexpr auto lifecycleSelectionCount = "lifecycleSelectionCount";
+inline constexpr auto lifecycleRestore = "lifecycleRestore";
+inline constexpr auto lifecycleDelete = "lifecycleDelete";
+inline constexpr auto lifecycleExport = "lifecycleExport";
+inline constexpr auto lifecycleAddTag = "lifecycleAddTag";
+inline constexpr auto lifecycleMoveToTrash = "lifecycleMoveToTrash";
+inline constexpr auto lifecycleEmptyTrash = "lifecycleEmptyTrash";
+inline constexpr auto lifecycleTagSheet = "lifecycleTagSheet";
+inline constexpr auto lifecycleTagField = "lifecycleTagField";
+inline constexpr auto lifecycleTagCancel = "lifecycleTagCancel";
+inline constexpr auto lifecycleTagSave = "lifecycleTagSave";
+
+// Security Center
+inline constexpr auto securityCenterWindow = "securityCenterWindow";
+inline constexpr auto securityCheckAgain = "securityCheckAgain";
+inline constexpr auto securitySummary = "securitySummary";
+inline constexpr auto securityLoading = "securityLoading";
+inline constexpr auto securityNoIssues = "securityNoIssues";
+inline constexpr auto securityIssues = "securityIssues";
+inline constexpr auto securitySection = "securitySection";
+inline constexpr auto securityIssueCard = "securityIssueCard";
+inline constexpr auto securityAffectedAccounts = "securityAffectedAccounts";
+inline constexpr auto securityIgnore = "securityIgnore";
+
+// Security Log
+inline constexpr auto securityLogWindow = "securityLogWindow";
+inline constexpr auto securityLogClear = "securityLogClear";
+inline constexpr auto securityLogFilter = "securityLogFilter";
+inline constexpr auto securityLogEmpty = "securityLogEmpty";
+inline constexpr auto securityLogEvents = "securityLogEvents";
+inline constexpr auto securityLogRow = "securityLogRow";
+inline constexpr auto securityLogRowDate = "securityLogRowDate";
+}  // namespace windows
+
 }  // namespace quorbit::objectnames

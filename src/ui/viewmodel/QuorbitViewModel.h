@@ -159,6 +159,8 @@ public:
     SecurityEventLogging& securityEventLogger() const { return ports_.securityEventLogger; }
     DialogPresenter& dialogs() const { return ports_.dialogs; }
     DesktopServices& desktopServices() const { return ports_.desktop; }
+    // The one serial worker; views that load through the core's services run their calls on it.
+    SerialWorker& worker() override { return worker_; }
     // Made on first access and kept for the run.
     WindowHolder& securityAuditWindowController();
     WindowHolder& securityLogWindowController();
@@ -279,7 +281,6 @@ private:
     ActionContext& context() { return *this; }
     QuorbitViewModel& viewModel() override { return *this; }
     const QuorbitViewModelPorts& ports() const override { return ports_; }
-    SerialWorker& worker() override { return worker_; }
     AppLocalizer localizer() const override;
     void publishAccounts(std::vector<OtpAccount> accounts) override;
     void publishAccountGroups(std::vector<std::string> groups) override;

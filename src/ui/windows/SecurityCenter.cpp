@@ -1,0 +1,13 @@
+#include "ui/windows/SecurityCenter.h"
+
+#include "ui/viewmodel/QuorbitViewModel.h"
+
+namespace quorbit {
+
+SecurityCenter::SecurityCenter(QuorbitViewModel& viewModel, QWidget* parent) : QWidget(parent), viewModel_(viewModel) {
+    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
+    setWindowTitle(QString::fromUtf8(localized(viewModel.settings().language, "Security Center", "Центр безопасности")));
+    resize(520, 480);
+}
+
+}  // namespace quorbit
