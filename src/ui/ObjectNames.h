@@ -113,4 +113,61 @@ inline constexpr auto securityLogRow = "securityLogRow";
 inline constexpr auto securityLogRowDate = "securityLogRowDate";
 }  // namespace windows
 
+namespace settings {
+inline constexpr auto window = "settingsWindow";
+inline constexpr auto tabBar = "settingsTabBar";
+// Tab buttons and their pages, in tab order.
+inline constexpr auto languageTabButton = "settingsLanguageTabButton";
+inline constexpr auto securityTabButton = "settingsSecurityTabButton";
+inline constexpr auto importExportTabButton = "settingsImportExportTabButton";
+inline constexpr auto behaviorTabButton = "settingsBehaviorTabButton";
+inline constexpr auto appTabButton = "settingsAppTabButton";
+inline constexpr auto aboutTabButton = "settingsAboutTabButton";
+inline constexpr auto languagePage = "settingsLanguagePage";
+inline constexpr auto securityPage = "settingsSecurityPage";
+inline constexpr auto importExportPage = "settingsImportExportPage";
+inline constexpr auto behaviorPage = "settingsBehaviorPage";
+inline constexpr auto appPage = "settingsAppPage";
+inline constexpr auto aboutPage = "settingsAboutPage";
+// On every page: look them up within the page.
+inline constexpr auto header = "settingsHeader";
+inline constexpr auto statusLine = "settingsStatusLine";
+// Language and Security.
+inline constexpr auto languagePicker = "settingsLanguagePicker";
+inline constexpr auto autoLockPicker = "settingsAutoLockPicker";
+inline constexpr auto lockOnSleepToggle = "settingsLockOnSleepToggle";
+inline constexpr auto requireUnlockToggle = "settingsRequireUnlockToggle";
+inline constexpr auto hideCodesToggle = "settingsHideCodesToggle";
+inline constexpr auto showIntroductionButton = "settingsShowIntroductionButton";
+inline constexpr auto iterationsField = "settingsIterationsField";
+inline constexpr auto iterationsWarning = "settingsIterationsWarning";
+inline constexpr auto saltField = "settingsSaltField";
+inline constexpr auto securityCenterButton = "settingsSecurityCenterButton";
+inline constexpr auto securityLogButton = "settingsSecurityLogButton";
+inline constexpr auto dataLifecycleButton = "settingsDataLifecycleButton";
+inline constexpr auto lockNowButton = "settingsLockNowButton";
+// Import / Export.
+inline constexpr auto importQRImageButton = "settingsImportQRImageButton";
+inline constexpr auto readQRFromScreenButton = "settingsReadQRFromScreenButton";
+inline constexpr auto uriTextEditor = "settingsUriTextEditor";
+inline constexpr auto importTextButton = "settingsImportTextButton";
+inline constexpr auto importTextFileButton = "settingsImportTextFileButton";
+inline constexpr auto importBackupButton = "settingsImportBackupButton";
+inline constexpr auto exportBackupButton = "settingsExportBackupButton";
+inline constexpr auto exportURIsButton = "settingsExportURIsButton";
+inline constexpr auto recoveryKitButton = "settingsRecoveryKitButton";
+inline constexpr auto deleteAllButton = "settingsDeleteAllButton";
+// Behavior and App.
+inline constexpr auto copyOnClickToggle = "settingsCopyOnClickToggle";
+inline constexpr auto closeAfterCopyToggle = "settingsCloseAfterCopyToggle";
+inline constexpr auto openPanelShortcutPicker = "settingsOpenPanelShortcutPicker";
+inline constexpr auto copyCodeShortcutPicker = "settingsCopyCodeShortcutPicker";
+inline constexpr auto shortcutConflictWarning = "settingsShortcutConflictWarning";
+inline constexpr auto resetShortcutsButton = "settingsResetShortcutsButton";
+inline constexpr auto showTrashToggle = "settingsShowTrashToggle";
+inline constexpr auto codeFormatPicker = "settingsCodeFormatPicker";
+inline constexpr auto launchAtLoginToggle = "settingsLaunchAtLoginToggle";
+inline constexpr auto themePicker = "settingsThemePicker";
+}  // namespace settings
+
 }  // namespace quorbit::objectnames

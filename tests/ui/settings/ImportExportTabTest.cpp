@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "SettingsWindowFixture.h"
+
+namespace quorbit::test {
+namespace {
+
+namespace names = objectnames::settings;
+
+class ImportExportTabTest : public SettingsWindowFixture {
+protected:
+    void type(const QString& text) {
+        auto* editor = find<QPlainTextEdit>(names::uriTextEditor);
+        editor->setFocus();
+        editor->selectAll();
+        for (const QChar c : text) {
+            if (c == '\n') QTest::keyClick(editor, Qt::Key_Return);
+            else if (c == '\t') QTest::keyClick(editor, Qt::Key_Tab);
+            else QTest::keyClicks(editor, QString(c));
+        }
+    }
+    void press(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+};
+
+TEST_F(ImportExportTabTest, ImportTextIsOfferedOnlyForTextWithSomethingVisible) {
+    const std::pair<QString, bool> cases[] = {
+        {"", false}, {"   ", false}, {"\n\t \n", false}, {" x ", true}, {"\notpauth://totp/A?secret=JBSWY3DP\n", true},
+    };
+    open();
+    showTab(names::importExportTabButton);
+    auto* importText = find<QPushButton>(names::importTextButton);
+    EXPECT_FALSE(importText->isEnabled());
+    for (const auto& [text, enabled] : cases) {
+        find<QPlainTextEdit>(names::uriTextEditor)->clear();
+        type(text);
+        EXPECT_EQ(importText->isEnabled(), enabled) << text.toStdString();
+    }
+}
+
+TEST_F(ImportExportTabTest, ImportTextHandsOverTheTextAndKeepsItInTheEditor) {
+    const QString pasted = "  otpauth://totp/Example:alice?secret=JBSWY3DPEHPK3PXP&issuer=Example\n\n";
+    open();
+    showTab(names::importExportTabButton);
+    type(pasted);
+
+    press(names::importTextButton);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return repository.accounts().size() == 1; }));
+    EXPECT_EQ(repository.accounts().front().accountName, "alice");
+    EXPECT_EQ(find<QPlainTextEdit>(names::uriTextEditor)->toPlainText(), pasted);
+}
+
+TEST_F(ImportExportTabTest, TheRecoveryKitFolderIsAskedForAndOnlyAChosenOneGoesOn) {
+    open();
+    showTab(names::importExportTabButton);
+
+    press(names::recoveryKitButton);  // cancelled
+    ASSERT_EQ(dialogs.folderPanels(), (std::vector<std::string>{"Select destination folder"}));
+    EXPECT_TRUE(dialogs.alerts().empty());
+
+    dialogs.answerFolderPanel(std::filesystem::path("/backups/kit"));
+    press(names::recoveryKitButton);
+    EXPECT_EQ(dialogs.folderPanels().size(), 2u);
+    // The kit's own warning comes next: the view model has the chosen folder.
+    ASSERT_EQ(dialogs.alerts().size(), 1u);
+    EXPECT_EQ(dialogs.alerts().front().message, "Before creating Recovery Kit");
+}
+
+}  // namespace
+}  // namespace quorbit::test
