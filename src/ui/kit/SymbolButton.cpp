@@ -19,6 +19,8 @@ void SymbolButton::setLabel(const QString& text) {
     if (QPushButton::text() != escaped) setText(escaped);
 }
 
+QSize SymbolButton::sizeHint() const { return QPushButton::sizeHint() + QSize(12, 4); }
+
 void SymbolButton::changeEvent(QEvent* event) {
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange) applyColors();

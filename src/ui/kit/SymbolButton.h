@@ -17,6 +17,8 @@ public:
 
     // Escapes '&' so the text shows as written.
     void setLabel(const QString& text);
+    // Fusion's own, with room around the label as on a bordered button.
+    QSize sizeHint() const override;
 
 protected:
     void changeEvent(QEvent* event) override;

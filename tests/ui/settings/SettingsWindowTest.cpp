@@ -4,7 +4,9 @@
 #include <QLabel>
 
 #include "SettingsWindowFixture.h"
+#include "ui/kit/SegmentedControl.h"
 #include "ui/kit/SettingsHeader.h"
+#include "ui/kit/SettingsPicker.h"
 
 namespace quorbit::test {
 namespace {
@@ -57,6 +59,20 @@ TEST_F(SettingsWindowTest, TheLanguageSettingRelabelsTheTabsTitleAndPagesAtOnce)
     };
     for (const auto& [page, title] : headers) EXPECT_EQ(findOn<SettingsHeader>(page, names::header)->title(), title);
     EXPECT_EQ(writes.size(), 2u);  // the switch itself; nothing written back
+}
+
+TEST_F(SettingsWindowTest, ChoosingALanguageWritesItOnce) {
+    open();
+    auto* segments = find<SettingsPicker>(names::languagePicker)->findChild<SegmentedControl*>();
+    ASSERT_NE(segments, nullptr);
+    EXPECT_EQ(segments->segments(), (QStringList{"English", "Русский"}));
+
+    QTest::mouseClick(segments->segment(1), Qt::LeftButton);
+
+    EXPECT_EQ(viewModel->settings().language, AppLanguage::russian);
+    EXPECT_EQ(segments->segments(), (QStringList{"English", "Русский"}));
+    EXPECT_EQ(segments->currentIndex(), 1);
+    EXPECT_EQ(writes.size(), 2u);
 }
 
 TEST_F(SettingsWindowTest, EveryPageShowsTheStatusLineOnlyWhileThereIsAStatus) {
