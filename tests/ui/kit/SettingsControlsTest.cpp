@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLocale>
 #include <QSignalSpy>
@@ -19,8 +20,10 @@ TEST(SettingsControlsTest, ToneFollowsAThemeSwitchWhileShown) {
     auto* note = new StyledLabel(TextStyle::caption, StyledLabel::Tone::secondary, &page);
     page.show();
     Theme::apply(AppTheme::dark);
+    QApplication::processEvents();
     const QColor dark = note->palette().color(QPalette::WindowText);
     Theme::apply(AppTheme::light);
+    QApplication::processEvents();
     const QColor light = note->palette().color(QPalette::WindowText);
 
     EXPECT_EQ(dark, Palette(Theme::palette(true)).secondaryText());
