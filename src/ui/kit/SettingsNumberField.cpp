@@ -27,7 +27,8 @@ SettingsNumberField::SettingsNumberField(QWidget* parent) : QLineEdit(parent) {
 void SettingsNumberField::setValue(std::int64_t value) {
     value_ = value;
     const QString shown = format(value);
-    if (text() == shown) return;
+    // An entry being typed is left alone; it is reported, and replaced, when it is finished.
+    if (text() == shown || isModified()) return;
     const QSignalBlocker blocker(this);
     setText(shown);
 }

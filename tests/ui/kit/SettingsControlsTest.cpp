@@ -70,10 +70,13 @@ TEST(SettingsControlsTest, NumberFieldReportsOnlyAChangedEntryAndPutsBackText) {
     EXPECT_EQ(field.text(), "16");
     field.selectAll();
     QTest::keyClicks(&field, "32");
+    field.setValue(24);  // a change made elsewhere while typing leaves the entry alone
+    EXPECT_EQ(field.text(), "32");
     QTest::keyClick(&field, Qt::Key_Return);
 
     ASSERT_EQ(entered.count(), 1);
     EXPECT_EQ(entered.at(0).at(0).value<std::int64_t>(), 32);
+    EXPECT_EQ(field.text(), "24");  // the value stored meanwhile, as nothing echoed the entry
 }
 
 }  // namespace
