@@ -41,7 +41,6 @@ OtpSettingsSheet::OtpSettingsSheet(QuorbitViewModel& viewModel, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(14);
-    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
     layout->addWidget(title_);
     layout->addWidget(otpFields_);
     layout->addWidget(divider);

@@ -4,17 +4,16 @@
 
 namespace quorbit {
 
-// The one main action of a group: filled with the accent colour, large.
+// The one main action of a group: white label on a rounded accent-coloured fill, large.
 class ProminentButton : public QPushButton {
     Q_OBJECT
 public:
     explicit ProminentButton(QWidget* parent = nullptr);
 
-protected:
-    bool event(QEvent* event) override;
+    QSize sizeHint() const override;
 
-private:
-    void applyAccent();
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 }  // namespace quorbit
