@@ -13,11 +13,11 @@
 #include "ui/kit/GlassPanel.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/StyledLabel.h"
 #include "ui/kit/Typography.h"
 #include "ui/panel/OtpSettingsFields.h"
 #include "ui/panel/ProminentButton.h"
 #include "ui/panel/TagPicker.h"
-#include "ui/panel/TextTone.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
@@ -30,12 +30,7 @@ void showText(QLineEdit* field, const QString& text) {
     field->setText(text);
 }
 
-QLabel* secondaryLabel() {
-    auto* label = new QLabel;
-    label->setTextFormat(Qt::PlainText);
-    TextTone::apply(label, TextTone::secondary);
-    return label;
-}
+QLabel* secondaryLabel() { return new StyledLabel(TextStyle::body, StyledLabel::Tone::secondary); }
 
 }  // namespace
 

@@ -4,9 +4,9 @@
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
+#include "ui/kit/StyledLabel.h"
 #include "ui/kit/Typography.h"
 #include "ui/panel/SymbolView.h"
-#include "ui/panel/TextTone.h"
 #include "ui/kit/LocalizedText.h"
 
 namespace quorbit {
@@ -43,8 +43,8 @@ EmptyState emptyState(const AccountFilterSelection& filter, AppLanguage language
 }  // namespace
 
 EmptyAccountsView::EmptyAccountsView(QWidget* parent)
-    : GlassPanel(cardRadius, parent), icon_(new SymbolView({}, 28, TextTone::secondary)), title_(new QLabel),
-      message_(new QLabel) {
+    : GlassPanel(cardRadius, parent), icon_(new SymbolView({}, 28, SymbolView::secondary)), title_(new QLabel),
+      message_(new StyledLabel(TextStyle::callout, StyledLabel::Tone::secondary)) {
     setObjectName(objectnames::panel::emptyState);
     title_->setObjectName(objectnames::panel::emptyTitle);
     message_->setObjectName(objectnames::panel::emptyMessage);
@@ -54,8 +54,6 @@ EmptyAccountsView::EmptyAccountsView(QWidget* parent)
         label->setWordWrap(true);
     }
     title_->setFont(Typography::font(TextStyle::headline));
-    message_->setFont(Typography::font(TextStyle::callout));
-    TextTone::apply(message_, TextTone::secondary);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(28, 28, 28, 28);

@@ -4,25 +4,23 @@
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
+#include "ui/kit/StyledLabel.h"
 #include "ui/kit/Typography.h"
 #include "ui/panel/ProminentButton.h"
 #include "ui/panel/SymbolView.h"
-#include "ui/panel/TextTone.h"
 #include "ui/kit/LocalizedText.h"
 
 namespace quorbit {
 
 LockScreen::LockScreen(QWidget* parent)
-    : GlassPanel(cardRadius, parent), title_(new QLabel), explanation_(new QLabel), unlock_(new ProminentButton) {
+    : GlassPanel(cardRadius, parent), title_(new QLabel), explanation_(new StyledLabel(TextStyle::callout, StyledLabel::Tone::secondary)), unlock_(new ProminentButton) {
     setObjectName(objectnames::panel::lockScreen);
     unlock_->setObjectName(objectnames::panel::unlockButton);
 
     title_->setFont(Typography::font(TextStyle::title3, QFont::DemiBold));
     title_->setAlignment(Qt::AlignHCenter);
-    explanation_->setFont(Typography::font(TextStyle::callout));
     explanation_->setAlignment(Qt::AlignHCenter);
     explanation_->setWordWrap(true);
-    TextTone::apply(explanation_, TextTone::secondary);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(6);
@@ -33,7 +31,7 @@ LockScreen::LockScreen(QWidget* parent)
     layout->setContentsMargins(22, 0, 22, 0);
     layout->setSpacing(18);
     layout->addStretch();
-    layout->addWidget(new SymbolView(QStringLiteral("lock.shield.fill"), 46, TextTone::secondary), 0, Qt::AlignHCenter);
+    layout->addWidget(new SymbolView(QStringLiteral("lock.shield.fill"), 46, SymbolView::secondary), 0, Qt::AlignHCenter);
     layout->addLayout(texts);
     layout->addWidget(unlock_, 0, Qt::AlignHCenter);
     layout->addStretch();

@@ -10,7 +10,7 @@
 #include "ui/ObjectNames.h"
 #include "ui/kit/SegmentedControl.h"
 #include "ui/kit/Stepper.h"
-#include "ui/panel/TextTone.h"
+#include "ui/kit/StyledLabel.h"
 #include "ui/kit/LocalizedText.h"
 
 namespace quorbit {
@@ -73,9 +73,7 @@ OtpSettingsFields::OtpSettingsFields(QWidget* parent)
 }
 
 QLabel* OtpSettingsFields::caption() {
-    auto* label = new QLabel;
-    TextTone::apply(label, TextTone::secondary);
-    return label;
+    return new StyledLabel(TextStyle::body, StyledLabel::Tone::secondary);
 }
 
 void OtpSettingsFields::setLanguage(AppLanguage language) {

@@ -22,6 +22,7 @@
 #include "ui/kit/GlassPanel.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/StyledLabel.h"
 #include "ui/kit/Typography.h"
 #include "ui/panel/AccountList.h"
 #include "ui/panel/AddTokenForm.h"
@@ -47,7 +48,7 @@ QToolButton* headerButton(const char* objectName) {
 }  // namespace
 
 PanelView::PanelView(QuorbitViewModel& viewModel, QWidget* parent)
-    : QWidget(parent), viewModel_(viewModel), subtitle_(new QLabel), lock_(headerButton(objectnames::panel::lockButton)),
+    : QWidget(parent), viewModel_(viewModel), subtitle_(new StyledLabel(TextStyle::caption, StyledLabel::Tone::secondary)), lock_(headerButton(objectnames::panel::lockButton)),
       headerMenu_(headerButton(objectnames::panel::headerMenuButton)),
       settings_(headerButton(objectnames::panel::settingsButton)), content_(new QStackedWidget),
       onboarding_(new QWidget), unlocked_(new QStackedWidget), listPage_(new QWidget), search_(new QLineEdit),
@@ -90,8 +91,6 @@ PanelView::PanelView(QuorbitViewModel& viewModel, QWidget* parent)
 QWidget* PanelView::buildHeader() {
     auto* title = new QLabel(QStringLiteral("Quorbit"));
     title->setFont(Typography::font(TextStyle::headline, QFont::DemiBold));
-    subtitle_->setFont(Typography::font(TextStyle::caption));
-    TextTone::apply(subtitle_, TextTone::secondary);
     auto* titles = new QVBoxLayout;
     titles->setSpacing(1);
     titles->addWidget(title);
@@ -129,7 +128,7 @@ QWidget* PanelView::buildListPage() {
     auto* searchLayout = new QHBoxLayout(searchPanel);
     searchLayout->setContentsMargins(12, 0, 12, 0);
     searchLayout->setSpacing(8);
-    searchLayout->addWidget(new SymbolView(QStringLiteral("magnifyingglass"), 14, TextTone::secondary));
+    searchLayout->addWidget(new SymbolView(QStringLiteral("magnifyingglass"), 14, SymbolView::secondary));
     searchLayout->addWidget(search_, 1);
 
     auto* menus = new QHBoxLayout;

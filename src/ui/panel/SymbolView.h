@@ -10,6 +10,8 @@ namespace quorbit {
 class SymbolView : public QWidget {
     Q_OBJECT
 public:
+    static constexpr qreal secondary = 0.55;
+
     SymbolView(QString name, int side, qreal alpha, QWidget* parent = nullptr);
 
     const QString& name() const noexcept { return name_; }

@@ -6,13 +6,13 @@ class QWidget;
 
 namespace quorbit {
 
-// Draws a widget's text in a fainter shade of the theme's text colour, and follows the theme
-// when it changes while the widget lives (an explicitly set colour would not).
+// Draws the text of a widget that is not a label (the line-limited status line) in a fainter
+// shade of the theme's text colour, and follows the theme when it changes while the widget
+// lives (an explicitly set colour would not).
 class TextTone : public QObject {
     Q_OBJECT
 public:
     static constexpr qreal secondary = 0.55;
-    static constexpr qreal tertiary = 0.35;
 
     static void apply(QWidget* widget, qreal alpha);
 
