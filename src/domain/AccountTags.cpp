@@ -13,7 +13,7 @@ std::vector<std::string> AccountTags::normalize(const std::vector<std::string>& 
     for (const auto& tag : tags) {
         std::string trimmedTag = UnicodeText::trimmed(tag);
         if (trimmedTag.empty()) continue;
-        if (!seenKeys.insert(UnicodeText::lowercased(trimmedTag)).second) continue;
+        if (!seenKeys.insert(UnicodeText::caseFolded(trimmedTag)).second) continue;
         result.push_back(std::move(trimmedTag));
     }
     std::stable_sort(result.begin(), result.end(), [](const std::string& a, const std::string& b) {
@@ -21,5 +21,7 @@ std::vector<std::string> AccountTags::normalize(const std::vector<std::string>& 
     });
     return result;
 }
+
+bool AccountTags::sameTag(std::string_view a, std::string_view b) { return UnicodeText::caseInsensitiveEquals(a, b); }
 
 }  // namespace quorbit

@@ -63,18 +63,23 @@ std::optional<sys_days> readDate(Cursor& cursor) {
     return sys_days(date);
 }
 
-std::optional<nanoseconds> readTimeOfDay(Cursor& cursor) {
+struct TimeOfDay {
+    seconds wholeSeconds;
+    nanoseconds fraction;
+};
+
+std::optional<TimeOfDay> readTimeOfDay(Cursor& cursor) {
     const auto hour = cursor.digits(2);
     if (!hour || *hour > 23 || !cursor.skip(':')) return std::nullopt;
     const auto minute = cursor.digits(2);
     if (!minute || *minute > 59 || !cursor.skip(':')) return std::nullopt;
     const auto second = cursor.digits(2);
     if (!second || *second > 59) return std::nullopt;
-    nanoseconds time = hours(*hour) + minutes(*minute) + seconds(*second);
+    TimeOfDay time{hours(*hour) + minutes(*minute) + seconds(*second), nanoseconds(0)};
     if (cursor.skipEither('.', ',')) {
         const auto fraction = cursor.fraction();
         if (!fraction) return std::nullopt;
-        time += *fraction;
+        time.fraction = *fraction;
     }
     return time;
 }
@@ -94,6 +99,20 @@ std::optional<minutes> readOffset(Cursor& cursor) {
     const auto minute = cursor.digits(2);
     if (!minute || *minute > 59) return std::nullopt;
     return minutes(sign * (*hour * 60 + *minute));
+}
+
+// Whole seconds cannot overflow for four-digit years; the time point's range is checked before
+// converting to its finer unit.
+std::optional<TimePoint> representable(sys_seconds wholeSeconds, nanoseconds fraction) {
+    const auto earliest = ceil<seconds>(TimePoint::min().time_since_epoch());
+    const auto latest = floor<seconds>(TimePoint::max().time_since_epoch());
+    const auto sinceEpoch = wholeSeconds.time_since_epoch();
+    if (sinceEpoch < earliest || sinceEpoch > latest) return std::nullopt;
+    const auto base = duration_cast<TimePoint::duration>(sinceEpoch);
+    const auto finePart = duration_cast<TimePoint::duration>(fraction);
+    // Below zero, less than a second more cannot pass the maximum.
+    if (base > TimePoint::duration::zero() && finePart > TimePoint::max().time_since_epoch() - base) return std::nullopt;
+    return TimePoint(base + finePart);
 }
 
 }  // namespace
@@ -126,7 +145,7 @@ std::optional<TimePoint> Iso8601Date::parse(std::string_view text) {
     if (!timeOfDay) return std::nullopt;
     const auto offset = readOffset(cursor);
     if (!offset || !cursor.atEnd()) return std::nullopt;
-    return time_point_cast<TimePoint::duration>(*date + *timeOfDay - *offset);
+    return representable(sys_seconds(*date) + timeOfDay->wholeSeconds - *offset, timeOfDay->fraction);
 }
 
 }  // namespace quorbit

@@ -107,6 +107,11 @@ bool UnicodeText::caseInsensitiveEquals(std::string_view a, std::string_view b) 
     return fromUtf8(a).caseCompare(fromUtf8(b), U_FOLD_CASE_DEFAULT) == 0;
 }
 
+std::string UnicodeText::caseFolded(std::string_view text) {
+    if (std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) return lowercased(text);
+    return toUtf8(fromUtf8(text).foldCase(U_FOLD_CASE_DEFAULT));
+}
+
 int UnicodeText::localizedCaseInsensitiveCompare(std::string_view a, std::string_view b) {
     thread_local CachedCollator cache;
     icu::Collator* collator = cache.forDefaultLocale();

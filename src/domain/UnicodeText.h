@@ -23,8 +23,12 @@ public:
     // case-sensitive.
     static bool canonicallyEquals(std::string_view a, std::string_view b);
 
-    // Locale-independent comparison under full case folding.
+    // Locale-independent comparison under full case folding ("Straße" equals "STRASSE").
     static bool caseInsensitiveEquals(std::string_view a, std::string_view b);
+
+    // The full default case folding, the key form of caseInsensitiveEquals: two texts are
+    // case-insensitively equal exactly when their folded texts are equal.
+    static std::string caseFolded(std::string_view text);
 
     // Collation of the current (ICU default) locale, ignoring letter case but not accents.
     // Negative, zero or positive like strcmp. The collator is cached per thread.

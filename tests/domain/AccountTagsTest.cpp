@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
         NormalizeCase{"UpperCaseDoesNotSortFirst", {"beta", "Alpha"}, {"Alpha", "beta"}},
         NormalizeCase{"InnerBlanksKept", {"  two  words "}, {"two  words"}},
         NormalizeCase{"NewlinesAndUnicodeSpaces", {"\tHome\n", "\u00A0home\u2003"}, {"Home"}},
+        NormalizeCase{"FullCaseFolding", {"Straße", "STRASSE", "strasse"}, {"Straße"}},
         NormalizeCase{"CyrillicSpellings", {"Работа", "РАБОТА", " работа "}, {"Работа"}},
         NormalizeCase{"AccentsAreDifferentTags", {"Cafe", "café"}, {"Cafe", "café"}}),
     [](const testing::TestParamInfo<NormalizeCase>& testInfo) { return std::string(testInfo.param.name); });

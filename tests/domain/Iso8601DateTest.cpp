@@ -58,6 +58,22 @@ INSTANTIATE_TEST_SUITE_P(
                     ParseCase{"2026-01-02T03:04:05Z ", std::nullopt}, ParseCase{" 2026-01-02T03:04:05Z", std::nullopt},
                     ParseCase{"2026-01-02T03:04:05+02:60", std::nullopt}));
 
+// A nanosecond time point spans 1677-09-21T00:12:43.145224192Z to 2262-04-11T23:47:16.854775807Z;
+// dates outside it are refused instead of wrapping around.
+TEST(Iso8601DateRange, RefusesDatesTheTimePointCannotHold) {
+    const auto oldest = Iso8601Date::parse("1677-09-21T00:12:44Z");
+    ASSERT_TRUE(oldest.has_value());
+    EXPECT_EQ(Iso8601Date::format(*oldest), "1677-09-21T00:12:44Z");
+    const auto latest = Iso8601Date::parse("2262-04-11T23:47:16.854Z");
+    ASSERT_TRUE(latest.has_value());
+    EXPECT_EQ(Iso8601Date::format(*latest), "2262-04-11T23:47:16Z");
+    EXPECT_EQ(Iso8601Date::parse("2262-04-11T23:47:16.86Z"), std::nullopt);  // the fraction is one step too far
+    for (const char* text : {"1677-09-21T00:12:43Z", "2262-04-11T23:47:17Z", "9999-12-31T23:59:59Z",
+                             "0000-01-01T00:00:00Z", "2262-04-11T23:47:16-00:01", "1677-09-21T00:12:44+00:01"}) {
+        EXPECT_EQ(Iso8601Date::parse(text), std::nullopt) << text;
+    }
+}
+
 TEST(Iso8601DateTimeZone, IgnoresTheProcessTimeZone) {
     const char* previous = std::getenv("TZ");
     const std::string saved = previous ? previous : "";

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "DefaultLocaleGuard.h"
 
@@ -52,6 +54,18 @@ TEST(UnicodeTextComparison, CaseInsensitiveEqualityIgnoresCaseOnly) {
     EXPECT_TRUE(UnicodeText::caseInsensitiveEquals("Straße", "STRASSE"));
     EXPECT_FALSE(UnicodeText::caseInsensitiveEquals("café", "cafe"));
     EXPECT_FALSE(UnicodeText::caseInsensitiveEquals("a ", "a"));
+}
+
+// The folded text is the key form of caseInsensitiveEquals, so sets and maps agree with it.
+TEST(UnicodeTextComparison, CaseFoldedTextsAreEqualExactlyWhenTheTextsAreCaseInsensitivelyEqual) {
+    const std::vector<std::pair<std::string, std::string>> pairs{
+        {"GitHub", "GITHUB"}, {"Straße", "STRASSE"}, {"ﬁle", "FILE"}, {"ΟΔΟΣ", "οδος"}, {"ς", "σ"},
+        {"Работа", "рАБОТА"}, {"café", "cafe"}, {"ǅ", "ǆ"}, {"a ", "a"}, {"İ", "i"}};
+    for (const auto& [a, b] : pairs) {
+        EXPECT_EQ(UnicodeText::caseFolded(a) == UnicodeText::caseFolded(b), UnicodeText::caseInsensitiveEquals(a, b))
+            << a << " / " << b;
+    }
+    EXPECT_EQ(UnicodeText::caseFolded("Straße"), "strasse");
 }
 
 TEST(UnicodeTextComparison, LocalizedCompareIgnoresCaseButNotAccents) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <unordered_map>
 
+#include "application/usecases/DuplicateAccountRule.h"
 #include "domain/UnicodeText.h"
 
 namespace quorbit {
@@ -48,6 +49,22 @@ SecurityAuditIssue issue(Kind kind, std::vector<Uuid> accountIds, std::string ti
             std::move(recommendedAction), now};
 }
 
+// The part of a second past the whole second below, never negative.
+TimePoint::duration subSecond(TimePoint time) {
+    const auto rest = time.time_since_epoch() % std::chrono::seconds(1);
+    return rest < TimePoint::duration::zero() ? rest + std::chrono::seconds(1) : rest;
+}
+
+// The span from the oldest date we read to today does not fit in the clock's nanoseconds, so whole
+// seconds are subtracted first and the sub-second parts only borrow one.
+std::chrono::seconds wholeSecondsBetween(TimePoint earlier, TimePoint later) {
+    using std::chrono::floor;
+    using std::chrono::seconds;
+    auto whole = floor<seconds>(later).time_since_epoch() - floor<seconds>(earlier).time_since_epoch();
+    if (subSecond(later) < subSecond(earlier)) whole -= seconds(1);
+    return whole;
+}
+
 std::vector<Uuid> idsOf(const std::vector<const OtpAccount*>& accounts) {
     std::vector<Uuid> ids;
     ids.reserve(accounts.size());
@@ -73,8 +90,8 @@ std::vector<std::vector<const OtpAccount*>> groupsOfTwoOrMore(const std::vector<
 bool isBlank(const std::string& text) { return UnicodeText::trimmed(text).empty(); }
 
 std::string identityKey(const OtpAccount& account) {
-    return UnicodeText::lowercased(UnicodeText::trimmed(account.issuer)) + '\x1f' +
-           UnicodeText::lowercased(UnicodeText::trimmed(account.accountName));
+    return DuplicateAccountRule::identityKey(UnicodeText::trimmed(account.issuer),
+                                             UnicodeText::trimmed(account.accountName));
 }
 
 }  // namespace
@@ -183,9 +200,9 @@ void SecurityAuditService::findLongUnused(const Accounts& active, TimePoint now,
     const std::int64_t thresholdSeconds = longUnusedThresholdDays_ * secondsPerDay;
     for (const OtpAccount* account : active) {
         if (!account->lastUsedAt) continue;
-        const auto idle = now - *account->lastUsedAt;
-        if (idle <= std::chrono::seconds(thresholdSeconds)) continue;  // strictly longer, fractions count
-        const auto days = std::chrono::duration_cast<std::chrono::seconds>(idle).count() / secondsPerDay;
+        // Strictly longer, fractions count.
+        if (*account->lastUsedAt >= now - std::chrono::seconds(thresholdSeconds)) continue;
+        const auto days = wholeSecondsBetween(*account->lastUsedAt, now).count() / secondsPerDay;
         findings.push_back(issue(Kind::longUnusedAccount, {account->id}, "Давно не использовался",
                                  "Аккаунт " + quoted(*account) + " не использовался " + std::to_string(days) +
                                      " дней. Возможно, он больше не нужен.",

@@ -6,6 +6,10 @@
 
 namespace quorbit {
 
+std::string DuplicateAccountRule::identityKey(std::string_view issuer, std::string_view accountName) {
+    return UnicodeText::caseFolded(issuer) + '\x1F' + UnicodeText::caseFolded(accountName);
+}
+
 bool DuplicateAccountRule::matchesAccountOutsideTrash(const std::vector<OtpAccount>& accounts,
                                                       std::string_view issuer, std::string_view accountName) {
     return std::ranges::any_of(accounts, [&](const OtpAccount& account) {

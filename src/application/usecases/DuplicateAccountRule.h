@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -7,13 +8,16 @@
 
 namespace quorbit {
 
-// When a new account would repeat a stored one. Accounts in the trash never count.
+// The one "same account" rule: issuer and account name equal under full, locale-independent
+// case folding ("Straße" is "STRASSE"). Accounts in the trash never count.
 class DuplicateAccountRule {
 public:
     DuplicateAccountRule() = delete;
 
-    // Issuer and account name are compared case-insensitively (locale-independent) with the
-    // stored values as they are, untrimmed.
+    // Equal keys exactly when the names are the same account by this rule; for sets and maps.
+    static std::string identityKey(std::string_view issuer, std::string_view accountName);
+
+    // The stored values are compared as they are, untrimmed.
     static bool matchesAccountOutsideTrash(const std::vector<OtpAccount>& accounts, std::string_view issuer,
                                            std::string_view accountName);
 };

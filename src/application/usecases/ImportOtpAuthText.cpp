@@ -44,8 +44,7 @@ std::vector<std::string> nonBlankLines(std::string_view text) {
 bool isURILine(std::string_view line) { return UnicodeText::lowercased(line).starts_with("otpauth://"); }
 
 std::string duplicateKey(const TokenDraft& draft) {
-    return UnicodeText::lowercased(UnicodeText::trimmed(draft.issuer)) + '\x1F' +
-           UnicodeText::lowercased(UnicodeText::trimmed(draft.accountName));
+    return DuplicateAccountRule::identityKey(UnicodeText::trimmed(draft.issuer), UnicodeText::trimmed(draft.accountName));
 }
 
 }  // namespace

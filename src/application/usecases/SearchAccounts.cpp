@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "domain/AccountTags.h"
 #include "domain/UnicodeText.h"
 
 namespace quorbit {
@@ -23,9 +24,8 @@ bool passesFilter(const OtpAccount& account, const AccountFilterSelection& filte
     case Case::favorites: return account.isFavorite;
     case Case::recent: return account.lastUsedAt.has_value();
     case Case::tag:
-        return std::ranges::any_of(account.tags, [&](const std::string& tag) {
-            return UnicodeText::caseInsensitiveEquals(tag, filter.tagText());
-        });
+        return std::ranges::any_of(account.tags,
+                                   [&](const std::string& tag) { return AccountTags::sameTag(tag, filter.tagText()); });
     case Case::all:
     case Case::trash: return true;
     }

@@ -71,6 +71,9 @@ const RuleCase ruleCases[] = {
     {"IdentityIgnoresCaseAndSurroundingSpaces", Kind::duplicateAccountIdentity, Severity::warning,
      [](Vault& v) { return std::vector{v.add("GitHub", "alice"), v.add("Other", "alice"), v.add(" github ", "ALICE\n")}; },
      {{{0, 2}, "Найдено 2 аккаунтов с одинаковым сервисом и именем: GitHub."}}},
+    {"IdentityUsesFullCaseFolding", Kind::duplicateAccountIdentity, Severity::warning,
+     [](Vault& v) { return std::vector{v.add("Straße", "bob"), v.add("STRASSE", "BOB")}; },
+     {{{0, 1}, "Найдено 2 аккаунтов с одинаковым сервисом и именем: Straße."}}},
     {"SameSecretBytes", Kind::duplicateSecretFingerprint, Severity::critical,
      [](Vault& v) { return std::vector{v.add("A", "a", 20, 7), v.add("B", "b"), v.add("C", "c", 20, 7)}; },
      {{{0, 2}, "Найдено 2 аккаунтов с одинаковым секретом. Это может быть дублирование."}}},
@@ -104,10 +107,12 @@ const RuleCase ruleCases[] = {
          };
          return std::vector{usedAgo("Exactly180", 180 * day), usedAgo("OneSecondMore", 180 * day + 1s),
                             usedAgo("Long", 400 * day + 21h + 36min), usedAgo("Future", -1 * day),
-                            v.add("NeverUsed", "a")};
+                            v.add("NeverUsed", "a"),
+                            with(v.add("Oldest", "a"), [](auto& a) { a.lastUsedAt = TimePoint::min(); })};
      },
      {{{1}, "Аккаунт «OneSecondMore» не использовался 180 дней. Возможно, он больше не нужен."},
-      {{2}, "Аккаунт «Long» не использовался 400 дней. Возможно, он больше не нужен."}}},
+      {{2}, "Аккаунт «Long» не использовался 400 дней. Возможно, он больше не нужен."},
+      {{5}, "Аккаунт «Oldest» не использовался 126427 дней. Возможно, он больше не нужен."}}},
     {"AllTrashedAccountsInOneFinding", Kind::deletedAccountStillRestorable, Severity::info,
      [](Vault& v) {
          const auto trashed = [&](std::string issuer) {

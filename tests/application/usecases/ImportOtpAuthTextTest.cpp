@@ -64,6 +64,9 @@ TEST_F(ImportOtpAuthTextTest, RejectsTheWholeTextBeforeAddingAnything) {
         {"parser rejects a line", alice + "\notpauth://totp/x?issuer=y", C::invalidTokenURI},
         {"duplicate lines", alice + "\notpauth://totp/%20EXAMPLE%20:Alice?secret=GEZDGNBVGY3TQOJQ", C::duplicateAccount},
         {"duplicate of a stored account", alice + "\n" + bob, C::duplicateAccount},
+        {"lines equal under full case folding",
+         "otpauth://totp/Stra%C3%9Fe:bob?secret=JBSWY3DPEHPK3PXP\notpauth://totp/STRASSE:bob?secret=GEZDGNBVGY3TQOJQ",
+         C::duplicateAccount},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(errorCaseOf([&] { import(c.text); }), c.expected) << c.name;

@@ -76,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FilterCase{AccountFilterSelection::trash(), {"Trashed/alice"}},
                       FilterCase{AccountFilterSelection::tag("work"), {"Tagged/t"}},
                       FilterCase{AccountFilterSelection::tag("WORK"), {"Tagged/t"}},
-                      FilterCase{AccountFilterSelection::tag(" work"), {}}));
+                      FilterCase{AccountFilterSelection::tag(" work"), {}},
+                      FilterCase{AccountFilterSelection::tag("PROJECT x"), {"Tagged/t"}}));
 
 TEST_F(SearchAccountsTest, QueryIsTrimmedLowerCasedAndFoundInIssuerNameOrTag) {
     const struct {
