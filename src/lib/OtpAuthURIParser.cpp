@@ -18,8 +18,8 @@ namespace {
 
 using QueryItems = std::vector<UriComponents::QueryItem>;
 
-// Characters a URL path carries unescaped.
-constexpr std::string_view pathPunctuation = "!$&'()*+,-./:=@_~";
+// Characters a URL path carries unescaped, less "/": the reader strips slashes around the label.
+constexpr std::string_view labelPunctuation = "!$&'()*+,-.:=@_~";
 // Query characters minus the separators "&", "=" and "#", and "+", which many readers take
 // for a blank.
 constexpr std::string_view queryPunctuation = "!$'()*,-./:;?@_~";
@@ -106,6 +106,18 @@ void fillNumbers(TokenDraft& draft, const QueryItems& items) {
     draft.hotpCounter = std::max<std::int64_t>(parseInt(items, "counter").value_or(0), 0);
 }
 
+// A label the reader splits back into the same names. It splits at the first ":" and prefers the
+// issuer parameter, so a name with a ":" and no issuer, or an issuer with a ":", gets an empty
+// prefix; an empty name gets no label, since a lone label piece is read as the name.
+std::string labelOf(const OtpAccount& account) {
+    const std::string& issuer = account.issuer;
+    const std::string& name = account.accountName;
+    if (name.empty()) return "";
+    if (issuer.empty()) return name.find(':') == std::string::npos ? name : ":" + name;
+    if (issuer.find(':') != std::string::npos) return ":" + name;
+    return issuer + ":" + name;
+}
+
 void appendQueryItem(std::string& uri, char separator, std::string_view name, std::string_view value) {
     uri += separator;
     uri += PercentEncoding::encode(name, queryPunctuation);
@@ -136,9 +148,8 @@ TokenDraft OtpAuthURIParser::parse(std::string_view text) const {
 
 std::string OtpAuthURIParser::makeURI(const OtpAccount& account, std::string_view secretBase32) const {
     const bool hotp = account.type == OtpType::hotp;
-    const std::string label = account.issuer.empty() ? account.accountName : account.issuer + ":" + account.accountName;
     std::string uri = hotp ? "otpauth://hotp/" : "otpauth://totp/";
-    uri += PercentEncoding::encode(label, pathPunctuation);
+    uri += PercentEncoding::encode(labelOf(account), labelPunctuation);
     appendQueryItem(uri, '?', "secret", secretBase32);
     appendQueryItem(uri, '&', "issuer", account.issuer);
     appendQueryItem(uri, '&', "algorithm", rawValue(account.algorithm));
