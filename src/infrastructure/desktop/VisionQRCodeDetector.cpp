@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 #include <string_view>
 #include <unordered_set>
 #include <utility>
@@ -24,6 +25,9 @@ namespace {
 
 constexpr std::string_view kOtpAuthPrefix = "otpauth://";
 constexpr std::string_view kMigrationPrefix = "otpauth-migration://";
+// The enlarged retry bypasses QImageReader's allocation limit, and a tiny file can hold a huge
+// blank canvas; codes on such images are large enough for the first reading anyway.
+constexpr std::int64_t kMaxEnlargedPixels = 16'000'000;
 
 bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
@@ -122,6 +126,8 @@ std::vector<std::string> VisionQRCodeDetector::detectPayloads(const QImage& imag
 
 std::optional<QImage> VisionQRCodeDetector::upscaledImage(const QImage& image, int scale) {
     if (image.isNull()) return std::nullopt;
+    const std::int64_t enlargedPixels = std::int64_t{image.width()} * scale * image.height() * scale;
+    if (enlargedPixels > kMaxEnlargedPixels) return std::nullopt;
     QImage enlarged =
         image.scaled(image.width() * scale, image.height() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (enlarged.isNull()) return std::nullopt;

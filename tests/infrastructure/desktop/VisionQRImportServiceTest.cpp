@@ -147,6 +147,26 @@ TEST(VisionQRCodeDetectorTest, EnlargesOnceWhenTheFirstReadingFindsNothing) {
     EXPECT_EQ(widthsRead, (std::vector<int>{40, 80}));
 }
 
+// A small file can hold a huge blank canvas; doubling it would take gigabytes past QImageReader's limit.
+TEST(VisionQRCodeDetectorTest, EnlargesOnlyWithinSixteenMegapixels) {
+    std::vector<int> widthsRead;
+    const VisionQRCodeDetector detector([&](const QImage& image) {
+        widthsRead.push_back(image.width());
+        return std::vector<std::string>{};
+    });
+    QImage atBudget(2000, 2000, QImage::Format_Grayscale8);
+    atBudget.fill(255);
+    detector.detect(atBudget);
+    EXPECT_EQ(widthsRead, (std::vector<int>{2000, 4000}));
+
+    widthsRead.clear();
+    QImage overBudget(4000, 1001, QImage::Format_Grayscale8);
+    overBudget.fill(255);
+    EXPECT_EQ(detector.detect(overBudget), VisionQRCodeDetector::DetectionResult{});
+    EXPECT_EQ(widthsRead, (std::vector<int>{4000}));
+    EXPECT_FALSE(VisionQRCodeDetector::upscaledImage(overBudget, 2).has_value());
+}
+
 TEST(VisionQRCodeDetectorTest, FirstReadingWithPayloadsIsNotRetried) {
     int readings = 0;
     const VisionQRCodeDetector detector([&](const QImage&) {
