@@ -8,7 +8,7 @@
 namespace quorbit {
 
 std::optional<TimePoint> BackupDate::parse(std::string_view text) {
-    if (text.size() != 20 || text.back() != 'Z') return std::nullopt;
+    if (text.size() != 20 || text[10] != 'T' || text.back() != 'Z') return std::nullopt;
     return Iso8601Date::parse(text);
 }
 

@@ -74,6 +74,8 @@ std::optional<SecretBytes> Base64Codec::decode(std::string_view text) {
             bytes.data()[written++] = static_cast<std::uint8_t>(buffer >> pending);
         }
     }
+    // Bits left over after the last byte must be zero, or two texts would decode alike.
+    if ((buffer & ((1u << pending) - 1)) != 0) return std::nullopt;
     return bytes;
 }
 

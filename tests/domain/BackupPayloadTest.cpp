@@ -40,6 +40,8 @@ TEST(BackupPayload, InvalidAccountsFailTheWholePayload) {
         {"lower-case type", [](auto& j) { j["type"] = "totp"; }},
         {"fractional date", [](auto& j) { j["createdAt"] = "2026-01-02T03:04:05.500Z"; }},
         {"date with offset", [](auto& j) { j["createdAt"] = "2026-01-02T03:04:05+00:00"; }},
+        {"date with a lower-case t", [](auto& j) { j["createdAt"] = "2026-01-02t03:04:05Z"; }},
+        {"date beyond the clock's range", [](auto& j) { j["lastUsedAt"] = "9999-12-31T23:59:59Z"; }},
         {"digits with fraction", [](auto& j) { j["digits"] = 6.5; }},
         {"bad id", [](auto& j) { j["id"] = "not-a-uuid"; }},
     };

@@ -15,6 +15,7 @@
 namespace quorbit {
 namespace {
 
+constexpr std::int64_t envelopeVersion = 1;
 constexpr const char* kdfName = "PBKDF2-HMAC-SHA256";
 
 [[noreturn]] void failCorrupted() { throw QuorbitError(QuorbitError::Case::corruptedBackup); }
@@ -70,8 +71,10 @@ void ImportBackup::requireIterationsInBounds(const BackupEnvelopeForInfo& envelo
     if (envelope.iterations < 1 || envelope.iterations > maxIterations) failCorrupted();
 }
 
+// A version we cannot read is a corrupted backup here as in the cipher, whichever its number.
 void ImportBackup::requireKnownFormat(const BackupEnvelopeForInfo& envelope) {
-    if (envelope.version < 1 || envelope.kdf != kdfName || !Base64Codec::decode(envelope.salt)) {
+    if (envelope.version != envelopeVersion) failCorrupted();
+    if (envelope.kdf != kdfName || !Base64Codec::decode(envelope.salt)) {
         throw QuorbitError::persistenceFailure("Invalid backup format");
     }
 }

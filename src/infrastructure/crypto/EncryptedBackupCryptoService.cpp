@@ -60,7 +60,9 @@ Envelope readEnvelope(std::span<const std::uint8_t> data) {
         const auto sealedBox = reader.string("sealedBox");
         if (version != envelopeVersion || kdf != kdfName) failCorrupted();
         if (iterations < 1 || iterations > EncryptedBackupCryptoService::maxIterations) failCorrupted();
-        return Envelope{iterations, decodeBase64(salt), decodeBase64(sealedBox)};
+        Envelope envelope{iterations, decodeBase64(salt), decodeBase64(sealedBox)};
+        if (envelope.sealedBox.size() < AesGcmCipher::nonceSize + AesGcmCipher::tagSize) failCorrupted();
+        return envelope;
     } catch (const nlohmann::json::exception&) {
         failCorrupted();
     }

@@ -17,6 +17,7 @@
 #include "domain/BackupPayload.h"
 #include "domain/QuorbitError.h"
 #include "lib/Base32Codec.h"
+#include "lib/Base64Codec.h"
 #include "support/FakeClock.h"
 #include "support/FakeSecretStore.h"
 #include "support/FakeTokenRepository.h"
@@ -327,10 +328,13 @@ const std::vector<FileCase> fileCases{
     // Deriving a key at this count would take minutes; the bound stops it first.
     {"IterationsAboveTheBound", setting("iterations", 10'000'001), corrupted, corrupted},
     {"HugeIterations", setting("iterations", std::int64_t{1} << 40), corrupted, corrupted},
-    {"VersionZero", setting("version", 0), invalidFormat, corrupted},
+    {"VersionZero", setting("version", 0), corrupted, corrupted},
+    {"VersionMinusOne", setting("version", -1), corrupted, corrupted},
     {"VersionTwo", setting("version", 2), corrupted, corrupted},
     {"KdfInLowerCase", setting("kdf", "pbkdf2-hmac-sha256"), invalidFormat, corrupted},
     {"SaltNotBase64", setting("salt", "not*base64"), invalidFormat, corrupted},
+    // Too short to hold its tag: refused before a key is derived, not taken for a wrong password.
+    {"SealedBoxShorterThanNonceAndTag", setting("sealedBox", Base64Codec::encode(Bytes(27, 0))), corrupted, corrupted},
     {"SaltWithLineBreak", setting("salt", "AAAAAAAA\nAAAAAAAAAAAAAA=="), invalidFormat, corrupted},
 };
 
