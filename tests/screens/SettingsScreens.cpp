@@ -35,7 +35,7 @@ void showWholePage(SettingsWindow& window) {
     const QWidget* content = page->widget();
     const int width = page->width();
     const int needed = content->hasHeightForWidth() ? content->heightForWidth(width) : content->sizeHint().height();
-    const int overflow = needed - page->height();
+    const int overflow = needed - page->height() + 24;  // room for a line that wraps once the scroll bar goes
     if (overflow > 0) window.resize(SettingsWindow::idealWindowSize + QSize(0, overflow));
 }
 

@@ -30,20 +30,14 @@ void SymbolButton::applyColors() {
     // Worked out from the surrounding palette: ours holds the colours set last time. Only the
     // roles we change are set, so the others keep following the theme.
     const QPalette surrounding = parentWidget() ? parentWidget()->palette() : QApplication::palette();
-    const Palette colors(surrounding);
     QColor ink = surrounding.color(QPalette::ButtonText);
-    QPalette own = palette();
-    if (role_ == Role::prominent) {
-        own.setColor(QPalette::Button, colors.accent());
-        ink = surrounding.color(QPalette::HighlightedText);
-    } else if (role_ == Role::destructive) {
-        ink = colors.red();
-    }
-    if (role_ != Role::plain) {
+    if (role_ == Role::destructive) {
+        ink = Palette(surrounding).red();
+        QPalette own = palette();
         own.setColor(QPalette::ButtonText, ink);
         if (own != palette()) setPalette(own);
     }
-    if (!symbol_.isEmpty()) setIcon(IconFactory::icon(symbol_, ink));
+    setIcon(IconFactory::icon(symbol_, ink));
 }
 
 }  // namespace quorbit

@@ -5,13 +5,12 @@
 
 namespace quorbit {
 
-// A push button with a label and one of our symbols (none for an empty name), tinted like its
-// text. Prominent is the one main action of a group (accent fill); destructive is drawn in
-// red. The colours follow theme changes.
+// A push button with a label and one of our symbols, tinted like its text; a destructive one
+// is drawn in red. The colours follow theme changes.
 class SymbolButton : public QPushButton {
     Q_OBJECT
 public:
-    enum class Role { plain, prominent, destructive };
+    enum class Role { plain, destructive };
 
     SymbolButton(QString symbol, Role role = Role::plain, QWidget* parent = nullptr);
 

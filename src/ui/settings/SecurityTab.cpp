@@ -13,6 +13,7 @@
 #include "ui/kit/StyledLabel.h"
 #include "ui/kit/SymbolButton.h"
 #include "ui/kit/WarningLabel.h"
+#include "ui/panel/ProminentButton.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
@@ -35,8 +36,7 @@ SecurityTab::SecurityTab(QuorbitViewModel& viewModel, QWidget* parent)
     buildVault();
     buildBackupEncryption();
     buildSecurityCenter();
-    lockNow_ = named(new SymbolButton(QString(), SymbolButton::Role::prominent),
-                     objectnames::settings::lockNowButton);
+    lockNow_ = named(new ProminentButton, objectnames::settings::lockNowButton);
     auto* lockRow = new QWidget;
     auto* lockLayout = new QHBoxLayout(lockRow);
     lockLayout->setContentsMargins(0, 0, 0, 0);
@@ -148,7 +148,7 @@ void SecurityTab::refreshTexts() {
     securityCenter_->setLabel(text("Security Center", "Центр безопасности"));
     securityLog_->setLabel(text("Security Log", "Журнал безопасности"));
     dataLifecycle_->setLabel(text("Data Lifecycle", "Жизненный цикл данных"));
-    lockNow_->setLabel(text("Lock Now", "Заблокировать сейчас"));
+    lockNow_->setText(text("Lock Now", "Заблокировать сейчас"));
 }
 
 void SecurityTab::refreshValues() {

@@ -6,6 +6,7 @@
 
 namespace quorbit {
 
+class ProminentButton;
 class SettingsNumberField;
 class SettingsPicker;
 class SettingsSection;
@@ -54,7 +55,7 @@ private:
     SymbolButton* securityCenter_;
     SymbolButton* securityLog_;
     SymbolButton* dataLifecycle_;
-    SymbolButton* lockNow_;
+    ProminentButton* lockNow_;
 };
 
 }  // namespace quorbit
