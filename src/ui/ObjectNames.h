@@ -170,4 +170,33 @@ inline constexpr auto launchAtLoginToggle = "settingsLaunchAtLoginToggle";
 inline constexpr auto themePicker = "settingsThemePicker";
 }  // namespace settings
 
+namespace onboarding {
+inline constexpr char languagePicker[] = "onboardingLanguagePicker";
+inline constexpr char stepLabel[] = "onboardingStepLabel";
+inline constexpr char stepTitle[] = "onboardingStepTitle";
+inline constexpr char back[] = "onboardingBack";
+inline constexpr char continueButton[] = "onboardingContinue";
+inline constexpr char addAccount[] = "onboardingAddAccount";
+inline constexpr char importAccounts[] = "onboardingImport";
+inline constexpr char openApp[] = "onboardingOpenApp";
+inline constexpr char skip[] = "onboardingSkip";
+inline constexpr char shortTitle[] = "onboardingShortTitle";
+inline constexpr char openFullIntroduction[] = "onboardingOpenFullIntroduction";
+inline constexpr char shortOpenApp[] = "onboardingShortOpenApp";
+inline constexpr char shortSkip[] = "onboardingShortSkip";
+}  // namespace onboarding
+
+namespace about {
+inline constexpr char version[] = "aboutVersion";
+inline constexpr char donationSection[] = "aboutDonationSection";
+inline constexpr char changelog[] = "aboutChangelog";
+inline constexpr char metadataPath[] = "aboutMetadataPath";
+inline constexpr char diagnostics[] = "aboutDiagnostics";
+inline constexpr char status[] = "aboutStatus";
+inline constexpr char walletCopy[] = "donationWalletCopy";
+inline constexpr char walletQr[] = "donationWalletQr";
+inline constexpr char qrSheet[] = "donationQrSheet";
+inline constexpr char qrImage[] = "donationQrImage";
+}  // namespace about
+
 }  // namespace quorbit::objectnames

@@ -21,8 +21,6 @@ constexpr int maximumPeriod = 120;
 constexpr int periodStep = 5;
 constexpr int firstDigits = 6;
 
-QString toQString(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
-
 }  // namespace
 
 OtpSettingsFields::OtpSettingsFields(QWidget* parent)

@@ -27,6 +27,7 @@
 #include "ui/panel/AccountList.h"
 #include "ui/panel/AddTokenForm.h"
 #include "ui/panel/LockScreen.h"
+#include "ui/panel/Onboarding.h"
 #include "ui/panel/OtpSettingsSheet.h"
 #include "ui/panel/ProminentButton.h"
 #include "ui/panel/SymbolView.h"
@@ -51,7 +52,7 @@ PanelView::PanelView(QuorbitViewModel& viewModel, QWidget* parent)
     : QWidget(parent), viewModel_(viewModel), subtitle_(new StyledLabel(TextStyle::caption, StyledLabel::Tone::secondary)), lock_(headerButton(objectnames::panel::lockButton)),
       headerMenu_(headerButton(objectnames::panel::headerMenuButton)),
       settings_(headerButton(objectnames::panel::settingsButton)), content_(new QStackedWidget),
-      onboarding_(new QWidget), unlocked_(new QStackedWidget), listPage_(new QWidget), search_(new QLineEdit),
+      onboarding_(new Onboarding(viewModel)), unlocked_(new QStackedWidget), listPage_(new QWidget), search_(new QLineEdit),
       filter_(new QComboBox), sort_(new QComboBox), list_(new AccountList(viewModel)),
       addForm_(new AddTokenForm(viewModel)), lockScreen_(new LockScreen), footer_(new QWidget),
       add_(new ProminentButton), qr_(new QPushButton), qrMenu_(new QMenu(this)), status_(new ClampedLabel(3)) {
@@ -355,6 +356,10 @@ void PanelView::placeSheet() {
 
 void PanelView::keyPressEvent(QKeyEvent* event) {
     const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (returnKey && content_->currentWidget() == onboarding_) {
+        onboarding_->activateDefaultAction();
+        return;
+    }
     QPushButton* defaultButton = nullptr;
     if (content_->currentWidget() == lockScreen_) defaultButton = lockScreen_->unlockButton();
     if (content_->currentWidget() == unlocked_ && unlocked_->currentWidget() == addForm_) {

@@ -21,6 +21,7 @@ class AccountList;
 class AddTokenForm;
 class ClampedLabel;
 class LockScreen;
+class Onboarding;
 class OtpSettingsSheet;
 class QuorbitViewModel;
 
@@ -75,7 +76,7 @@ private:
     QToolButton* headerMenu_;
     QToolButton* settings_;
     QStackedWidget* content_;
-    QWidget* onboarding_;
+    Onboarding* onboarding_;
     QStackedWidget* unlocked_;
     QWidget* listPage_;
     QLineEdit* search_;

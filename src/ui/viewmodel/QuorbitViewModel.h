@@ -161,6 +161,8 @@ public:
     DesktopServices& desktopServices() const { return ports_.desktop; }
     // The one serial worker; views that load through the core's services run their calls on it.
     SerialWorker& worker() override { return worker_; }
+    DelayTimer& delayTimer() const { return ports_.delays; }
+    const std::filesystem::path& accountsFile() const { return ports_.accountsFile; }
     // Made on first access and kept for the run.
     WindowHolder& securityAuditWindowController();
     WindowHolder& securityLogWindowController();

@@ -13,4 +13,11 @@ void FakeDelayTimer::elapse() {
     for (auto handle : waiting) handle.resume();
 }
 
+void FakeDelayTimer::elapseOldest() {
+    if (pending_.empty()) return;
+    const auto oldest = pending_.front();
+    pending_.erase(pending_.begin());
+    oldest.resume();
+}
+
 }  // namespace quorbit::test

@@ -17,6 +17,8 @@ public:
     void hold(bool held) { held_ = held; }
     // Ends every wait that is pending now.
     void elapse();
+    // Ends only the wait that started first.
+    void elapseOldest();
     const std::vector<std::chrono::milliseconds>& requested() const { return requested_; }
     std::size_t pending() const { return pending_.size(); }
 

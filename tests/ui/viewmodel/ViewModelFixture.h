@@ -1,115 +1,12 @@
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <optional>
-
 #include <gtest/gtest.h>
 
-#include <qcoro/qcorotask.h>
-
-#include "application/services/VaultSession.h"
-#include "lib/Base32Codec.h"
-#include "lib/OtpAuthURIParser.h"
-#include "lib/RFC6238TotpGenerator.h"
-#include "support/FakeAccountGroupRepository.h"
-#include "support/FakeBackupCrypto.h"
-#include "support/FakeClipboard.h"
-#include "support/FakeClock.h"
-#include "support/FakeDialogPresenter.h"
-#include "support/FakeDocumentFiles.h"
-#include "support/FakeIgnoredIssuesStore.h"
-#include "support/FakeLegacyMigration.h"
-#include "support/FakeLoginItemService.h"
-#include "support/FakePermissionRequests.h"
-#include "support/FakeQRImportService.h"
-#include "support/FakeSecretStore.h"
-#include "support/FakeSecurityEventLog.h"
-#include "support/FakeSessionEventSource.h"
-#include "support/FakeSettingsStore.h"
-#include "support/FakeTokenRepository.h"
-#include "support/FakeVaultUnlocker.h"
-#include "support/ui/FakeDelayTimer.h"
-#include "support/ui/FakeDesktopServices.h"
-#include "support/ui/FakeWindowFactory.h"
-#include "ui/viewmodel/QuorbitViewModel.h"
+#include "support/ui/ViewModelHarness.h"
 
 namespace quorbit::test {
 
-// Every port of the view model as a fake, with the real code generator, parser and codec.
-// `makeViewModel()` builds the view model over them; settings, accounts and the vault's
-// answers are set up before that.
-class ViewModelFixture : public ::testing::Test {
-protected:
-    QuorbitViewModel& makeViewModel() {
-        viewModel = std::make_unique<QuorbitViewModel>(QuorbitViewModelPorts{
-            .repository = repository,
-            .groupRepository = groups,
-            .secretStore = secrets,
-            .generator = generator,
-            .clipboard = clipboard,
-            .parser = parser,
-            .base32Decoder = base32,
-            .base32Encoder = base32,
-            .backupCrypto = *backupOpening,
-            .qrImport = qr,
-            .screenQRImport = qr,
-            .permissionRequests = permissions,
-            .vault = vault,
-            .clock = clock,
-            .settingsStore = settingsStore,
-            .loginItemService = loginItem,
-            .migrationService = &migration,
-            .securityEventLogger = events,
-            .ignoredIssuesStore = ignoredIssues,
-            .documentFiles = files,
-            .dialogs = dialogs,
-            .desktop = desktop,
-            .sessionEvents = sessionEvents,
-            .windows = windows,
-            .delays = delays,
-            .dataFolder = dataFolder,
-            .makeBackupCrypto = makeBackupCrypto,
-        });
-        return *viewModel;
-    }
-
-    // Runs an operation to its end on this thread's event loop.
-    template <typename T>
-    static T run(QCoro::Task<T> task) {
-        return QCoro::waitFor(std::move(task));
-    }
-    static void run(QCoro::Task<> task) { QCoro::waitFor(std::move(task)); }
-
-    FakeClock clock;
-    FakeTokenRepository repository;
-    FakeAccountGroupRepository groups;
-    FakeSecretStore secrets;
-    RFC6238TotpGenerator generator;
-    FakeClipboard clipboard;
-    OtpAuthURIParser parser;
-    Base32Codec base32;
-    FakeBackupCrypto backupCrypto;
-    // A test of backups may point these at the real cipher before `makeViewModel()`.
-    BackupCryptoService* backupOpening = &backupCrypto;
-    std::function<std::unique_ptr<BackupCryptoService>(int iterations, int saltBytes)> makeBackupCrypto;
-    FakeQRImportService qr;
-    FakePermissionRequests permissions;
-    FakeVaultUnlocker unlocker;
-    VaultSession vault{unlocker, clock, std::chrono::seconds(300)};
-    FakeSettingsStore settingsStore;
-    FakeLoginItemService loginItem;
-    FakeLegacyMigration migration;
-    FakeSecurityEventLog events{&clock};
-    FakeIgnoredIssuesStore ignoredIssues;
-    FakeDocumentFiles files;
-    FakeDialogPresenter dialogs;
-    FakeDesktopServices desktop;
-    FakeSessionEventSource sessionEvents;
-    FakeWindowFactory windows;
-    FakeDelayTimer delays;
-    std::filesystem::path dataFolder = "/tmp/quorbit-test-data";
-    std::unique_ptr<QuorbitViewModel> viewModel;
-};
+// The view model's tests: every port a fake (see ViewModelHarness).
+class ViewModelFixture : public ::testing::Test, public ViewModelHarness {};
 
 }  // namespace quorbit::test

@@ -1,0 +1,46 @@
+#include "ui/panel/OnboardingSection.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/ObjectNames.h"
+#include "ui/kit/IconFactory.h"
+#include "ui/kit/Palette.h"
+#include "ui/kit/Typography.h"
+#include "ui/panel/TextTone.h"
+
+namespace quorbit {
+
+OnboardingSection::OnboardingSection(QWidget* parent)
+    : QWidget(parent), icon_(new QLabel), title_(new QLabel), message_(new QLabel) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(12);
+    auto* heading = new QHBoxLayout;
+    heading->setSpacing(10);
+    icon_->setFixedSize(24, 24);
+    icon_->setAlignment(Qt::AlignCenter);
+    heading->addWidget(icon_);
+    title_->setObjectName(objectnames::onboarding::stepTitle);
+    title_->setTextFormat(Qt::PlainText);
+    title_->setFont(Typography::font(TextStyle::title3, QFont::DemiBold));
+    title_->setWordWrap(true);
+    heading->addWidget(title_, 1);
+    layout->addLayout(heading);
+    message_->setTextFormat(Qt::PlainText);
+    message_->setFont(Typography::font(TextStyle::callout));
+    message_->setWordWrap(true);
+    TextTone::apply(message_, TextTone::secondary);
+    layout->addWidget(message_);
+}
+
+void OnboardingSection::setContent(const QString& symbol, const QString& title, const QString& message) {
+    icon_->setPixmap(IconFactory::pixmap(symbol, QSize(18, 18), Palette(palette()).secondaryText()));
+    title_->setText(title);
+    message_->setText(message);
+}
+
+QString OnboardingSection::title() const { return title_->text(); }
+
+}  // namespace quorbit
