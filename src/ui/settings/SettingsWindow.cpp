@@ -15,6 +15,7 @@
 #include "ui/settings/SecurityTab.h"
 #include "ui/settings/SettingsTabButton.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/windows/AboutView.h"
 
 namespace quorbit {
 namespace {
@@ -35,13 +36,6 @@ constexpr std::array<TabLook, 6> tabLooks{{
     {objectnames::settings::aboutTabButton, "info.circle", "About", "О программе"},
 }};
 
-// Holds the About tab until the About view is part of the build.
-QWidget* aboutPlaceholder() {
-    auto* placeholder = new QWidget;
-    placeholder->setObjectName(QLatin1String(objectnames::settings::aboutPage));
-    return placeholder;
-}
-
 }  // namespace
 
 SettingsWindow::SettingsWindow(QuorbitViewModel& viewModel, QWidget* parent)
@@ -55,7 +49,9 @@ SettingsWindow::SettingsWindow(QuorbitViewModel& viewModel, QWidget* parent)
     pages_->addWidget(new ImportExportTab(viewModel));
     pages_->addWidget(new BehaviorTab(viewModel));
     pages_->addWidget(new AppTab(viewModel));
-    pages_->addWidget(aboutPlaceholder());
+    auto* about = new AboutView(viewModel);
+    about->setObjectName(QLatin1String(objectnames::settings::aboutPage));
+    pages_->addWidget(about);
 
     auto* separator = new QFrame;
     separator->setFrameShape(QFrame::HLine);

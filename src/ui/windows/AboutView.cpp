@@ -283,6 +283,8 @@ void AboutView::setCopiedWalletID(std::optional<std::string> id) {
     donation_->setCopiedWalletID(copiedWalletID_);
 }
 
+WalletQrSheet* AboutView::qrSheet() const { return qrSheet_; }
+
 void AboutView::showQr(const DonationWallet& wallet) {
     if (qrSheet_) qrSheet_->close();
     qrSheet_ = new WalletQrSheet(wallet, viewModel_.settings().language, this);

@@ -40,7 +40,7 @@ public:
     void showQr(const DonationWallet& wallet);
 
     const std::optional<std::string>& copiedWalletID() const noexcept { return copiedWalletID_; }
-    WalletQrSheet* qrSheet() const { return qrSheet_; }
+    WalletQrSheet* qrSheet() const;
     DonationSection* donationSection() const noexcept { return donation_; }
 
 protected:
