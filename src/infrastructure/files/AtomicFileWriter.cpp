@@ -4,8 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace quorbit {
@@ -16,14 +20,27 @@ namespace {
     throw std::system_error(error, std::generic_category(), what + " \"" + path.filename().string() + "\"");
 }
 
+constexpr std::string_view temporarySuffix = ".tmp-";
+constexpr std::size_t temporaryUniqueLength = 6;  // mkostemp's "XXXXXX"
+
+std::string temporaryPrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string() + std::string(temporarySuffix);
+}
+
 // The temporary file until it is renamed over the target; removed when anything fails first.
 class TemporaryFile {
 public:
     explicit TemporaryFile(const std::filesystem::path& target)
-        : path_((target.parent_path() / ("." + target.filename().string() + ".tmp-XXXXXX")).string()) {
-        // mkostemp creates the file with mode 0600 and a name no other writer can take.
+        : path_((target.parent_path() / (temporaryPrefix(target) + std::string(temporaryUniqueLength, 'X'))).string()) {
+        // mkostemp gives a name no other writer can take; its mode 0600 may be narrowed by the umask.
         descriptor_ = ::mkostemp(path_.data(), O_CLOEXEC);
         if (descriptor_ < 0) throwFailure(errno, "Could not create a temporary file for", target);
+        if (::fchmod(descriptor_, 0600) != 0) {
+            const int error = errno;
+            closeDescriptor();
+            ::unlink(path_.c_str());
+            throwFailure(error, "Could not create a temporary file for", target);
+        }
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -71,6 +88,24 @@ void syncFolder(const std::filesystem::path& folder) {
     ::close(descriptor);
 }
 
+// A writer killed mid-save leaves its temporary file behind. Ours for this target are removed
+// once they are old enough not to belong to a save still under way.
+void removeStaleTemporaryFiles(const std::filesystem::path& target) {
+    const std::string prefix = temporaryPrefix(target);
+    const auto staleBefore = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(target.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        const bool ours = name.size() == prefix.size() + temporaryUniqueLength && name.starts_with(prefix) &&
+                          std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                                      [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+        std::error_code ignored;
+        if (ours && entry.is_regular_file(ignored) && entry.last_write_time(ignored) < staleBefore) {
+            std::filesystem::remove(entry.path(), ignored);
+        }
+    }
+}
+
 std::filesystem::path folderOf(const std::filesystem::path& target) {
     return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
 }
@@ -100,6 +135,7 @@ void AtomicFileWriter::write(const std::filesystem::path& target, std::span<cons
     temporary.writeAll(bytes, target);
     temporary.renameOver(target);
     syncFolder(folder);
+    removeStaleTemporaryFiles(folder / target.filename());
 }
 
 void AtomicFileWriter::write(const std::filesystem::path& target, std::string_view text) {

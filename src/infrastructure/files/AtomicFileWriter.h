@@ -9,7 +9,8 @@ namespace quorbit {
 
 // Writes whole files so that a crash at any point leaves either the old or the new file,
 // complete: a temporary file in the same folder (mode 0600), fsync, rename over the target,
-// fsync of the folder. Holds no state, so any thread may call it.
+// fsync of the folder. Stale temporary files a killed writer left for the same target are
+// removed after a successful write. Holds no state, so any thread may call it.
 class AtomicFileWriter {
 public:
     AtomicFileWriter() = delete;

@@ -3,9 +3,11 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <csignal>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +79,30 @@ TEST_F(AtomicFileWriterTest, ReplacesTheFileWithOwnerOnlyModeAndLeavesNoTemporar
     EXPECT_EQ(readFile(target), "new");
     EXPECT_EQ(modeOf(target), 0600u);
     EXPECT_EQ(entriesIn(home.root()), 1u);
+}
+
+// A writer killed mid-save leaves its temporary file; the next save of that file removes it, but
+// not one that may still be in use, nor files of other names.
+TEST_F(AtomicFileWriterTest, RemovesStaleTemporaryFilesOfTheTargetWhenWriting) {
+    const auto target = home.root() / "accounts.json";
+    const auto stale = home.root() / ".accounts.json.tmp-Ab12Cd";
+    const auto recent = home.root() / ".accounts.json.tmp-Xy34Zw";
+    const std::vector<std::filesystem::path> kept{recent, home.root() / ".events.json.tmp-Ab12Cd",
+                                                  home.root() / ".accounts.json.tmp-notours",
+                                                  home.root() / "accounts.json.tmp-Ab12Cd"};
+    for (const auto& path : kept) test::writeFile(path, "partial");
+    test::writeFile(stale, "partial");
+    const auto hourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const auto& path : kept) {
+        if (path != recent) std::filesystem::last_write_time(path, hourAgo);
+    }
+    std::filesystem::last_write_time(stale, hourAgo);
+
+    AtomicFileWriter::write(target, std::string_view("new"));
+
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    for (const auto& path : kept) EXPECT_TRUE(std::filesystem::exists(path)) << path;
+    EXPECT_EQ(readFile(target), "new");
 }
 
 TEST_F(AtomicFileWriterTest, AWriteCutShortLeavesTheOldFileCompleteAndNoTemporaryFile) {
