@@ -1,7 +1,5 @@
 #include "infrastructure/desktop/MacLoginItemService.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,10 +7,12 @@
 #include <cstring>
 #include <fstream>
 #include <string_view>
+#include <system_error>
 
 #include "config/AppIdentity.h"
 #include "config/DesktopNames.h"
 #include "domain/QuorbitError.h"
+#include "infrastructure/files/AtomicFileWriter.h"
 
 namespace quorbit {
 
@@ -29,53 +29,13 @@ std::filesystem::path configHome() {
     return std::filesystem::path(home != nullptr ? home : "") / ".config";
 }
 
-// Folders we create are private to the user, like every folder Quorbit makes.
-void makeFolders(const std::filesystem::path& folder) {
-    if (folder.empty() || std::filesystem::is_directory(folder)) return;
-    makeFolders(folder.parent_path());
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) failWith(folder, errno);
-}
-
-void writeAll(int descriptor, std::string_view text, const std::filesystem::path& path) {
-    while (!text.empty()) {
-        const ssize_t written = ::write(descriptor, text.data(), text.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written < 0) failWith(path, errno);
-        text.remove_prefix(static_cast<std::size_t>(written));
-    }
-}
-
-void syncFolder(const std::filesystem::path& folder) {
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) failWith(folder, errno);
-    const int result = ::fsync(descriptor);
-    const int error = errno;
-    ::close(descriptor);
-    if (result != 0) failWith(folder, error);
-}
-
-// Temp file in the same folder (mkstemp gives 0600), fsync, rename over the target, fsync
-// the folder: a reader sees the old entry or the new one, never half of one.
-void writeAtomically(const std::filesystem::path& path, std::string_view text) {
-    makeFolders(path.parent_path());
-    std::string temporary = path.string() + ".XXXXXX";
-    const int descriptor = ::mkstemp(temporary.data());
-    if (descriptor < 0) failWith(path, errno);
+void writeEntry(const std::filesystem::path& path, std::string_view text) {
     try {
-        writeAll(descriptor, text, path);
-        if (::fsync(descriptor) != 0) failWith(path, errno);
-    } catch (...) {
-        ::close(descriptor);
-        ::unlink(temporary.c_str());
-        throw;
+        AtomicFileWriter::createFolder(path.parent_path());
+        AtomicFileWriter::write(path, text);
+    } catch (const std::system_error& error) {
+        throw QuorbitError::fileWriteFailed(path.string() + ": " + error.code().message());
     }
-    ::close(descriptor);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        failWith(path, error);
-    }
-    syncFolder(path.parent_path());
 }
 
 // Quoting of the desktop entry's Exec key: reserved characters force double quotes, inside
@@ -116,7 +76,7 @@ void MacLoginItemService::setEnabled(bool enabled) {
     if (enabled == isEnabled()) return;
     const auto path = entryPath();
     if (enabled) {
-        writeAtomically(path, entryText());
+        writeEntry(path, entryText());
     } else if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
         failWith(path, errno);
     }

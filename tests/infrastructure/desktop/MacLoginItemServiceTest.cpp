@@ -70,6 +70,18 @@ TEST_F(MacLoginItemServiceTest, EnableAndDisableRoundTrip) {
     EXPECT_FALSE(fs::exists(entry()));
 }
 
+TEST_F(MacLoginItemServiceTest, FoldersItCreatesArePrivateWhateverTheUmask) {
+    const mode_t previous = ::umask(0277);
+    MacLoginItemService("/usr/bin/quorbit").setEnabled(true);
+    ::umask(previous);
+
+    struct stat status {};
+    ASSERT_EQ(::stat(autostart().c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700U);
+    ASSERT_EQ(::stat(entry().c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0600U);
+}
+
 // Asking for the state it is already in changes nothing: the entry is not rewritten, and
 // turning off what was never on does not fail.
 TEST_F(MacLoginItemServiceTest, AskingForTheCurrentStateDoesNothing) {
