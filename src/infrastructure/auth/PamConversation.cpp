@@ -11,8 +11,10 @@ namespace quorbit {
 
 namespace {
 
-// PAM frees the answers with free(), so they are copied into malloc'd memory.
+// PAM frees the answers with free(), so they are copied into malloc'd memory. The stack reads
+// a C string, so the copy ends at the first NUL; that way wiping up to strlen wipes all of it.
 char* mallocCopy(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
     auto* copy = static_cast<char*>(std::malloc(text.size() + 1));
     if (copy == nullptr) return nullptr;
     if (!text.empty()) std::memcpy(copy, text.data(), text.size());
@@ -41,7 +43,7 @@ PamConversation::~PamConversation() {
 
 int PamConversation::converse(int count, const pam_message** messages, pam_response** responses,
                               void* self) {
-    if (count <= 0 || messages == nullptr || responses == nullptr || self == nullptr) {
+    if (count <= 0 || count > PAM_MAX_NUM_MSG || messages == nullptr || responses == nullptr || self == nullptr) {
         return PAM_CONV_ERR;
     }
     try {
