@@ -61,12 +61,14 @@ std::optional<QImage> ScreenshotPortal::takeScreenshot() {
     const QString expectedPath = expectedRequestPath(bus_, handleToken);
     listenForResponse(expectedPath);
     const std::optional<QString> requestPath = requestScreenshot(handleToken);
-    if (!requestPath) return std::nullopt;
-    if (*requestPath != expectedPath) listenForResponse(*requestPath);
-    return waitForImage();
+    if (requestPath && *requestPath != expectedPath) listenForResponse(*requestPath);
+    std::optional<QImage> image = requestPath ? waitForImage() : std::nullopt;
+    stopListening();
+    return image;
 }
 
-void ScreenshotPortal::handleResponse(uint response, const QVariantMap& results) {
+void ScreenshotPortal::handleResponse(uint response, const QVariantMap& results, const QDBusMessage& message) {
+    if (message.path() != requestPath_) return;
     if (response == 0) {
         savedFileUri_ = results.value(QStringLiteral("uri")).toString();
     } else {
@@ -76,10 +78,19 @@ void ScreenshotPortal::handleResponse(uint response, const QVariantMap& results)
 }
 
 void ScreenshotPortal::listenForResponse(const QString& requestPath) {
+    stopListening();
+    requestPath_ = requestPath;
     if (!bus_.connect(kPortalService, requestPath, kRequestInterface, QStringLiteral("Response"), this,
-                      SLOT(handleResponse(uint, QVariantMap)))) {
+                      SLOT(handleResponse(uint, QVariantMap, QDBusMessage)))) {
         qCWarning(screenQRLog, "Screenshot portal: cannot listen on %s", qUtf8Printable(requestPath));
     }
+}
+
+void ScreenshotPortal::stopListening() {
+    if (requestPath_.isEmpty()) return;
+    bus_.disconnect(kPortalService, requestPath_, kRequestInterface, QStringLiteral("Response"), this,
+                    SLOT(handleResponse(uint, QVariantMap, QDBusMessage)));
+    requestPath_.clear();
 }
 
 std::optional<QString> ScreenshotPortal::requestScreenshot(const QString& handleToken) {

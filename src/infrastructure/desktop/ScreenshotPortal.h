@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QImage>
 #include <QObject>
 #include <QVariantMap>
@@ -27,16 +28,19 @@ public:
     std::optional<QImage> takeScreenshot();
 
 private slots:
-    void handleResponse(uint response, const QVariantMap& results);
+    void handleResponse(uint response, const QVariantMap& results, const QDBusMessage& message);
 
 private:
+    // One request, one listener: an answer is taken only from the request object it names.
     void listenForResponse(const QString& requestPath);
+    void stopListening();
     std::optional<QString> requestScreenshot(const QString& handleToken);
     std::optional<QImage> waitForImage();
 
     QDBusConnection bus_;
     std::chrono::milliseconds responseTimeout_;
     QEventLoop* waiting_ = nullptr;
+    QString requestPath_;
     std::optional<QString> savedFileUri_;
 };
 

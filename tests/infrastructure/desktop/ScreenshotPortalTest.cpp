@@ -16,6 +16,8 @@
 #include <chrono>
 #include <future>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace quorbit {
 namespace {
@@ -48,6 +50,39 @@ private:
     QString savedFile_;
 };
 
+// Leaves its first request unanswered; while serving the second it first answers the first with
+// a picture, too late, and then refuses the second.
+class LateAnsweringPortal : public QDBusVirtualObject {
+public:
+    explicit LateAnsweringPortal(QString lateFile) : lateFile_(std::move(lateFile)) {}
+
+    QString introspect(const QString&) const override { return {}; }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() != QLatin1String("Screenshot")) return false;
+        const QString path =
+            QStringLiteral("/org/freedesktop/portal/desktop/request/late/%1").arg(requestPaths_.size());
+        requestPaths_.push_back(path);
+        if (requestPaths_.size() == 2) {
+            connection.send(response(requestPaths_[0], 0));
+            connection.send(response(path, 1));
+        }
+        connection.send(message.createReply(QVariant::fromValue(QDBusObjectPath(path))));
+        return true;
+    }
+
+private:
+    QDBusMessage response(const QString& path, uint code) const {
+        QDBusMessage answer =
+            QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        answer << code << QVariantMap{{QStringLiteral("uri"), QUrl::fromLocalFile(lateFile_).toString()}};
+        return answer;
+    }
+
+    QString lateFile_;
+    std::vector<QString> requestPaths_;
+};
+
 class ScreenshotPortalTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -67,23 +102,33 @@ protected:
 
     void servePortal(uint response) {
         portal_.emplace(response, savedFile_);
-        ASSERT_TRUE(portalBus_.registerVirtualObject(QStringLiteral("/org/freedesktop/portal/desktop"), &*portal_));
+        serve(&*portal_);
+    }
+
+    void serve(QDBusVirtualObject* portal) {
+        ASSERT_TRUE(portalBus_.registerVirtualObject(QStringLiteral("/org/freedesktop/portal/desktop"), portal));
         ASSERT_TRUE(portalBus_.registerService(QStringLiteral("org.freedesktop.portal.Desktop")));
         serving_ = true;
     }
 
     // The fake portal answers on the GUI thread while the request waits on a worker, as in the program.
-    static std::optional<QImage> screenshotFromWorker() {
-        auto shot = std::async(std::launch::async, [] { return ScreenshotPortal().takeScreenshot(); });
+    template <typename Work>
+    static auto fromWorker(Work work) {
+        auto result = std::async(std::launch::async, work);
         EXPECT_TRUE(QTest::qWaitFor(
-            [&shot] { return shot.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 30'000));
-        return shot.get();
+            [&result] { return result.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 30'000));
+        return result.get();
+    }
+
+    static std::optional<QImage> screenshotFromWorker() {
+        return fromWorker([] { return ScreenshotPortal().takeScreenshot(); });
     }
 
     QTemporaryDir dir_;
     QString savedFile_;
     QDBusConnection portalBus_ = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "fake-portal");
     std::optional<FakeScreenshotPortal> portal_;
+    std::optional<LateAnsweringPortal> latePortal_;
     bool serving_ = false;
 };
 
@@ -98,6 +143,19 @@ TEST_F(ScreenshotPortalTest, ReadsTheSavedPictureAndDeletesIt) {
 TEST_F(ScreenshotPortalTest, RefusedRequestGivesNoPicture) {
     servePortal(1);
     EXPECT_FALSE(screenshotFromWorker());
+}
+
+TEST_F(ScreenshotPortalTest, ALateAnswerToAnEarlierRequestDoesNotAnswerTheNextOne) {
+    latePortal_.emplace(savedFile_);
+    serve(&*latePortal_);
+    const auto [first, second] = fromWorker([] {
+        ScreenshotPortal screenshots(QDBusConnection::sessionBus(), std::chrono::milliseconds(200));
+        std::optional<QImage> unanswered = screenshots.takeScreenshot();
+        return std::pair(std::move(unanswered), screenshots.takeScreenshot());
+    });
+    EXPECT_FALSE(first);
+    EXPECT_FALSE(second) << "the refused request took the earlier request's picture";
+    EXPECT_TRUE(QFile::exists(savedFile_));
 }
 
 TEST_F(ScreenshotPortalTest, MissingPortalGivesNoPicture) {
