@@ -10,7 +10,8 @@ namespace quorbit {
 // Why the global shortcuts could not be registered; its user texts come from AppLocalizer.
 class GlobalHotKeyRegistrationError : public std::exception {
 public:
-    enum class Case { registrationFailed, duplicateShortcut };
+    // unavailable: the session has no X11 server to grab keys on (pure Wayland, or no connection).
+    enum class Case { registrationFailed, duplicateShortcut, unavailable };
 
     static GlobalHotKeyRegistrationError registrationFailed(KeyboardShortcutAction action, std::int32_t status) {
         return {Case::registrationFailed, action, status};
@@ -18,6 +19,7 @@ public:
     static GlobalHotKeyRegistrationError duplicateShortcut() {
         return {Case::duplicateShortcut, KeyboardShortcutAction::openPanel, 0};
     }
+    static GlobalHotKeyRegistrationError unavailable() { return {Case::unavailable, KeyboardShortcutAction::openPanel, 0}; }
 
     Case errorCase() const noexcept { return case_; }
     KeyboardShortcutAction action() const noexcept { return action_; }  // registrationFailed only

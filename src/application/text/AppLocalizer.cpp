@@ -183,6 +183,10 @@ std::string AppLocalizer::hotKeyRegistrationError(const std::exception& error) c
         return pick("Shortcut conflict: both actions use the same combination. Choose different shortcuts.",
                     "Конфликт горячих клавиш: выберите другие.");
     }
+    if (hotKeyError->errorCase() == GlobalHotKeyRegistrationError::Case::unavailable) {
+        return pick("Global shortcuts are not available in this session: they work in an X11 session.",
+                    "Глобальные горячие клавиши недоступны в этом сеансе: они работают в сеансе X11.");
+    }
     const std::string status = number(hotKeyError->status());
     return choose("Shortcut conflict: the system rejected one of the selected shortcuts (status " + status +
                       "). Choose another combination.",

@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "application/ports/GlobalHotKeyRegistrationError.h"
-#include "infrastructure/desktop/GlobalHotKeysUnavailableError.h"
 #include "infrastructure/desktop/X11KeyTranslation.h"
 
 namespace quorbit {
@@ -61,7 +60,7 @@ void MacGlobalHotKeyService::setOnAction(ActionHandler handler) { onAction_ = st
 const GlobalHotKeyService::ActionHandler& MacGlobalHotKeyService::onAction() const { return onAction_; }
 
 void MacGlobalHotKeyService::installEventHandlerIfNeeded() {
-    if (connection_ == nullptr) throw GlobalHotKeysUnavailableError();
+    if (connection_ == nullptr) throw GlobalHotKeyRegistrationError::unavailable();
     if (eventReader_) return;
     eventReader_ = std::make_unique<QSocketNotifier>(xcb_get_file_descriptor(connection_), QSocketNotifier::Read);
     QObject::connect(eventReader_.get(), &QSocketNotifier::activated, eventReader_.get(), [this] { readEvents(); });

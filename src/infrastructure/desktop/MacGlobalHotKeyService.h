@@ -22,7 +22,7 @@ namespace quorbit {
 class MacGlobalHotKeyService : public GlobalHotKeyService {
 public:
     // The session's X server when the application runs on X11; otherwise no session, and
-    // registration fails with GlobalHotKeysUnavailableError.
+    // registration fails with GlobalHotKeyRegistrationError::unavailable().
     MacGlobalHotKeyService();
     // The given X display (empty: $DISPLAY), or none for a session without X11.
     explicit MacGlobalHotKeyService(const std::optional<std::string>& display);
@@ -32,7 +32,7 @@ public:
 
     void setOnAction(ActionHandler handler) override;
     const ActionHandler& onAction() const override;
-    // Starts reading the connection's events; throws GlobalHotKeysUnavailableError.
+    // Starts reading the connection's events; throws GlobalHotKeyRegistrationError::unavailable().
     void installEventHandlerIfNeeded() override;
     // Replaces the action's earlier shortcut. Throws GlobalHotKeyRegistrationError
     // registrationFailed(action, X error code), e.g. 10 (BadAccess) when another program

@@ -175,6 +175,14 @@ TEST(AppLocalizerHotKeys, RefusedShortcutShowsTheSignedStatus) {
     }
 }
 
+TEST(AppLocalizerHotKeys, ShortcutsUnavailableInTheSessionInBothLanguages) {
+    const auto error = GlobalHotKeyRegistrationError::unavailable();
+    EXPECT_EQ(english.hotKeyRegistrationError(error),
+              "Global shortcuts are not available in this session: they work in an X11 session.");
+    EXPECT_EQ(russian.hotKeyRegistrationError(error),
+              "Глобальные горячие клавиши недоступны в этом сеансе: они работают в сеансе X11.");
+}
+
 TEST(AppLocalizerHotKeys, OtherErrorsShowTheirDescription) {
     const std::runtime_error error("Global shortcuts are not available in this session");
     EXPECT_EQ(english.hotKeyRegistrationError(error),
