@@ -6,6 +6,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <utility>
+
 namespace quorbit {
 
 namespace {
@@ -15,19 +17,27 @@ void clearIfStillHolding(const QString& text) {
     if (clipboard->text(QClipboard::Clipboard) == text) clipboard->clear(QClipboard::Clipboard);
 }
 
-void copyOnGuiThread(const std::string& text, std::optional<std::chrono::seconds> clearAfter) {
+// Nobody cancels a clearing: it outlives the service and checks the clipboard itself.
+void clearOnApplicationTimer(std::chrono::seconds delay, std::function<void()> clearing) {
+    QTimer::singleShot(delay, QCoreApplication::instance(), std::move(clearing));
+}
+
+}  // namespace
+
+MacClipboardService::MacClipboardService() : MacClipboardService(&clearOnApplicationTimer) {}
+
+MacClipboardService::MacClipboardService(ClearingScheduler scheduleClearing)
+    : scheduleClearing_(std::move(scheduleClearing)) {}
+
+void MacClipboardService::copyOnGuiThread(const std::string& text, std::optional<std::chrono::seconds> clearAfter) const {
     auto* clipboard = QGuiApplication::clipboard();
     const QString code = QString::fromStdString(text);
     auto* mime = new QMimeData;
     mime->setText(code);
     mime->setData(QStringLiteral("x-kde-passwordManagerHint"), QByteArrayLiteral("secret"));
     clipboard->setMimeData(mime, QClipboard::Clipboard);
-    if (!clearAfter) return;
-    // Nobody cancels the clearing: it outlives the service and checks the clipboard itself.
-    QTimer::singleShot(*clearAfter, QCoreApplication::instance(), [code] { clearIfStillHolding(code); });
+    if (clearAfter) scheduleClearing_(*clearAfter, [code] { clearIfStillHolding(code); });
 }
-
-}  // namespace
 
 void MacClipboardService::copyEphemeral(const std::string& text, std::optional<std::chrono::seconds> clearAfter) {
     // Without a GUI application there is no clipboard to reach.
@@ -38,7 +48,7 @@ void MacClipboardService::copyEphemeral(const std::string& text, std::optional<s
         return;
     }
     QMetaObject::invokeMethod(
-        application, [&text, clearAfter] { copyOnGuiThread(text, clearAfter); }, Qt::BlockingQueuedConnection);
+        application, [this, &text, clearAfter] { copyOnGuiThread(text, clearAfter); }, Qt::BlockingQueuedConnection);
 }
 
 }  // namespace quorbit

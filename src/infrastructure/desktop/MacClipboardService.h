@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "application/ports/ClipboardService.h"
 
 namespace quorbit {
@@ -9,8 +11,20 @@ namespace quorbit {
 // while the clipboard still holds it.
 class MacClipboardService : public ClipboardService {
 public:
+    // Runs `clearing` on the GUI thread once `delay` has passed; tests schedule by hand.
+    using ClearingScheduler = std::function<void(std::chrono::seconds delay, std::function<void()> clearing)>;
+
+    // Clearings run on a Qt timer of the application.
+    MacClipboardService();
+    explicit MacClipboardService(ClearingScheduler scheduleClearing);
+
     // Works from any thread: the clipboard itself is touched on the GUI thread.
     void copyEphemeral(const std::string& text, std::optional<std::chrono::seconds> clearAfter) override;
+
+private:
+    void copyOnGuiThread(const std::string& text, std::optional<std::chrono::seconds> clearAfter) const;
+
+    ClearingScheduler scheduleClearing_;
 };
 
 }  // namespace quorbit

@@ -5,7 +5,10 @@
 #include <QtTest/QTest>
 
 #include <chrono>
+#include <functional>
 #include <future>
+#include <utility>
+#include <vector>
 
 #include "DesktopCommand.h"
 #include "infrastructure/desktop/MacClipboardService.h"
@@ -24,12 +27,21 @@ QByteArray pastedElsewhere(const QString& target = QStringLiteral("UTF8_STRING")
 
 void copyElsewhere(const QByteArray& text) { DesktopCommand::run("xclip", {"-selection", "clipboard"}, text); }
 
+// The clearings the service asked for, run when the test says their time has come.
+struct ScheduledClearing {
+    std::chrono::seconds delay;
+    std::function<void()> clearing;
+};
+
 class MacClipboardServiceTest : public testing::Test {
 protected:
     // Taking the clipboard back also ends an xclip that still serves it.
     void TearDown() override { QGuiApplication::clipboard()->setText(QString()); }
 
-    MacClipboardService clipboard;
+    std::vector<ScheduledClearing> scheduled;
+    MacClipboardService clipboard{[this](std::chrono::seconds delay, std::function<void()> clearing) {
+        scheduled.push_back({delay, std::move(clearing)});
+    }};
 };
 
 TEST_F(MacClipboardServiceTest, OtherProgramsPasteTheCodeAndSeeTheSecretHint) {
@@ -41,15 +53,17 @@ TEST_F(MacClipboardServiceTest, OtherProgramsPasteTheCodeAndSeeTheSecretHint) {
 
 TEST_F(MacClipboardServiceTest, WithoutDelayTheCodeStays) {
     clipboard.copyEphemeral("492039", std::nullopt);
-    QTest::qWait(1500);
 
+    EXPECT_TRUE(scheduled.empty());
     EXPECT_EQ(pastedElsewhere(), "492039");
 }
 
 TEST_F(MacClipboardServiceTest, ClearsItsCodeAfterTheDelay) {
-    clipboard.copyEphemeral("492039", 1s);
+    clipboard.copyEphemeral("492039", 45s);
     EXPECT_EQ(pastedElsewhere(), "492039");
-    QTest::qWait(1500);
+    ASSERT_EQ(scheduled.size(), 1u);
+    EXPECT_EQ(scheduled[0].delay, 45s);
+    scheduled[0].clearing();
 
     EXPECT_EQ(pastedElsewhere(), "");
 }
@@ -57,7 +71,8 @@ TEST_F(MacClipboardServiceTest, ClearsItsCodeAfterTheDelay) {
 TEST_F(MacClipboardServiceTest, LeavesWhatAnotherProgramCopiedSince) {
     clipboard.copyEphemeral("492039", 1s);
     copyElsewhere("shopping list");
-    QTest::qWait(1500);
+    ASSERT_EQ(scheduled.size(), 1u);
+    scheduled[0].clearing();
 
     EXPECT_EQ(pastedElsewhere(), "shopping list");
 }
@@ -65,13 +80,21 @@ TEST_F(MacClipboardServiceTest, LeavesWhatAnotherProgramCopiedSince) {
 // Each copy's clearing removes only its own code.
 TEST_F(MacClipboardServiceTest, AnEarlierClearingSparesALaterCode) {
     clipboard.copyEphemeral("111111", 1s);
-    QTest::qWait(500);
     clipboard.copyEphemeral("222222", 2s);
-    QTest::qWait(1000);
+    ASSERT_EQ(scheduled.size(), 2u);
+    scheduled[0].clearing();
     EXPECT_EQ(pastedElsewhere(), "222222");
 
-    QTest::qWait(1500);
+    scheduled[1].clearing();
     EXPECT_EQ(pastedElsewhere(), "");
+}
+
+// The real clearing runs on the application's timer.
+TEST(MacClipboardServiceTimer, ClearsOnTheApplicationTimer) {
+    MacClipboardService clipboard;
+    clipboard.copyEphemeral("492039", 1s);
+    EXPECT_TRUE(QTest::qWaitFor([] { return pastedElsewhere().isEmpty(); }, 3000));
+    QGuiApplication::clipboard()->setText(QString());
 }
 
 TEST_F(MacClipboardServiceTest, CopiesFromAWorkerThread) {
