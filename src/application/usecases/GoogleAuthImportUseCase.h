@@ -39,7 +39,7 @@ private:
     const Base32Decoding& decoder_;
     const Base32Encoding& encoder_;
     const Clock& clock_;
-    const OtpAuthParsing& parser_;  // kept with the other ports; this operation reads no URIs
+    [[maybe_unused]] const OtpAuthParsing& parser_;  // kept with the other ports; this operation reads no URIs
 };
 
 }  // namespace quorbit
