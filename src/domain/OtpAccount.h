@@ -34,6 +34,8 @@ struct OtpAccount {
     std::vector<std::string> tags;
 
     bool isTrashed() const { return trashedAt.has_value(); }
+    // How logs and findings name the account: the issuer, or the account name when the issuer is empty.
+    const std::string& label() const { return issuer.empty() ? accountName : issuer; }
     bool operator==(const OtpAccount&) const = default;
 };
 

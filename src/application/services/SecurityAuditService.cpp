@@ -34,12 +34,7 @@ SecurityAuditSeverity severityOf(Kind kind) {
     return SecurityAuditSeverity::info;
 }
 
-// Issuer as stored, or the account name when the issuer is the empty text.
-const std::string& labelOf(const OtpAccount& account) {
-    return account.issuer.empty() ? account.accountName : account.issuer;
-}
-
-std::string quoted(const OtpAccount& account) { return "«" + labelOf(account) + "»"; }
+std::string quoted(const OtpAccount& account) { return "«" + account.label() + "»"; }
 
 SecurityAuditIssue issue(Kind kind, std::vector<Uuid> accountIds, std::string title, std::string message,
                          std::optional<std::string> recommendedAction, TimePoint now) {
@@ -143,7 +138,7 @@ void SecurityAuditService::findDuplicateIdentities(const Accounts& active, TimeP
     for (const auto& group : groupsOfTwoOrMore<std::string>(active, identityKey)) {
         findings.push_back(issue(Kind::duplicateAccountIdentity, idsOf(group), "Дубликат по названию",
                                  "Найдено " + std::to_string(group.size()) +
-                                     " аккаунтов с одинаковым сервисом и именем: " + labelOf(*group.front()) + ".",
+                                     " аккаунтов с одинаковым сервисом и именем: " + group.front()->label() + ".",
                                  "Проверьте, нужны ли дубликаты. Лишние можно переместить в корзину.", now));
     }
 }

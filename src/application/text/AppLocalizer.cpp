@@ -234,8 +234,7 @@ std::string AppLocalizer::securityEventDescription(SecurityEventKind kind) const
 
 std::string AppLocalizer::accountAccessibility(const OtpAccount& account, const std::optional<std::string>& code,
                                                std::int64_t seconds, bool codeVisible, CodeFormat codeFormat) const {
-    const std::string& name = account.issuer.empty() ? account.accountName : account.issuer;
-    return name + ", " + account.accountName +
+    return account.label() + ", " + account.accountName +
            codeContinuation(account, format(codeFormat, code), seconds, codeVisible);
 }
 

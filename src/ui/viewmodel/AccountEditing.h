@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include <QString>
+
 #include <qcoro/qcorotask.h>
 
 #include "domain/OtpAccount.h"
+#include "domain/OtpSettingsDraft.h"
 
 namespace quorbit {
 
@@ -28,6 +31,10 @@ public:
     QCoro::Task<> saveGroups(std::vector<std::string> groups);
 
 private:
+    void addTagFromText(const QString& text, std::set<std::string>& selectedTags);
+    OtpSettingsDraft editedSettings(const OtpAccount& loaded, std::vector<std::string> tags) const;
+    QCoro::Task<> saveGroupsWith(const std::vector<std::string>& tags);
+
     ActionContext& context_;
 };
 

@@ -7,7 +7,10 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <QString>
 
 #include <qcoro/qcorotask.h>
 
@@ -44,6 +47,11 @@ public:
     virtual SerialWorker& worker() = 0;
     // The texts of the language in force (`settings.language`).
     virtual AppLocalizer localizer() const = 0;
+    // The English or the Russian text, by the language in force.
+    QString text(std::string_view english, std::string_view russian) const {
+        const std::string_view chosen = localized(localizer().language(), english, russian);
+        return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
+    }
 
     // Published fields that views only read.
     virtual void publishAccounts(std::vector<OtpAccount> accounts) = 0;
@@ -78,7 +86,8 @@ public:
                                       std::optional<std::string> accountLabel, std::string message,
                                       std::map<std::string, std::string> metadata = {}) = 0;
 
-    // Orders the panel out when the shell set an action for it.
+    // Orders the panel out through the shell's action; without one, closes the window that has
+    // the focus.
     virtual void closePanel() = 0;
     // Replaces the migration import window of the moment (none drops it) and hands back the one
     // it replaced: that window may be calling, or have an import suspended, so its caller
@@ -86,6 +95,8 @@ public:
     virtual std::unique_ptr<WindowHolder> setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) = 0;
     // Forgets the secrets read in this unlocked period (after they were deleted).
     virtual void clearSecretCache() = 0;
+    // Forgets one cached secret (its account was deleted).
+    virtual void forgetSecret(const OtpSecretRef& ref) = 0;
 
 protected:
     virtual ~ActionContext() = default;

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <qcoro/qcorotask.h>
 
 #include "domain/AccountFilterSelection.h"
 #include "domain/OtpAccount.h"
+#include "domain/Uuid.h"
 
 namespace quorbit {
 
@@ -15,6 +18,9 @@ class ActionContext;
 // The visible list, code display and copying a code.
 class CopyRoad {
 public:
+    // How long a copied row keeps its mark.
+    static constexpr std::chrono::milliseconds copiedMarkDuration{1200};
+
     explicit CopyRoad(ActionContext& context);
 
     std::vector<AccountFilterSelection> availableFilters() const;
@@ -26,6 +32,10 @@ public:
     QCoro::Task<> copyQuickAccessCode();
 
 private:
+    QCoro::Task<std::string> stampAndSaveCode(Uuid accountId);
+    void showCopied(const Uuid& accountId, const std::string& code);
+    QCoro::Task<> clearCopiedMarkLater(Uuid accountId);
+
     ActionContext& context_;
 };
 

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QWindow>
 
 #include <qcoro/qcorosignal.h>
 
@@ -187,8 +189,14 @@ std::unique_ptr<WindowHolder> QuorbitViewModel::setGoogleAuthWindowController(st
 
 void QuorbitViewModel::clearSecretCache() { secretCache_.clear(); }
 
+void QuorbitViewModel::forgetSecret(const OtpSecretRef& ref) { secretCache_.erase(ref); }
+
 void QuorbitViewModel::closePanel() {
-    if (closePanelAction_) closePanelAction_();
+    if (closePanelAction_) {
+        closePanelAction_();
+    } else if (QWindow* window = QGuiApplication::focusWindow()) {
+        window->close();
+    }
 }
 
 void QuorbitViewModel::setHotKeyRegistration(std::function<void(const AppSettings&)> registration) {
@@ -392,7 +400,8 @@ QCoro::Task<> QuorbitViewModel::fillSecretCache() {
 }
 
 QCoro::Task<SecretBytes> QuorbitViewModel::loadSecretCached(OtpSecretRef ref) {
-    if (const auto cached = secretCache_.find(ref); cached != secretCache_.end()) co_return cached->second;
+    // A copy: QCoro's promise moves from a non-const lvalue, which would empty the cache.
+    if (const auto cached = secretCache_.find(ref); cached != secretCache_.end()) co_return SecretBytes(cached->second);
     const std::uint64_t generation = lockGeneration_;
     auto load = [&store = ports_.secretStore, ref] { return store.loadSecret(ref); };
     SecretBytes secret = co_await worker_.run(std::move(load));

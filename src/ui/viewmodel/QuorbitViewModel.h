@@ -171,7 +171,8 @@ public:
     WindowHolder* googleAuthWindowController() const { return googleAuthWindowController_.get(); }
 
     // --- shell hooks -------------------------------------------------------------------
-    // Orders the panel out (after a copy, when the settings ask for it).
+    // Orders the panel out (after a copy, when the settings ask for it); without it the window
+    // that has the focus is closed.
     void setClosePanelAction(std::function<void()> action) { closePanelAction_ = std::move(action); }
     // Registers the global shortcuts again; called with the settings now and on every change.
     void setHotKeyRegistration(std::function<void(const AppSettings&)> registration);
@@ -303,6 +304,7 @@ private:
     void closePanel() override;
     std::unique_ptr<WindowHolder> setGoogleAuthWindowController(std::unique_ptr<WindowHolder> holder) override;
     void clearSecretCache() override;
+    void forgetSecret(const OtpSecretRef& ref) override;
 
     QCoro::Task<> runStart();
     QCoro::Task<> migrateLegacyDataIfNeeded();

@@ -1,17 +1,75 @@
 #include "ui/viewmodel/SecurityAuditActions.h"
 
+#include <utility>
+
+#include <QPointer>
+
+#include "application/ports/IgnoredIssuesStoring.h"
+#include "application/services/SecretFingerprintProvider.h"
+#include "application/services/SecurityAuditService.h"
+#include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
+#include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
 
 SecurityAuditActions::SecurityAuditActions(ActionContext& context) : context_(context) {}
 
 QCoro::Task<std::vector<SecurityAuditIssue>> SecurityAuditActions::runSecurityAudit() {
-    co_return std::vector<SecurityAuditIssue>{};
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    std::vector<SecurityAuditIssue> findings;
+    try {
+        findings = co_await auditUnlocked();
+    } catch (const std::exception& error) {
+        if (alive) context_.reportError(error);
+        co_return std::vector<SecurityAuditIssue>{};
+    }
+    if (!alive) co_return findings;
+    co_await context_.recordEvent(SecurityEventKind::securityAuditRun, std::nullopt, std::nullopt,
+                                  "Security audit: " + std::to_string(findings.size()) + " issues found");
+    co_return findings;
 }
 
-QCoro::Task<> SecurityAuditActions::ignoreSecurityIssue(SecurityAuditIssue /*issue*/) {
-    co_return;
+// After a lock the list is empty until the next load, and an audit of it would find nothing.
+QCoro::Task<std::vector<SecurityAuditIssue>> SecurityAuditActions::auditUnlocked() {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    if (context_.viewModel().isUnlocked()) {
+        co_await context_.ensureUnlocked();
+    } else {
+        co_await context_.reloadThrowing();
+    }
+    if (!alive) co_return std::vector<SecurityAuditIssue>{};
+    const QuorbitViewModelPorts& ports = context_.ports();
+    auto audit = [&ports, accounts = context_.viewModel().accounts()] {
+        const std::set<std::string> ignored = ports.ignoredIssuesStore.loadIgnoredKeys();
+        return SecurityAuditService(ports.clock, longUnusedThresholdDays)
+            .audit(accounts, SecretFingerprintProvider(ports.secretStore), ignored);
+    };
+    co_return co_await context_.worker().run(std::move(audit));
+}
+
+QCoro::Task<> SecurityAuditActions::ignoreSecurityIssue(SecurityAuditIssue issue) {
+    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
+    auto ignore = [&store = context_.ports().ignoredIssuesStore, key = issue.issueKey()] {
+        std::set<std::string> keys = store.loadIgnoredKeys();
+        keys.insert(key);
+        store.saveIgnoredKeys(keys);
+    };
+    bool stored = true;
+    try {
+        co_await context_.worker().run(std::move(ignore));
+    } catch (const std::exception&) {
+        stored = false;
+    }
+    if (!alive) co_return;
+    if (!stored) {
+        context_.viewModel().setStatusMessage(
+            context_.text("The ignored finding could not be saved. It will show again in the next audit.",
+                          "Не удалось сохранить игнорирование. Проблема снова появится при следующей проверке."));
+        co_return;
+    }
+    co_await context_.recordEvent(SecurityEventKind::securityIssueIgnored, std::nullopt, std::nullopt,
+                                  context_.text("Ignore", "Игнорировать").toStdString());
 }
 
 }  // namespace quorbit

@@ -13,12 +13,21 @@ class ActionContext;
 // Runs the security audit and ignores findings.
 class SecurityAuditActions {
 public:
+    // Accounts unused this long are reported as stale.
+    static constexpr int longUnusedThresholdDays = 180;
+
     explicit SecurityAuditActions(ActionContext& context);
 
+    // The findings that are not ignored, most severe first. The audit reads secrets, so a
+    // locked vault is opened (and its list loaded) first; a refusal or a failed audit shows
+    // its error in the status line and returns no findings.
     QCoro::Task<std::vector<SecurityAuditIssue>> runSecurityAudit();
+    // A finding whose ignore could not be stored will come back: the status line says so.
     QCoro::Task<> ignoreSecurityIssue(SecurityAuditIssue issue);
 
 private:
+    QCoro::Task<std::vector<SecurityAuditIssue>> auditUnlocked();
+
     ActionContext& context_;
 };
 
