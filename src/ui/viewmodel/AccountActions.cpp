@@ -62,15 +62,16 @@ QCoro::Task<> AccountActions::deletePermanently(OtpAccount account) {
 }
 
 // The use case is one job on the worker; its event follows it at once, so a failing reload
-// cannot hide a change that was saved.
+// cannot hide a change that was saved. Only a deletion needs the vault unlocked beforehand.
 QCoro::Task<> AccountActions::perform(OtpAccount account, Action action) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     try {
+        if (action.deletesAccount) co_await context_.ensureUnlocked();
         auto job = [&ports, useCase = std::move(action.useCase)] { useCase(ports); };
         co_await context_.worker().run(std::move(job));
         if (!alive) co_return;
-        if (action.forgetsSecret) context_.forgetSecret(account.secretRef);
+        if (action.deletesAccount) context_.forgetSecret(account.secretRef);
         if (action.event) {
             co_await context_.recordEvent(action.event->first, account.id, account.label(), action.event->second);
             if (!alive) co_return;

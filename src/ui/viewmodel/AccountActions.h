@@ -32,7 +32,9 @@ private:
         std::function<void(const QuorbitViewModelPorts&)> useCase;
         std::optional<std::pair<std::string_view, std::string_view>> status;  // English, Russian
         std::optional<std::pair<SecurityEventKind, std::string>> event;
-        bool forgetsSecret = false;
+        // Deletes the account with its secret: asks for the owner first when locked, and the
+        // cached secret goes with it.
+        bool deletesAccount = false;
     };
 
     QCoro::Task<> perform(OtpAccount account, Action action);

@@ -131,6 +131,21 @@ TEST_F(AccountActionsTest, ARefusedReloadKeepsTheChangeAndItsEvent) {
     EXPECT_EQ(vm.statusMessage(), describe(QuorbitError::Case::locked));
 }
 
+TEST_F(AccountActionsTest, DeletingFromALockedVaultAsksFirstAndARefusalDeletesNothing) {
+    const OtpAccount account = store("Mail", "me");
+    QuorbitViewModel& vm = loaded();
+    vault.lock();
+    unlocker.setAccepts(false);
+
+    run(vm.deletePermanently(account));
+
+    EXPECT_EQ(unlocker.reasons().size(), 2u);
+    EXPECT_EQ(repository.accounts(), std::vector<OtpAccount>{account});
+    EXPECT_TRUE(secrets.contains(account.secretRef));
+    EXPECT_TRUE(events.events().empty());
+    EXPECT_EQ(vm.statusMessage(), describe(QuorbitError::Case::locked));
+}
+
 // Each load-change-save is one job on the worker, so neither action overwrites the other.
 TEST_F(AccountActionsTest, TwoActionsStartedTogetherBothLand) {
     const OtpAccount a = store("A", "a");
