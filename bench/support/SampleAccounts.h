@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include <benchmark/benchmark.h>
+
 #include "domain/OtpAccount.h"
 
 namespace quorbit::bench {
@@ -10,9 +12,12 @@ namespace quorbit::bench {
 // favourites, two tags each ("Work" or "home", and one of seven more).
 std::vector<OtpAccount> sampleAccounts(int count);
 
-// The reference of the list benchmarks: a copy of the list sorted by issuer with plain byte
-// comparison.
-std::vector<OtpAccount> sortedByIssuer(const std::vector<OtpAccount>& accounts);
+// How many accounts the list benchmarks work on.
+inline constexpr int sampleAccountCount = 10'000;
+
+// The reference of the list benchmarks: copies the sample list and sorts the copy by issuer
+// with plain byte comparison.
+void stdSortByIssuer(benchmark::State& state);
 
 // The list's alphabetical order compares with the collation of this locale.
 void useEnglishCollation();

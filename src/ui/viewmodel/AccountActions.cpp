@@ -14,6 +14,15 @@
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
+namespace {
+
+// A use case made of the account list and the clock, run on one account.
+template <typename UseCase>
+std::function<void(const QuorbitViewModelPorts&)> onAccount(Uuid id) {
+    return [id](const QuorbitViewModelPorts& ports) { UseCase(ports.repository, ports.clock).execute(id); };
+}
+
+}  // namespace
 
 AccountActions::AccountActions(ActionContext& context) : context_(context) {}
 
@@ -26,28 +35,19 @@ QCoro::Task<> AccountActions::toggleFavorite(OtpAccount account) {
 }
 
 QCoro::Task<> AccountActions::advanceHotpCounter(OtpAccount account) {
-    auto useCase = [id = account.id](const QuorbitViewModelPorts& ports) {
-        AdvanceHotpCounter(ports.repository, ports.clock).execute(id);
-    };
-    Action action{std::move(useCase), std::pair{"HOTP counter advanced", "HOTP счетчик увеличен"}, std::nullopt,
-                  false};
+    Action action{onAccount<AdvanceHotpCounter>(account.id),
+                  std::pair{"HOTP counter advanced", "HOTP счетчик увеличен"}, std::nullopt, false};
     co_await perform(std::move(account), std::move(action));
 }
 
 QCoro::Task<> AccountActions::moveToTrash(OtpAccount account) {
-    auto useCase = [id = account.id](const QuorbitViewModelPorts& ports) {
-        MoveToTrash(ports.repository, ports.clock).execute(id);
-    };
-    Action action{std::move(useCase), std::pair{"Moved to Trash", "Перемещено в корзину"},
+    Action action{onAccount<MoveToTrash>(account.id), std::pair{"Moved to Trash", "Перемещено в корзину"},
                   std::pair{SecurityEventKind::accountMovedToTrash, "Account moved to trash"}, false};
     co_await perform(std::move(account), std::move(action));
 }
 
 QCoro::Task<> AccountActions::restore(OtpAccount account) {
-    auto useCase = [id = account.id](const QuorbitViewModelPorts& ports) {
-        RestoreAccount(ports.repository, ports.clock).execute(id);
-    };
-    Action action{std::move(useCase), std::pair{"Restored", "Восстановлено"},
+    Action action{onAccount<RestoreAccount>(account.id), std::pair{"Restored", "Восстановлено"},
                   std::pair{SecurityEventKind::accountRestored, "Account restored"}, false};
     co_await perform(std::move(account), std::move(action));
 }

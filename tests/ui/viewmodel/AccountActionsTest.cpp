@@ -9,14 +9,7 @@ namespace {
 
 using Kind = SecurityEventKind;
 
-class AccountActionsTest : public DataRoadsFixture {
-protected:
-    QuorbitViewModel& loaded() {
-        QuorbitViewModel& made = model();
-        run(made.reload());
-        return made;
-    }
-};
+using AccountActionsTest = DataRoadsFixture;
 
 struct ActionCase {
     const char* name;
@@ -51,7 +44,7 @@ TEST_F(AccountActionsTest, EachActionStoresItsChangeShowsItsTextAndLogsItsEvent)
          "Deleted", std::pair{Kind::accountDeletedPermanently, "Account permanently deleted"},
          [](const auto& list) { return list.empty(); }},
     };
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     for (const ActionCase& test : cases) {
         for (const std::string issuer : {"Bank", ""}) {
             OtpAccount account = storedAccount(issuer, "me@example.com");
@@ -82,7 +75,7 @@ TEST_F(AccountActionsTest, EachActionStoresItsChangeShowsItsTextAndLogsItsEvent)
 
 TEST_F(AccountActionsTest, AdvancingATotpAccountSavesNothingAndStillReports) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
 
     run(vm.advanceHotpCounter(account));
 
@@ -93,7 +86,7 @@ TEST_F(AccountActionsTest, AdvancingATotpAccountSavesNothingAndStillReports) {
 // The deleted secret must not be served from memory: a copy of the old row finds no account.
 TEST_F(AccountActionsTest, DeletingForgetsTheCachedSecret) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     run(vm.copyCode(account));
 
     run(vm.deletePermanently(account));
@@ -106,7 +99,7 @@ TEST_F(AccountActionsTest, DeletingForgetsTheCachedSecret) {
 
 TEST_F(AccountActionsTest, AnAccountAlreadyGoneLogsNothing) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     repository.setAccounts({});
 
     run(vm.moveToTrash(account));
@@ -119,7 +112,7 @@ TEST_F(AccountActionsTest, AnAccountAlreadyGoneLogsNothing) {
 // event is already written, since the change happened.
 TEST_F(AccountActionsTest, ARefusedReloadKeepsTheChangeAndItsEvent) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     vault.lock();
     unlocker.setAccepts(false);
 
@@ -133,7 +126,7 @@ TEST_F(AccountActionsTest, ARefusedReloadKeepsTheChangeAndItsEvent) {
 
 TEST_F(AccountActionsTest, DeletingFromALockedVaultAsksFirstAndARefusalDeletesNothing) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     vault.lock();
     unlocker.setAccepts(false);
 
@@ -150,7 +143,7 @@ TEST_F(AccountActionsTest, DeletingFromALockedVaultAsksFirstAndARefusalDeletesNo
 TEST_F(AccountActionsTest, TwoActionsStartedTogetherBothLand) {
     const OtpAccount a = store("A", "a");
     const OtpAccount b = store("B", "b");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
 
     // Tasks start at once: all three run before the first is awaited.
     QCoro::Task<> favorite = vm.toggleFavorite(a);

@@ -11,12 +11,6 @@ constexpr const char* validSecret = "JBSWY3DPEHPK3PXP";
 
 class AccountEditingTest : public DataRoadsFixture {
 protected:
-    QuorbitViewModel& loaded() {
-        QuorbitViewModel& made = model();
-        run(made.reload());
-        return made;
-    }
-
     void fillAddForm(QuorbitViewModel& vm) {
         vm.setManualIssuer(QStringLiteral("GitHub"));
         vm.setManualAccountName(QStringLiteral("me@example.com"));
@@ -66,7 +60,7 @@ TEST_F(AccountEditingTest, TypedTagsFollowTheGroupRules) {
     };
     for (const Case& test : cases) {
         groups.saveGroups({"Work", "Home"});
-        QuorbitViewModel& vm = loaded();
+        QuorbitViewModel& vm = loadedModel();
         vm.setManualNewTag(QString::fromUtf8(test.typed));
         vm.addManualTag();
         EXPECT_EQ(vm.manualSelectedTags(), test.selected) << test.typed;
@@ -93,7 +87,7 @@ TEST_F(AccountEditingTest, ToggleSelectsAndDeselectsTheTrimmedTag) {
 }
 
 TEST_F(AccountEditingTest, AddingKeepsTheTypedTagStoresGroupsAndClosesTheForm) {
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     vm.setShowingAddToken(true);
     fillAddForm(vm);
     vm.setManualOtpType(OtpType::hotp);
@@ -119,7 +113,7 @@ TEST_F(AccountEditingTest, AddingKeepsTheTypedTagStoresGroupsAndClosesTheForm) {
 }
 
 TEST_F(AccountEditingTest, AFailedAddLeavesTheFormOpenAndFilled) {
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     vm.setShowingAddToken(true);
     fillAddForm(vm);
     vm.setManualSecret(QStringLiteral("not base32!"));
@@ -135,7 +129,7 @@ TEST_F(AccountEditingTest, AFailedAddLeavesTheFormOpenAndFilled) {
 
 // The account is stored, so its event is written even though the groups could not be.
 TEST_F(AccountEditingTest, AGroupFailureAfterTheAddKeepsTheEventAndTheForm) {
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     vm.setShowingAddToken(true);
     fillAddForm(vm);
     groups.failSavesWith(QuorbitError::persistenceFailure("disk full"));
@@ -159,7 +153,7 @@ TEST_F(AccountEditingTest, SavingOnlyTagsKeepsEveryStoredNumber) {
     hotpWithoutPeriod.hotpCounter = 41;
     OtpAccount widerThanInt = storedAccount("C", "c");
     widerThanInt.period = std::int64_t{1} << 40;
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     for (OtpAccount account : {longPeriod, hotpWithoutPeriod, widerThanInt}) {
         secrets.saveSecret(SecretBytes::fromText("secret-bytes"), account.secretRef);
         repository.setAccounts({account});
@@ -181,7 +175,7 @@ TEST_F(AccountEditingTest, SavingOnlyTagsKeepsEveryStoredNumber) {
 
 TEST_F(AccountEditingTest, TheEditorStoresChangedNumbersAndANegativeCounterAsZero) {
     const OtpAccount account = store("A", "a");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     vm.beginEditingTags(account);
     vm.setEditorOtpType(OtpType::hotp);
     vm.setEditorDigits(8);
@@ -201,7 +195,7 @@ TEST_F(AccountEditingTest, TheEditorStoresChangedNumbersAndANegativeCounterAsZer
 
 TEST_F(AccountEditingTest, AFailedEditKeepsTheSheetOpen) {
     const OtpAccount account = store("A", "a");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     vm.beginEditingTags(account);
     vm.setEditorDigits(9);
 

@@ -14,14 +14,7 @@ using Kind = SecurityEventKind;
 
 class CopyRoadTest : public DataRoadsFixture {
 protected:
-    // The model with the stored accounts loaded and the vault unlocked.
-    QuorbitViewModel& loaded() {
-        QuorbitViewModel& made = model();
-        run(made.reload());
-        return made;
-    }
-
-    OtpAccount storeHotp(std::int64_t counter) {
+        OtpAccount storeHotp(std::int64_t counter) {
         OtpAccount account = storedAccount("Bank", "me");
         account.type = OtpType::hotp;
         account.hotpCounter = counter;
@@ -50,7 +43,7 @@ protected:
 
 TEST_F(CopyRoadTest, HotpCopiesTheStoredCounterAndStoresTheNextOne) {
     const OtpAccount account = storeHotp(5);
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     clock.advance(std::chrono::minutes(3));
 
     run(vm.copyCode(account));
@@ -71,10 +64,8 @@ TEST_F(CopyRoadTest, HotpCopiesTheStoredCounterAndStoresTheNextOne) {
 
 TEST_F(CopyRoadTest, TheClipboardGetsTheRawCodeAndTheStatusTheGroupedOne) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
-    AppSettings grouped = vm.settings();
-    grouped.codeFormat = CodeFormat::grouped;
-    vm.setSettings(grouped);
+    QuorbitViewModel& vm = loadedModel();
+    changeSettings([&](AppSettings& settings) { settings.codeFormat = CodeFormat::grouped; });
 
     run(vm.copyCode(account));
 
@@ -87,16 +78,14 @@ TEST_F(CopyRoadTest, TheClipboardGetsTheRawCodeAndTheStatusTheGroupedOne) {
 
 TEST_F(CopyRoadTest, TheClearDelayFollowsTheSetting) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     const std::vector<std::pair<ClipboardClearDuration, std::optional<std::chrono::seconds>>> cases{
         {ClipboardClearDuration::tenSeconds, std::chrono::seconds(10)},
         {ClipboardClearDuration::sixtySeconds, std::chrono::seconds(60)},
         {ClipboardClearDuration::never, std::nullopt},
     };
     for (const auto& [duration, clearAfter] : cases) {
-        AppSettings changed = vm.settings();
-        changed.clipboardClear = duration;
-        vm.setSettings(changed);
+        changeSettings([&](AppSettings& settings) { settings.clipboardClear = duration; });
         run(vm.copyCode(account));
         EXPECT_EQ(clipboard.copies().back().clearAfter, clearAfter) << rawValue(duration);
     }
@@ -104,7 +93,7 @@ TEST_F(CopyRoadTest, TheClearDelayFollowsTheSetting) {
 
 TEST_F(CopyRoadTest, TheEventLabelFallsBackToTheAccountName) {
     const OtpAccount account = store("", "alice@example.com");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
 
     run(vm.copyCode(account));
 
@@ -114,7 +103,7 @@ TEST_F(CopyRoadTest, TheEventLabelFallsBackToTheAccountName) {
 
 TEST_F(CopyRoadTest, AnAccountGoneFromTheFileCopiesNothing) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     repository.setAccounts({});
 
     run(vm.copyCode(account));
@@ -142,7 +131,7 @@ TEST_F(CopyRoadTest, UnusableMaterialFailsWithInvalidSecretAndSavesNothing) {
         {"digitsWiderThanInt", [](OtpAccount& a) { a.digits = (std::int64_t{1} << 32) + 6; }, {}},
         {"periodZero", [](OtpAccount& a) { a.period = 0; }, {}},
     };
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     for (const Case& test : cases) {
         OtpAccount account = storedAccount("Odd", test.name);
         test.change(account);
@@ -188,10 +177,8 @@ TEST_F(CopyRoadTest, ADeclinedKeyringNoticeChangesNothing) {
 // clearing is started; the panel stays open to show the error.
 TEST_F(CopyRoadTest, AFailedReloadKeepsTheCopyItsEventAndItsMark) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
-    AppSettings closing = vm.settings();
-    closing.closeMenuAfterCopy = true;
-    vm.setSettings(closing);
+    QuorbitViewModel& vm = loadedModel();
+    changeSettings([&](AppSettings& settings) { settings.closeMenuAfterCopy = true; });
     int panelCloses = 0;
     vm.setClosePanelAction([&] { ++panelCloses; });
     repository.observeSaves([this](const std::vector<OtpAccount>&) {
@@ -212,7 +199,7 @@ TEST_F(CopyRoadTest, AFailedReloadKeepsTheCopyItsEventAndItsMark) {
 TEST_F(CopyRoadTest, ALaterCopyOwnsTheMarkUntilItsOwnDelayEnds) {
     const OtpAccount a = store("A", "a");
     const OtpAccount b = store("B", "b");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     delays.hold(true);
 
     run(vm.copyCode(a));
@@ -230,26 +217,22 @@ TEST_F(CopyRoadTest, ALaterCopyOwnsTheMarkUntilItsOwnDelayEnds) {
 
 TEST_F(CopyRoadTest, CloseAfterCopyOrdersThePanelOut) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     int panelCloses = 0;
     vm.setClosePanelAction([&] { ++panelCloses; });
 
     run(vm.copyCode(account));
     EXPECT_EQ(panelCloses, 0);
 
-    AppSettings closing = vm.settings();
-    closing.closeMenuAfterCopy = true;
-    vm.setSettings(closing);
+    changeSettings([&](AppSettings& settings) { settings.closeMenuAfterCopy = true; });
     run(vm.copyCode(account));
     EXPECT_EQ(panelCloses, 1);
 }
 
 TEST_F(CopyRoadTest, CloseAfterCopyWithoutAPanelClosesTheFocusedWindow) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
-    AppSettings closing = vm.settings();
-    closing.closeMenuAfterCopy = true;
-    vm.setSettings(closing);
+    QuorbitViewModel& vm = loadedModel();
+    changeSettings([&](AppSettings& settings) { settings.closeMenuAfterCopy = true; });
     QWidget window;
     window.show();
     window.activateWindow();
@@ -262,7 +245,7 @@ TEST_F(CopyRoadTest, CloseAfterCopyWithoutAPanelClosesTheFocusedWindow) {
 
 TEST_F(CopyRoadTest, TheSecretCacheSparesASecondStoreRead) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     run(vm.copyCode(account));
     secrets.failLoadsWith(QuorbitError(QuorbitError::Case::keychainAccessDenied));
 
@@ -273,7 +256,7 @@ TEST_F(CopyRoadTest, TheSecretCacheSparesASecondStoreRead) {
 
 TEST_F(CopyRoadTest, ALockDuringTheCopyPutsNothingOnTheClipboard) {
     const OtpAccount account = store("Mail", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     repository.observeSaves([&vm](const std::vector<OtpAccount>&) {
         QMetaObject::invokeMethod(&vm, [&vm] { vm.lock(); }, Qt::BlockingQueuedConnection);
     });
@@ -289,7 +272,7 @@ TEST_F(CopyRoadTest, ALockDuringTheCopyPutsNothingOnTheClipboard) {
 TEST_F(CopyRoadTest, AClickCopiesOnlyOutsideTheTrashWithCopyOnClick) {
     const OtpAccount active = store("Mail", "me");
     const OtpAccount trashed = storeTrashed("Old", "me");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
 
     run(vm.primaryAction(trashed));
     EXPECT_TRUE(clipboard.copies().empty());
@@ -298,9 +281,7 @@ TEST_F(CopyRoadTest, AClickCopiesOnlyOutsideTheTrashWithCopyOnClick) {
     run(vm.primaryAction(active));
     EXPECT_EQ(clipboard.copies().size(), 1u);
 
-    AppSettings revealOnly = vm.settings();
-    revealOnly.copyCodeOnClick = false;
-    vm.setSettings(revealOnly);
+    changeSettings([&](AppSettings& settings) { settings.copyCodeOnClick = false; });
     run(vm.primaryAction(active));
     run(vm.primaryAction(trashed));
     EXPECT_EQ(vm.revealedAccountIDs(), (std::set<Uuid>{active.id, trashed.id}));
@@ -340,11 +321,11 @@ TEST_F(CopyRoadTest, TheQuickAccountIsTheLastUsedOutsideTheTrashElseTheFirstVisi
 TEST_F(CopyRoadTest, QuickCopyWithOnlyTrashedRowsVisibleSaysSo) {
     store("Mail", "me");
     storeTrashed("Old", "me");
-    QuorbitViewModel& vm = loaded();
-    AppSettings trashView = vm.settings();
-    trashView.showTrashedTokens = true;
-    trashView.selectedAccountFilter = AccountFilterSelection::trash();
-    vm.setSettings(trashView);
+    QuorbitViewModel& vm = loadedModel();
+    changeSettings([&](AppSettings& settings) {
+        settings.showTrashedTokens = true;
+        settings.selectedAccountFilter = AccountFilterSelection::trash();
+    });
 
     run(vm.copyQuickAccessCode());
 
@@ -355,7 +336,7 @@ TEST_F(CopyRoadTest, QuickCopyWithOnlyTrashedRowsVisibleSaysSo) {
 TEST_F(CopyRoadTest, QuickCopyCopiesTheQuickAccount) {
     store("A", "a");
     const OtpAccount b = store("B", "b");
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     run(vm.copyCode(b));
 
     run(vm.copyQuickAccessCode());
@@ -366,16 +347,13 @@ TEST_F(CopyRoadTest, QuickCopyCopiesTheQuickAccount) {
 
 TEST_F(CopyRoadTest, TheFilterMenuOffersTheTrashOnlyWhenShownAndOneEntryPerGroup) {
     groups.saveGroups({"Work", "Home"});
-    QuorbitViewModel& vm = loaded();
+    QuorbitViewModel& vm = loadedModel();
     using F = AccountFilterSelection;
-    AppSettings trash = vm.settings();
-    trash.showTrashedTokens = false;
-    vm.setSettings(trash);
+    changeSettings([&](AppSettings& settings) { settings.showTrashedTokens = false; });
     EXPECT_EQ(vm.availableFilters(),
               (std::vector<F>{F::all(), F::favorites(), F::recent(), F::tag("Home"), F::tag("Work")}));
 
-    trash.showTrashedTokens = true;
-    vm.setSettings(trash);
+    changeSettings([&](AppSettings& settings) { settings.showTrashedTokens = true; });
     EXPECT_EQ(vm.availableFilters(),
               (std::vector<F>{F::all(), F::favorites(), F::recent(), F::trash(), F::tag("Home"), F::tag("Work")}));
 }
@@ -390,11 +368,11 @@ TEST_F(CopyRoadTest, TheVisibleListAppliesQueryFilterAndSort) {
     OtpAccount otherTag = storedAccount("Git", "home");
     otherTag.tags = {"Home"};
     repository.setAccounts({older, otherTag, newer});
-    QuorbitViewModel& vm = loaded();
-    AppSettings view = vm.settings();
-    view.selectedAccountFilter = AccountFilterSelection::tag("WORK");
-    view.accountSortOption = AccountSortOption::lastUsedAt;
-    vm.setSettings(view);
+    QuorbitViewModel& vm = loadedModel();
+    changeSettings([&](AppSettings& settings) {
+        settings.selectedAccountFilter = AccountFilterSelection::tag("WORK");
+        settings.accountSortOption = AccountSortOption::lastUsedAt;
+    });
 
     vm.setQuery(" GIT");
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -42,6 +43,20 @@ protected:
         english.language = AppLanguage::english;
         made.setSettings(english);
         return made;
+    }
+
+    // The model with the stored accounts loaded, which unlocks the vault.
+    QuorbitViewModel& loadedModel() {
+        QuorbitViewModel& made = model();
+        run(made.reload());
+        return made;
+    }
+
+    // One change of the settings through their one setter, as the views make it.
+    void changeSettings(const std::function<void(AppSettings&)>& change) {
+        AppSettings changed = viewModel->settings();
+        change(changed);
+        viewModel->setSettings(changed);
     }
 
     OtpAccount store(std::string issuer, std::string name, std::string secret = "secret-bytes") {

@@ -65,9 +65,7 @@ TEST_F(SecurityAuditActionsTest, IgnoredFindingsAreLeftOutOfLaterRuns) {
 
 TEST_F(SecurityAuditActionsTest, TheIgnoreEventSpeaksTheInterfaceLanguage) {
     QuorbitViewModel& vm = model();
-    AppSettings russian = vm.settings();
-    russian.language = AppLanguage::russian;
-    vm.setSettings(russian);
+    changeSettings([&](AppSettings& settings) { settings.language = AppLanguage::russian; });
 
     run(vm.ignoreSecurityIssue(SecurityAuditIssue{}));
 
