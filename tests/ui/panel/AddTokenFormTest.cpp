@@ -64,6 +64,15 @@ TEST_F(AddTokenFormTest, AddTagNeedsMoreThanWhiteSpace) {
     EXPECT_EQ(viewModel->manualNewTag(), QStringLiteral("  \nx"));
 }
 
+TEST_F(AddTokenFormTest, AddTokenWithEmptyFieldsKeepsTheFormAndReports) {
+    PanelView& view = openForm();
+    auto* issuer = find<QLineEdit>(names::addFormIssuer);
+    QTest::keyClick(issuer, Qt::Key_Return);  // the form's default action
+    EXPECT_TRUE(QTest::qWaitFor([&] { return viewModel->statusMessage().has_value(); }));
+    EXPECT_TRUE(viewModel->showingAddToken());
+    EXPECT_TRUE(find<QWidget>(names::addForm)->isVisibleTo(&view));
+}
+
 TEST_F(AddTokenFormTest, TypingSurvivesATick) {
     openForm();
     auto* issuer = find<QLineEdit>(names::addFormIssuer);
@@ -75,6 +84,15 @@ TEST_F(AddTokenFormTest, TypingSurvivesATick) {
     EXPECT_EQ(issuer->text(), QStringLiteral("GitLab"));
     EXPECT_EQ(issuer->selectionStart(), 1);
     EXPECT_EQ(issuer->selectedText(), QStringLiteral("itL"));
+}
+
+TEST_F(AddTokenFormTest, CancelResetsAndHidesTheForm) {
+    PanelView& view = openForm();
+    QTest::keyClicks(find<QLineEdit>(names::addFormIssuer), QStringLiteral("GitLab"));
+    find<QPushButton>(names::addFormCancel)->click();
+    EXPECT_FALSE(viewModel->showingAddToken());
+    EXPECT_TRUE(viewModel->manualIssuer().isEmpty());
+    EXPECT_TRUE(find<QWidget>(names::listPage)->isVisibleTo(&view));
 }
 
 }  // namespace

@@ -46,5 +46,21 @@ TEST(EmptyAccountsViewTest, ShowsEachFiltersTitleAndIconInBothLanguages) {
               QStringLiteral("Add a token from a QR image or manual secret."));
 }
 
+class EmptyListTest : public PanelFixture {};
+
+TEST_F(EmptyListTest, ASearchWithoutAHitShowsTheSelectedFiltersEmptyState) {
+    storeAccounts(sampleAccounts());
+    AppSettings settings;
+    settings.language = AppLanguage::russian;
+    settings.selectedAccountFilter = AccountFilterSelection::favorites();
+    PanelView& view = makePanel(settings, true);
+    view.show();
+    auto* empty = find<EmptyAccountsView>(names::emptyState);
+    EXPECT_FALSE(empty->isVisibleTo(&view));  // Proton is a favourite
+    QTest::keyClicks(find<QLineEdit>(names::searchField), QStringLiteral("nothing like this"));
+    EXPECT_TRUE(empty->isVisibleTo(&view));
+    EXPECT_EQ(empty->findChild<QLabel*>(names::emptyTitle)->text(), QStringLiteral("Нет избранных"));
+}
+
 }  // namespace
 }  // namespace quorbit::test
