@@ -2,11 +2,14 @@
 #include "support/RatioReporter.h"
 
 #include <benchmark/benchmark.h>
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -78,6 +81,21 @@ void loadAccounts(benchmark::State& state) {
 }
 BENCHMARK(loadAccounts)->Unit(benchmark::kMillisecond);
 
+// The reference of the load: the document library's plain parse of the same file, read beforehand.
+void documentParse(benchmark::State& state) {
+    const ScratchFolder folder;
+    quorbit::FileTokenRepository repository(folder.file("accounts.json"), folder.file("legacy.json"));
+    repository.saveAccounts(accounts());
+    std::ostringstream text;
+    text << std::ifstream(folder.file("accounts.json")).rdbuf();
+    for (auto _ : state) {
+        auto document = nlohmann::json::parse(text.view());
+        benchmark::DoNotOptimize(document);
+    }
+    state.SetItemsProcessed(state.iterations() * accountCount);
+}
+BENCHMARK(documentParse)->Unit(benchmark::kMillisecond);
+
 // The 20 ms target of a save or a load, as a reference that always takes exactly that long.
 void budget20ms(benchmark::State& state) {
     for (auto _ : state) state.SetIterationTime(budgetSeconds);
@@ -87,6 +105,7 @@ BENCHMARK(budget20ms)->UseManualTime()->Unit(benchmark::kMillisecond);
 const std::array comparisons{
     Comparison{"save-10000-accounts", "saveAccounts", "budget20ms/manual_time", Comparison::Measure::time, 1.0},
     Comparison{"load-10000-accounts", "loadAccounts", "budget20ms/manual_time", Comparison::Measure::time, 1.0},
+    Comparison{"load-10000-accounts / document parse", "loadAccounts", "documentParse", Comparison::Measure::time, 0.3},
 };
 
 }  // namespace

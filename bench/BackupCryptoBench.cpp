@@ -1,11 +1,22 @@
 #include "domain/BackupPayload.h"
+#include "domain/QuorbitError.h"
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
+#include "infrastructure/files/AtomicDocumentFiles.h"
 #include "support/PBKDF2Derivation.h"
+#include "support/PeakMemory.h"
 #include "support/RatioReporter.h"
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <array>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <iomanip>
+#include <iostream>
+#include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -60,6 +71,54 @@ const std::array comparisons{
     Comparison{"backup open of 1000 accounts / one PBKDF2", "open", "oneDerivation", Comparison::Measure::time, 1.1},
 };
 
+constexpr std::size_t nestingFileBytes = EncryptedBackupCryptoService::maxFileBytes;
+
+// A backup file that is nothing but opening brackets, as large as a backup may be.
+std::filesystem::path writeNestingFile() {
+    const auto path = std::filesystem::temp_directory_path() / ("quorbit-bench-nesting-" + std::to_string(::getpid()));
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) throw std::runtime_error("cannot write the nesting file");
+    const std::string block(1024 * 1024, '[');
+    for (std::size_t written = 0; written < nestingFileBytes; written += block.size()) {
+        std::fwrite(block.data(), 1, block.size(), out);
+    }
+    std::fclose(out);
+    return path;
+}
+
+// Reading and refusing the file, as the import does; what matters is the memory it takes.
+void rejectNestingFile(const std::filesystem::path& path) {
+    AtomicDocumentFiles files;
+    const auto bytes = files.readWhole(path, nestingFileBytes);
+    EncryptedBackupCryptoService service(iterations, 16);
+    try {
+        service.decrypt(*bytes, SecretBytes::fromText("correct horse battery staple"));
+    } catch (const QuorbitError&) {
+        return;
+    }
+    throw std::runtime_error("the nesting file was accepted");
+}
+
+// Measured before the timed benchmarks, while the process is still small.
+void reportNestingFileMemory() {
+    const auto path = writeNestingFile();
+    const auto started = std::chrono::steady_clock::now();
+    const auto growth = quorbit::bench::PeakMemory::growthDuring([&] { rejectNestingFile(path); });
+    const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - started;
+    std::filesystem::remove(path);
+    std::cout << "64 MiB nesting file refused in " << std::fixed << std::setprecision(1) << elapsed.count() << " ms\n";
+    std::cout << "ratio peak memory refusing a 64 MiB nesting file / its size: ";
+    if (growth) {
+        std::cout << std::setprecision(3) << static_cast<double>(*growth) / static_cast<double>(nestingFileBytes);
+    } else {
+        std::cout << "not measured";
+    }
+    std::cout << " (target <= 3.0)" << std::endl;
+}
+
 }  // namespace
 
-int main(int argc, char** argv) { return quorbit::bench::RatioReporter::run(argc, argv, comparisons); }
+int main(int argc, char** argv) {
+    reportNestingFileMemory();
+    return quorbit::bench::RatioReporter::run(argc, argv, comparisons);
+}

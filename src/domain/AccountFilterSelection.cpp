@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "domain/JsonObjectReader.h"
 #include "domain/UnicodeText.h"
 
 namespace quorbit {
@@ -27,16 +28,14 @@ std::string_view keyOf(AccountFilterSelection::Case filterCase) {
     return {};
 }
 
-[[noreturn]] void failDecoding(const nlohmann::json& json, const std::string& message) {
-    throw nlohmann::json::type_error::create(302, message, &json);
+[[noreturn]] void failDecoding(const std::string& message) {
+    throw nlohmann::json::type_error::create(302, message, nullptr);
 }
 
-AccountFilterSelection tagFrom(const nlohmann::json& json, const nlohmann::json& payload) {
-    const auto text = payload.find("_0");
-    if (text == payload.end() || !text->is_string()) {
-        failDecoding(json, "a tag filter needs its text under \"_0\"");
-    }
-    return AccountFilterSelection::tag(text->get<std::string>());
+AccountFilterSelection tagFrom(const JsonObjectReader& payload) {
+    const auto text = payload.contains("_0") ? payload.member("_0").string() : std::nullopt;
+    if (!text) failDecoding("a tag filter needs its text under \"_0\"");
+    return AccountFilterSelection::tag(std::string(*text));
 }
 
 AccountFilterSelection filterFor(AccountFilterSelection::Case filterCase) {
@@ -62,21 +61,25 @@ void to_json(nlohmann::json& json, const AccountFilterSelection& filter) {
     json[std::string(keyOf(filter.filterCase()))] = std::move(payload);
 }
 
+void from_json(const nlohmann::json& json, AccountFilterSelection& filter) { readThroughText(json, filter); }
+
 // Only the known case keys count; the object must hold exactly one of them.
-void from_json(const nlohmann::json& json, AccountFilterSelection& filter) {
-    if (!json.is_object()) failDecoding(json, "a filter must be an object");
+void readJson(const JsonValue& json, AccountFilterSelection& filter) {
+    if (!json.isObject()) failDecoding("a filter must be an object");
+    const JsonObjectReader reader(json);
     const std::pair<AccountFilterSelection::Case, std::string_view>* found = nullptr;
     int count = 0;
     for (const auto& entry : caseKeys) {
-        if (json.contains(entry.second)) {
+        if (reader.contains(entry.second)) {
             found = &entry;
             ++count;
         }
     }
-    if (count != 1) failDecoding(json, "Invalid number of keys found, expected one.");
-    const nlohmann::json& payload = json.at(found->second);
-    if (!payload.is_object()) failDecoding(json, "a filter case must hold an object");
-    filter = found->first == AccountFilterSelection::Case::tag ? tagFrom(json, payload) : filterFor(found->first);
+    if (count != 1) failDecoding("Invalid number of keys found, expected one.");
+    const JsonValue payload = reader.member(found->second);
+    if (!payload.isObject()) failDecoding("a filter case must hold an object");
+    filter = found->first == AccountFilterSelection::Case::tag ? tagFrom(JsonObjectReader(payload))
+                                                                : filterFor(found->first);
 }
 
 }  // namespace quorbit

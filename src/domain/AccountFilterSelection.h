@@ -7,6 +7,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // The list filter: all, favourites, recent, trash, or one tag (kept with its spelling).
 class AccountFilterSelection {
 public:
@@ -38,6 +40,7 @@ private:
 // throws nlohmann::json::type_error.
 void to_json(nlohmann::json& json, const AccountFilterSelection& filter);
 void from_json(const nlohmann::json& json, AccountFilterSelection& filter);
+void readJson(const JsonValue& json, AccountFilterSelection& filter);
 
 }  // namespace quorbit
 

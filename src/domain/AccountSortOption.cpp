@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "domain/JsonReader.h"
+
 namespace quorbit {
 
 std::string_view rawValue(AccountSortOption option) {
@@ -35,10 +37,12 @@ std::string title(AccountSortOption option, AppLanguage language) {
 
 void to_json(nlohmann::json& json, AccountSortOption option) { json = rawValue(option); }
 
-void from_json(const nlohmann::json& json, AccountSortOption& option) {
-    const auto decoded = json.is_string() ? accountSortOptionFromRawValue(json.get_ref<const std::string&>())
-                                          : std::nullopt;
-    if (!decoded) throw nlohmann::json::type_error::create(302, "not an account sort option", &json);
+void from_json(const nlohmann::json& json, AccountSortOption& option) { readThroughText(json, option); }
+
+void readJson(const JsonValue& json, AccountSortOption& option) {
+    const auto text = json.string();
+    const auto decoded = text ? accountSortOptionFromRawValue(*text) : std::nullopt;
+    if (!decoded) throw nlohmann::json::type_error::create(302, "not an account sort option", nullptr);
     option = *decoded;
 }
 

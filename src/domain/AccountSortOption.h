@@ -11,6 +11,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // The order of the account list; stored as its raw value.
 enum class AccountSortOption { alphabetical, createdAt, lastUsedAt, favoritesFirst };
 
@@ -25,5 +27,6 @@ std::string title(AccountSortOption option, AppLanguage language);
 // A text that is no raw value throws nlohmann::json::type_error.
 void to_json(nlohmann::json& json, AccountSortOption option);
 void from_json(const nlohmann::json& json, AccountSortOption& option);
+void readJson(const JsonValue& json, AccountSortOption& option);
 
 }  // namespace quorbit

@@ -31,7 +31,9 @@ void to_json(nlohmann::json& json, const BackupAccount& account) {
     if (account.trashedAt) json["trashedAt"] = Iso8601Date::format(*account.trashedAt);
 }
 
-void from_json(const nlohmann::json& json, BackupAccount& account) {
+void from_json(const nlohmann::json& json, BackupAccount& account) { readThroughText(json, account); }
+
+void readJson(const JsonValue& json, BackupAccount& account) {
     const JsonObjectReader reader(json);
     account.id = reader.uuid("id");
     account.issuer = reader.string("issuer");
@@ -42,11 +44,11 @@ void from_json(const nlohmann::json& json, BackupAccount& account) {
     account.digits = reader.int64("digits");
     account.period = reader.int64("period");
     account.hotpCounter = std::max<std::int64_t>(0, reader.optionalInt64("hotpCounter").value_or(0));
-    account.createdAt = BackupDate::read(json, "createdAt");
-    account.updatedAt = BackupDate::read(json, "updatedAt");
-    account.lastUsedAt = BackupDate::readOptional(json, "lastUsedAt");
+    account.createdAt = BackupDate::read(reader, "createdAt");
+    account.updatedAt = BackupDate::read(reader, "updatedAt");
+    account.lastUsedAt = BackupDate::readOptional(reader, "lastUsedAt");
     account.isFavorite = reader.boolean("isFavorite");
-    account.trashedAt = BackupDate::readOptional(json, "trashedAt");
+    account.trashedAt = BackupDate::readOptional(reader, "trashedAt");
     account.tags = AccountTags::normalize(reader.optionalStringList("tags").value_or(std::vector<std::string>{}));
 }
 

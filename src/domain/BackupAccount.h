@@ -14,6 +14,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // One account inside a backup payload: the account's fields with its secret as Base32 text.
 struct BackupAccount {
     Uuid id;
@@ -37,5 +39,6 @@ struct BackupAccount {
 
 void to_json(nlohmann::json& json, const BackupAccount& account);
 void from_json(const nlohmann::json& json, BackupAccount& account);
+void readJson(const JsonValue& json, BackupAccount& account);
 
 }  // namespace quorbit

@@ -1,7 +1,5 @@
 #include "domain/BackupDate.h"
 
-#include <nlohmann/json.hpp>
-
 #include "domain/Iso8601Date.h"
 #include "domain/JsonObjectReader.h"
 
@@ -12,12 +10,12 @@ std::optional<TimePoint> BackupDate::parse(std::string_view text) {
     return Iso8601Date::parse(text);
 }
 
-TimePoint BackupDate::read(const nlohmann::json& object, const char* key) {
-    return JsonObjectReader(object).parsed(key, &BackupDate::parse);
+TimePoint BackupDate::read(const JsonObjectReader& object, const char* key) {
+    return object.parsed(key, &BackupDate::parse);
 }
 
-std::optional<TimePoint> BackupDate::readOptional(const nlohmann::json& object, const char* key) {
-    return JsonObjectReader(object).optionalParsed(key, &BackupDate::parse);
+std::optional<TimePoint> BackupDate::readOptional(const JsonObjectReader& object, const char* key) {
+    return object.optionalParsed(key, &BackupDate::parse);
 }
 
 }  // namespace quorbit

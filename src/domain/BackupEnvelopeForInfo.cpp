@@ -12,7 +12,9 @@ void to_json(nlohmann::json& json, const BackupEnvelopeForInfo& envelope) {
                           {"salt", envelope.salt},             {"sealedBox", envelope.sealedBox}};
 }
 
-void from_json(const nlohmann::json& json, BackupEnvelopeForInfo& envelope) {
+void from_json(const nlohmann::json& json, BackupEnvelopeForInfo& envelope) { readThroughText(json, envelope); }
+
+void readJson(const JsonValue& json, BackupEnvelopeForInfo& envelope) {
     const JsonObjectReader reader(json);
     envelope.version = reader.int64("version");
     envelope.kdf = reader.string("kdf");

@@ -7,6 +7,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // Read-only mirror of the encrypted backup's envelope, for the import summary. Decoding
 // only checks presence and types; the import checks the values.
 struct BackupEnvelopeForInfo {
@@ -22,5 +24,6 @@ struct BackupEnvelopeForInfo {
 
 void to_json(nlohmann::json& json, const BackupEnvelopeForInfo& envelope);
 void from_json(const nlohmann::json& json, BackupEnvelopeForInfo& envelope);
+void readJson(const JsonValue& json, BackupEnvelopeForInfo& envelope);
 
 }  // namespace quorbit

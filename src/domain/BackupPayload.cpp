@@ -12,12 +12,12 @@ void to_json(nlohmann::json& json, const BackupPayload& payload) {
     json = nlohmann::json{{"exportedAt", Iso8601Date::format(payload.exportedAt)}, {"accounts", payload.accounts}};
 }
 
-void from_json(const nlohmann::json& json, BackupPayload& payload) {
+void from_json(const nlohmann::json& json, BackupPayload& payload) { readThroughText(json, payload); }
+
+void readJson(const JsonValue& json, BackupPayload& payload) {
     const JsonObjectReader reader(json);
-    payload.exportedAt = BackupDate::read(json, "exportedAt");
-    const auto& accounts = reader.member("accounts");
-    if (!accounts.is_array()) throw nlohmann::json::type_error::create(302, "\"accounts\" must be an array", nullptr);
-    payload.accounts = accounts.get<std::vector<BackupAccount>>();
+    payload.exportedAt = BackupDate::read(reader, "exportedAt");
+    payload.accounts = reader.decoded<std::vector<BackupAccount>>("accounts");
 }
 
 }  // namespace quorbit

@@ -9,6 +9,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // The sealed content of an encrypted backup.
 struct BackupPayload {
     TimePoint exportedAt;
@@ -19,5 +21,6 @@ struct BackupPayload {
 
 void to_json(nlohmann::json& json, const BackupPayload& payload);
 void from_json(const nlohmann::json& json, BackupPayload& payload);
+void readJson(const JsonValue& json, BackupPayload& payload);
 
 }  // namespace quorbit

@@ -9,6 +9,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // The stored form of one ignored audit finding.
 struct IgnoredSecurityIssue {
     std::string issueKey;
@@ -20,6 +22,7 @@ struct IgnoredSecurityIssue {
 // JSON: {"issueKey": text, "ignoredAt": ISO 8601}; both keys required.
 void to_json(nlohmann::json& json, const IgnoredSecurityIssue& issue);
 void from_json(const nlohmann::json& json, IgnoredSecurityIssue& issue);
+void readJson(const JsonValue& json, IgnoredSecurityIssue& issue);
 
 }  // namespace quorbit
 

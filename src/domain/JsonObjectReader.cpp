@@ -1,6 +1,6 @@
 #include "domain/JsonObjectReader.h"
 
-#include <limits>
+#include <algorithm>
 
 #include "domain/Iso8601Date.h"
 
@@ -11,39 +11,48 @@ using nlohmann::json;
 
 std::string quoted(std::string_view key) { return "\"" + std::string(key) + "\""; }
 
-[[noreturn]] void throwWrongType(const json& object, std::string_view key, const char* expected) {
-    throw json::type_error::create(302, "member " + quoted(key) + " must be " + expected, &object);
+[[noreturn]] void throwWrongType(std::string_view key, const char* expected) {
+    throw json::type_error::create(302, "member " + quoted(key) + " must be " + expected, nullptr);
 }
 
 }  // namespace
 
-JsonObjectReader::JsonObjectReader(const json& object) : object_(&object) {
-    if (!object.is_object()) {
-        throw json::type_error::create(302, std::string("expected an object, found ") + object.type_name(), &object);
-    }
+JsonObjectReader::JsonObjectReader(const JsonValue& object) {
+    if (!object.isObject()) throwUnexpectedType("an object", object);
+    members_.reserve(object.size());
+    object.forEachMember([&](std::string_view key, const JsonValue& value) { members_.emplace_back(key, value); });
 }
 
-bool JsonObjectReader::has(std::string_view key) const { return optionalMember(key) != nullptr; }
+// Searched from the end, so that a repeated key gives its last value.
+const JsonValue* JsonObjectReader::find(std::string_view key) const {
+    const auto found =
+        std::find_if(members_.rbegin(), members_.rend(), [&](const auto& member) { return member.first == key; });
+    return found == members_.rend() ? nullptr : &found->second;
+}
 
-const json& JsonObjectReader::member(std::string_view key) const {
-    const auto found = object_->find(key);
-    if (found == object_->end()) {
-        throw json::out_of_range::create(403, "key " + quoted(key) + " not found", object_);
-    }
+bool JsonObjectReader::has(std::string_view key) const { return optionalMember(key).has_value(); }
+
+bool JsonObjectReader::contains(std::string_view key) const { return find(key) != nullptr; }
+
+JsonValue JsonObjectReader::member(std::string_view key) const {
+    const JsonValue* found = find(key);
+    if (found == nullptr) throw json::out_of_range::create(403, "key " + quoted(key) + " not found", nullptr);
     return *found;
 }
 
-const json* JsonObjectReader::optionalMember(std::string_view key) const {
-    const auto found = object_->find(key);
-    if (found == object_->end() || found->is_null()) return nullptr;
-    return &*found;
+std::optional<JsonValue> JsonObjectReader::optionalMember(std::string_view key) const {
+    const JsonValue* found = find(key);
+    if (found == nullptr || found->isNull()) return std::nullopt;
+    return *found;
 }
 
-std::string JsonObjectReader::string(std::string_view key) const {
-    const json& value = member(key);
-    if (!value.is_string()) throwWrongType(*object_, key, "a string");
-    return value.get<std::string>();
+std::string_view JsonObjectReader::text(std::string_view key) const {
+    const auto value = member(key).string();
+    if (!value) throwWrongType(key, "a string");
+    return *value;
 }
+
+std::string JsonObjectReader::string(std::string_view key) const { return std::string(text(key)); }
 
 std::optional<std::string> JsonObjectReader::optionalString(std::string_view key) const {
     if (!has(key)) return std::nullopt;
@@ -51,13 +60,9 @@ std::optional<std::string> JsonObjectReader::optionalString(std::string_view key
 }
 
 std::int64_t JsonObjectReader::int64(std::string_view key) const {
-    const json& value = member(key);
-    if (value.is_number_integer() && !value.is_number_unsigned()) return value.get<std::int64_t>();
-    if (value.is_number_unsigned() &&
-        value.get<std::uint64_t>() <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())) {
-        return static_cast<std::int64_t>(value.get<std::uint64_t>());
-    }
-    throwWrongType(*object_, key, "a signed 64-bit integer");
+    const auto value = member(key).integer();
+    if (!value) throwWrongType(key, "a signed 64-bit integer");
+    return *value;
 }
 
 std::optional<std::int64_t> JsonObjectReader::optionalInt64(std::string_view key) const {
@@ -66,9 +71,9 @@ std::optional<std::int64_t> JsonObjectReader::optionalInt64(std::string_view key
 }
 
 bool JsonObjectReader::boolean(std::string_view key) const {
-    const json& value = member(key);
-    if (!value.is_boolean()) throwWrongType(*object_, key, "a boolean");
-    return value.get<bool>();
+    const auto value = member(key).boolean();
+    if (!value) throwWrongType(key, "a boolean");
+    return *value;
 }
 
 std::optional<bool> JsonObjectReader::optionalBoolean(std::string_view key) const {
@@ -89,14 +94,15 @@ std::optional<Uuid> JsonObjectReader::optionalUuid(std::string_view key) const {
 }
 
 std::vector<std::string> JsonObjectReader::stringList(std::string_view key) const {
-    const json& value = member(key);
-    if (!value.is_array()) throwWrongType(*object_, key, "an array of strings");
+    const JsonValue value = member(key);
+    if (!value.isArray()) throwWrongType(key, "an array of strings");
     std::vector<std::string> result;
     result.reserve(value.size());
-    for (const json& element : value) {
-        if (!element.is_string()) throwWrongType(*object_, key, "an array of strings");
-        result.push_back(element.get<std::string>());
-    }
+    value.forEachElement([&](const JsonValue& element) {
+        const auto text = element.string();
+        if (!text) throwWrongType(key, "an array of strings");
+        result.emplace_back(*text);
+    });
     return result;
 }
 
@@ -106,13 +112,13 @@ std::optional<std::vector<std::string>> JsonObjectReader::optionalStringList(std
 }
 
 JsonObjectReader JsonObjectReader::object(std::string_view key) const {
-    const json& value = member(key);
-    if (!value.is_object()) throwWrongType(*object_, key, "an object");
+    const JsonValue value = member(key);
+    if (!value.isObject()) throwWrongType(key, "an object");
     return JsonObjectReader(value);
 }
 
 void JsonObjectReader::throwInvalidValue(std::string_view key) const {
-    throw json::type_error::create(302, "member " + quoted(key) + " has an unrecognised value", object_);
+    throw json::type_error::create(302, "member " + quoted(key) + " has an unrecognised value", nullptr);
 }
 
 }  // namespace quorbit

@@ -4,17 +4,21 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
 
+#include "domain/JsonReader.h"
+#include "domain/JsonValue.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
 
 namespace quorbit {
 
 // Strict, typed access to the members of one JSON object, for record decoders. The reader
-// refers to the object, which must outlive it.
+// refers to the object's document, which must outlive it. Where a key repeats, the last
+// value counts.
 //
 // Failures throw nlohmann's own exceptions, so one `catch (const nlohmann::json::exception&)`
 // covers both a text that does not parse and a record that does not decode:
@@ -25,9 +29,10 @@ namespace quorbit {
 // The optional getters treat a null value exactly like an absent key.
 class JsonObjectReader {
 public:
-    explicit JsonObjectReader(const nlohmann::json& object);  // type_error unless an object
+    explicit JsonObjectReader(const JsonValue& object);  // type_error unless an object
 
-    bool has(std::string_view key) const;  // present and not null
+    bool has(std::string_view key) const;       // present and not null
+    bool contains(std::string_view key) const;  // present, null included
 
     std::string string(std::string_view key) const;
     std::optional<std::string> optionalString(std::string_view key) const;
@@ -50,34 +55,43 @@ public:
 
     JsonObjectReader object(std::string_view key) const;
 
-    // The raw member, for values decoded by their own from_json.
-    const nlohmann::json& member(std::string_view key) const;
-    const nlohmann::json* optionalMember(std::string_view key) const;  // null when absent or null
+    // The raw member, for values decoded by their own readJson.
+    JsonValue member(std::string_view key) const;
+    std::optional<JsonValue> optionalMember(std::string_view key) const;  // none when absent or null
+
+    // A member decoded by the readJson overload for T.
+    template <typename T>
+    T decoded(std::string_view key) const {
+        T value{};
+        readJson(member(key), value);
+        return value;
+    }
 
     // A string turned into a value by `fromRaw` (returning std::optional), e.g. an
     // enumeration's raw value; a string it does not recognise fails.
     template <typename FromRaw>
     auto parsed(std::string_view key, FromRaw fromRaw) const {
-        return parsedString(key, string(key), fromRaw);
+        return parsedText(key, text(key), fromRaw);
     }
     template <typename FromRaw>
     auto optionalParsed(std::string_view key, FromRaw fromRaw) const
         -> std::optional<typename decltype(fromRaw(std::string_view{}))::value_type> {
-        const auto text = optionalString(key);
-        if (!text) return std::nullopt;
-        return parsedString(key, *text, fromRaw);
+        if (!has(key)) return std::nullopt;
+        return parsedText(key, text(key), fromRaw);
     }
 
 private:
     template <typename FromRaw>
-    auto parsedString(std::string_view key, const std::string& text, FromRaw fromRaw) const {
-        auto value = fromRaw(std::string_view(text));
+    auto parsedText(std::string_view key, std::string_view text, FromRaw fromRaw) const {
+        auto value = fromRaw(text);
         if (!value) throwInvalidValue(key);
         return *value;
     }
     [[noreturn]] void throwInvalidValue(std::string_view key) const;
+    std::string_view text(std::string_view key) const;  // a string member, valid with the document
+    const JsonValue* find(std::string_view key) const;
 
-    const nlohmann::json* object_;
+    std::vector<std::pair<std::string_view, JsonValue>> members_;
 };
 
 }  // namespace quorbit

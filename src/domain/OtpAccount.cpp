@@ -30,14 +30,16 @@ void to_json(nlohmann::json& json, const OtpAccount& account) {
     json["tags"] = account.tags;
 }
 
+void from_json(const nlohmann::json& json, OtpAccount& account) { readThroughText(json, account); }
+
 // Decodes into a fresh record so that a failure leaves `account` untouched.
-void from_json(const nlohmann::json& json, OtpAccount& account) {
+void readJson(const JsonValue& json, OtpAccount& account) {
     const JsonObjectReader reader(json);
     OtpAccount decoded;
     decoded.id = reader.uuid("id");
     decoded.issuer = UnicodeText::trimmed(reader.string("issuer"));
     decoded.accountName = UnicodeText::trimmed(reader.string("accountName"));
-    decoded.secretRef = reader.member("secretRef").get<OtpSecretRef>();
+    decoded.secretRef = reader.decoded<OtpSecretRef>("secretRef");
     decoded.type = reader.optionalParsed("type", otpTypeFromRawValue).value_or(OtpType::totp);
     decoded.algorithm = reader.parsed("algorithm", otpAlgorithmFromRawValue);
     decoded.digits = reader.int64("digits");

@@ -15,6 +15,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // One account's metadata. Never holds the secret itself.
 struct OtpAccount {
     Uuid id;
@@ -43,5 +45,6 @@ struct OtpAccount {
 // the tags and fails (nlohmann::json::exception) on a missing required key or a wrong type.
 void to_json(nlohmann::json& json, const OtpAccount& account);
 void from_json(const nlohmann::json& json, OtpAccount& account);
+void readJson(const JsonValue& json, OtpAccount& account);
 
 }  // namespace quorbit

@@ -7,6 +7,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // Key of an account's secret in the secret store (the keyring item's account attribute).
 struct OtpSecretRef {
     std::string rawValue;
@@ -17,6 +19,7 @@ struct OtpSecretRef {
 // JSON form: {"rawValue": "<text>"}.
 void to_json(nlohmann::json& json, const OtpSecretRef& ref);
 void from_json(const nlohmann::json& json, OtpSecretRef& ref);
+void readJson(const JsonValue& json, OtpSecretRef& ref);
 
 }  // namespace quorbit
 

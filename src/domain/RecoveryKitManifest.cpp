@@ -22,12 +22,16 @@ void to_json(nlohmann::json& json, const RecoveryKitManifest& manifest) {
                           {"createdAt", sinceReference.count()}};
 }
 
-void from_json(const nlohmann::json& json, RecoveryKitManifest& manifest) {
+void from_json(const nlohmann::json& json, RecoveryKitManifest& manifest) { readThroughText(json, manifest); }
+
+void readJson(const JsonValue& json, RecoveryKitManifest& manifest) {
     const JsonObjectReader reader(json);
     manifest.appVersion = reader.string("appVersion");
     manifest.appBuild = reader.string("appBuild");
-    const auto seconds = reader.member("createdAt").get<double>();
-    manifest.createdAt = TimePoint(std::chrono::duration_cast<TimePoint::duration>(FloatSeconds(seconds) + referenceDate));
+    const auto seconds = reader.member("createdAt").number();
+    if (!seconds) throw nlohmann::json::type_error::create(302, "member \"createdAt\" must be a number", nullptr);
+    manifest.createdAt =
+        TimePoint(std::chrono::duration_cast<TimePoint::duration>(FloatSeconds(*seconds) + referenceDate));
 }
 
 }  // namespace quorbit

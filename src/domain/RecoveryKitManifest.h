@@ -9,6 +9,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // "manifest.json" of a Recovery Kit: which program made it, and when.
 struct RecoveryKitManifest {
     static constexpr std::string_view fallbackAppVersion = "2.0.0";
@@ -25,5 +27,6 @@ struct RecoveryKitManifest {
 // other date we write. Decoding requires all three keys.
 void to_json(nlohmann::json& json, const RecoveryKitManifest& manifest);
 void from_json(const nlohmann::json& json, RecoveryKitManifest& manifest);
+void readJson(const JsonValue& json, RecoveryKitManifest& manifest);
 
 }  // namespace quorbit

@@ -9,18 +9,18 @@ namespace quorbit {
 
 namespace {
 
+// A repeated key keeps its last value, as in every object we read.
 std::map<std::string, std::string> metadataFrom(const JsonObjectReader& reader) {
-    const nlohmann::json& object = reader.member("metadata");
-    if (!object.is_object()) {
-        throw nlohmann::json::type_error::create(302, "member \"metadata\" must be an object", &object);
+    const JsonValue object = reader.member("metadata");
+    if (!object.isObject()) {
+        throw nlohmann::json::type_error::create(302, "member \"metadata\" must be an object", nullptr);
     }
     std::map<std::string, std::string> metadata;
-    for (const auto& [key, value] : object.items()) {
-        if (!value.is_string()) {
-            throw nlohmann::json::type_error::create(302, "member \"metadata\" must hold strings", &object);
-        }
-        metadata.emplace(key, value.get<std::string>());
-    }
+    object.forEachMember([&](std::string_view key, const JsonValue& value) {
+        const auto text = value.string();
+        if (!text) throw nlohmann::json::type_error::create(302, "member \"metadata\" must hold strings", nullptr);
+        metadata.insert_or_assign(std::string(key), std::string(*text));
+    });
     return metadata;
 }
 
@@ -36,7 +36,9 @@ void to_json(nlohmann::json& json, const SecurityEvent& event) {
     if (event.accountLabel) json["accountLabel"] = *event.accountLabel;
 }
 
-void from_json(const nlohmann::json& json, SecurityEvent& event) {
+void from_json(const nlohmann::json& json, SecurityEvent& event) { readThroughText(json, event); }
+
+void readJson(const JsonValue& json, SecurityEvent& event) {
     const JsonObjectReader reader(json);
     event = SecurityEvent{.id = reader.uuid("id"),
                           .kind = reader.parsed("kind", securityEventKindFromRawValue),

@@ -12,6 +12,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // One entry of the security event log.
 struct SecurityEvent {
     Uuid id;
@@ -29,5 +31,6 @@ struct SecurityEvent {
 // every other key is required. Failures throw nlohmann::json::exception.
 void to_json(nlohmann::json& json, const SecurityEvent& event);
 void from_json(const nlohmann::json& json, SecurityEvent& event);
+void readJson(const JsonValue& json, SecurityEvent& event);
 
 }  // namespace quorbit

@@ -11,7 +11,7 @@ namespace {
 // Reads the members that are present (and not null) over the defaults already in the record.
 class SettingsDecoder {
 public:
-    explicit SettingsDecoder(const nlohmann::json& json) : reader_(json) {}
+    explicit SettingsDecoder(const JsonValue& json) : reader_(json) {}
 
     bool has(std::string_view key) const { return reader_.has(key); }
 
@@ -27,7 +27,7 @@ public:
     }
     template <typename T>
     void readObject(std::string_view key, T& field) const {
-        if (const nlohmann::json* member = reader_.optionalMember(key)) field = member->get<T>();
+        if (const auto member = reader_.optionalMember(key)) readJson(*member, field);
     }
 
 private:
@@ -66,7 +66,9 @@ void to_json(nlohmann::json& json, const AppSettings& settings) {
     };
 }
 
-void from_json(const nlohmann::json& json, AppSettings& settings) {
+void from_json(const nlohmann::json& json, AppSettings& settings) { readThroughText(json, settings); }
+
+void readJson(const JsonValue& json, AppSettings& settings) {
     const SettingsDecoder decoder(json);
     AppSettings decoded;
     decoder.read("autoLock", decoded.autoLock);

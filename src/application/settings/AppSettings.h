@@ -18,6 +18,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // Every user setting, stored and loaded as a whole. Ranges are not checked here.
 struct AppSettings {
     AutoLockDuration autoLock = AutoLockDuration::fiveMinutes;
@@ -50,5 +52,6 @@ struct AppSettings {
 // of the wrong type or an unknown case name throws nlohmann::json::exception.
 void to_json(nlohmann::json& json, const AppSettings& settings);
 void from_json(const nlohmann::json& json, AppSettings& settings);
+void readJson(const JsonValue& json, AppSettings& settings);
 
 }  // namespace quorbit

@@ -16,20 +16,20 @@ namespace {
 constexpr std::array qtModifierOrder{KeyboardShortcutModifier::control, KeyboardShortcutModifier::command,
                                      KeyboardShortcutModifier::option, KeyboardShortcutModifier::shift};
 
-std::uint32_t keyCodeFrom(const JsonObjectReader& reader, const nlohmann::json& json) {
+std::uint32_t keyCodeFrom(const JsonObjectReader& reader) {
     const std::int64_t value = reader.int64("keyCode");
     if (value < 0 || value > std::numeric_limits<std::uint32_t>::max()) {
-        throw nlohmann::json::type_error::create(302, "member \"keyCode\" must be an unsigned 32-bit integer", &json);
+        throw nlohmann::json::type_error::create(302, "member \"keyCode\" must be an unsigned 32-bit integer", nullptr);
     }
     return static_cast<std::uint32_t>(value);
 }
 
-std::vector<KeyboardShortcutModifier> modifiersFrom(const JsonObjectReader& reader, const nlohmann::json& json) {
+std::vector<KeyboardShortcutModifier> modifiersFrom(const JsonObjectReader& reader) {
     std::vector<KeyboardShortcutModifier> modifiers;
     for (const std::string& name : reader.stringList("modifiers")) {
         const auto modifier = keyboardShortcutModifierFromRawValue(name);
         if (!modifier) {
-            throw nlohmann::json::type_error::create(302, "member \"modifiers\" holds an unknown modifier", &json);
+            throw nlohmann::json::type_error::create(302, "member \"modifiers\" holds an unknown modifier", nullptr);
         }
         modifiers.push_back(*modifier);
     }
@@ -71,11 +71,13 @@ void to_json(nlohmann::json& json, const KeyboardShortcut& shortcut) {
             {"isEnabled", shortcut.isEnabled}};
 }
 
-void from_json(const nlohmann::json& json, KeyboardShortcut& shortcut) {
+void from_json(const nlohmann::json& json, KeyboardShortcut& shortcut) { readThroughText(json, shortcut); }
+
+void readJson(const JsonValue& json, KeyboardShortcut& shortcut) {
     const JsonObjectReader reader(json);
-    shortcut = KeyboardShortcut{.keyCode = keyCodeFrom(reader, json),
+    shortcut = KeyboardShortcut{.keyCode = keyCodeFrom(reader),
                                 .keyEquivalent = reader.string("keyEquivalent"),
-                                .modifiers = modifiersFrom(reader, json),
+                                .modifiers = modifiersFrom(reader),
                                 .isEnabled = reader.boolean("isEnabled")};
 }
 

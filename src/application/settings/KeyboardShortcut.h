@@ -11,6 +11,8 @@
 
 namespace quorbit {
 
+class JsonValue;
+
 // One global shortcut. Key codes are the stored platform codes: 49 = Space, 8 = C.
 struct KeyboardShortcut {
     std::uint32_t keyCode = 0;
@@ -29,6 +31,7 @@ struct KeyboardShortcut {
 // JSON form {"keyCode", "keyEquivalent", "modifiers", "isEnabled"}; all four keys required.
 void to_json(nlohmann::json& json, const KeyboardShortcut& shortcut);
 void from_json(const nlohmann::json& json, KeyboardShortcut& shortcut);
+void readJson(const JsonValue& json, KeyboardShortcut& shortcut);
 
 }  // namespace quorbit
 

@@ -8,6 +8,7 @@
 #include "application/usecases/OtpSettingsRule.h"
 #include "domain/AccountTags.h"
 #include "domain/BackupPayload.h"
+#include "domain/JsonReader.h"
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
 #include "lib/Base64Codec.h"
@@ -61,7 +62,7 @@ BackupEnvelopeForInfo ImportBackup::readEnvelope(std::span<const std::uint8_t> d
     if (data.size() > maxFileBytes) failCorrupted();
     try {
         const char* text = reinterpret_cast<const char*>(data.data());
-        return nlohmann::json::parse(text, text + data.size()).get<BackupEnvelopeForInfo>();
+        return JsonReader().decode<BackupEnvelopeForInfo>(std::string_view(text, data.size()));
     } catch (const nlohmann::json::exception&) {
         failCorrupted();
     }

@@ -9,6 +9,7 @@
 
 #include "domain/BackupPayload.h"
 #include "domain/JsonObjectReader.h"
+#include "domain/JsonReader.h"
 #include "domain/QuorbitError.h"
 #include "infrastructure/crypto/AesGcmCipher.h"
 #include "infrastructure/crypto/BackupPayloadWriter.h"
@@ -46,12 +47,11 @@ SecretBytes decodeBase64(const std::string& text) {
 
 // Everything that can be checked without deriving a key is checked here, so a hostile file
 // cannot make us spend minutes in PBKDF2.
-Envelope readEnvelope(std::span<const std::uint8_t> data) {
+Envelope readEnvelope(JsonReader& json, std::span<const std::uint8_t> data) {
     if (data.size() > EncryptedBackupCryptoService::maxFileBytes) failCorrupted();
     try {
         const char* text = reinterpret_cast<const char*>(data.data());
-        const auto json = nlohmann::json::parse(text, text + data.size());
-        const JsonObjectReader reader(json);
+        const JsonObjectReader reader(json.read(std::string_view(text, data.size())));
         const auto version = reader.int64("version");
         const auto kdf = reader.string("kdf");
         const auto iterations = reader.int64("iterations");
@@ -68,9 +68,9 @@ Envelope readEnvelope(std::span<const std::uint8_t> data) {
     }
 }
 
-BackupPayload readPayload(const SecretBytes& plaintext) {
+BackupPayload readPayload(JsonReader& json, const SecretBytes& plaintext) {
     try {
-        return nlohmann::json::parse(plaintext.asText()).get<BackupPayload>();
+        return json.decode<BackupPayload>(plaintext.asText());
     } catch (const nlohmann::json::exception&) {
         failCorrupted();
     }
@@ -115,12 +115,13 @@ std::vector<std::uint8_t> EncryptedBackupCryptoService::envelopeBytes(std::span<
 }
 
 BackupPayload EncryptedBackupCryptoService::decrypt(std::span<const std::uint8_t> data, const SecretBytes& password) {
-    const Envelope envelope = readEnvelope(data);
+    JsonReader json;  // the payload reuses the buffers the envelope needed
+    const Envelope envelope = readEnvelope(json, data);
     const SecretBytes key =
         PBKDF2::deriveKey(password.view(), envelope.salt.view(), static_cast<int>(envelope.iterations), keyByteCount_);
     const auto plaintext = AesGcmCipher::open(key, envelope.sealedBox.view());
     if (!plaintext) throw QuorbitError(QuorbitError::Case::wrongBackupPassword);
-    return readPayload(*plaintext);
+    return readPayload(json, *plaintext);
 }
 
 }  // namespace quorbit

@@ -109,11 +109,11 @@ bool JsonStoreFile::moveAside(TimePoint now) const noexcept {
 }
 
 std::string JsonStoreFile::describe(const std::exception& error) const {
-    // nlohmann's parse errors quote the text they stopped at, which is file content.
+    // A parse error's own text is not shown, so that no reader's message can quote the file.
     if (const auto* parseError = dynamic_cast<const nlohmann::json::parse_error*>(&error)) {
+        const std::string where = parseError->byte == 0 ? "" : " (byte " + std::to_string(parseError->byte) + ")";
         return "The data in \"" + path_.filename().string() +
-               "\" couldn't be read because it isn't in the correct format (byte " +
-               std::to_string(parseError->byte) + ").";
+               "\" couldn't be read because it isn't in the correct format" + where + ".";
     }
     if (dynamic_cast<const nlohmann::json::exception*>(&error) != nullptr) {
         return "\"" + path_.filename().string() + "\": " + error.what();

@@ -8,13 +8,15 @@
 
 #include <nlohmann/json.hpp>
 
+#include "domain/JsonReader.h"
 #include "domain/TimePoint.h"
 
 namespace quorbit {
 
 // One JSON file of a store: reading, the two write policies of the stores (pretty-printed,
 // sorted keys, atomic, mode 0600 in a 0700 folder) and the moving aside of a file that
-// cannot be decoded. Holds only the path; the store serialises the calls.
+// cannot be decoded. Holds the path and a reader that keeps its buffers from one load to the
+// next; the store serialises the calls.
 class JsonStoreFile {
 public:
     static constexpr int indent = 2;
@@ -29,7 +31,7 @@ public:
     std::optional<T> load() const {
         const std::optional<std::string> text = readText();
         if (!text) return std::nullopt;
-        return nlohmann::json::parse(*text).get<T>();
+        return reader_.decode<T>(*text);
     }
 
     // load() for files that a later write may replace: a missing file gives T{}; a file that
@@ -61,6 +63,7 @@ private:
     bool moveAside(TimePoint now) const noexcept;
 
     std::filesystem::path path_;
+    mutable JsonReader reader_;
 };
 
 }  // namespace quorbit

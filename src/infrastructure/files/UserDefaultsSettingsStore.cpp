@@ -9,6 +9,7 @@
 
 #include "application/settings/AppSettings.h"
 #include "config/StorageNames.h"
+#include "domain/JsonReader.h"
 #include "infrastructure/files/AtomicFileWriter.h"
 
 namespace quorbit {
@@ -60,7 +61,7 @@ std::optional<AppSettings> UserDefaultsSettingsStore::decoded(const QSettings& d
     const QVariant value = defaults.value(qtKey(entry));
     if (!value.isValid()) return std::nullopt;
     try {
-        return nlohmann::json::parse(value.toByteArray().toStdString()).get<AppSettings>();
+        return JsonReader().decode<AppSettings>(value.toByteArray().toStdString());
     } catch (const std::exception&) {
         return std::nullopt;
     }

@@ -1,0 +1,87 @@
+#include "domain/JsonReader.h"
+
+#include <array>
+#include <cstring>
+#include <optional>
+
+namespace quorbit {
+namespace {
+
+enum class ByteClass : unsigned char { other, quote, open, close };
+
+constexpr std::array<ByteClass, 256> byteClasses = [] {
+    std::array<ByteClass, 256> classes{};
+    classes['"'] = ByteClass::quote;
+    classes['['] = classes['{'] = ByteClass::open;
+    classes[']'] = classes['}'] = ByteClass::close;
+    return classes;
+}();
+
+// The byte just past the string that starts at `p`, or `end` when it is not closed. A quote
+// preceded by an odd run of backslashes is escaped.
+const char* afterString(const char* p, const char* end) {
+    for (;;) {
+        const auto* quote = static_cast<const char*>(std::memchr(p, '"', static_cast<std::size_t>(end - p)));
+        if (quote == nullptr) return end;
+        const char* run = quote;
+        while (run > p && run[-1] == '\\') --run;
+        p = quote + 1;
+        if ((quote - run) % 2 == 0) return p;
+    }
+}
+
+// The offset of the first bracket that opens a level beyond `maxDepth`. The parser would
+// find it too, but only after indexing the whole text at four bytes per bracket; this scan
+// stops there and needs no memory.
+std::optional<std::size_t> firstTooDeep(std::string_view text) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    std::size_t depth = 0;
+    for (const char* p = begin; p < end;) {
+        switch (byteClasses[static_cast<unsigned char>(*p++)]) {
+        case ByteClass::other: break;
+        case ByteClass::quote: p = afterString(p, end); break;
+        case ByteClass::open:
+            if (++depth > JsonReader::maxDepth) return static_cast<std::size_t>(p - begin);
+            break;
+        case ByteClass::close:
+            if (depth > 0) --depth;
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+[[noreturn]] void failParsing(std::size_t byte, const std::string& reason) {
+    throw nlohmann::json::parse_error::create(101, byte, reason, nullptr);
+}
+
+}  // namespace
+
+JsonReader::JsonReader() {
+    if (parser_.allocate(simdjson::SIMDJSON_PADDING, maxDepth) != simdjson::SUCCESS) {
+        throw std::bad_alloc();
+    }
+}
+
+JsonValue JsonReader::read(std::string_view text) {
+    if (const auto tooDeep = firstTooDeep(text)) failParsing(*tooDeep, "nested deeper than 32 levels");
+    const auto result = parser_.parse(text.data(), text.size());
+    if (result.error() == simdjson::MEMALLOC) throw std::bad_alloc();
+    // simdjson's own messages describe the fault without quoting the text.
+    if (result.error() != simdjson::SUCCESS) failParsing(0, simdjson::error_message(result.error()));
+    return JsonValue(result.value_unsafe());
+}
+
+void throwUnexpectedType(const char* expected, const JsonValue& found) {
+    throw nlohmann::json::type_error::create(302, std::string("expected ") + expected + ", found " + found.typeName(),
+                                             nullptr);
+}
+
+void readJson(const JsonValue& json, std::string& value) {
+    const auto text = json.string();
+    if (!text) throwUnexpectedType("a string", json);
+    value = *text;
+}
+
+}  // namespace quorbit

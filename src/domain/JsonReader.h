@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+#include <simdjson.h>
+
+#include "domain/JsonValue.h"
+
+namespace quorbit {
+
+// The one reader of every JSON text we load: store files, settings, backup envelopes and
+// payloads. The text must be one value and nothing else: valid UTF-8, nested at most
+// `maxDepth` deep, with only white space after it (a NUL byte is no end). Numbers must fit
+// a 64-bit integer or a double. Where a key repeats in an object, its last value counts.
+//
+// Failures throw nlohmann's exceptions, as the record decoders' JsonObjectReader does, so one
+// `catch (const nlohmann::json::exception&)` covers a text that does not parse and a record
+// that does not decode. A parse_error names at most a byte offset, never the text.
+//
+// A reader keeps its buffers for the next text, so a store that reads the same file again
+// allocates nothing; it serves one caller at a time.
+class JsonReader {
+public:
+    static constexpr std::size_t maxDepth = 32;
+
+    JsonReader();
+
+    // The value stays valid until the next read.
+    JsonValue read(std::string_view text);
+
+    // Decodes the whole text as T through the readJson overload for T.
+    template <typename T>
+    T decode(std::string_view text) {
+        T value{};
+        readJson(read(text), value);
+        return value;
+    }
+
+private:
+    simdjson::dom::parser parser_;
+};
+
+// type_error "expected <expected>, found <the value's type>".
+[[noreturn]] void throwUnexpectedType(const char* expected, const JsonValue& found);
+
+void readJson(const JsonValue& json, std::string& value);
+
+// An array, each element decoded as T.
+template <typename T>
+void readJson(const JsonValue& json, std::vector<T>& values) {
+    if (!json.isArray()) throwUnexpectedType("an array", json);
+    std::vector<T> decoded;
+    decoded.reserve(json.size());
+    json.forEachElement([&](const JsonValue& element) { readJson(element, decoded.emplace_back()); });
+    values = std::move(decoded);
+}
+
+// nlohmann's from_json for a record: the value is printed and read back, so a document value
+// and a file decode by the same rules.
+template <typename T>
+void readThroughText(const nlohmann::json& json, T& value) {
+    value = JsonReader().decode<T>(json.dump());
+}
+
+}  // namespace quorbit

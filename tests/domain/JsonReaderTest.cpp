@@ -1,0 +1,111 @@
+#include "domain/JsonReader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "domain/JsonObjectReader.h"
+
+namespace quorbit {
+namespace {
+
+using nlohmann::json;
+
+std::string nested(std::size_t depth, const std::string& inner = "") {
+    return std::string(depth, '[') + inner + std::string(depth, ']');
+}
+
+TEST(JsonReaderLimits, NestingStopsAtThirtyTwoLevels) {
+    JsonReader reader;
+    EXPECT_NO_THROW(reader.read(nested(32)));
+    EXPECT_NO_THROW(reader.read(std::string(31, '[') + "{}" + std::string(31, ']')));
+    EXPECT_THROW(reader.read(nested(33)), json::parse_error);
+    EXPECT_THROW(reader.read(std::string(32, '[') + "{}" + std::string(32, ']')), json::parse_error);
+    // Unbalanced closers earn no extra depth.
+    EXPECT_THROW(reader.read("]]]]" + nested(33)), json::parse_error);
+}
+
+TEST(JsonReaderLimits, BracketsInsideStringsAreText) {
+    JsonReader reader;
+    const std::string brackets(100, '[');
+    const std::string texts[] = {"\"" + brackets + "\"", "[\"\\\"" + brackets + "\"]",
+                                 "[\"\\\\\", \"" + brackets + "\"]"};
+    for (const std::string& text : texts) {
+        EXPECT_NO_THROW(reader.read(text)) << text;
+    }
+    // An escaped backslash ends the string before the brackets.
+    EXPECT_THROW(reader.read("[\"\\\\\"," + nested(40) + "]"), json::parse_error);
+}
+
+struct HostileText {
+    const char* name;
+    std::string text;
+};
+
+class JsonReaderRejects : public testing::TestWithParam<HostileText> {};
+
+TEST_P(JsonReaderRejects, WithAParseErrorThatQuotesNothing) {
+    JsonReader reader;
+    try {
+        reader.read(GetParam().text);
+        FAIL() << "accepted";
+    } catch (const json::parse_error& error) {
+        EXPECT_EQ(std::string(error.what()).find("secret"), std::string::npos) << error.what();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, JsonReaderRejects,
+    testing::Values(HostileText{"NulThenGarbage", std::string("{\"a\":\"secret\"}\0garbage}{", 24)},
+                    HostileText{"NulAlone", std::string("{\"a\":\"secret\"}\0", 15)},
+                    HostileText{"TrailingText", "{\"a\":\"secret\"} secret"},
+                    HostileText{"SecondValue", "{\"a\":\"secret\"}{}"},
+                    HostileText{"InvalidUtf8InValue", "{\"a\":\"secret\xff\"}"},
+                    HostileText{"InvalidUtf8InKey", "{\"secret\xc3\x28\":1}"},
+                    HostileText{"OverlongUtf8", "{\"a\":\"secret\xc0\xaf\"}"},
+                    HostileText{"EncodedSurrogate", "{\"a\":\"secret\xed\xa0\x80\"}"},
+                    HostileText{"LoneSurrogateEscape", "{\"a\":\"secret\\ud800\"}"},
+                    HostileText{"ControlCharacterInString", "{\"a\":\"secret\tx\"}"},
+                    HostileText{"IntegerBeyond64Bits", "{\"a\":\"secret\",\"n\":18446744073709551616}"},
+                    HostileText{"NegativeBeyond64Bits", "{\"a\":\"secret\",\"n\":-9223372036854775809}"},
+                    HostileText{"ExponentBeyondDouble", "{\"a\":\"secret\",\"n\":1e400}"},
+                    HostileText{"ByteOrderMark", "\xef\xbb\xbf{\"a\":\"secret\"}"},
+                    HostileText{"Empty", ""},
+                    HostileText{"TooDeep", "{\"a\":\"secret\",\"b\":" + nested(40) + "}"}),
+    [](const testing::TestParamInfo<HostileText>& param) { return std::string(param.param.name); });
+
+TEST(JsonReaderText, WhiteSpaceMayFollowTheValue) {
+    JsonReader reader;
+    EXPECT_TRUE(reader.read(" {} \n\t\r ").isObject());
+}
+
+TEST(JsonReaderText, ARepeatedKeyKeepsItsLastValue) {
+    JsonReader reader;
+    const JsonObjectReader object(reader.read(R"({"digits": [], "digits": 6, "name": "a", "name": "b"})"));
+    EXPECT_EQ(object.int64("digits"), 6);
+    EXPECT_EQ(object.string("name"), "b");
+    EXPECT_THROW(JsonObjectReader(reader.read(R"({"digits": 6, "digits": 6.5})")).int64("digits"), json::type_error);
+}
+
+TEST(JsonReaderText, IntegersAreExactlyThoseWithoutFractionOrExponent) {
+    JsonReader reader;
+    const JsonObjectReader object(reader.read(
+        R"({"zero": -0, "min": -9223372036854775808, "unsigned": 18446744073709551615, "fraction": 6.5,
+            "whole": 6.0, "exponent": 6e0})"));
+    EXPECT_EQ(object.int64("zero"), 0);
+    EXPECT_EQ(object.int64("min"), INT64_MIN);
+    for (const char* key : {"unsigned", "fraction", "whole", "exponent"}) {
+        EXPECT_THROW(object.int64(key), json::type_error) << key;
+    }
+}
+
+TEST(JsonReaderText, DecodesArraysElementByElement) {
+    JsonReader reader;
+    const auto strings = reader.decode<std::vector<std::string>>(R"(["a", "b\u00e9"])");
+    EXPECT_EQ(strings, (std::vector<std::string>{"a", "b\xc3\xa9"}));
+    EXPECT_THROW(reader.decode<std::vector<std::string>>(R"(["a", 1])"), json::type_error);
+    EXPECT_THROW(reader.decode<std::vector<std::string>>(R"({"a": "b"})"), json::type_error);
+}
+
+}  // namespace
+}  // namespace quorbit
