@@ -2,17 +2,26 @@
 
 #include <openssl/rand.h>
 
+#include <array>
+#include <cstdint>
 #include <stdexcept>
 
 namespace quorbit {
 namespace {
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+// A table, not comparisons: stores hold thousands of ids, and random hex digits defeat branch
+// prediction.
+constexpr std::array<std::int8_t, 256> hexValues = [] {
+    std::array<std::int8_t, 256> values{};
+    values.fill(-1);
+    for (int digit = 0; digit < 10; ++digit) values['0' + digit] = static_cast<std::int8_t>(digit);
+    for (int letter = 0; letter < 6; ++letter) {
+        values['a' + letter] = values['A' + letter] = static_cast<std::int8_t>(10 + letter);
+    }
+    return values;
+}();
+
+int hexValue(char c) { return hexValues[static_cast<unsigned char>(c)]; }
 
 bool isHyphenPosition(std::size_t i) { return i == 8 || i == 13 || i == 18 || i == 23; }
 

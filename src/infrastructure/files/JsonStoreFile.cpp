@@ -1,6 +1,7 @@
 #include "infrastructure/files/JsonStoreFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -33,14 +34,17 @@ std::string encoded(const nlohmann::json& value) { return value.dump(JsonStoreFi
 
 JsonStoreFile::JsonStoreFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-std::optional<std::string> JsonStoreFile::readText() const {
+bool JsonStoreFile::readText() const {
     const int descriptor = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0 && errno == ENOENT) return std::nullopt;
+    if (descriptor < 0 && errno == ENOENT) return false;
     const auto fail = [&](int error) {
         throw std::system_error(error, std::generic_category(), "Could not read \"" + path_.filename().string() + "\"");
     };
     if (descriptor < 0) fail(errno);
-    std::string text;
+    text_.clear();
+    if (struct stat info{}; ::fstat(descriptor, &info) == 0 && info.st_size > 0) {
+        text_.reserve(static_cast<std::size_t>(info.st_size));
+    }
     char buffer[64 * 1024];
     for (;;) {
         const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
@@ -51,10 +55,10 @@ std::optional<std::string> JsonStoreFile::readText() const {
             fail(error);
         }
         if (count == 0) break;
-        text.append(buffer, static_cast<std::size_t>(count));
+        text_.append(buffer, static_cast<std::size_t>(count));
     }
     ::close(descriptor);
-    return text;
+    return true;
 }
 
 void JsonStoreFile::writeProtected(const nlohmann::json& value) const {

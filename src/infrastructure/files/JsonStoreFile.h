@@ -15,8 +15,8 @@ namespace quorbit {
 
 // One JSON file of a store: reading, the two write policies of the stores (pretty-printed,
 // sorted keys, atomic, mode 0600 in a 0700 folder) and the moving aside of a file that
-// cannot be decoded. Holds the path and a reader that keeps its buffers from one load to the
-// next; the store serialises the calls.
+// cannot be decoded. Holds the path, and the text and reader buffers that one load leaves to
+// the next, so reading the same file again takes no fresh memory; the store serialises the calls.
 class JsonStoreFile {
 public:
     static constexpr int indent = 2;
@@ -29,9 +29,8 @@ public:
     // file cannot be read and nlohmann::json::exception when it does not decode as T.
     template <typename T>
     std::optional<T> load() const {
-        const std::optional<std::string> text = readText();
-        if (!text) return std::nullopt;
-        return reader_.decode<T>(*text);
+        if (!readText()) return std::nullopt;
+        return reader_.decode<T>(text_);
     }
 
     // load() for files that a later write may replace: a missing file gives T{}; a file that
@@ -59,10 +58,11 @@ public:
     std::string describe(const std::exception& error) const;
 
 private:
-    std::optional<std::string> readText() const;
+    bool readText() const;  // into text_; false when there is no file
     bool moveAside(TimePoint now) const noexcept;
 
     std::filesystem::path path_;
+    mutable std::string text_;
     mutable JsonReader reader_;
 };
 
