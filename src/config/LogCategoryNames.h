@@ -7,6 +7,7 @@ namespace quorbit {
 struct LogCategoryNames {
     static constexpr const char* screenQR = "ru.velmorin.quorbit.ScreenQR";
     static constexpr const char* storage = "ru.velmorin.quorbit.Storage";
+    static constexpr const char* session = "ru.velmorin.quorbit.Session";
 };
 
 }  // namespace quorbit

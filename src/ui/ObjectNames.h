@@ -199,4 +199,14 @@ inline constexpr char qrSheet[] = "donationQrSheet";
 inline constexpr char qrImage[] = "donationQrImage";
 }  // namespace about
 
+namespace app {
+inline constexpr auto panelWindow = "appPanelWindow";
+inline constexpr auto aboutWindow = "appAboutWindow";
+inline constexpr auto trayMenu = "appTrayMenu";
+}  // namespace app
+
+namespace platform {
+inline constexpr auto passwordField = "platformPasswordField";
+}  // namespace platform
+
 }  // namespace quorbit::objectnames

@@ -7,9 +7,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-#include <openssl/crypto.h>
-
 #include "config/AppIdentity.h"
+#include "ui/platform/SecretFieldText.h"
 
 namespace quorbit {
 
@@ -109,13 +108,6 @@ std::optional<SecretBytes> OwnerAuthenticationDialog::askOnGuiThread(const QStri
     return takeTypedText();
 }
 
-// The typed text leaves the widget at once; the copies made on the way are wiped.
-SecretBytes OwnerAuthenticationDialog::takeTypedText() {
-    QByteArray utf8 = field_->text().toUtf8();
-    field_->clear();
-    auto typed = SecretBytes::fromText(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    OPENSSL_cleanse(utf8.data(), static_cast<std::size_t>(utf8.size()));
-    return typed;
-}
+SecretBytes OwnerAuthenticationDialog::takeTypedText() { return takeSecretFieldText(*field_); }
 
 }  // namespace quorbit

@@ -63,7 +63,7 @@ public:
             .documentFiles = files,
             .dialogs = dialogs,
             .desktop = desktop,
-            .sessionEvents = sessionEvents,
+            .sessionEvents = *sessionEventSource,
             .windows = windows,
             .delays = delays,
             .dataFolder = dataFolder,
@@ -105,6 +105,8 @@ public:
     FakeDialogPresenter dialogs;
     FakeDesktopServices desktop;
     FakeSessionEventSource sessionEvents;
+    // A test of the real session adapter may point this elsewhere before `makeViewModel()`.
+    SessionEventSource* sessionEventSource = &sessionEvents;
     FakeWindowFactory windows;
     FakeDelayTimer delays;
     std::filesystem::path dataFolder = "/tmp/quorbit-test-data";

@@ -1,0 +1,330 @@
+// The real program against a bare Qt Widgets program, each started on a display of our own
+// (Xvfb, a private D-Bus session and keyring, 1000 stored accounts): time from exec to the
+// 392 x 560 window mapped, memory (PSS) 10 s after start with the panel open, and CPU time over
+// the next 30 s with the codes ticking (ours unlocked through the test PAM stack).
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <poll.h>
+#include <xcb/xcb.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using namespace std::chrono_literals;
+
+constexpr int panelWidth = 392;
+constexpr int panelHeight = 560;
+
+void fail(const std::string& message) {
+    std::cerr << "StartupBench: " << message << '\n';
+    std::exit(1);
+}
+
+// Xvfb, a session bus with an unlocked keyring, and private home and data folders.
+class BenchSession {
+public:
+    BenchSession() {
+        if (!sandbox_.isValid()) fail("no temporary folder");
+        for (const char* folder : {"home", "data", "config", "cache", "runtime", "pam.d"}) QDir(sandbox_.path()).mkpath(folder);
+        chmod(path("runtime").toLocal8Bit().constData(), 0700);
+        startDisplay();
+        startBus();
+        environment_.insert(QStringLiteral("HOME"), path("home"));
+        environment_.insert(QStringLiteral("XDG_DATA_HOME"), path("data"));
+        environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), path("config"));
+        environment_.insert(QStringLiteral("XDG_CACHE_HOME"), path("cache"));
+        environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), path("runtime"));
+        environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment_.insert(QStringLiteral("QT_XCB_GL_INTEGRATION"), QStringLiteral("none"));
+        startKeyring();
+    }
+    ~BenchSession() {
+        for (QProcess* process : {&bus_, &display_}) {
+            process->terminate();
+            process->waitForFinished(3000);
+        }
+    }
+
+    QString path(const char* name) const { return QDir(sandbox_.path()).filePath(QString::fromLatin1(name)); }
+    const QProcessEnvironment& environment() const { return environment_; }
+    QString display() const { return display_name_; }
+
+    int run(const QString& program, const QStringList& arguments, const QByteArray& input = {}) const {
+        QProcess process;
+        process.setProcessEnvironment(environment_);
+        process.start(program, arguments);
+        if (!input.isEmpty()) process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(120000);
+        return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    }
+
+    // PAM answers through pam_wrapper and pam_matrix with the password "correct horse".
+    QProcessEnvironment unlockableEnvironment() const {
+        const QString multiarch = QStringLiteral(QUORBIT_MULTIARCH);
+        std::ofstream(path("pam.d").toStdString() + "/quorbit")
+            << "auth required /usr/lib/" << multiarch.toStdString() << "/pam_wrapper/pam_matrix.so\n"
+            << "account required /usr/lib/" << multiarch.toStdString() << "/pam_wrapper/pam_matrix.so\n";
+        std::ofstream(path("passdb").toStdString()) << qEnvironmentVariable("USER", QStringLiteral("root")).toStdString()
+                                                    << ":correct horse:quorbit\n";
+        QProcessEnvironment environment = environment_;
+        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral("/usr/lib/%1/libpam_wrapper.so").arg(multiarch));
+        environment.insert(QStringLiteral("PAM_WRAPPER"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("PAM_WRAPPER_SERVICE_DIR"), path("pam.d"));
+        environment.insert(QStringLiteral("PAM_MATRIX_PASSWD"), path("passdb"));
+        return environment;
+    }
+
+private:
+    void startDisplay() {
+        for (int number = 140 + getpid() % 200; number < 600; ++number) {
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) continue;
+            display_name_ = QStringLiteral(":%1").arg(number);
+            display_.start(QStringLiteral("Xvfb"), {display_name_, QStringLiteral("-screen"), QStringLiteral("0"),
+                                                    QStringLiteral("1920x1080x24"), QStringLiteral("-nolisten"),
+                                                    QStringLiteral("tcp")});
+            for (int tries = 0; tries < 100; ++tries) {
+                if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) {
+                    environment_.insert(QStringLiteral("DISPLAY"), display_name_);
+                    return;
+                }
+                std::this_thread::sleep_for(50ms);
+            }
+            fail("Xvfb did not start");
+        }
+        fail("no free display number");
+    }
+
+    void startBus() {
+        bus_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                                                   QStringLiteral("--print-address")});
+        if (!bus_.waitForReadyRead(10000)) fail("no D-Bus session");
+        environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromUtf8(bus_.readLine()).trimmed());
+    }
+
+    void startKeyring() {
+        run(QStringLiteral("gnome-keyring-daemon"), {QStringLiteral("--unlock"), QStringLiteral("--components=secrets")},
+            "quorbit-bench");
+        run(QStringLiteral("gnome-keyring-daemon"), {QStringLiteral("--start"), QStringLiteral("--components=secrets")});
+        for (int tries = 0; tries < 100; ++tries) {
+            QProcess probe;
+            probe.setProcessEnvironment(environment_);
+            probe.start(QStringLiteral("dbus-send"), {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                                                      QStringLiteral("--dest=org.freedesktop.DBus"),
+                                                      QStringLiteral("/org/freedesktop/DBus"),
+                                                      QStringLiteral("org.freedesktop.DBus.NameHasOwner"),
+                                                      QStringLiteral("string:org.freedesktop.secrets")});
+            probe.waitForFinished();
+            if (probe.readAllStandardOutput().contains("true")) return;
+            std::this_thread::sleep_for(100ms);
+        }
+        fail("the keyring did not start");
+    }
+
+    QTemporaryDir sandbox_;
+    QProcess display_;
+    QProcess bus_;
+    QString display_name_;
+    QProcessEnvironment environment_ = QProcessEnvironment::systemEnvironment();
+};
+
+// Watches the display for windows being mapped.
+class MapWatcher {
+public:
+    explicit MapWatcher(const QString& display) : connection_(xcb_connect(display.toLocal8Bit().constData(), nullptr)) {
+        if (xcb_connection_has_error(connection_)) fail("cannot reach the display");
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        const std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+        xcb_change_window_attributes(connection_, root_, XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection_);
+    }
+    ~MapWatcher() { xcb_disconnect(connection_); }
+
+    // The next top-level window mapped (of the given size, when one is given).
+    std::optional<xcb_window_t> nextMapped(std::chrono::milliseconds timeout, std::optional<QSize> size = std::nullopt) {
+        const auto deadline = Clock::now() + timeout;
+        while (Clock::now() < deadline) {
+            xcb_generic_event_t* event = xcb_poll_for_event(connection_);
+            if (!event) {
+                pollfd descriptor{xcb_get_file_descriptor(connection_), POLLIN, 0};
+                poll(&descriptor, 1, 5);
+                continue;
+            }
+            std::optional<xcb_window_t> mapped;
+            if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
+                const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
+                if (map->event == root_ && (!size || hasSize(map->window, *size))) mapped = map->window;
+            }
+            free(event);
+            if (mapped) return mapped;
+        }
+        return std::nullopt;
+    }
+
+    void focus(xcb_window_t window) {
+        xcb_set_input_focus(connection_, XCB_INPUT_FOCUS_PARENT, window, XCB_CURRENT_TIME);
+        xcb_flush(connection_);
+    }
+
+private:
+    bool hasSize(xcb_window_t window, QSize size) {
+        xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+        const bool matches = geometry && geometry->width == size.width() && geometry->height == size.height();
+        free(geometry);
+        return matches;
+    }
+
+    xcb_connection_t* connection_;
+    xcb_window_t root_;
+};
+
+class Program {
+public:
+    Program(const QString& path, const QProcessEnvironment& environment, MapWatcher& watcher) {
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        started_ = Clock::now();
+        process_.start(path, {});
+        if (!process_.waitForStarted()) fail("cannot start " + path.toStdString());
+        window_ = watcher.nextMapped(30s, QSize(panelWidth, panelHeight));
+        if (!window_) fail(path.toStdString() + " mapped no 392 x 560 window");
+        mapTime_ = Clock::now() - started_;
+    }
+    ~Program() {
+        process_.terminate();
+        if (!process_.waitForFinished(10000)) process_.kill();
+        process_.waitForFinished();
+    }
+
+    double mapSeconds() const { return std::chrono::duration<double>(mapTime_).count(); }
+    Clock::time_point started() const { return started_; }
+    qint64 pid() const { return process_.processId(); }
+
+    double pssKiB() const {
+        std::ifstream rollup("/proc/" + std::to_string(pid()) + "/smaps_rollup");
+        std::string line;
+        while (std::getline(rollup, line)) {
+            if (line.rfind("Pss:", 0) == 0) return std::stod(line.substr(4));
+        }
+        fail("no PSS for the process");
+        return 0;
+    }
+
+    double cpuSeconds() const {
+        std::ifstream statFile("/proc/" + std::to_string(pid()) + "/stat");
+        std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
+        std::istringstream fields(stat.substr(stat.rfind(')') + 2));
+        std::vector<std::string> values{std::istream_iterator<std::string>(fields), {}};
+        // Fields 14 and 15 of the line, counted after the command name: utime and stime.
+        return (std::stod(values.at(11)) + std::stod(values.at(12))) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    }
+
+private:
+    QProcess process_;
+    Clock::time_point started_;
+    std::optional<xcb_window_t> window_;
+    Clock::duration mapTime_{};
+};
+
+// The copy shortcut asks for the keyring notice and the owner's password, then copies a code:
+// from then on the codes tick.
+void unlockByCopyShortcut(const BenchSession& session, MapWatcher& watcher) {
+    session.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("ctrl+alt+c")});
+    const auto notice = watcher.nextMapped(30s);
+    if (!notice) fail("no keyring notice");
+    watcher.focus(*notice);
+    std::this_thread::sleep_for(200ms);
+    session.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});
+    const auto prompt = watcher.nextMapped(30s);
+    if (!prompt) fail("no password prompt");
+    watcher.focus(*prompt);
+    std::this_thread::sleep_for(200ms);
+    session.run(QStringLiteral("xdotool"), {QStringLiteral("type"), QStringLiteral("correct horse")});
+    session.run(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Return")});
+    const QRegularExpression code(QStringLiteral("^[0-9]{6}$"));
+    for (int tries = 0; tries < 300; ++tries) {
+        QProcess clipboard;
+        clipboard.setProcessEnvironment(session.environment());
+        clipboard.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+        clipboard.waitForFinished();
+        if (code.match(QString::fromUtf8(clipboard.readAllStandardOutput()).trimmed()).hasMatch()) return;
+        std::this_thread::sleep_for(100ms);
+    }
+    fail("the vault did not unlock");
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Usage {
+    double pssKiB;
+    double cpuSeconds;
+};
+
+Usage steadyUsage(Program& program) {
+    std::this_thread::sleep_until(program.started() + 10s);
+    const double pss = program.pssKiB();
+    const double cpuBefore = program.cpuSeconds();
+    std::this_thread::sleep_for(30s);
+    return {pss, program.cpuSeconds() - cpuBefore};
+}
+
+void printRatio(const char* name, double ours, double reference, const char* unit, double target) {
+    std::cout << name << ": Quorbit " << ours << ' ' << unit << ", bare Qt " << reference << ' ' << unit << '\n';
+    std::cout << "ratio " << name << ": " << ours / reference << " (target <= " << target << ")\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    BenchSession session;
+    if (session.run(QStringLiteral(QUORBIT_STORED_VAULT), {QStringLiteral("1000")}) != 0) fail("cannot store the accounts");
+    MapWatcher watcher(session.display());
+    const QString quorbit = QStringLiteral(QUORBIT_PROGRAM);
+    const QString bare = QStringLiteral(QUORBIT_BARE_WINDOW);
+    const QProcessEnvironment environment = session.unlockableEnvironment();
+
+    std::vector<double> quorbitMaps, bareMaps;
+    for (int round = 0; round < 5; ++round) {
+        bareMaps.push_back(Program(bare, environment, watcher).mapSeconds());
+        quorbitMaps.push_back(Program(quorbit, environment, watcher).mapSeconds());
+    }
+
+    Usage bareUsage{};
+    {
+        Program program(bare, environment, watcher);
+        bareUsage = steadyUsage(program);
+    }
+    Usage quorbitUsage{};
+    {
+        Program program(quorbit, environment, watcher);
+        unlockByCopyShortcut(session, watcher);
+        quorbitUsage = steadyUsage(program);
+    }
+
+    printRatio("startup-map-time", median(quorbitMaps) * 1000, median(bareMaps) * 1000, "ms", 1.5);
+    printRatio("startup-pss-10s", quorbitUsage.pssKiB / 1024, bareUsage.pssKiB / 1024, "MiB", 1.5);
+    printRatio("startup-cpu-30s", quorbitUsage.cpuSeconds, bareUsage.cpuSeconds, "s", 3);
+    return 0;
+}

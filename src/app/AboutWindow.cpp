@@ -1,0 +1,36 @@
+#include "app/AboutWindow.h"
+
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/PlaceholderView.h"
+#include "ui/ObjectNames.h"
+#include "ui/viewmodel/QuorbitViewModel.h"
+
+namespace quorbit {
+
+AboutWindow::AboutWindow(QuorbitViewModel& viewModel, QWidget* parent) : QWidget(parent), viewModel_(viewModel) {
+    setObjectName(objectnames::app::aboutWindow);
+    // Above the always-on-top panel, which would otherwise cover it.
+    setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
+    setMinimumSize(560, 560);
+    resize(620, 680);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->addWidget(new PlaceholderView(QStringLiteral("Quorbit %1").arg(viewModel_.appVersion()), this));
+}
+
+void AboutWindow::showCentred() {
+    const bool russian = viewModel_.settings().language == AppLanguage::russian;
+    setWindowTitle(russian ? QStringLiteral("О программе") : QStringLiteral("About"));
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = geometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        setGeometry(frame);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace quorbit

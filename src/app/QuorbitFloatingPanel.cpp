@@ -1,0 +1,61 @@
+#include "app/QuorbitFloatingPanel.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "config/AppIdentity.h"
+#include "ui/ObjectNames.h"
+
+namespace quorbit {
+
+QuorbitFloatingPanel::QuorbitFloatingPanel(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
+    setObjectName(objectnames::app::panelWindow);
+    setWindowTitle(QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
+    if (kind_ == Kind::floating) {
+        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    } else {
+        setWindowFlags(Qt::Window);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    resize(panelSize);
+}
+
+void QuorbitFloatingPanel::setContent(QWidget* content) {
+    delete content_;
+    content_ = content;
+    layout()->addWidget(content_);
+}
+
+void QuorbitFloatingPanel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && kind_ == Kind::floating) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void QuorbitFloatingPanel::closeEvent(QCloseEvent* event) {
+    if (kind_ == Kind::ordinary) {
+        QWidget::closeEvent(event);
+        emit closedByUser();
+        return;
+    }
+    // The floating panel is never destroyed; the tray brings it back.
+    event->ignore();
+    hide();
+}
+
+// Frameless, so the background is where the panel is dragged from.
+void QuorbitFloatingPanel::mousePressEvent(QMouseEvent* event) {
+    if (kind_ == Kind::floating && event->button() == Qt::LeftButton && windowHandle()) {
+        windowHandle()->startSystemMove();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+}  // namespace quorbit

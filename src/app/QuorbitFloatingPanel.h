@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+namespace quorbit {
+
+// The window the panel view lives in. Floating: frameless, always on top, a tool window that
+// Escape and a close request only hide. Ordinary (no tray to bring it back): a decorated
+// window whose closing ends the program, and which Escape leaves open.
+class QuorbitFloatingPanel final : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Kind { floating, ordinary };
+
+    static constexpr QSize panelSize{392, 560};
+
+    explicit QuorbitFloatingPanel(Kind kind, QWidget* parent = nullptr);
+
+    Kind kind() const { return kind_; }
+    // Replaces the hosted view (the panel takes it over).
+    void setContent(QWidget* content);
+
+signals:
+    // The ordinary window was closed by the user.
+    void closedByUser();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    Kind kind_;
+    QWidget* content_ = nullptr;
+};
+
+}  // namespace quorbit

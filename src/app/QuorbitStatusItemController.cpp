@@ -1,0 +1,176 @@
+#include "app/QuorbitStatusItemController.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include "app/AboutWindow.h"
+#include "app/PanelGeometry.h"
+#include "app/PanelPlaceholder.h"
+#include "app/QuorbitFloatingPanel.h"
+#include "app/SettingsWindowHost.h"
+#include "app/TrayClick.h"
+#include "application/ports/GlobalHotKeyService.h"
+#include "ui/ObjectNames.h"
+#include "ui/kit/IconFactory.h"
+#include "ui/viewmodel/QuorbitViewModel.h"
+
+namespace quorbit {
+namespace {
+
+constexpr auto lateRepositionDelay = std::chrono::milliseconds(120);
+
+// The screen under the pointer, else the primary one.
+QScreen* preferredPanelScreen() {
+    if (QScreen* screen = QGuiApplication::screenAt(QCursor::pos())) return screen;
+    return QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+QuorbitStatusItemController::QuorbitStatusItemController(QuorbitViewModel& viewModel, GlobalHotKeyService& hotKeyService,
+                                                         SettingsWindowHost& settingsWindow, bool trayAvailable,
+                                                         QObject* parent)
+    : QObject(parent), viewModel_(viewModel), hotKeyService_(hotKeyService), settingsWindow_(settingsWindow),
+      trayAvailable_(trayAvailable), hotKeys_(hotKeyService, viewModel) {
+    aboutAction_ = menu_.addAction(QString());
+    menu_.addSeparator();
+    quitAction_ = menu_.addAction(QString());
+    menu_.setObjectName(objectnames::app::trayMenu);
+    quitAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(aboutAction_, &QAction::triggered, this, &QuorbitStatusItemController::showAboutWindow);
+    connect(quitAction_, &QAction::triggered, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    connect(&menu_, &QMenu::aboutToShow, this, &QuorbitStatusItemController::relabelMenu);
+    relabelMenu();
+    if (trayAvailable_) makeTrayItem();
+
+    QPointer<QuorbitStatusItemController> self(this);
+    hotKeys_.registerHotKeys(viewModel_.settings());
+    viewModel_.setClosePanelAction([self] {
+        if (self) self->closePanel();
+    });
+    hotKeyService_.setOnAction([self](KeyboardShortcutAction action) {
+        QTimer::singleShot(0, self, [self, action] {
+            if (self) self->handleHotKey(action);
+        });
+    });
+    // Every change of a setting registers the shortcuts again, after the view model has
+    // finished reacting to it.
+    connect(&viewModel_, &QuorbitViewModel::settingsChanged, this,
+            [this] { hotKeys_.registerHotKeys(viewModel_.settings()); }, Qt::QueuedConnection);
+    connect(&viewModel_, &QuorbitViewModel::settingsChanged, this, &QuorbitStatusItemController::relabelMenu);
+    (void)showPanelAfterStart();
+}
+
+QuorbitStatusItemController::~QuorbitStatusItemController() {
+    viewModel_.setClosePanelAction(nullptr);
+    hotKeyService_.setOnAction(nullptr);
+    delete panel_;
+    delete aboutWindow_;
+}
+
+QuorbitFloatingPanel* QuorbitStatusItemController::panel() const { return panel_; }
+
+QCoro::Task<> QuorbitStatusItemController::showPanelAfterStart() {
+    QPointer<QuorbitStatusItemController> self(this);
+    co_await viewModel_.start();
+    if (self) showPanel();
+}
+
+void QuorbitStatusItemController::makeTrayItem() {
+    tray_ = new QSystemTrayIcon(this);
+    // Monochrome, in the text colour the desktop started with.
+    tray_->setIcon(IconFactory::svgIcon(QStringLiteral(":/icons/tray.svg"),
+                                        QApplication::palette().color(QPalette::WindowText)));
+    tray_->setToolTip(QStringLiteral("Quorbit"));
+    tray_->setContextMenu(&menu_);
+    connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (trayClick(reason) == TrayClick::togglePanel) togglePanel();
+    });
+    tray_->show();
+}
+
+void QuorbitStatusItemController::relabelMenu() {
+    const bool russian = viewModel_.settings().language == AppLanguage::russian;
+    aboutAction_->setText(russian ? QStringLiteral("О программе") : QStringLiteral("About"));
+    quitAction_->setText(russian ? QStringLiteral("Выход") : QStringLiteral("Quit"));
+}
+
+void QuorbitStatusItemController::togglePanel() {
+    if (panel_ && panel_->isVisible()) {
+        panel_->hide();
+        return;
+    }
+    showPanel();
+}
+
+void QuorbitStatusItemController::showPanel() {
+    if (!panel_) makePanel();
+    panel_->showNormal();
+    panel_->raise();
+    panel_->activateWindow();
+    if (panel_->kind() != QuorbitFloatingPanel::Kind::floating) return;
+    // The window manager may still move a window it has just mapped: place it again on the
+    // next turn and a little later.
+    positionPanel();
+    QPointer<QuorbitStatusItemController> self(this);
+    QTimer::singleShot(0, this, [self] {
+        if (self) self->positionPanel();
+    });
+    QTimer::singleShot(lateRepositionDelay, this, [self] {
+        if (self && self->panel_ && self->panel_->isVisible()) self->positionPanel();
+    });
+}
+
+void QuorbitStatusItemController::makePanel() {
+    const auto kind = trayAvailable_ ? QuorbitFloatingPanel::Kind::floating : QuorbitFloatingPanel::Kind::ordinary;
+    panel_ = new QuorbitFloatingPanel(kind);
+    auto* view = new PanelPlaceholder(viewModel_);
+    connect(view, &PanelPlaceholder::settingsRequested, &settingsWindow_, &SettingsWindowHost::show);
+    panel_->addAction(quitAction_);
+    if (kind == QuorbitFloatingPanel::Kind::ordinary) {
+        view->setHeaderMenu(&menu_);
+        connect(panel_, &QuorbitFloatingPanel::closedByUser, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+        if (QScreen* screen = preferredPanelScreen()) {
+            QRect frame = panel_->geometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            panel_->setGeometry(frame);
+        }
+    }
+    panel_->setContent(view);
+}
+
+void QuorbitStatusItemController::positionPanel() {
+    if (!panel_) return;
+    const QScreen* screen = preferredPanelScreen();
+    if (!screen) return;
+    panel_->setGeometry(panelGeometry(screen->availableGeometry(), panel_->geometry()));
+}
+
+void QuorbitStatusItemController::showAboutWindow() {
+    if (!aboutWindow_) aboutWindow_ = new AboutWindow(viewModel_);
+    aboutWindow_->showCentred();
+}
+
+void QuorbitStatusItemController::handleHotKey(KeyboardShortcutAction action) {
+    switch (action) {
+    case KeyboardShortcutAction::openPanel: showPanel(); break;
+    case KeyboardShortcutAction::copyCode: (void)viewModel_.copyQuickAccessCode(); break;
+    }
+}
+
+// Without a tray nothing could bring a hidden window back, so the ordinary window is only
+// minimised.
+void QuorbitStatusItemController::closePanel() {
+    if (!panel_) return;
+    if (panel_->kind() == QuorbitFloatingPanel::Kind::floating) {
+        panel_->hide();
+    } else {
+        panel_->showMinimized();
+    }
+}
+
+}  // namespace quorbit

@@ -1,0 +1,59 @@
+#include <csignal>
+
+#include <QApplication>
+#include <QSocketNotifier>
+#include <QSystemTrayIcon>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "app/AppComposition.h"
+#include "app/QuorbitStatusItemController.h"
+#include "app/SettingsWindowHost.h"
+#include "app/SingleInstance.h"
+#include "config/DesktopNames.h"
+#include "ui/platform/ApplicationTheme.h"
+
+namespace {
+
+int terminationPipe[2];
+
+// SIGTERM and SIGINT end the event loop, so that the program shuts down as on Quit.
+void quitOnTerminationSignals(QApplication& app) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, terminationPipe) != 0) return;
+    auto* notifier = new QSocketNotifier(terminationPipe[1], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    struct sigaction action {};
+    action.sa_handler = [](int) {
+        const char byte = 1;
+        (void)!::write(terminationPipe[0], &byte, 1);
+    };
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &action, nullptr);
+    sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quorbit"));
+    QApplication::setApplicationVersion(QStringLiteral(QUORBIT_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("quorbit"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    quorbit::SingleInstance instance;
+    if (instance.askRunningInstanceToShow()) return 0;
+    instance.listen();
+    quitOnTerminationSignals(app);
+
+    quorbit::AppComposition composition;
+    quorbit::ApplicationTheme theme(composition.viewModel());
+    quorbit::SettingsWindowHost settingsWindow(composition.viewModel());
+    quorbit::QuorbitStatusItemController statusItem(composition.viewModel(), composition.hotKeyService(), settingsWindow,
+                                                   QSystemTrayIcon::isSystemTrayAvailable());
+    QObject::connect(&instance, &quorbit::SingleInstance::showRequested, &statusItem,
+                     &quorbit::QuorbitStatusItemController::showPanel);
+    return QApplication::exec();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/viewmodel/DesktopServices.h"
+
+namespace quorbit {
+
+// Folders and web addresses go to the desktop's own handlers (QDesktopServices).
+class SystemDesktopServices final : public DesktopServices {
+public:
+    bool openUrl(const QUrl& url) override;
+};
+
+}  // namespace quorbit
