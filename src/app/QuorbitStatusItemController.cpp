@@ -9,13 +9,13 @@
 
 #include "app/AboutWindow.h"
 #include "app/PanelGeometry.h"
-#include "app/PanelPlaceholder.h"
 #include "app/QuorbitFloatingPanel.h"
 #include "app/SettingsWindowHost.h"
 #include "app/TrayClick.h"
 #include "application/ports/GlobalHotKeyService.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/IconFactory.h"
+#include "ui/panel/PanelView.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
@@ -128,8 +128,8 @@ void QuorbitStatusItemController::showPanel() {
 void QuorbitStatusItemController::makePanel() {
     const auto kind = trayAvailable_ ? QuorbitFloatingPanel::Kind::floating : QuorbitFloatingPanel::Kind::ordinary;
     panel_ = new QuorbitFloatingPanel(kind);
-    auto* view = new PanelPlaceholder(viewModel_);
-    connect(view, &PanelPlaceholder::settingsRequested, &settingsWindow_, &SettingsWindowHost::show);
+    auto* view = new PanelView(viewModel_);
+    connect(view, &PanelView::settingsRequested, &settingsWindow_, &SettingsWindowHost::show);
     panel_->addAction(quitAction_);
     if (kind == QuorbitFloatingPanel::Kind::ordinary) {
         view->setHeaderMenu(&menu_);
