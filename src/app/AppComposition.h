@@ -6,7 +6,6 @@
 #include "application/SystemClock.h"
 #include "application/services/VaultSession.h"
 #include "application/settings/AppSettings.h"
-#include "app/PlaceholderWindowFactory.h"
 #include "infrastructure/auth/LocalAuthenticationVaultUnlocker.h"
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
 #include "infrastructure/desktop/CoreGraphicsScreenQRImportService.h"
@@ -32,6 +31,7 @@
 #include "ui/platform/SystemDesktopServices.h"
 #include "ui/platform/WidgetDialogPresenter.h"
 #include "ui/viewmodel/QtDelayTimer.h"
+#include "ui/windows/WidgetWindowFactory.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
@@ -78,7 +78,7 @@ private:
     AtomicDocumentFiles documentFiles_;
     SystemDesktopServices desktop_;
     LogindSessionEventSource sessionEvents_;
-    PlaceholderWindowFactory windows_;
+    WidgetWindowFactory windows_;
     QtDelayTimer delays_;
     QuorbitViewModel viewModel_;
 };

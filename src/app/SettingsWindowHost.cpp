@@ -1,10 +1,6 @@
 #include "app/SettingsWindowHost.h"
 
-#include <QVBoxLayout>
-#include <QWidget>
-
-#include "app/PlaceholderView.h"
-#include "ui/ObjectNames.h"
+#include "ui/settings/SettingsWindow.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
@@ -23,14 +19,9 @@ void SettingsWindowHost::show() {
 }
 
 QWidget* SettingsWindowHost::makeWindow() const {
-    auto* window = new QWidget(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
-    window->setObjectName(objectnames::app::settingsWindow);
-    const bool russian = viewModel_.settings().language == AppLanguage::russian;
-    window->setWindowTitle(russian ? QStringLiteral("Настройки Quorbit") : QStringLiteral("Quorbit Settings"));
-    window->setMinimumSize(520, 680);
-    window->resize(520, 760);
-    auto* layout = new QVBoxLayout(window);
-    layout->addWidget(new PlaceholderView(window->windowTitle(), window));
+    auto* window = new SettingsWindow(viewModel_);
+    // Above the always-on-top panel, which would otherwise cover it.
+    window->setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
     return window;
 }
 
