@@ -3,9 +3,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/PlaceholderView.h"
 #include "ui/ObjectNames.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/windows/AboutView.h"
 
 namespace quorbit {
 
@@ -17,7 +17,7 @@ AboutWindow::AboutWindow(QuorbitViewModel& viewModel, QWidget* parent) : QWidget
     resize(620, 680);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
-    layout->addWidget(new PlaceholderView(QStringLiteral("Quorbit %1").arg(viewModel_.appVersion()), this));
+    layout->addWidget(new AboutView(viewModel_, this));
 }
 
 void AboutWindow::showCentred() {

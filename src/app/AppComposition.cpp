@@ -53,6 +53,7 @@ QuorbitViewModelPorts AppComposition::ports() {
         .windows = windows_,
         .delays = delays_,
         .dataFolder = ApplicationSupportDirectory::quorbitFolder(),
+        .accountsFile = FileTokenRepository::defaultFileURL(),
         .makeBackupCrypto = [](int iterations, int saltBytes) -> std::unique_ptr<BackupCryptoService> {
             return std::make_unique<EncryptedBackupCryptoService>(iterations, saltBytes);
         },

@@ -6,7 +6,6 @@
 
 #include "application/ports/GlobalHotKeyRegistrationError.h"
 #include "application/ports/GlobalHotKeyService.h"
-#include "infrastructure/desktop/GlobalHotKeysUnavailableError.h"
 
 namespace quorbit::test {
 
@@ -16,7 +15,7 @@ public:
     void setOnAction(ActionHandler handler) override { onAction_ = std::move(handler); }
     const ActionHandler& onAction() const override { return onAction_; }
     void installEventHandlerIfNeeded() override {
-        if (unavailable) throw GlobalHotKeysUnavailableError();
+        if (unavailable) throw GlobalHotKeyRegistrationError::unavailable();
     }
     void registerShortcut(const KeyboardShortcut& shortcut, KeyboardShortcutAction action) override {
         if (refused == action) throw GlobalHotKeyRegistrationError::registrationFailed(action, 10);
