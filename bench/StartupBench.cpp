@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSize>
 #include <QTemporaryDir>
 
 namespace {
