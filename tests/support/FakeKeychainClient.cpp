@@ -8,6 +8,7 @@ const char* nameOf(FakeKeychainClient::Operation operation) {
     case FakeKeychainClient::Operation::save: return "save";
     case FakeKeychainClient::Operation::load: return "load";
     case FakeKeychainClient::Operation::remove: return "remove";
+    case FakeKeychainClient::Operation::loadAll: return "loadAll";
     }
     return "";
 }
@@ -36,6 +37,16 @@ void FakeKeychainClient::remove(const std::string& service, const std::string& a
     std::lock_guard lock(mutex_);
     record(Operation::remove, service);
     items_.erase({service, account});
+}
+
+std::map<std::string, SecretBytes> FakeKeychainClient::loadAll(const std::string& service) {
+    std::lock_guard lock(mutex_);
+    record(Operation::loadAll, service);
+    std::map<std::string, SecretBytes> secrets;
+    for (const auto& [key, data] : items_) {
+        if (key.first == service) secrets.emplace(key.second, data);
+    }
+    return secrets;
 }
 
 void FakeKeychainClient::putItem(const std::string& service, const std::string& account, SecretBytes data) {

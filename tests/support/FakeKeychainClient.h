@@ -17,12 +17,13 @@ namespace quorbit::test {
 // read back equal).
 class FakeKeychainClient final : public KeychainClient {
 public:
-    enum class Operation { save, load, remove };
+    enum class Operation { save, load, remove, loadAll };
 
     void save(const std::string& service, const std::string& account, const SecretBytes& data,
               bool synchronizable) override;
     SecretBytes load(const std::string& service, const std::string& account) override;
     void remove(const std::string& service, const std::string& account) override;
+    std::map<std::string, SecretBytes> loadAll(const std::string& service) override;
 
     void putItem(const std::string& service, const std::string& account, SecretBytes data);
     std::optional<SecretBytes> item(const std::string& service, const std::string& account) const;

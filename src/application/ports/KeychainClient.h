@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "domain/SecretBytes.h"
@@ -16,6 +17,9 @@ public:
     virtual SecretBytes load(const std::string& service, const std::string& account) = 0;
     // A missing item is no error.
     virtual void remove(const std::string& service, const std::string& account) = 0;
+    // Every item of the service, keyed by account, read in one search that unlocks what is
+    // locked. Fails as a whole, as `load` does, when the items cannot be read.
+    virtual std::map<std::string, SecretBytes> loadAll(const std::string& service) = 0;
 };
 
 }  // namespace quorbit

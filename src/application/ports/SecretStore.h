@@ -17,7 +17,8 @@ public:
     virtual SecretBytes loadSecret(const OtpSecretRef& ref) = 0;
     virtual void deleteSecret(const OtpSecretRef& ref) = 0;
     // The secrets of the given references, read together where the store can. A secret that
-    // cannot be read this way is left out; callers read it with loadSecret to learn why.
+    // cannot be read this way is left out; callers read it with loadSecret to learn why. A
+    // store that reads them together throws when that one read fails.
     virtual std::map<OtpSecretRef, SecretBytes> loadSecrets(const std::vector<OtpSecretRef>& refs);
 };
 

@@ -63,6 +63,16 @@ SecretBytes KeychainSecretStore::loadSecret(const OtpSecretRef& ref) {
     return migrateLegacySecret(ref);
 }
 
+std::map<OtpSecretRef, SecretBytes> KeychainSecretStore::loadSecrets(const std::vector<OtpSecretRef>& refs) {
+    std::scoped_lock lock(mutex_);
+    auto stored = withMappedErrors([&] { return client_.loadAll(service_); });
+    std::map<OtpSecretRef, SecretBytes> secrets;
+    for (const OtpSecretRef& ref : refs) {
+        if (auto item = stored.extract(ref.rawValue)) secrets.emplace(ref, std::move(item.mapped()));
+    }
+    return secrets;
+}
+
 void KeychainSecretStore::deleteSecret(const OtpSecretRef& ref) {
     std::scoped_lock lock(mutex_);
     withMappedErrors([&] {

@@ -19,6 +19,9 @@ public:
 
     void saveSecret(const SecretBytes& secret, const OtpSecretRef& ref) override;
     SecretBytes loadSecret(const OtpSecretRef& ref) override;
+    // One read of every item under `service`; items still under `legacyService` are left out
+    // (their single read moves them).
+    std::map<OtpSecretRef, SecretBytes> loadSecrets(const std::vector<OtpSecretRef>& refs) override;
     // Removes the item under both service names; a missing item is no error.
     void deleteSecret(const OtpSecretRef& ref) override;
 

@@ -3,6 +3,7 @@
 #include <libsecret/secret.h>
 
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "application/ports/KeychainClientError.h"
@@ -100,14 +101,18 @@ void unlockDefaultCollection(SecretService* service) {
     if (unlocked == 0) throw KeychainClientError::osStatus(KeyringStatus::authFailed);
 }
 
-ItemList search(SecretService* service, const std::string& serviceName, const std::string& account, int flags) {
+ItemList search(SecretService* service, GHashTable* attributes, int flags) {
     GError* error = nullptr;
-    const Attributes attributes = itemAttributes(serviceName, account);
-    GList* items = secret_service_search_sync(service, itemSchema(), attributes.get(),
+    GList* items = secret_service_search_sync(service, itemSchema(), attributes,
                                               static_cast<SecretSearchFlags>(flags | SECRET_SEARCH_UNLOCK), nullptr,
                                               &error);
     if (error != nullptr) throwClientError(error);
     return ItemList(items);
+}
+
+ItemList search(SecretService* service, const std::string& serviceName, const std::string& account, int flags) {
+    const Attributes attributes = itemAttributes(serviceName, account);
+    return search(service, attributes.get(), flags);
 }
 
 // Searching with SECRET_SEARCH_UNLOCK returns items still locked when the prompt was dismissed.
@@ -119,6 +124,20 @@ SecretBytes bytesOf(SecretValue* value) {
     gsize length = 0;
     const gchar* bytes = secret_value_get(value, &length);
     return SecretBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes), length));
+}
+
+SecretBytes loadedSecret(SecretItem* item) {
+    requireUnlocked(item);
+    const Value value(secret_item_get_secret(item));
+    if (!value) throw KeychainClientError::failure("The keyring returned no secret for the item");
+    return bytesOf(value.get());
+}
+
+std::optional<std::string> accountOf(SecretItem* item) {
+    const Attributes attributes(secret_item_get_attributes(item));
+    const auto* account = static_cast<const gchar*>(g_hash_table_lookup(attributes.get(), "account"));
+    if (account == nullptr) return std::nullopt;
+    return std::string(account);
 }
 
 }  // namespace
@@ -141,11 +160,23 @@ SecretBytes SystemKeychainClient::load(const std::string& service, const std::st
     const GObjectPtr<SecretService> secretService = openService();
     const ItemList items = search(secretService.get(), service, account, SECRET_SEARCH_LOAD_SECRETS);
     if (!items) throw KeychainClientError::itemNotFound();
-    auto* item = static_cast<SecretItem*>(items->data);
-    requireUnlocked(item);
-    const Value value(secret_item_get_secret(item));
-    if (!value) throw KeychainClientError::failure("The keyring returned no secret for the item");
-    return bytesOf(value.get());
+    return loadedSecret(static_cast<SecretItem*>(items->data));
+}
+
+// The search unlocks the items and fetches all their secrets in one call to the service.
+std::map<std::string, SecretBytes> SystemKeychainClient::loadAll(const std::string& service) {
+    const GObjectPtr<SecretService> secretService = openService();
+    const Attributes attributes(secret_attributes_build(itemSchema(), "service", service.c_str(), nullptr));
+    const ItemList items = search(secretService.get(), attributes.get(), SECRET_SEARCH_ALL | SECRET_SEARCH_LOAD_SECRETS);
+    std::map<std::string, SecretBytes> secrets;
+    for (GList* entry = items.get(); entry != nullptr; entry = entry->next) {
+        auto* item = static_cast<SecretItem*>(entry->data);
+        // The first item of an account wins, as a single read takes the first one found.
+        if (auto account = accountOf(item); account && !secrets.contains(*account)) {
+            secrets.emplace(std::move(*account), loadedSecret(item));
+        }
+    }
+    return secrets;
 }
 
 void SystemKeychainClient::remove(const std::string& service, const std::string& account) {

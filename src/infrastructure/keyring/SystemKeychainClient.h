@@ -15,6 +15,7 @@ public:
               bool synchronizable) override;
     SecretBytes load(const std::string& service, const std::string& account) override;
     void remove(const std::string& service, const std::string& account) override;
+    std::map<std::string, SecretBytes> loadAll(const std::string& service) override;
 };
 
 }  // namespace quorbit

@@ -5,6 +5,7 @@
 #include "support/ThrownError.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,18 @@ TEST_F(KeychainSecretStoreTest, AFailedDeleteStopsBeforeTheLegacyName) {
     EXPECT_EQ(client.calls(), std::vector<std::string>{"remove " + current});
 }
 
+TEST_F(KeychainSecretStoreTest, ReadsManySecretsInOneCallAndLeavesOutTheRest) {
+    const OtpSecretRef second{"REF-2"}, legacyOnly{"REF-3"}, missing{"REF-4"};
+    client.putItem(current, ref.rawValue, secret);
+    client.putItem(current, second.rawValue, SecretBytes{0x02});
+    client.putItem(current, "NOT-ASKED", SecretBytes{0x03});
+    client.putItem(legacy, legacyOnly.rawValue, SecretBytes{0x04});
+    const auto secrets = store.loadSecrets({ref, second, legacyOnly, missing});
+    EXPECT_EQ(secrets, (std::map<OtpSecretRef, SecretBytes>{{ref, secret}, {second, SecretBytes{0x02}}}));
+    EXPECT_EQ(client.calls(), std::vector<std::string>{"loadAll " + current});
+    EXPECT_TRUE(client.item(legacy, legacyOnly.rawValue));
+}
+
 struct MappingCase {
     std::string name;
     KeychainClientError clientError;
@@ -100,7 +113,7 @@ class KeychainSecretStoreErrorMapping : public testing::TestWithParam<MappingCas
 
 TEST_P(KeychainSecretStoreErrorMapping, AppliesToEveryOperation) {
     const MappingCase& mapping = GetParam();
-    for (const Operation operation : {Operation::save, Operation::load, Operation::remove}) {
+    for (const Operation operation : {Operation::save, Operation::load, Operation::remove, Operation::loadAll}) {
         FakeKeychainClient client;
         KeychainSecretStore store{current, legacy, client, false};
         client.fail(operation, current, mapping.clientError);
@@ -108,6 +121,7 @@ TEST_P(KeychainSecretStoreErrorMapping, AppliesToEveryOperation) {
             if (operation == Operation::save) store.saveSecret(secret, ref);
             if (operation == Operation::load) store.loadSecret(ref);
             if (operation == Operation::remove) store.deleteSecret(ref);
+            if (operation == Operation::loadAll) store.loadSecrets({ref});
         });
         EXPECT_EQ(error.errorCase(), mapping.expectedCase) << static_cast<int>(operation);
         EXPECT_NE(error.detail().find(mapping.expectedDetailPart), std::string::npos) << error.detail();

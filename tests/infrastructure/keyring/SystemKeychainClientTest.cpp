@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,18 @@ TEST_F(SystemKeychainTest, ALegacyItemMovesOnFirstRead) {
     EXPECT_TRUE(KeyringItems::find(legacy, ref.rawValue).empty());
     EXPECT_EQ(store.loadSecret(ref), secret);
     store.deleteSecret(ref);
+}
+
+TEST_F(SystemKeychainTest, ReadsManySecretsTogetherLeavingOutLegacyAndMissingOnes) {
+    const OtpSecretRef second{Uuid::random().toString()}, legacyOnly{Uuid::random().toString()},
+        missing{Uuid::random().toString()};
+    store.saveSecret(SecretBytes{0x00, 0x01}, ref);
+    store.saveSecret(everyByteValue(), second);
+    KeyringItems::store("org.example.EarlierProduct", legacy, legacyOnly.rawValue, SecretBytes{0x20});
+    const auto secrets = store.loadSecrets({ref, second, legacyOnly, missing});
+    EXPECT_EQ(secrets, (std::map<OtpSecretRef, SecretBytes>{{ref, SecretBytes{0x00, 0x01}}, {second, everyByteValue()}}));
+    EXPECT_EQ(KeyringItems::find(legacy, legacyOnly.rawValue), std::vector{SecretBytes{0x20}});
+    for (const OtpSecretRef& stored : {ref, second, legacyOnly}) store.deleteSecret(stored);
 }
 
 TEST_F(SystemKeychainTest, ItemsOfOtherReferencesAreUntouched) {
