@@ -8,6 +8,9 @@ SerialWorker::SerialWorker() {
     pool_.setExpiryTimeout(-1);
 }
 
-SerialWorker::~SerialWorker() { pool_.waitForDone(); }
+SerialWorker::~SerialWorker() {
+    *alive_ = false;
+    pool_.waitForDone();
+}
 
 }  // namespace quorbit

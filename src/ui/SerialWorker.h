@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <exception>
+#include <memory>
 #include <type_traits>
 #include <utility>
 
@@ -18,6 +20,10 @@ namespace quorbit {
 // the keyring or a key derivation.
 class SerialWorker {
 public:
+    // Thrown into a job's awaiter that resumes after the worker is gone. It is no std::exception,
+    // so that no handler of its owner, which is gone too, runs: the awaiting coroutines unwind.
+    struct Stopped {};
+
     SerialWorker();
     ~SerialWorker();  // waits for the job that is running; queued ones still run first
 
@@ -30,11 +36,18 @@ public:
     auto run(Job job) -> QCoro::Task<std::invoke_result_t<Job>> {
         using Result = std::invoke_result_t<Job>;
         QFuture<Result> future = QtConcurrent::run(&pool_, std::move(job));
+        const std::shared_ptr<const std::atomic<bool>> alive = alive_;
+        try {
+            co_await QFuture<void>(future);
+        } catch (...) {
+            // the job's own error is rethrown below, unless the worker is gone
+        }
+        if (!*alive) throw Stopped{};
         try {
             if constexpr (std::is_void_v<Result>) {
-                co_await future;
+                future.waitForFinished();
             } else {
-                co_return co_await future;
+                co_return future.result();
             }
         } catch (const QUnhandledException& wrapped) {
             if (wrapped.exception()) std::rethrow_exception(wrapped.exception());
@@ -43,6 +56,7 @@ public:
     }
 
 private:
+    std::shared_ptr<std::atomic<bool>> alive_ = std::make_shared<std::atomic<bool>>(true);
     QThreadPool pool_;
 };
 

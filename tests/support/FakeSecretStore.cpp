@@ -12,6 +12,7 @@ void FakeSecretStore::saveSecret(const SecretBytes& secret, const OtpSecretRef& 
 
 SecretBytes FakeSecretStore::loadSecret(const OtpSecretRef& ref) {
     std::lock_guard lock(mutex_);
+    ++singleReads_;
     if (loadError_) throw *loadError_;
     const auto found = secrets_.find(ref);
     if (found == secrets_.end()) throw QuorbitError::keychainFailure("Item not found");
@@ -23,6 +24,17 @@ void FakeSecretStore::deleteSecret(const OtpSecretRef& ref) {
     deleteRequests_.push_back(ref);
     if (deleteError_ && (!deleteErrorRef_ || *deleteErrorRef_ == ref)) throw *deleteError_;
     secrets_.erase(ref);
+}
+
+std::map<OtpSecretRef, SecretBytes> FakeSecretStore::loadSecrets(const std::vector<OtpSecretRef>& refs) {
+    std::lock_guard lock(mutex_);
+    ++batchReads_;
+    if (loadError_) throw *loadError_;
+    std::map<OtpSecretRef, SecretBytes> found;
+    for (const OtpSecretRef& ref : refs) {
+        if (const auto secret = secrets_.find(ref); secret != secrets_.end()) found.insert(*secret);
+    }
+    return found;
 }
 
 std::optional<SecretBytes> FakeSecretStore::secret(const OtpSecretRef& ref) const {
@@ -45,6 +57,16 @@ std::size_t FakeSecretStore::size() const {
 std::vector<OtpSecretRef> FakeSecretStore::deleteRequests() const {
     std::lock_guard lock(mutex_);
     return deleteRequests_;
+}
+
+int FakeSecretStore::singleReads() const {
+    std::lock_guard lock(mutex_);
+    return singleReads_;
+}
+
+int FakeSecretStore::batchReads() const {
+    std::lock_guard lock(mutex_);
+    return batchReads_;
 }
 
 void FakeSecretStore::failSavesWith(std::optional<QuorbitError> error) {

@@ -12,18 +12,23 @@ namespace quorbit::test {
 
 // An in-memory secret store that behaves like the keyring one: a missing secret fails to load
 // with keychainFailure("Item not found"), deleting a missing one succeeds. Each operation can
-// be made to fail; deletions also for one reference only.
+// be made to fail; deletions also for one reference only. A read of many is one call that
+// fails as a whole with the load error, as the keyring's does.
 class FakeSecretStore final : public SecretStore {
 public:
     void saveSecret(const SecretBytes& secret, const OtpSecretRef& ref) override;
     SecretBytes loadSecret(const OtpSecretRef& ref) override;
     void deleteSecret(const OtpSecretRef& ref) override;
+    std::map<OtpSecretRef, SecretBytes> loadSecrets(const std::vector<OtpSecretRef>& refs) override;
 
     std::optional<SecretBytes> secret(const OtpSecretRef& ref) const;
     bool contains(const OtpSecretRef& ref) const;
     std::size_t size() const;
     // Every reference a deletion was attempted for, in call order, failed ones included.
     std::vector<OtpSecretRef> deleteRequests() const;
+    // Calls of loadSecret and of loadSecrets, failed ones included.
+    int singleReads() const;
+    int batchReads() const;
 
     void failSavesWith(std::optional<QuorbitError> error);
     void failLoadsWith(std::optional<QuorbitError> error);
@@ -34,6 +39,8 @@ private:
     mutable std::mutex mutex_;
     std::map<OtpSecretRef, SecretBytes> secrets_;
     std::vector<OtpSecretRef> deleteRequests_;
+    int singleReads_ = 0;
+    int batchReads_ = 0;
     std::optional<QuorbitError> saveError_;
     std::optional<QuorbitError> loadError_;
     std::optional<QuorbitError> deleteError_;

@@ -24,6 +24,11 @@ public:
         saves_.push_back(settings);
     }
 
+    // The record as an earlier run left it; not counted as a save.
+    void putSettings(AppSettings settings) {
+        std::lock_guard lock(mutex_);
+        settings_ = std::move(settings);
+    }
     AppSettings settings() const {
         std::lock_guard lock(mutex_);
         return settings_;

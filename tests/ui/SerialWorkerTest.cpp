@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QTest>
 #include <QThread>
 
 #include <atomic>
@@ -68,6 +69,27 @@ TEST(SerialWorkerTest, AJobsErrorReachesTheAwaitingCoroutineAsItself) {
     EXPECT_EQ(voidError->errorCase(), QuorbitError::Case::persistenceFailure);
     EXPECT_EQ(voidError->detail(), "disk full");
     EXPECT_EQ(QCoro::waitFor(worker.run([] { return 42; })), 42);  // the worker goes on after a failure
+}
+
+// The owner of a worker may be destroyed while one of its coroutines awaits a job: that
+// coroutine must not resume into the destroyed owner, not even into its error handlers.
+TEST(SerialWorkerTest, AnAwaiterResumedAfterTheWorkerIsGoneRunsNoFurther) {
+    bool resumed = false;
+    bool handled = false;
+    std::optional<SerialWorker> worker(std::in_place);
+    const auto owner = [&]() -> QCoro::Task<> {
+        try {
+            co_await worker->run([] { std::this_thread::sleep_for(std::chrono::milliseconds(5)); });
+            resumed = true;
+        } catch (const std::exception&) {
+            handled = true;
+        }
+    };
+    QCoro::Task<> awaiting = owner();
+    worker.reset();
+    QTest::qWait(50);
+    EXPECT_FALSE(resumed);
+    EXPECT_FALSE(handled);
 }
 
 }  // namespace

@@ -49,6 +49,11 @@ bool hasAccountOutsideTrash(const std::vector<OtpAccount>& accounts) {
     return std::any_of(accounts.begin(), accounts.end(), [](const OtpAccount& account) { return !account.isTrashed(); });
 }
 
+std::int64_t periodIndex(TimePoint time, std::int64_t period) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
+    return seconds >= 0 ? seconds / period : (seconds - period + 1) / period;
+}
+
 template <typename T>
 bool assign(T& field, const T& value) {
     if (field == value) return false;
@@ -255,11 +260,32 @@ QCoro::Task<> QuorbitViewModel::refreshOnboardingAccountState() {
 }
 
 QCoro::Task<> QuorbitViewModel::refreshTick() {
-    if (tickRunning_) co_return;
+    if (tickRunning_) {
+        dropEndedCodes();
+        co_return;
+    }
     tickRunning_ = true;
     co_await refreshLockState();
     if (isUnlocked_) co_await reloadCodes();
     tickRunning_ = false;
+}
+
+// While a turn waits (on the keyring or behind a long job), TOTP codes whose period ended
+// meanwhile go and the countdowns of the others move on.
+void QuorbitViewModel::dropEndedCodes() {
+    const TimePoint now = ports_.clock.now();
+    bool changed = false;
+    for (const OtpAccount& account : accounts_) {
+        if (account.type != OtpType::totp || account.period < 1 || !codes_.contains(account.id)) continue;
+        if (periodIndex(now, account.period) != periodIndex(codesComputedAt_, account.period)) {
+            codes_.erase(account.id);
+            secondsRemaining_.erase(account.id);
+        } else {
+            secondsRemaining_[account.id] = ports_.generator.secondsRemaining(account.period, now);
+        }
+        changed = true;
+    }
+    if (changed) emit codesChanged();
 }
 
 void QuorbitViewModel::watchSessionEvents() {
@@ -351,14 +377,16 @@ void QuorbitViewModel::reportCodeError(const std::string& description) {
 // The first failure is passed on after the codes are published.
 QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
     const std::uint64_t generation = lockGeneration_;
-    co_await fillSecretCache();
+    const std::optional<QuorbitError> refusal = co_await fillSecretCache();
     if (generation != lockGeneration_) co_return;
     std::map<Uuid, std::string> codes;
     std::map<Uuid, int> seconds;
-    std::exception_ptr firstFailure;
+    std::exception_ptr firstFailure = refusal ? std::make_exception_ptr(*refusal) : nullptr;
     const std::vector<OtpAccount> accounts = accounts_;
     for (const OtpAccount& account : accounts) {
         if (account.isTrashed()) continue;
+        // A refused keyring is not asked again for every account.
+        if (refusal && !secretCache_.contains(account.secretRef)) continue;
         try {
             const SecretBytes secret = co_await loadSecretCached(account.secretRef);
             if (generation != lockGeneration_) co_return;
@@ -375,28 +403,44 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
             if (!firstFailure) firstFailure = std::current_exception();
         }
     }
+    codesComputedAt_ = ports_.clock.now();
     publishCodes(std::move(codes), std::move(seconds));
     if (firstFailure) std::rethrow_exception(firstFailure);
     lastCodeError_.reset();
 }
 
-// Secrets missing from the cache are read in one keyring round trip, not one per account.
-QCoro::Task<> QuorbitViewModel::fillSecretCache() {
+// After an unlock the secrets come in one keyring round trip, not one per account. What that
+// read did not find is left to each account's own read, which reports why, and is not looked
+// for together again in this unlocked period. A refused keyring is handed back: asking it once
+// per account would prompt once per account.
+QCoro::Task<std::optional<QuorbitError>> QuorbitViewModel::fillSecretCache() {
     std::vector<OtpSecretRef> missing;
     for (const OtpAccount& account : accounts_) {
-        if (!account.isTrashed() && !secretCache_.contains(account.secretRef)) missing.push_back(account.secretRef);
+        const OtpSecretRef& ref = account.secretRef;
+        if (!account.isTrashed() && !secretCache_.contains(ref) && !readApart_.contains(ref)) missing.push_back(ref);
     }
-    if (missing.size() < 2) co_return;
+    if (missing.size() < 2) co_return std::nullopt;
     const std::uint64_t generation = lockGeneration_;
     std::map<OtpSecretRef, SecretBytes> secrets;
+    std::optional<QuorbitError> refusal;
+    bool failed = false;
     try {
         auto load = [&store = ports_.secretStore, missing] { return store.loadSecrets(missing); };
         secrets = co_await worker_.run(std::move(load));
+    } catch (const QuorbitError& error) {
+        failed = true;
+        if (error.errorCase() == QuorbitError::Case::keychainAccessDenied) refusal = error;
     } catch (const std::exception&) {
-        co_return;  // each account's own read reports the failure
+        failed = true;
     }
-    if (generation != lockGeneration_) co_return;
+    if (generation != lockGeneration_) co_return std::nullopt;
+    if (!failed) {
+        for (const OtpSecretRef& ref : missing) {
+            if (!secrets.contains(ref)) readApart_.insert(ref);
+        }
+    }
     secretCache_.merge(secrets);
+    co_return refusal;
 }
 
 QCoro::Task<SecretBytes> QuorbitViewModel::loadSecretCached(OtpSecretRef ref) {
@@ -429,12 +473,14 @@ QCoro::Task<> QuorbitViewModel::recordEvent(SecurityEventKind kind, std::optiona
 // --- lock and unlock ------------------------------------------------------------------------
 
 QCoro::Task<> QuorbitViewModel::refreshLockState() {
+    const bool wasUnlocked = isUnlocked_;
     const bool unlocked = ports_.vault.isUnlocked();
     setIsUnlocked(unlocked);
     if (unlocked) co_return;
     // Expired by time: codes, secrets and marks go; the list stays until the next unlock.
-    if (!secretCache_.empty() || !codes_.empty()) ++lockGeneration_;
+    if (wasUnlocked || !secretCache_.empty() || !codes_.empty()) ++lockGeneration_;
     secretCache_.clear();
+    readApart_.clear();
     if (!codes_.empty() || !secondsRemaining_.empty()) publishCodes({}, {});
     setRevealedAccountIDs({});
     setCopiedAccountID(std::nullopt);
@@ -502,6 +548,7 @@ void QuorbitViewModel::lock() {
 void QuorbitViewModel::clearUnlockedState() {
     ++lockGeneration_;
     secretCache_.clear();
+    readApart_.clear();
     setIsUnlocked(false);
     publishAccounts({});
     publishCodes({}, {});
@@ -540,9 +587,8 @@ void QuorbitViewModel::applySettingsChange(const AppSettings& old) {
     if (settings_.language != old.language) setStatusMessage(std::nullopt);
     if (settings_.hasCompletedOnboarding != old.hasCompletedOnboarding) emit onboardingChanged();
     if (settings_.theme != old.theme) emit themeChanged();
-    const bool shortcutsChanged = settings_.openPanelShortcut != old.openPanelShortcut ||
-                                  settings_.copyCodeShortcut != old.copyCodeShortcut;
-    if (shortcutsChanged && hotKeyRegistration_) hotKeyRegistration_(settings_);
+    // Every change registers the shortcuts again, so a refused one is retried.
+    if (hotKeyRegistration_) hotKeyRegistration_(settings_);
 }
 
 void QuorbitViewModel::setBackupPBKDF2Iterations(std::int64_t iterations) {

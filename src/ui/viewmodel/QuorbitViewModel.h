@@ -22,7 +22,9 @@
 #include "domain/OtpAccount.h"
 #include "domain/OtpAlgorithm.h"
 #include "domain/OtpType.h"
+#include "domain/QuorbitError.h"
 #include "domain/SecurityAuditIssue.h"
+#include "domain/TimePoint.h"
 #include "domain/Uuid.h"
 #include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
@@ -174,7 +176,7 @@ public:
     // Orders the panel out (after a copy, when the settings ask for it); without it the window
     // that has the focus is closed.
     void setClosePanelAction(std::function<void()> action) { closePanelAction_ = std::move(action); }
-    // Registers the global shortcuts again; called with the settings now and on every change.
+    // Registers the global shortcuts; called with the settings now and after every change.
     void setHotKeyRegistration(std::function<void(const AppSettings&)> registration);
 
     // --- start-up, refresh, lock --------------------------------------------------------
@@ -310,7 +312,8 @@ private:
     QCoro::Task<> migrateLegacyDataIfNeeded();
     QCoro::Task<> refreshOnboardingAccountState();
     QCoro::Task<> reloadCodesThrowing();
-    QCoro::Task<> fillSecretCache();
+    QCoro::Task<std::optional<QuorbitError>> fillSecretCache();
+    void dropEndedCodes();
     void watchSessionEvents();
     void clearUnlockedState();
     void setIsUnlocked(bool unlocked);
@@ -368,6 +371,8 @@ private:
     bool didRunMigration_ = false;
     bool watchingSession_ = false;
     std::map<OtpSecretRef, SecretBytes> secretCache_;
+    std::set<OtpSecretRef> readApart_;  // not found by this unlocked period's read of many
+    TimePoint codesComputedAt_;
     std::uint64_t lockGeneration_ = 0;
     std::optional<std::string> lastCodeError_;
     std::optional<PostOnboardingAction> pendingPostOnboardingAction_;

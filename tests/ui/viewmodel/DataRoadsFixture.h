@@ -59,13 +59,6 @@ protected:
         viewModel->setSettings(changed);
     }
 
-    OtpAccount store(std::string issuer, std::string name, std::string secret = "secret-bytes") {
-        OtpAccount account = storedAccount(std::move(issuer), std::move(name));
-        secrets.saveSecret(SecretBytes::fromText(secret), account.secretRef);
-        repository.appendAccount(account);
-        return account;
-    }
-
     std::vector<std::uint8_t> backupOf(const std::string& password) {
         return ExportBackup(repository, secrets, base32, realCrypto, clock).execute(SecretBytes::fromText(password));
     }
@@ -84,15 +77,7 @@ protected:
         return QTest::qWaitFor([&] { return viewModel->statusMessage() == expected; }, 10'000);
     }
 
-    static QString describe(QuorbitError::Case errorCase) {
-        return QString::fromStdString(AppLocalizer(AppLanguage::english).errorDescription(QuorbitError(errorCase)));
-    }
-
-    std::vector<std::pair<SecurityEventKind, std::string>> loggedEvents() const {
-        std::vector<std::pair<SecurityEventKind, std::string>> logged;
-        for (const SecurityEvent& event : events.events()) logged.emplace_back(event.kind, event.message);
-        return logged;
-    }
+    static QString describe(QuorbitError::Case errorCase) { return ViewModelFixture::describe(QuorbitError(errorCase)); }
 
     EncryptedBackupCryptoService realCrypto{cheapIterations, 16};
     std::vector<CipherRequest> cipherRequests;

@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include <QSignalSpy>
+
+#include "ViewModelFixture.h"
+
+namespace quorbit::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The clock of the fixture stands 20 s into a 30 s period.
+class RefreshTest : public ViewModelFixture {
+protected:
+    RefreshTest() {
+        alpha = store("Alpha", "a");
+        counter = storedAccount("Counter", "c");
+        counter.type = OtpType::hotp;
+        counter.hotpCounter = 7;
+        secrets.saveSecret(SecretBytes::fromText("counter-secret"), counter.secretRef);
+        repository.appendAccount(counter);
+        lost = storedAccount("Lost", "l");  // its secret is missing from the keyring
+        repository.appendAccount(lost);
+        OtpAccount trashed = store("Trashed", "t");
+        trashed.trashedAt = startTime;
+        auto accounts = repository.accounts();
+        accounts.back() = trashed;
+        repository.setAccounts(accounts);
+    }
+
+    OtpAccount alpha, counter, lost;
+    const QString missingSecret = describe(QuorbitError::keychainFailure("Item not found"));
+};
+
+TEST_F(RefreshTest, EachAccountOnItsOwnWithTheFailureShownOnce) {
+    QuorbitViewModel& model = makeEnglishViewModel();
+    QSignalSpy statusChanges(&model, &QuorbitViewModel::statusMessageChanged);
+    run(model.start());
+    run(model.unlock());
+    EXPECT_EQ(model.codes().size(), 2u);
+    EXPECT_TRUE(model.codes().contains(alpha.id));
+    EXPECT_TRUE(model.codes().contains(counter.id));
+    EXPECT_EQ(model.secondsRemaining(), (std::map<Uuid, int>{{alpha.id, 10}}));
+    EXPECT_EQ(model.statusMessage(), missingSecret);
+
+    for (int turn = 0; turn < 3; ++turn) {
+        clock.advance(1s);
+        run(model.refreshTick());
+    }
+    EXPECT_EQ(statusChanges.count(), 1);
+    EXPECT_EQ(model.codes().size(), 2u);
+
+    model.setStatusMessage(QStringLiteral("Copied 123 456"));  // the same failure does not replace it
+    run(model.refreshTick());
+    EXPECT_EQ(model.statusMessage(), QStringLiteral("Copied 123 456"));
+
+    secrets.saveSecret(SecretBytes::fromText("found-again"), lost.secretRef);
+    run(model.refreshTick());
+    EXPECT_EQ(model.codes().size(), 3u);
+    // One read of many after the unlock; the missing secret was then read on its own each turn.
+    EXPECT_EQ(secrets.batchReads(), 1);
+    EXPECT_EQ(secrets.singleReads(), 6);
+}
+
+TEST_F(RefreshTest, ARefusedKeyringIsAskedOnceAndNotPerAccount) {
+    secrets.failLoadsWith(QuorbitError(QuorbitError::Case::keychainAccessDenied, "The unlock prompt was dismissed"));
+    QuorbitViewModel& model = makeEnglishViewModel();
+    run(model.start());
+    run(model.unlock());
+    EXPECT_TRUE(model.codes().empty());
+    EXPECT_EQ(model.statusMessage(),
+              describe(QuorbitError(QuorbitError::Case::keychainAccessDenied, "The unlock prompt was dismissed")));
+    EXPECT_EQ(secrets.batchReads(), 1);
+    EXPECT_EQ(secrets.singleReads(), 0);
+}
+
+TEST_F(RefreshTest, CodesOfAnEndedPeriodGoWhileATurnStillWaits) {
+    QuorbitViewModel& model = makeEnglishViewModel();
+    run(model.start());
+    run(model.unlock());
+    QCoro::Task<> waiting = model.refreshTick();  // waits for the missing secret's own read
+    clock.advance(5s);
+    EXPECT_TRUE(model.refreshTick().isReady());  // skipped at once
+    EXPECT_EQ(model.secondsRemaining().at(alpha.id), 5);
+    EXPECT_TRUE(model.codes().contains(alpha.id));
+    clock.advance(10s);
+    EXPECT_TRUE(model.refreshTick().isReady());
+    EXPECT_FALSE(model.codes().contains(alpha.id));
+    EXPECT_FALSE(model.secondsRemaining().contains(alpha.id));
+    EXPECT_TRUE(model.codes().contains(counter.id));  // a counter-based code does not expire
+    run(std::move(waiting));
+    EXPECT_TRUE(model.codes().contains(alpha.id));
+}
+
+}  // namespace
+}  // namespace quorbit::test
