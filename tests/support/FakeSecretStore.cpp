@@ -11,8 +11,9 @@ void FakeSecretStore::saveSecret(const SecretBytes& secret, const OtpSecretRef& 
 }
 
 SecretBytes FakeSecretStore::loadSecret(const OtpSecretRef& ref) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     ++singleReads_;
+    readsReleased_.wait(lock, [this] { return !readsHeld_; });
     if (loadError_) throw *loadError_;
     const auto found = secrets_.find(ref);
     if (found == secrets_.end()) throw QuorbitError::keychainFailure("Item not found");
@@ -27,8 +28,9 @@ void FakeSecretStore::deleteSecret(const OtpSecretRef& ref) {
 }
 
 std::map<OtpSecretRef, SecretBytes> FakeSecretStore::loadSecrets(const std::vector<OtpSecretRef>& refs) {
-    std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
     ++batchReads_;
+    readsReleased_.wait(lock, [this] { return !readsHeld_; });
     if (loadError_) throw *loadError_;
     std::map<OtpSecretRef, SecretBytes> found;
     for (const OtpSecretRef& ref : refs) {
@@ -67,6 +69,14 @@ int FakeSecretStore::singleReads() const {
 int FakeSecretStore::batchReads() const {
     std::lock_guard lock(mutex_);
     return batchReads_;
+}
+
+void FakeSecretStore::holdReads(bool held) {
+    {
+        std::lock_guard lock(mutex_);
+        readsHeld_ = held;
+    }
+    readsReleased_.notify_all();
 }
 
 void FakeSecretStore::failSavesWith(std::optional<QuorbitError> error) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <condition_variable>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -30,6 +31,9 @@ public:
     int singleReads() const;
     int batchReads() const;
 
+    // While held, reads wait (on the caller's thread) until released.
+    void holdReads(bool held);
+
     void failSavesWith(std::optional<QuorbitError> error);
     void failLoadsWith(std::optional<QuorbitError> error);
     // Without a reference every deletion fails; with one only the deletion of that reference.
@@ -37,6 +41,8 @@ public:
 
 private:
     mutable std::mutex mutex_;
+    std::condition_variable readsReleased_;
+    bool readsHeld_ = false;
     std::map<OtpSecretRef, SecretBytes> secrets_;
     std::vector<OtpSecretRef> deleteRequests_;
     int singleReads_ = 0;

@@ -120,9 +120,11 @@ TEST_F(LockUnlockTest, ALockWhileAReloadWaitsDropsWhatItRead) {
     run(model.start());
     run(model.unlock());
     model.lock();
-    vault.unlock("test");  // the reload below finds the session running and waits for the list
+    vault.unlock("test");
+    secrets.holdReads(true);  // the reload below waits for the secrets
     QCoro::Task<> reloading = model.reload();
     model.lock();
+    secrets.holdReads(false);
     run(std::move(reloading));
     EXPECT_TRUE(model.accounts().empty());
     EXPECT_TRUE(model.codes().empty());
