@@ -20,7 +20,7 @@ std::vector<SecurityEvent> FakeSecurityEventLog::loadEvents() { return events();
 
 void FakeSecurityEventLog::clearEvents() {
     std::lock_guard lock(mutex_);
-    events_.clear();
+    if (!loseClears_) events_.clear();
 }
 
 std::vector<SecurityEvent> FakeSecurityEventLog::events() const {

@@ -22,11 +22,14 @@ public:
 
     std::vector<SecurityEvent> events() const;
     void setEvents(std::vector<SecurityEvent> events);
+    // Clears then leave the stored events as they are, as a clear whose write was lost.
+    void loseClears(bool lose) { loseClears_ = lose; }
 
 private:
     const Clock* clock_;
     mutable std::mutex mutex_;
     std::vector<SecurityEvent> events_;
+    bool loseClears_ = false;
 };
 
 }  // namespace quorbit::test

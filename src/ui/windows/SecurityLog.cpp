@@ -1,13 +1,297 @@
 #include "ui/windows/SecurityLog.h"
 
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
+#include <QDateTime>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "application/ports/DialogPresenter.h"
+#include "application/ports/SecurityEventLogging.h"
+#include "application/text/AppLocalizer.h"
+#include "ui/ObjectNames.h"
+#include "ui/SerialWorker.h"
+#include "ui/kit/ContinuousRoundedRect.h"
+#include "ui/kit/IconFactory.h"
+#include "ui/kit/LocalizedText.h"
+#include "ui/kit/Palette.h"
+#include "ui/kit/SegmentedControl.h"
+#include "ui/kit/Typography.h"
+#include "ui/panel/SymbolView.h"
+#include "ui/panel/TextTone.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
+namespace {
+
+QLabel* plainLabel(const QString& text, const QFont& font) {
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    return label;
+}
+
+QFrame* divider() {
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setForegroundRole(QPalette::Mid);
+    return line;
+}
+
+struct KindSymbol {
+    const char* name;
+    QColor color;
+};
+
+KindSymbol symbolOf(SecurityEventKind kind, const Palette& colors) {
+    using enum SecurityEventKind;
+    switch (kind) {
+    case accountCreated: return {"plus.circle", colors.green()};
+    case accountUpdated: return {"pencil.circle", colors.blue()};
+    case accountMovedToTrash: return {"trash", colors.orange()};
+    case accountRestored: return {"arrow.uturn.backward.circle", colors.green()};
+    case accountDeletedPermanently: return {"xmark.circle", colors.red()};
+    case codeCopied: return {"doc.on.doc", colors.blue()};
+    case importPreviewCreated: return {"eye", colors.purple()};
+    case importCompleted: return {"arrow.down.circle", colors.green()};
+    case backupCreated: return {"arrow.up.doc", colors.blue()};
+    case backupImported: return {"arrow.down.doc", colors.green()};
+    case settingsChanged: return {"gearshape", colors.gray()};
+    case appLocked: return {"lock", colors.orange()};
+    case appUnlocked: return {"lock.open", colors.green()};
+    case securityAuditRun: return {"shield.checkered", colors.blue()};
+    case securityIssueIgnored: return {"eye.slash", colors.gray()};
+    case recoveryKitCreated: return {"briefcase", colors.purple()};
+    case recoveryKitFailed: return {"exclamationmark.triangle", colors.red()};
+    case dataLifecycleReviewOpened: return {"arrow.3.trianglepath", colors.blue()};
+    case trashEmptied: return {"trash.slash", colors.orange()};
+    case bulkActionCompleted: return {"square.on.square", colors.blue()};
+    case selectedAccountsExported: return {"square.and.arrow.up", colors.purple()};
+    }
+    return {"circle", colors.gray()};
+}
+
+// The system's short date and time, whatever the interface language.
+QString shortDateTime(TimePoint time) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
+    return QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds).toLocalTime(), QLocale::ShortFormat);
+}
+
+// A row's faint rounded background: the secondary colour at 3 %.
+class EventRow final : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Palette::withAlpha(Palette(palette()).secondaryText(), 0.03));
+        painter.drawPath(ContinuousRoundedRect::path(rect(), 6));
+    }
+};
+
+}  // namespace
 
 SecurityLog::SecurityLog(QuorbitViewModel& viewModel, QWidget* parent) : QWidget(parent), viewModel_(viewModel) {
+    setObjectName(objectnames::windows::securityLogWindow);
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint);
-    setWindowTitle(QString::fromUtf8(localized(viewModel.settings().language, "Security Log", "Журнал безопасности")));
+    setWindowTitle(localized(viewModel.settings().language, "Security Log", "Журнал безопасности"));
+    setMinimumSize(480, 400);
     resize(520, 480);
+
+    filterControl_ = new SegmentedControl;
+    filterControl_->setObjectName(objectnames::windows::securityLogFilter);
+    connect(filterControl_, &SegmentedControl::activated, this, &SecurityLog::chooseFilter);
+    auto* filterBar = new QHBoxLayout;
+    filterBar->setContentsMargins(16, 8, 16, 8);
+    filterBar->addWidget(filterControl_);
+
+    body_ = new QStackedWidget;
+    emptyView_ = buildEmptyView();
+    eventsView_ = new QScrollArea;
+    eventsView_->setObjectName(objectnames::windows::securityLogEvents);
+    eventsView_->setFrameShape(QFrame::NoFrame);
+    eventsView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    eventsView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    eventsView_->setWidgetResizable(true);
+    body_->addWidget(emptyView_);
+    body_->addWidget(eventsView_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildHeader());
+    layout->addWidget(divider());
+    layout->addLayout(filterBar);
+    layout->addWidget(divider());
+    layout->addWidget(body_, 1);
+
+    connect(&viewModel_, &QuorbitViewModel::settingsChanged, this, [this] {
+        showTexts();
+        showEvents();
+    });
+    showTexts();
+    showEvents();
+}
+
+QWidget* SecurityLog::buildHeader() {
+    auto* header = new QWidget;
+    auto* line = new QHBoxLayout(header);
+    line->setContentsMargins(16, 14, 16, 14);
+    line->addWidget(new SymbolView(QStringLiteral("list.bullet.clipboard"), Typography::pixelSize(TextStyle::title2), 1.0));
+    title_ = plainLabel({}, Typography::font(TextStyle::headline));
+    line->addWidget(title_);
+    line->addStretch();
+    clear_ = new QPushButton;
+    clear_->setObjectName(objectnames::windows::securityLogClear);
+    connect(clear_, &QPushButton::clicked, this, [this] { (void)clearWithConfirmation(); });
+    line->addWidget(clear_);
+    return header;
+}
+
+QWidget* SecurityLog::buildEmptyView() {
+    auto* view = new QWidget;
+    view->setObjectName(objectnames::windows::securityLogEmpty);
+    auto* layout = new QVBoxLayout(view);
+    layout->setSpacing(12);
+    layout->addStretch();
+    layout->addWidget(new SymbolView(QStringLiteral("doc.text.magnifyingglass"), 36, TextTone::secondary), 0,
+                      Qt::AlignHCenter);
+    emptyText_ = plainLabel({}, Typography::font(TextStyle::body));
+    TextTone::apply(emptyText_, TextTone::secondary);
+    layout->addWidget(emptyText_, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    return view;
+}
+
+void SecurityLog::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (std::exchange(started_, true)) return;
+    (void)loadEvents();
+}
+
+QCoro::Task<> SecurityLog::loadEvents() {
+    const std::uint64_t generation = ++loadGeneration_;
+    ++loadsRunning_;
+    const QPointer<SecurityLog> self(this);
+    auto load = [&log = viewModel_.securityEventLogger()] { return log.loadEvents(); };
+    std::vector<SecurityEvent> stored = co_await viewModel_.worker().run(std::move(load));
+    if (!self) co_return;
+    --loadsRunning_;
+    if (generation != loadGeneration_) co_return;
+    std::reverse(stored.begin(), stored.end());
+    events_ = std::move(stored);
+    showEvents();
+}
+
+// Clearing cannot report a failure, so the log is read back: a clear that did not reach the
+// file leaves its entries on screen.
+QCoro::Task<> SecurityLog::clearWithConfirmation() {
+    const AppLanguage language = viewModel_.settings().language;
+    DialogPresenter::Alert alert;
+    alert.style = DialogPresenter::AlertStyle::warning;
+    alert.message = localized(language, "Clear Log", "Очистить журнал").toStdString();
+    alert.informativeText = localized(language, "Are you sure you want to clear the security log?",
+                                      "Вы уверены, что хотите очистить журнал безопасности?")
+                                .toStdString();
+    alert.firstButton = alert.message;
+    alert.cancelButton = localized(language, "Cancel", "Отмена").toStdString();
+    if (!viewModel_.dialogs().showAlert(alert).firstButtonChosen) co_return;
+    const QPointer<SecurityLog> self(this);
+    auto clear = [&log = viewModel_.securityEventLogger()] { log.clearEvents(); };
+    co_await viewModel_.worker().run(std::move(clear));
+    if (!self) co_return;
+    co_await loadEvents();
+}
+
+void SecurityLog::chooseFilter(int index) {
+    if (index < 0 || index >= int(allSecurityEventFilters.size())) return;
+    filter_ = allSecurityEventFilters[std::size_t(index)];
+    showEvents();
+}
+
+void SecurityLog::showEvents() {
+    clear_->setEnabled(!events_.empty());
+    auto* content = new QWidget;
+    auto* rows = new QVBoxLayout(content);
+    rows->setContentsMargins(16, 12, 16, 12);
+    rows->setSpacing(4);
+    int shown = 0;
+    for (const SecurityEvent& event : events_) {
+        if (!matches(filter_, event)) continue;
+        rows->addWidget(eventRow(event));
+        ++shown;
+    }
+    rows->addStretch();
+    if (QWidget* previous = eventsView_->takeWidget()) previous->deleteLater();
+    eventsView_->setWidget(content);
+    body_->setCurrentWidget(shown == 0 ? emptyView_ : static_cast<QWidget*>(eventsView_));
+}
+
+QWidget* SecurityLog::eventRow(const SecurityEvent& event) {
+    auto* row = new EventRow;
+    row->setObjectName(objectnames::windows::securityLogRow);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(8);
+    layout->setAlignment(Qt::AlignTop);
+
+    const KindSymbol symbol = symbolOf(event.kind, Palette(palette()));
+    const int side = Typography::pixelSize(TextStyle::caption) + 2;
+    auto* icon = new QLabel;
+    icon->setFixedWidth(20);
+    icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    icon->setPixmap(IconFactory::pixmap(QString::fromLatin1(symbol.name), QSize(side, side), symbol.color,
+                                        devicePixelRatioF()));
+    layout->addWidget(icon, 0, Qt::AlignTop);
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    const AppLocalizer localizer(viewModel_.settings().language);
+    texts->addWidget(plainLabel(QString::fromStdString(localizer.securityEventDescription(event.kind)),
+                                Typography::font(TextStyle::subheadline, QFont::Medium)));
+    QLabel* message = plainLabel(QString::fromStdString(event.message), Typography::font(TextStyle::caption));
+    message->setWordWrap(true);
+    TextTone::apply(message, TextTone::secondary);
+    texts->addWidget(message);
+    if (event.accountLabel) {
+        QLabel* account = plainLabel(QString::fromStdString(*event.accountLabel), Typography::font(TextStyle::caption2));
+        TextTone::apply(account, TextTone::tertiary);
+        texts->addWidget(account);
+    }
+    layout->addLayout(texts, 1);
+
+    QLabel* date = plainLabel(shortDateTime(event.createdAt), Typography::font(TextStyle::caption2));
+    date->setObjectName(objectnames::windows::securityLogRowDate);
+    TextTone::apply(date, TextTone::tertiary);
+    layout->addWidget(date, 0, Qt::AlignTop);
+    return row;
+}
+
+void SecurityLog::showTexts() {
+    const AppLanguage language = viewModel_.settings().language;
+    title_->setText(localized(language, "Security Log", "Журнал безопасности"));
+    clear_->setText(localized(language, "Clear Log", "Очистить журнал"));
+    emptyText_->setText(localized(language, "No events yet", "Пока нет событий"));
+    QStringList titles;
+    for (SecurityEventFilter filter : allSecurityEventFilters) titles << QString::fromStdString(title(filter, language));
+    filterControl_->setSegments(titles);
+    const auto chosen = std::find(allSecurityEventFilters.begin(), allSecurityEventFilters.end(), filter_);
+    filterControl_->setCurrentIndex(int(chosen - allSecurityEventFilters.begin()));
 }
 
 }  // namespace quorbit

@@ -43,13 +43,8 @@ std::unique_ptr<WindowHolder> WidgetWindowFactory::makeGoogleAuthImportWindow(Qu
                                                                               std::vector<GoogleAuthAccount> accounts,
                                                                               bool isFinalBatch,
                                                                               std::function<void()> onComplete) {
-    // The window completes on its close and after its import; the caller hears of it once.
-    auto pending = std::make_shared<std::function<void()>>(std::move(onComplete));
-    auto completeOnce = [pending] {
-        if (std::function<void()> complete = std::exchange(*pending, nullptr)) complete();
-    };
-    auto build = [&viewModel, accounts = std::move(accounts), isFinalBatch, completeOnce] {
-        return new MigrationImportWindow(viewModel, accounts, isFinalBatch, completeOnce);
+    auto build = [&viewModel, accounts = std::move(accounts), isFinalBatch, onComplete = std::move(onComplete)] {
+        return new MigrationImportWindow(viewModel, accounts, isFinalBatch, onComplete);
     };
     return std::make_unique<WidgetWindowHolder>(std::move(build));
 }

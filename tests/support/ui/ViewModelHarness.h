@@ -64,7 +64,7 @@ public:
             .dialogs = dialogs,
             .desktop = desktop,
             .sessionEvents = *sessionEventSource,
-            .windows = windows,
+            .windows = *windowFactory,
             .delays = delays,
             .dataFolder = dataFolder,
             .accountsFile = dataFolder / "accounts.json",
@@ -108,6 +108,8 @@ public:
     // A test of the real session adapter may point this elsewhere before `makeViewModel()`.
     SessionEventSource* sessionEventSource = &sessionEvents;
     FakeWindowFactory windows;
+    // A test of the real windows may point this at their factory before `makeViewModel()`.
+    WindowFactory* windowFactory = &windows;
     FakeDelayTimer delays;
     std::filesystem::path dataFolder = "/tmp/quorbit-test-data";
     std::unique_ptr<QuorbitViewModel> viewModel;

@@ -1,0 +1,154 @@
+#include "ui/windows/AccountImportRow.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "ui/ObjectNames.h"
+#include "ui/kit/ContinuousRoundedRect.h"
+#include "ui/kit/IconFactory.h"
+#include "ui/kit/LocalizedText.h"
+#include "ui/kit/Palette.h"
+#include "ui/kit/Typography.h"
+#include "ui/panel/SymbolView.h"
+#include "ui/panel/TextTone.h"
+
+namespace quorbit {
+namespace {
+
+QLabel* plainLabel(const QString& text, const QFont& font) {
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    return label;
+}
+
+QString algorithmName(OtpAlgorithm algorithm) {
+    switch (algorithm) {
+    case OtpAlgorithm::sha1: return QStringLiteral("SHA1");
+    case OtpAlgorithm::sha256: return QStringLiteral("SHA256");
+    case OtpAlgorithm::sha512: return QStringLiteral("SHA512");
+    }
+    return {};
+}
+
+QWidget* invalidLabel(const QPalette& palette) {
+    auto* box = new QWidget;
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    const QColor orange = Palette(palette).orange();
+    const int side = Typography::pixelSize(TextStyle::caption);
+    auto* icon = new QLabel;
+    icon->setPixmap(IconFactory::pixmap(QStringLiteral("exclamationmark.triangle"), QSize(side, side), orange));
+    QLabel* text = plainLabel(QStringLiteral("Invalid"), Typography::font(TextStyle::caption));
+    QPalette textPalette = text->palette();
+    textPalette.setColor(QPalette::WindowText, orange);
+    text->setPalette(textPalette);
+    layout->addWidget(icon);
+    layout->addWidget(text);
+    return box;
+}
+
+}  // namespace
+
+AccountImportRow::AccountImportRow(const GoogleAuthAccount& account, AppLanguage language, QWidget* parent)
+    : QWidget(parent), account_(account), language_(language), check_(new QCheckBox),
+      title_(plainLabel({}, Typography::font(TextStyle::body, QFont::Medium))),
+      separator_(plainLabel(QStringLiteral("·"), Typography::font(TextStyle::body))),
+      name_(plainLabel(QString::fromStdString(account.name), Typography::font(TextStyle::body))),
+      digits_(plainLabel({}, Typography::font(TextStyle::caption2))), invalid_(invalidLabel(palette())) {
+    setObjectName(objectnames::windows::importRow);
+    check_->setObjectName(objectnames::windows::importRowCheck);
+    title_->setObjectName(objectnames::windows::importRowTitle);
+    name_->setObjectName(objectnames::windows::importRowName);
+    invalid_->setObjectName(objectnames::windows::importRowInvalid);
+    connect(check_, &QCheckBox::clicked, this, &AccountImportRow::toggled);
+    TextTone::apply(separator_, TextTone::secondary);
+    TextTone::apply(name_, TextTone::secondary);
+
+    auto* nameLine = new QHBoxLayout;
+    nameLine->setSpacing(6);
+    nameLine->addWidget(title_);
+    nameLine->addWidget(separator_);
+    nameLine->addWidget(name_);
+    nameLine->addStretch();
+
+    const QFont detailFont = Typography::font(TextStyle::caption2);
+    auto* details = new QHBoxLayout;
+    details->setSpacing(8);
+    auto* typeBox = new QHBoxLayout;
+    typeBox->setSpacing(3);
+    typeBox->addWidget(new SymbolView(QStringLiteral("clock"), Typography::pixelSize(TextStyle::caption2),
+                                      TextTone::secondary));
+    QLabel* type = plainLabel(account.type == OtpType::totp ? QStringLiteral("TOTP") : QStringLiteral("HOTP"), detailFont);
+    typeBox->addWidget(type);
+    details->addLayout(typeBox);
+    details->addWidget(digits_);
+    QLabel* algorithm = plainLabel(algorithmName(account.algorithm), detailFont);
+    details->addWidget(algorithm);
+    details->addStretch();
+    for (QLabel* label : {type, digits_, algorithm}) TextTone::apply(label, TextTone::secondary);
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addLayout(nameLine);
+    texts->addLayout(details);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setSpacing(12);
+    layout->addWidget(check_);
+    layout->addLayout(texts, 1);
+    layout->addWidget(invalid_);
+    invalid_->setVisible(!account.isValidForImport());
+    // Without an issuer the name (or the placeholder) is the title, in the secondary colour.
+    const bool hasIssuer = !account.issuer.empty();
+    const bool hasName = !account.name.empty();
+    title_->setFont(Typography::font(TextStyle::body, hasIssuer || !hasName ? QFont::Medium : QFont::Normal));
+    if (!hasIssuer) TextTone::apply(title_, TextTone::secondary);
+    separator_->setVisible(hasIssuer && hasName);
+    name_->setVisible(hasIssuer && hasName);
+    showTexts();
+}
+
+void AccountImportRow::setSelected(bool selected) {
+    if (selected_ == selected) return;
+    selected_ = selected;
+    const QSignalBlocker blocker(check_);
+    check_->setChecked(selected);
+    update();
+}
+
+void AccountImportRow::setLanguage(AppLanguage language) {
+    if (language_ == language) return;
+    language_ = language;
+    showTexts();
+}
+
+void AccountImportRow::showTexts() {
+    const bool hasIssuer = !account_.issuer.empty();
+    const bool hasName = !account_.name.empty();
+    if (hasIssuer) {
+        title_->setText(QString::fromStdString(account_.issuer));
+    } else if (hasName) {
+        title_->setText(QString::fromStdString(account_.name));
+    } else {
+        title_->setText(localized(language_, "Unnamed Account", "Безымянный аккаунт"));
+    }
+    digits_->setText(QString::number(account_.digits) + QStringLiteral(" digits"));
+}
+
+void AccountImportRow::paintEvent(QPaintEvent*) {
+    if (!selected_) return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Palette::withAlpha(Palette(palette()).accent(), 0.10));
+    painter.drawPath(ContinuousRoundedRect::path(rect(), 8));
+}
+
+}  // namespace quorbit
