@@ -451,38 +451,36 @@ QCoro::Task<> DataLifecycleCenter::loadData() {
     ++loadsRunning_;
     showState();
     const QPointer<DataLifecycleCenter> self(this);
-    const QPointer<QuorbitViewModel> viewModel(&viewModel_);
+    co_await loadLatest(generation);
+    if (!self) co_return;
+    --loadsRunning_;
+    showState();
+}
+
+// Stops quietly as soon as a newer load has started: only that one's results are shown.
+QCoro::Task<> DataLifecycleCenter::loadLatest(std::uint64_t generation) {
+    const QPointer<DataLifecycleCenter> self(this);
+    auto superseded = [&] { return !self || generation != loadGeneration_; };
     auto service = [&vm = viewModel_] {
         return DataLifecycleService(vm.repository(), vm.secretStore(), vm.clock(), unusedThresholdDays);
     };
     try {
         auto countAll = [service] { return service().getLifecycleStats(); };
         const DataLifecycleStats stats = co_await viewModel_.worker().run(std::move(countAll));
-        if (!self || generation != loadGeneration_) {
-            if (self) --loadsRunning_;
-            co_return;
-        }
+        if (superseded()) co_return;
         stats_ = stats;
         showStats();
-        if (selectedCategory_) {
-            auto members = [service, category = *selectedCategory_] { return service().getAccounts(category); };
-            std::vector<OtpAccount> loaded = co_await viewModel_.worker().run(std::move(members));
-            if (!self || generation != loadGeneration_) {
-                if (self) --loadsRunning_;
-                co_return;
-            }
-            accounts_ = std::move(loaded);
-            showAccounts();
-        }
+        if (!selectedCategory_) co_return;
+        auto members = [service, category = *selectedCategory_] { return service().getAccounts(category); };
+        std::vector<OtpAccount> loaded = co_await viewModel_.worker().run(std::move(members));
+        if (superseded()) co_return;
+        accounts_ = std::move(loaded);
+        showAccounts();
     } catch (const std::exception& error) {
-        if (self && generation == loadGeneration_ && viewModel) {
-            viewModel->setStatusMessage(
-                QString::fromStdString(AppLocalizer(viewModel->settings().language).errorDescription(error)));
-        }
+        if (superseded()) co_return;
+        viewModel_.setStatusMessage(
+            QString::fromStdString(AppLocalizer(viewModel_.settings().language).errorDescription(error)));
     }
-    if (!self) co_return;
-    --loadsRunning_;
-    showState();
 }
 
 void DataLifecycleCenter::showStats() {

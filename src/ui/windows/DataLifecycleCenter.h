@@ -60,6 +60,7 @@ private:
     bool confirm(const char* titleEnglish, const char* titleRussian, const char* messageEnglish,
                  const char* messageRussian);
     void openTagSheet();
+    QCoro::Task<> loadLatest(std::uint64_t generation);
     QCoro::Task<> perform(DataLifecycleAction action, bool keepsSelection);
     void showStats();
     void showAccounts();

@@ -212,9 +212,11 @@ QCoro::Task<> SecurityLog::clearWithConfirmation() {
     alert.cancelButton = localized(language, "Cancel", "Отмена").toStdString();
     if (!viewModel_.dialogs().showAlert(alert).firstButtonChosen) co_return;
     const QPointer<SecurityLog> self(this);
+    ++loadsRunning_;
     auto clear = [&log = viewModel_.securityEventLogger()] { log.clearEvents(); };
     co_await viewModel_.worker().run(std::move(clear));
     if (!self) co_return;
+    --loadsRunning_;
     co_await loadEvents();
 }
 

@@ -28,6 +28,7 @@ public:
     explicit SecurityLog(QuorbitViewModel& viewModel, QWidget* parent = nullptr);
 
     const std::vector<SecurityEvent>& events() const noexcept { return events_; }
+    // A load or a clear is running.
     bool isLoading() const noexcept { return loadsRunning_ > 0; }
 
     QCoro::Task<> loadEvents();
