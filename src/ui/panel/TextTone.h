@@ -13,6 +13,7 @@ class TextTone : public QObject {
     Q_OBJECT
 public:
     static constexpr qreal secondary = 0.55;
+    static constexpr qreal tertiary = 0.35;
 
     static void apply(QWidget* widget, qreal alpha);
 

@@ -12,6 +12,12 @@ namespace {
 
 class WidgetWindowFactoryTest : public ViewModelFixture {
 protected:
+    // The windows and their loads end before the view model goes.
+    ~WidgetWindowFactoryTest() override {
+        QTest::qWait(50);
+        flushDeferredDeletes();
+    }
+
     static void flushDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     static QWidget* windowOf(WindowHolder& holder) { return dynamic_cast<WidgetWindowHolder&>(holder).window(); }
@@ -81,6 +87,7 @@ TEST_F(WidgetWindowFactoryTest, EveryNewLifecycleWindowRecordsItsOpeningAndFront
     QTest::qWait(20);
     EXPECT_EQ(openingEvents(), 2);
     EXPECT_EQ(events.events().back().message, "Data Lifecycle Center opened");
+
 }
 
 }  // namespace
