@@ -178,6 +178,7 @@ struct Composition {
         .windows = windows,
         .delays = delays,
         .dataFolder = dataFolder(),
+        .accountsFile = dataFolder() / "accounts.json",
         .makeBackupCrypto = {},
     }};
 };
