@@ -1,5 +1,7 @@
 #include "infrastructure/keyring/SystemKeychainClient.h"
 
+// The path-level search lets a read leave out items deleted while it runs.
+#define SECRET_API_SUBJECT_TO_CHANGE
 #include <libsecret/secret.h>
 
 #include <memory>
@@ -25,6 +27,11 @@ struct ItemListRelease {
     void operator()(GList* items) const { g_list_free_full(items, g_object_unref); }
 };
 using ItemList = std::unique_ptr<GList, ItemListRelease>;
+
+struct StringArrayRelease {
+    void operator()(gchar** strings) const { g_strfreev(strings); }
+};
+using Paths = std::unique_ptr<gchar*, StringArrayRelease>;
 
 struct HashTableRelease {
     void operator()(GHashTable* table) const { g_hash_table_unref(table); }
@@ -110,6 +117,68 @@ ItemList search(SecretService* service, GHashTable* attributes, int flags) {
     return ItemList(items);
 }
 
+// gnome-keyring answers a fetch naming a deleted item with UnknownMethod; others with NoSuchObject.
+bool meansItemGone(const GError* error) {
+    return g_error_matches(error, SECRET_ERROR, SECRET_ERROR_NO_SUCH_OBJECT) ||
+           g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_METHOD) ||
+           g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_OBJECT);
+}
+
+// Another program may delete an item while we read: the search's own item objects would then fail
+// as a whole, so items are found by path, locked ones unlocked through the service's prompt, and
+// an item that went in the meantime is left out.
+ItemList searchAllLeavingOutDeleted(SecretService* service, GHashTable* attributes) {
+    gchar** unlocked = nullptr;
+    gchar** locked = nullptr;
+    GError* error = nullptr;
+    if (!secret_service_search_for_dbus_paths_sync(service, itemSchema(), attributes, nullptr, &unlocked, &locked,
+                                                   &error)) {
+        throwClientError(error);
+    }
+    const Paths unlockedPaths(unlocked), lockedPaths(locked);
+    if (locked != nullptr && *locked != nullptr) {
+        secret_service_unlock_dbus_paths_sync(service, const_cast<const gchar**>(locked), nullptr, nullptr, &error);
+        if (error != nullptr) throwClientError(error);
+    }
+    ItemList found;
+    for (gchar** paths : {unlocked, locked}) {
+        for (; paths != nullptr && *paths != nullptr; ++paths) {
+            SecretItem* item = secret_item_new_for_dbus_path_sync(service, *paths, SECRET_ITEM_NONE, nullptr, &error);
+            if (item != nullptr) {
+                found.reset(g_list_prepend(found.release(), item));
+            } else if (meansItemGone(error)) {
+                g_clear_error(&error);
+            } else {
+                throwClientError(error);
+            }
+        }
+    }
+    found.reset(g_list_reverse(found.release()));
+    return found;
+}
+
+// One search that unlocks the items and fetches all their secrets together. Should an item go
+// meanwhile, which fails that search, the items are found again leaving out those that went, and
+// their secrets fetched one by one; an item that went later still keeps no secret.
+ItemList searchLoadingSecrets(SecretService* service, GHashTable* attributes) {
+    GError* error = nullptr;
+    GList* items = secret_service_search_sync(
+        service, itemSchema(), attributes,
+        static_cast<SecretSearchFlags>(SECRET_SEARCH_ALL | SECRET_SEARCH_UNLOCK | SECRET_SEARCH_LOAD_SECRETS), nullptr,
+        &error);
+    if (error == nullptr) return ItemList(items);
+    if (!meansItemGone(error)) throwClientError(error);
+    g_clear_error(&error);
+    ItemList found = searchAllLeavingOutDeleted(service, attributes);
+    for (GList* entry = found.get(); entry != nullptr; entry = entry->next) {
+        if (!secret_item_load_secret_sync(static_cast<SecretItem*>(entry->data), nullptr, &error)) {
+            if (!meansItemGone(error)) throwClientError(error);
+            g_clear_error(&error);
+        }
+    }
+    return found;
+}
+
 ItemList search(SecretService* service, const std::string& serviceName, const std::string& account, int flags) {
     const Attributes attributes = itemAttributes(serviceName, account);
     return search(service, attributes.get(), flags);
@@ -167,13 +236,17 @@ SecretBytes SystemKeychainClient::load(const std::string& service, const std::st
 std::map<std::string, SecretBytes> SystemKeychainClient::loadAll(const std::string& service) {
     const GObjectPtr<SecretService> secretService = openService();
     const Attributes attributes(secret_attributes_build(itemSchema(), "service", service.c_str(), nullptr));
-    const ItemList items = search(secretService.get(), attributes.get(), SECRET_SEARCH_ALL | SECRET_SEARCH_LOAD_SECRETS);
+    const ItemList items = searchLoadingSecrets(secretService.get(), attributes.get());
     std::map<std::string, SecretBytes> secrets;
     for (GList* entry = items.get(); entry != nullptr; entry = entry->next) {
         auto* item = static_cast<SecretItem*>(entry->data);
         // The first item of an account wins, as a single read takes the first one found.
         if (auto account = accountOf(item); account && !secrets.contains(*account)) {
-            secrets.emplace(std::move(*account), loadedSecret(item));
+            requireUnlocked(item);
+            // An item deleted during the read has no secret and is left out.
+            if (const Value value(secret_item_get_secret(item)); value) {
+                secrets.emplace(std::move(*account), bytesOf(value.get()));
+            }
         }
     }
     return secrets;

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "KeyringItems.h"
@@ -104,6 +105,32 @@ TEST_F(SystemKeychainTest, ReadsManySecretsTogetherLeavingOutLegacyAndMissingOne
     EXPECT_EQ(secrets, (std::map<OtpSecretRef, SecretBytes>{{ref, SecretBytes{0x00, 0x01}}, {second, everyByteValue()}}));
     EXPECT_EQ(KeyringItems::find(legacy, legacyOnly.rawValue), std::vector{SecretBytes{0x20}});
     for (const OtpSecretRef& stored : {ref, second, legacyOnly}) store.deleteSecret(stored);
+}
+
+// Another program deleting items while the batch read runs must not fail the read.
+TEST_F(SystemKeychainTest, ItemsDeletedDuringABatchReadAreLeftOut) {
+    std::vector<OtpSecretRef> doomed;
+    for (int index = 0; index < 40; ++index) {
+        doomed.push_back(OtpSecretRef{Uuid::random().toString()});
+        store.saveSecret(SecretBytes{0x30}, doomed.back());
+    }
+    store.saveSecret(SecretBytes{0x42}, ref);
+    std::thread deleter([&doomed] {
+        SystemKeychainClient otherProgram;
+        for (const OtpSecretRef& item : doomed) otherProgram.remove(current, item.rawValue);
+    });
+    std::map<std::string, SecretBytes> last;
+    for (int read = 0; read < 40; ++read) {
+        try {
+            last = client.loadAll(current);
+        } catch (...) {
+            deleter.join();
+            throw;
+        }
+    }
+    deleter.join();
+    EXPECT_EQ(last.at(ref.rawValue), (SecretBytes{0x42}));
+    store.deleteSecret(ref);
 }
 
 TEST_F(SystemKeychainTest, ItemsOfOtherReferencesAreUntouched) {
