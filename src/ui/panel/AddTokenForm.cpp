@@ -12,13 +12,13 @@
 #include "ui/ObjectNames.h"
 #include "ui/kit/GlassPanel.h"
 #include "ui/kit/IconFactory.h"
+#include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/ProminentButton.h"
 #include "ui/kit/StyledLabel.h"
 #include "ui/kit/Typography.h"
 #include "ui/panel/OtpSettingsFields.h"
-#include "ui/panel/ProminentButton.h"
 #include "ui/panel/TagPicker.h"
-#include "ui/kit/LocalizedText.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {

@@ -4,10 +4,10 @@
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
-#include "ui/kit/StyledLabel.h"
-#include "ui/kit/Typography.h"
-#include "ui/panel/SymbolView.h"
 #include "ui/kit/LocalizedText.h"
+#include "ui/kit/StyledLabel.h"
+#include "ui/kit/SymbolView.h"
+#include "ui/kit/Typography.h"
 
 namespace quorbit {
 namespace {

@@ -14,11 +14,11 @@
 #include "ui/ObjectNames.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/ProminentButton.h"
 #include "ui/kit/SegmentedControl.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
 #include "ui/panel/OnboardingSection.h"
-#include "ui/panel/ProminentButton.h"
-#include "ui/panel/TextTone.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {

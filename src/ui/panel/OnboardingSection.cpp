@@ -7,8 +7,8 @@
 #include "ui/ObjectNames.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/TextTone.h"
 
 namespace quorbit {
 

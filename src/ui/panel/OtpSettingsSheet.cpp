@@ -7,11 +7,11 @@
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
+#include "ui/kit/LocalizedText.h"
+#include "ui/kit/ProminentButton.h"
 #include "ui/kit/Typography.h"
 #include "ui/panel/OtpSettingsFields.h"
-#include "ui/panel/ProminentButton.h"
 #include "ui/panel/TagPicker.h"
-#include "ui/kit/LocalizedText.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 
 #include "ui/ObjectNames.h"
+#include "ui/kit/ProminentButton.h"
 #include "ui/kit/SettingsHeader.h"
 #include "ui/kit/SettingsNumberField.h"
 #include "ui/kit/SettingsPicker.h"
@@ -13,7 +14,6 @@
 #include "ui/kit/StyledLabel.h"
 #include "ui/kit/SymbolButton.h"
 #include "ui/kit/WarningLabel.h"
-#include "ui/panel/ProminentButton.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {

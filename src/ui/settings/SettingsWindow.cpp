@@ -1,12 +1,12 @@
 #include "ui/settings/SettingsWindow.h"
 
 #include <QButtonGroup>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
+#include "ui/kit/Divider.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/settings/AppTab.h"
 #include "ui/settings/BehaviorTab.h"
@@ -53,11 +53,6 @@ SettingsWindow::SettingsWindow(QuorbitViewModel& viewModel, QWidget* parent)
     about->setObjectName(QLatin1String(objectnames::settings::aboutPage));
     pages_->addWidget(about);
 
-    auto* separator = new QFrame;
-    separator->setFrameShape(QFrame::HLine);
-    separator->setFrameShadow(QFrame::Plain);
-    separator->setForegroundRole(QPalette::Mid);
-
     auto* pageFrame = new QVBoxLayout;
     pageFrame->setContentsMargins(20, 12, 20, 20);
     pageFrame->addWidget(pages_);
@@ -66,7 +61,7 @@ SettingsWindow::SettingsWindow(QuorbitViewModel& viewModel, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildTabBar());
-    layout->addWidget(separator);
+    layout->addWidget(new Divider);
     layout->addLayout(pageFrame, 1);
 
     connect(tabGroup_, &QButtonGroup::idClicked, pages_, &QStackedWidget::setCurrentIndex);

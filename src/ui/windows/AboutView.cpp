@@ -18,9 +18,10 @@
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
+#include "ui/kit/SymbolView.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/SymbolView.h"
-#include "ui/panel/TextTone.h"
 #include "ui/viewmodel/DelayTimer.h"
 #include "ui/viewmodel/DesktopServices.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
@@ -33,9 +34,7 @@ namespace quorbit {
 namespace {
 
 QLabel* makeLabel(TextStyle style, bool secondary, bool wraps) {
-    auto* label = new QLabel;
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Typography::font(style));
+    auto* label = new PlainLabel(Typography::font(style));
     label->setWordWrap(wraps);
     if (secondary) TextTone::apply(label, TextTone::secondary);
     return label;

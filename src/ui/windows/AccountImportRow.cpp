@@ -12,19 +12,13 @@
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
+#include "ui/kit/SymbolView.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/SymbolView.h"
-#include "ui/panel/TextTone.h"
 
 namespace quorbit {
 namespace {
-
-QLabel* plainLabel(const QString& text, const QFont& font) {
-    auto* label = new QLabel(text);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    return label;
-}
 
 QString algorithmName(OtpAlgorithm algorithm) {
     switch (algorithm) {
@@ -44,7 +38,7 @@ QWidget* invalidLabel(const QPalette& palette) {
     const int side = Typography::pixelSize(TextStyle::caption);
     auto* icon = new QLabel;
     icon->setPixmap(IconFactory::pixmap(QStringLiteral("exclamationmark.triangle"), QSize(side, side), orange));
-    QLabel* text = plainLabel(QStringLiteral("Invalid"), Typography::font(TextStyle::caption));
+    QLabel* text = new PlainLabel(Typography::font(TextStyle::caption), QStringLiteral("Invalid"));
     QPalette textPalette = text->palette();
     textPalette.setColor(QPalette::WindowText, orange);
     text->setPalette(textPalette);
@@ -57,10 +51,10 @@ QWidget* invalidLabel(const QPalette& palette) {
 
 AccountImportRow::AccountImportRow(const GoogleAuthAccount& account, AppLanguage language, QWidget* parent)
     : QWidget(parent), account_(account), language_(language), check_(new QCheckBox),
-      title_(plainLabel({}, Typography::font(TextStyle::body, QFont::Medium))),
-      separator_(plainLabel(QStringLiteral("·"), Typography::font(TextStyle::body))),
-      name_(plainLabel(QString::fromStdString(account.name), Typography::font(TextStyle::body))),
-      digits_(plainLabel({}, Typography::font(TextStyle::caption2))), invalid_(invalidLabel(palette())) {
+      title_(new PlainLabel(Typography::font(TextStyle::body, QFont::Medium))),
+      separator_(new PlainLabel(Typography::font(TextStyle::body), QStringLiteral("·"))),
+      name_(new PlainLabel(Typography::font(TextStyle::body), QString::fromStdString(account.name))),
+      digits_(new PlainLabel(Typography::font(TextStyle::caption2))), invalid_(invalidLabel(palette())) {
     setObjectName(objectnames::windows::importRow);
     check_->setObjectName(objectnames::windows::importRowCheck);
     title_->setObjectName(objectnames::windows::importRowTitle);
@@ -84,11 +78,11 @@ AccountImportRow::AccountImportRow(const GoogleAuthAccount& account, AppLanguage
     typeBox->setSpacing(3);
     typeBox->addWidget(new SymbolView(QStringLiteral("clock"), Typography::pixelSize(TextStyle::caption2),
                                       TextTone::secondary));
-    QLabel* type = plainLabel(account.type == OtpType::totp ? QStringLiteral("TOTP") : QStringLiteral("HOTP"), detailFont);
+    QLabel* type = new PlainLabel(detailFont, account.type == OtpType::totp ? QStringLiteral("TOTP") : QStringLiteral("HOTP"));
     typeBox->addWidget(type);
     details->addLayout(typeBox);
     details->addWidget(digits_);
-    QLabel* algorithm = plainLabel(algorithmName(account.algorithm), detailFont);
+    QLabel* algorithm = new PlainLabel(detailFont, algorithmName(account.algorithm));
     details->addWidget(algorithm);
     details->addStretch();
     for (QLabel* label : {type, digits_, algorithm}) TextTone::apply(label, TextTone::secondary);

@@ -26,14 +26,16 @@
 #include "ui/ObjectNames.h"
 #include "ui/SerialWorker.h"
 #include "ui/kit/ContinuousRoundedRect.h"
+#include "ui/kit/Divider.h"
 #include "ui/kit/GlassPanel.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
+#include "ui/kit/ProminentButton.h"
+#include "ui/kit/SymbolView.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/ProminentButton.h"
-#include "ui/panel/SymbolView.h"
-#include "ui/panel/TextTone.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
@@ -81,21 +83,6 @@ int countOf(const DataLifecycleStats& stats, DataLifecycleCategory category) {
     return 0;
 }
 
-QLabel* plainLabel(const QFont& font) {
-    auto* label = new QLabel;
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    return label;
-}
-
-QFrame* divider() {
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    line->setForegroundRole(QPalette::Mid);
-    return line;
-}
-
 // The system's date style, without the time.
 QString shortDate(TimePoint time) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
@@ -108,20 +95,20 @@ QWidget* accountRow(const OtpAccount& account) {
     layout->setContentsMargins(8, 4, 8, 4);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
-    QLabel* title = plainLabel(Typography::font(TextStyle::headline));
+    QLabel* title = new PlainLabel(Typography::font(TextStyle::headline));
     title->setText(QString::fromStdString(account.issuer.empty() ? account.accountName : account.issuer));
     texts->addWidget(title);
     if (!account.tags.empty()) {
         QStringList tags;
         for (const std::string& tag : account.tags) tags << QString::fromStdString(tag);
-        QLabel* tagLine = plainLabel(Typography::font(TextStyle::caption));
+        QLabel* tagLine = new PlainLabel(Typography::font(TextStyle::caption));
         tagLine->setText(tags.join(QStringLiteral(", ")));
         TextTone::apply(tagLine, TextTone::secondary);
         texts->addWidget(tagLine);
     }
     layout->addLayout(texts, 1);
     if (account.lastUsedAt) {
-        QLabel* date = plainLabel(Typography::font(TextStyle::caption));
+        QLabel* date = new PlainLabel(Typography::font(TextStyle::caption));
         date->setText(shortDate(*account.lastUsedAt));
         TextTone::apply(date, TextTone::secondary);
         layout->addWidget(date);
@@ -143,7 +130,7 @@ protected:
 
 // The count badge of a category; not shown for 0.
 QLabel* badge() {
-    QLabel* label = plainLabel(Typography::font(TextStyle::caption, QFont::DemiBold));
+    QLabel* label = new PlainLabel(Typography::font(TextStyle::caption, QFont::DemiBold));
     label->setObjectName(objectnames::windows::lifecycleBadge);
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(20);
@@ -188,7 +175,7 @@ QWidget* DataLifecycleCenter::buildSidebar() {
     auto* layout = new QVBoxLayout(sidebar);
     layout->setContentsMargins(8, 12, 8, 8);
     layout->setSpacing(8);
-    sidebarTitle_ = plainLabel(Typography::font(TextStyle::title3, QFont::DemiBold));
+    sidebarTitle_ = new PlainLabel(Typography::font(TextStyle::title3, QFont::DemiBold));
     sidebarTitle_->setContentsMargins(6, 0, 6, 0);
     layout->addWidget(sidebarTitle_);
     categories_ = new QListWidget;
@@ -202,7 +189,7 @@ QWidget* DataLifecycleCenter::buildSidebar() {
         rowLayout->setContentsMargins(6, 5, 6, 5);
         rowLayout->setSpacing(8);
         rowLayout->addWidget(new SymbolView(QString::fromLatin1(lookOf(category).symbol), 16, 0.8));
-        QLabel* title = plainLabel(Typography::font(TextStyle::body));
+        QLabel* title = new PlainLabel(Typography::font(TextStyle::body));
         rowLayout->addWidget(title, 1);
         QLabel* count = badge();
         rowLayout->addWidget(count);
@@ -228,7 +215,7 @@ QWidget* DataLifecycleCenter::buildDetail() {
     progress->setFixedSize(120, 8);
     loadingLayout->addWidget(progress, 0, Qt::AlignCenter);
 
-    prompt_ = plainLabel(Typography::font(TextStyle::title));
+    prompt_ = new PlainLabel(Typography::font(TextStyle::title));
     prompt_->setObjectName(objectnames::windows::lifecyclePrompt);
     prompt_->setAlignment(Qt::AlignCenter);
     prompt_->setWordWrap(true);
@@ -240,7 +227,7 @@ QWidget* DataLifecycleCenter::buildDetail() {
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->setSpacing(0);
     pageLayout->addWidget(buildSelectionBar());
-    pageLayout->addWidget(divider());
+    pageLayout->addWidget(new Divider);
     content_ = new QStackedWidget;
     emptyState_ = buildEmptyState();
     accountList_ = new QListWidget;
@@ -276,7 +263,7 @@ QWidget* DataLifecycleCenter::buildSelectionBar() {
     bar->setBackgroundRole(QPalette::Base);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(12, 10, 12, 10);
-    selectionCount_ = plainLabel(Typography::font(TextStyle::subheadline));
+    selectionCount_ = new PlainLabel(Typography::font(TextStyle::subheadline));
     selectionCount_->setObjectName(objectnames::windows::lifecycleSelectionCount);
     TextTone::apply(selectionCount_, TextTone::secondary);
     layout->addWidget(selectionCount_);
@@ -322,10 +309,10 @@ QWidget* DataLifecycleCenter::buildEmptyState() {
     layout->addStretch();
     emptyIcon_ = new SymbolView({}, 30, TextTone::secondary);
     layout->addWidget(emptyIcon_, 0, Qt::AlignHCenter);
-    emptyTitle_ = plainLabel(Typography::font(TextStyle::headline));
+    emptyTitle_ = new PlainLabel(Typography::font(TextStyle::headline));
     emptyTitle_->setAlignment(Qt::AlignHCenter);
     layout->addWidget(emptyTitle_);
-    emptyMessage_ = plainLabel(Typography::font(TextStyle::callout));
+    emptyMessage_ = new PlainLabel(Typography::font(TextStyle::callout));
     emptyMessage_->setAlignment(Qt::AlignHCenter);
     emptyMessage_->setWordWrap(true);
     emptyMessage_->setContentsMargins(24, 0, 24, 0);
@@ -343,7 +330,7 @@ QWidget* DataLifecycleCenter::buildTagSheet() {
     sheet->setFixedWidth(300);
     auto* layout = new QVBoxLayout(sheet);
     layout->setContentsMargins(16, 16, 16, 16);
-    tagSheetTitle_ = plainLabel(Typography::font(TextStyle::headline));
+    tagSheetTitle_ = new PlainLabel(Typography::font(TextStyle::headline));
     tagSheetTitle_->setAlignment(Qt::AlignHCenter);
     layout->addWidget(tagSheetTitle_);
     tagField_ = new QLineEdit;

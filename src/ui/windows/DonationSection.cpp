@@ -10,8 +10,8 @@
 #include "ui/ObjectNames.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/TextTone.h"
 #include "ui/windows/DonationWalletCard.h"
 
 namespace quorbit {

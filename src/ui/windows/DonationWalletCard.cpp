@@ -14,8 +14,8 @@
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/ProminentButton.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/ProminentButton.h"
 #include "ui/windows/AddressText.h"
 #include "ui/windows/WalletBrandIcon.h"
 

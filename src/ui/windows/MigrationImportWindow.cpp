@@ -18,13 +18,15 @@
 #include "application/text/AppLocalizer.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/ContinuousRoundedRect.h"
+#include "ui/kit/Divider.h"
 #include "ui/kit/GlassPanel.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
+#include "ui/kit/ProminentButton.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/ProminentButton.h"
-#include "ui/panel/TextTone.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 #include "ui/windows/AccountImportRow.h"
 
@@ -34,21 +36,6 @@ namespace {
 constexpr int horizontalPadding = 24;
 constexpr int verticalPadding = 20;
 constexpr QSize idealPanelSize(720, 600);
-
-QFrame* divider() {
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    line->setForegroundRole(QPalette::Mid);
-    return line;
-}
-
-QLabel* plainLabel(const QFont& font) {
-    auto* label = new QLabel;
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    return label;
-}
 
 // The batch notice: blue at 10 % behind a rounded rectangle.
 class BatchNotice final : public QWidget {
@@ -94,8 +81,8 @@ QWidget* MigrationImportWindow::buildPanel(bool isFinalBatch) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    title_ = plainLabel(Typography::font(TextStyle::title2, QFont::DemiBold));
-    subtitle_ = plainLabel(Typography::font(TextStyle::callout));
+    title_ = new PlainLabel(Typography::font(TextStyle::title2, QFont::DemiBold));
+    subtitle_ = new PlainLabel(Typography::font(TextStyle::callout));
     TextTone::apply(subtitle_, TextTone::secondary);
     auto* header = new QVBoxLayout;
     header->setContentsMargins(horizontalPadding, verticalPadding, horizontalPadding, 12);
@@ -103,7 +90,7 @@ QWidget* MigrationImportWindow::buildPanel(bool isFinalBatch) {
     header->addWidget(title_);
     header->addWidget(subtitle_);
     layout->addLayout(header);
-    layout->addWidget(divider());
+    layout->addWidget(new Divider);
     layout->addWidget(buildList(), 1);
 
     if (!isFinalBatch) {
@@ -111,17 +98,17 @@ QWidget* MigrationImportWindow::buildPanel(bool isFinalBatch) {
         noticeBox->setContentsMargins(horizontalPadding, 12, horizontalPadding, 12);
         noticeBox->addWidget(buildBatchNotice());
         layout->addLayout(noticeBox);
-        layout->addWidget(divider());
+        layout->addWidget(new Divider);
     }
 
-    error_ = plainLabel(Typography::font(TextStyle::caption));
+    error_ = new PlainLabel(Typography::font(TextStyle::caption));
     error_->setObjectName(objectnames::windows::importError);
     error_->setWordWrap(true);
     error_->setContentsMargins(horizontalPadding, 0, horizontalPadding, 12);
     QPalette errorPalette = error_->palette();
     errorPalette.setColor(QPalette::WindowText, Palette(palette()).red());
     error_->setPalette(errorPalette);
-    errorDivider_ = divider();
+    errorDivider_ = new Divider;
     layout->addWidget(error_);
     layout->addWidget(errorDivider_);
     layout->addLayout(buildActions());
@@ -161,7 +148,7 @@ QWidget* MigrationImportWindow::buildBatchNotice() {
     const int side = Typography::pixelSize(TextStyle::caption);
     auto* icon = new QLabel;
     icon->setPixmap(IconFactory::pixmap(QStringLiteral("info.circle"), QSize(side, side), Palette(palette()).blue()));
-    batchText_ = plainLabel(Typography::font(TextStyle::caption));
+    batchText_ = new PlainLabel(Typography::font(TextStyle::caption));
     batchText_->setWordWrap(true);
     TextTone::apply(batchText_, TextTone::secondary);
     layout->addWidget(icon);

@@ -19,36 +19,23 @@
 #include "application/text/AppLocalizer.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/ContinuousRoundedRect.h"
+#include "ui/kit/Divider.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
+#include "ui/kit/SymbolView.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/SymbolView.h"
-#include "ui/panel/TextTone.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
 namespace {
 
-QLabel* plainLabel(const QString& text, const QFont& font) {
-    auto* label = new QLabel(text);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    return label;
-}
-
 void setTextColor(QLabel* label, const QColor& color) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, color);
     label->setPalette(palette);
-}
-
-QFrame* divider() {
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    line->setForegroundRole(QPalette::Mid);
-    return line;
 }
 
 // A finding's card: the severity colour at 5 % behind it and a 4-point bar at its leading edge.
@@ -112,7 +99,7 @@ SecurityCenter::SecurityCenter(QuorbitViewModel& viewModel, QWidget* parent) : Q
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildHeader());
-    layout->addWidget(divider());
+    layout->addWidget(new Divider);
     layout->addWidget(body_, 1);
 
     connect(&viewModel_, &QuorbitViewModel::settingsChanged, this, [this] {
@@ -131,7 +118,7 @@ QWidget* SecurityCenter::buildHeader() {
     column->setSpacing(8);
     auto* line = new QHBoxLayout;
     line->addWidget(new SymbolView(QStringLiteral("shield.checkered"), Typography::pixelSize(TextStyle::title2), 1.0));
-    title_ = plainLabel({}, Typography::font(TextStyle::headline));
+    title_ = new PlainLabel(Typography::font(TextStyle::headline));
     line->addWidget(title_);
     line->addStretch();
     checkAgain_ = new QPushButton;
@@ -139,7 +126,7 @@ QWidget* SecurityCenter::buildHeader() {
     connect(checkAgain_, &QPushButton::clicked, this, [this] { (void)runAudit(); });
     line->addWidget(checkAgain_);
     column->addLayout(line);
-    summary_ = plainLabel({}, Typography::font(TextStyle::subheadline));
+    summary_ = new PlainLabel(Typography::font(TextStyle::subheadline));
     summary_->setObjectName(objectnames::windows::securitySummary);
     summary_->setAlignment(Qt::AlignHCenter);
     TextTone::apply(summary_, TextTone::secondary);
@@ -158,7 +145,7 @@ QWidget* SecurityCenter::buildLoadingView() {
     progress->setTextVisible(false);
     progress->setFixedSize(120, 8);
     layout->addWidget(progress, 0, Qt::AlignHCenter);
-    loadingText_ = plainLabel({}, Typography::font(TextStyle::body));
+    loadingText_ = new PlainLabel(Typography::font(TextStyle::body));
     TextTone::apply(loadingText_, TextTone::secondary);
     layout->addWidget(loadingText_, 0, Qt::AlignHCenter);
     layout->addStretch();
@@ -175,7 +162,7 @@ QWidget* SecurityCenter::buildNoIssuesView() {
     icon->setPixmap(IconFactory::pixmap(QStringLiteral("checkmark.shield.fill"), QSize(48, 48),
                                         Palette(palette()).green(), devicePixelRatioF()));
     layout->addWidget(icon, 0, Qt::AlignHCenter);
-    noIssuesText_ = plainLabel({}, Typography::font(TextStyle::title3, QFont::Medium));
+    noIssuesText_ = new PlainLabel(Typography::font(TextStyle::title3, QFont::Medium));
     layout->addWidget(noIssuesText_, 0, Qt::AlignHCenter);
     layout->addStretch();
     return view;
@@ -290,7 +277,7 @@ QWidget* SecurityCenter::sectionHeader(const QString& title, const QColor& color
     auto* layout = new QHBoxLayout(header);
     layout->setContentsMargins(0, 12, 0, 4);
     layout->addWidget(new SeverityDot(color));
-    QLabel* text = plainLabel(title, Typography::font(TextStyle::subheadline, QFont::DemiBold));
+    QLabel* text = new PlainLabel(Typography::font(TextStyle::subheadline, QFont::DemiBold), title);
     TextTone::apply(text, TextTone::secondary);
     layout->addWidget(text);
     layout->addStretch();
@@ -306,13 +293,13 @@ QWidget* SecurityCenter::issueCard(const SecurityAuditIssue& issue, const QColor
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(4);
-    texts->addWidget(plainLabel(QString::fromStdString(issue.title), Typography::font(TextStyle::subheadline, QFont::Medium)));
-    QLabel* message = plainLabel(QString::fromStdString(issue.message), Typography::font(TextStyle::caption));
+    texts->addWidget(new PlainLabel(Typography::font(TextStyle::subheadline, QFont::Medium), QString::fromStdString(issue.title)));
+    QLabel* message = new PlainLabel(Typography::font(TextStyle::caption), QString::fromStdString(issue.message));
     message->setWordWrap(true);
     TextTone::apply(message, TextTone::secondary);
     texts->addWidget(message);
     if (issue.recommendedAction) {
-        QLabel* action = plainLabel(QString::fromStdString(*issue.recommendedAction), Typography::font(TextStyle::caption));
+        QLabel* action = new PlainLabel(Typography::font(TextStyle::caption), QString::fromStdString(*issue.recommendedAction));
         action->setWordWrap(true);
         setTextColor(action, Palette(palette()).blue());
         texts->addWidget(action);
@@ -320,9 +307,9 @@ QWidget* SecurityCenter::issueCard(const SecurityAuditIssue& issue, const QColor
     const QString names = affectedAccountNames(issue.accountIds);
     if (!names.isEmpty()) {
         const AppLanguage language = viewModel_.settings().language;
-        QLabel* affected = plainLabel(localized(language, "Affected accounts", "Затронутые аккаунты") +
-                                          QStringLiteral(": ") + names,
-                                      Typography::font(TextStyle::caption2));
+        QLabel* affected = new PlainLabel(Typography::font(TextStyle::caption2),
+                                          localized(language, "Affected accounts", "Затронутые аккаунты") +
+                                              QStringLiteral(": ") + names);
         affected->setObjectName(objectnames::windows::securityAffectedAccounts);
         affected->setWordWrap(true);
         TextTone::apply(affected, TextTone::tertiary);

@@ -23,32 +23,19 @@
 #include "ui/ObjectNames.h"
 #include "ui/SerialWorker.h"
 #include "ui/kit/ContinuousRoundedRect.h"
+#include "ui/kit/Divider.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
 #include "ui/kit/SegmentedControl.h"
+#include "ui/kit/SymbolView.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/SymbolView.h"
-#include "ui/panel/TextTone.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
 namespace {
-
-QLabel* plainLabel(const QString& text, const QFont& font) {
-    auto* label = new QLabel(text);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    return label;
-}
-
-QFrame* divider() {
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Plain);
-    line->setForegroundRole(QPalette::Mid);
-    return line;
-}
 
 struct KindSymbol {
     const char* name;
@@ -135,9 +122,9 @@ SecurityLog::SecurityLog(QuorbitViewModel& viewModel, QWidget* parent) : QWidget
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildHeader());
-    layout->addWidget(divider());
+    layout->addWidget(new Divider);
     layout->addLayout(filterBar);
-    layout->addWidget(divider());
+    layout->addWidget(new Divider);
     layout->addWidget(body_, 1);
 
     connect(&viewModel_, &QuorbitViewModel::settingsChanged, this, [this] {
@@ -153,7 +140,7 @@ QWidget* SecurityLog::buildHeader() {
     auto* line = new QHBoxLayout(header);
     line->setContentsMargins(16, 14, 16, 14);
     line->addWidget(new SymbolView(QStringLiteral("list.bullet.clipboard"), Typography::pixelSize(TextStyle::title2), 1.0));
-    title_ = plainLabel({}, Typography::font(TextStyle::headline));
+    title_ = new PlainLabel(Typography::font(TextStyle::headline));
     line->addWidget(title_);
     line->addStretch();
     clear_ = new QPushButton;
@@ -171,7 +158,7 @@ QWidget* SecurityLog::buildEmptyView() {
     layout->addStretch();
     layout->addWidget(new SymbolView(QStringLiteral("doc.text.magnifyingglass"), 36, TextTone::secondary), 0,
                       Qt::AlignHCenter);
-    emptyText_ = plainLabel({}, Typography::font(TextStyle::body));
+    emptyText_ = new PlainLabel(Typography::font(TextStyle::body));
     TextTone::apply(emptyText_, TextTone::secondary);
     layout->addWidget(emptyText_, 0, Qt::AlignHCenter);
     layout->addStretch();
@@ -264,20 +251,20 @@ QWidget* SecurityLog::eventRow(const SecurityEvent& event) {
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     const AppLocalizer localizer(viewModel_.settings().language);
-    texts->addWidget(plainLabel(QString::fromStdString(localizer.securityEventDescription(event.kind)),
-                                Typography::font(TextStyle::subheadline, QFont::Medium)));
-    QLabel* message = plainLabel(QString::fromStdString(event.message), Typography::font(TextStyle::caption));
+    texts->addWidget(new PlainLabel(Typography::font(TextStyle::subheadline, QFont::Medium),
+                                    QString::fromStdString(localizer.securityEventDescription(event.kind))));
+    QLabel* message = new PlainLabel(Typography::font(TextStyle::caption), QString::fromStdString(event.message));
     message->setWordWrap(true);
     TextTone::apply(message, TextTone::secondary);
     texts->addWidget(message);
     if (event.accountLabel) {
-        QLabel* account = plainLabel(QString::fromStdString(*event.accountLabel), Typography::font(TextStyle::caption2));
+        QLabel* account = new PlainLabel(Typography::font(TextStyle::caption2), QString::fromStdString(*event.accountLabel));
         TextTone::apply(account, TextTone::tertiary);
         texts->addWidget(account);
     }
     layout->addLayout(texts, 1);
 
-    QLabel* date = plainLabel(shortDateTime(event.createdAt), Typography::font(TextStyle::caption2));
+    QLabel* date = new PlainLabel(Typography::font(TextStyle::caption2), shortDateTime(event.createdAt));
     date->setObjectName(objectnames::windows::securityLogRowDate);
     TextTone::apply(date, TextTone::tertiary);
     layout->addWidget(date, 0, Qt::AlignTop);

@@ -9,9 +9,9 @@
 #include "ui/kit/ContinuousRoundedRect.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/ProminentButton.h"
+#include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
-#include "ui/panel/ProminentButton.h"
-#include "ui/panel/TextTone.h"
 #include "ui/windows/AddressText.h"
 #include "ui/windows/QrCodeImage.h"
 

@@ -1,4 +1,4 @@
-#include "ui/panel/TextTone.h"
+#include "ui/kit/TextTone.h"
 
 #include <QApplication>
 #include <QEvent>

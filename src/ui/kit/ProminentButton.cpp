@@ -1,4 +1,4 @@
-#include "ui/panel/ProminentButton.h"
+#include "ui/kit/ProminentButton.h"
 
 #include <QPainter>
 #include <QStyleOptionButton>

@@ -1,4 +1,4 @@
-#include "ui/panel/SymbolView.h"
+#include "ui/kit/SymbolView.h"
 
 #include <QPainter>
 
