@@ -204,11 +204,6 @@ void QuorbitViewModel::closePanel() {
     }
 }
 
-void QuorbitViewModel::setHotKeyRegistration(std::function<void(const AppSettings&)> registration) {
-    hotKeyRegistration_ = std::move(registration);
-    if (hotKeyRegistration_) hotKeyRegistration_(settings_);
-}
-
 // --- start-up and the refresh loop -----------------------------------------------------------
 
 QCoro::Task<> QuorbitViewModel::start() {
@@ -587,8 +582,6 @@ void QuorbitViewModel::applySettingsChange(const AppSettings& old) {
     if (settings_.language != old.language) setStatusMessage(std::nullopt);
     if (settings_.hasCompletedOnboarding != old.hasCompletedOnboarding) emit onboardingChanged();
     if (settings_.theme != old.theme) emit themeChanged();
-    // Every change registers the shortcuts again, so a refused one is retried.
-    if (hotKeyRegistration_) hotKeyRegistration_(settings_);
 }
 
 void QuorbitViewModel::setBackupPBKDF2Iterations(std::int64_t iterations) {

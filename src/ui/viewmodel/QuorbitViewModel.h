@@ -176,8 +176,6 @@ public:
     // Orders the panel out (after a copy, when the settings ask for it); without it the window
     // that has the focus is closed.
     void setClosePanelAction(std::function<void()> action) { closePanelAction_ = std::move(action); }
-    // Registers the global shortcuts; called with the settings now and after every change.
-    void setHotKeyRegistration(std::function<void(const AppSettings&)> registration);
 
     // --- start-up, refresh, lock --------------------------------------------------------
     // Runs once per process: overlapping and later calls await the same start. Takes over the
@@ -378,7 +376,6 @@ private:
     std::optional<PostOnboardingAction> pendingPostOnboardingAction_;
     bool hasAcceptedKeychainTrustMessage_ = false;
     std::function<void()> closePanelAction_;
-    std::function<void(const AppSettings&)> hotKeyRegistration_;
     std::unique_ptr<WindowHolder> securityAuditWindowController_;
     std::unique_ptr<WindowHolder> securityLogWindowController_;
     std::unique_ptr<WindowHolder> dataLifecycleWindowController_;
