@@ -8,13 +8,13 @@
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
-#include "ui/kit/ContinuousRoundedRect.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/PlainLabel.h"
 #include "ui/kit/SymbolView.h"
 #include "ui/kit/TextTone.h"
+#include "ui/kit/TintedPanel.h"
 #include "ui/kit/Typography.h"
 
 namespace quorbit {
@@ -139,10 +139,7 @@ void AccountImportRow::showTexts() {
 void AccountImportRow::paintEvent(QPaintEvent*) {
     if (!selected_) return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Palette::withAlpha(Palette(palette()).accent(), 0.10));
-    painter.drawPath(ContinuousRoundedRect::path(rect(), 8));
+    TintedPanel::paint(painter, rect(), Palette::withAlpha(Palette(palette()).accent(), 0.10), 8);
 }
 
 }  // namespace quorbit

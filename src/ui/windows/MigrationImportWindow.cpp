@@ -6,7 +6,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,7 +16,6 @@
 
 #include "application/text/AppLocalizer.h"
 #include "ui/ObjectNames.h"
-#include "ui/kit/ContinuousRoundedRect.h"
 #include "ui/kit/Divider.h"
 #include "ui/kit/GlassPanel.h"
 #include "ui/kit/IconFactory.h"
@@ -26,6 +24,7 @@
 #include "ui/kit/PlainLabel.h"
 #include "ui/kit/ProminentButton.h"
 #include "ui/kit/TextTone.h"
+#include "ui/kit/TintedPanel.h"
 #include "ui/kit/Typography.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 #include "ui/windows/AccountImportRow.h"
@@ -36,21 +35,6 @@ namespace {
 constexpr int horizontalPadding = 24;
 constexpr int verticalPadding = 20;
 constexpr QSize idealPanelSize(720, 600);
-
-// The batch notice: blue at 10 % behind a rounded rectangle.
-class BatchNotice final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Palette::withAlpha(Palette(palette()).blue(), 0.10));
-        painter.drawPath(ContinuousRoundedRect::path(rect(), 8));
-    }
-};
 
 }  // namespace
 
@@ -140,7 +124,7 @@ QWidget* MigrationImportWindow::buildList() {
 }
 
 QWidget* MigrationImportWindow::buildBatchNotice() {
-    auto* notice = new BatchNotice;
+    auto* notice = new TintedPanel(&Palette::blue, 0.10, 8);
     notice->setObjectName(objectnames::windows::importBatchNotice);
     auto* layout = new QHBoxLayout(notice);
     layout->setContentsMargins(10, 10, 10, 10);

@@ -18,7 +18,7 @@
 
 #include "application/text/AppLocalizer.h"
 #include "ui/ObjectNames.h"
-#include "ui/kit/ContinuousRoundedRect.h"
+#include "ui/kit/CenteredMessage.h"
 #include "ui/kit/Divider.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
@@ -26,6 +26,7 @@
 #include "ui/kit/PlainLabel.h"
 #include "ui/kit/SymbolView.h"
 #include "ui/kit/TextTone.h"
+#include "ui/kit/TintedPanel.h"
 #include "ui/kit/Typography.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
@@ -46,12 +47,8 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Palette::withAlpha(color_, 0.05));
-        painter.drawPath(ContinuousRoundedRect::path(rect(), 8));
-        painter.setBrush(color_);
-        painter.drawPath(ContinuousRoundedRect::path(QRectF(8, 8, 4, height() - 16), 2));
+        TintedPanel::paint(painter, rect(), Palette::withAlpha(color_, 0.05), 8);
+        TintedPanel::paint(painter, QRectF(8, 8, 4, height() - 16), color_, 2);
     }
 
 private:
@@ -135,36 +132,24 @@ QWidget* SecurityCenter::buildHeader() {
 }
 
 QWidget* SecurityCenter::buildLoadingView() {
-    auto* view = new QWidget;
-    view->setObjectName(objectnames::windows::securityLoading);
-    auto* layout = new QVBoxLayout(view);
-    layout->setSpacing(12);
-    layout->addStretch();
     auto* progress = new QProgressBar;
     progress->setRange(0, 0);
     progress->setTextVisible(false);
     progress->setFixedSize(120, 8);
-    layout->addWidget(progress, 0, Qt::AlignHCenter);
     loadingText_ = new PlainLabel(Typography::font(TextStyle::body));
     TextTone::apply(loadingText_, TextTone::secondary);
-    layout->addWidget(loadingText_, 0, Qt::AlignHCenter);
-    layout->addStretch();
+    auto* view = new CenteredMessage(progress, loadingText_);
+    view->setObjectName(objectnames::windows::securityLoading);
     return view;
 }
 
 QWidget* SecurityCenter::buildNoIssuesView() {
-    auto* view = new QWidget;
-    view->setObjectName(objectnames::windows::securityNoIssues);
-    auto* layout = new QVBoxLayout(view);
-    layout->setSpacing(12);
-    layout->addStretch();
     auto* icon = new QLabel;
     icon->setPixmap(IconFactory::pixmap(QStringLiteral("checkmark.shield.fill"), QSize(48, 48),
                                         Palette(palette()).green(), devicePixelRatioF()));
-    layout->addWidget(icon, 0, Qt::AlignHCenter);
     noIssuesText_ = new PlainLabel(Typography::font(TextStyle::title3, QFont::Medium));
-    layout->addWidget(noIssuesText_, 0, Qt::AlignHCenter);
-    layout->addStretch();
+    auto* view = new CenteredMessage(icon, noIssuesText_);
+    view->setObjectName(objectnames::windows::securityNoIssues);
     return view;
 }
 

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
@@ -22,7 +21,7 @@
 #include "application/text/AppLocalizer.h"
 #include "ui/ObjectNames.h"
 #include "ui/SerialWorker.h"
-#include "ui/kit/ContinuousRoundedRect.h"
+#include "ui/kit/CenteredMessage.h"
 #include "ui/kit/Divider.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
@@ -31,6 +30,7 @@
 #include "ui/kit/SegmentedControl.h"
 #include "ui/kit/SymbolView.h"
 #include "ui/kit/TextTone.h"
+#include "ui/kit/TintedPanel.h"
 #include "ui/kit/Typography.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
@@ -75,21 +75,6 @@ QString shortDateTime(TimePoint time) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
     return QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds).toLocalTime(), QLocale::ShortFormat);
 }
-
-// A row's faint rounded background: the secondary colour at 3 %.
-class EventRow final : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Palette::withAlpha(Palette(palette()).secondaryText(), 0.03));
-        painter.drawPath(ContinuousRoundedRect::path(rect(), 6));
-    }
-};
 
 }  // namespace
 
@@ -151,17 +136,11 @@ QWidget* SecurityLog::buildHeader() {
 }
 
 QWidget* SecurityLog::buildEmptyView() {
-    auto* view = new QWidget;
-    view->setObjectName(objectnames::windows::securityLogEmpty);
-    auto* layout = new QVBoxLayout(view);
-    layout->setSpacing(12);
-    layout->addStretch();
-    layout->addWidget(new SymbolView(QStringLiteral("doc.text.magnifyingglass"), 36, TextTone::secondary), 0,
-                      Qt::AlignHCenter);
     emptyText_ = new PlainLabel(Typography::font(TextStyle::body));
     TextTone::apply(emptyText_, TextTone::secondary);
-    layout->addWidget(emptyText_, 0, Qt::AlignHCenter);
-    layout->addStretch();
+    auto* view = new CenteredMessage(new SymbolView(QStringLiteral("doc.text.magnifyingglass"), 36, TextTone::secondary),
+                                     emptyText_);
+    view->setObjectName(objectnames::windows::securityLogEmpty);
     return view;
 }
 
@@ -232,7 +211,8 @@ void SecurityLog::showEvents() {
 }
 
 QWidget* SecurityLog::eventRow(const SecurityEvent& event) {
-    auto* row = new EventRow;
+    // A row's faint rounded background: the secondary colour at 3 %.
+    auto* row = new TintedPanel(&Palette::secondaryText, 0.03, 6);
     row->setObjectName(objectnames::windows::securityLogRow);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(8, 8, 8, 8);
