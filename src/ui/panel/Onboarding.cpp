@@ -14,6 +14,7 @@
 #include "ui/ObjectNames.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
 #include "ui/kit/ProminentButton.h"
 #include "ui/kit/SegmentedControl.h"
 #include "ui/kit/TextTone.h"
@@ -165,10 +166,8 @@ QWidget* Onboarding::buildShortForm() {
     shortTitle_->setObjectName(objectnames::onboarding::shortTitle);
     shortTitle_->setFont(Typography::font(TextStyle::title3, QFont::DemiBold));
     form->addWidget(shortTitle_);
-    shortText_ = new QLabel;
-    shortText_->setTextFormat(Qt::PlainText);
+    shortText_ = new PlainLabel(Typography::font(TextStyle::callout));
     shortText_->setWordWrap(true);
-    shortText_->setFont(Typography::font(TextStyle::callout));
     TextTone::apply(shortText_, TextTone::secondary);
     form->addWidget(shortText_);
 

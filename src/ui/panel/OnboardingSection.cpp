@@ -7,13 +7,15 @@
 #include "ui/ObjectNames.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
 #include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
 
 namespace quorbit {
 
 OnboardingSection::OnboardingSection(QWidget* parent)
-    : QWidget(parent), icon_(new QLabel), title_(new QLabel), message_(new QLabel) {
+    : QWidget(parent), icon_(new QLabel), title_(new PlainLabel(Typography::font(TextStyle::title3, QFont::DemiBold))),
+      message_(new PlainLabel(Typography::font(TextStyle::callout))) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(12);
@@ -23,13 +25,9 @@ OnboardingSection::OnboardingSection(QWidget* parent)
     icon_->setAlignment(Qt::AlignCenter);
     heading->addWidget(icon_);
     title_->setObjectName(objectnames::onboarding::stepTitle);
-    title_->setTextFormat(Qt::PlainText);
-    title_->setFont(Typography::font(TextStyle::title3, QFont::DemiBold));
     title_->setWordWrap(true);
     heading->addWidget(title_, 1);
     layout->addLayout(heading);
-    message_->setTextFormat(Qt::PlainText);
-    message_->setFont(Typography::font(TextStyle::callout));
     message_->setWordWrap(true);
     TextTone::apply(message_, TextTone::secondary);
     layout->addWidget(message_);

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,6 +13,7 @@
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
 #include "ui/kit/ProminentButton.h"
 #include "ui/kit/Typography.h"
 #include "ui/windows/AddressText.h"
@@ -39,10 +39,7 @@ DonationWalletCard::DonationWalletCard(DonationWallet wallet, QWidget* parent)
     auto* titleRow = new QHBoxLayout;
     titleRow->setSpacing(10);
     titleRow->addWidget(new WalletBrandIcon(toQString(wallet_.logoFileName), accentOf(wallet_)));
-    auto* title = new QLabel(toQString(wallet_.title));
-    title->setTextFormat(Qt::PlainText);
-    title->setFont(Typography::font(TextStyle::headline));
-    titleRow->addWidget(title);
+    titleRow->addWidget(new PlainLabel(Typography::font(TextStyle::headline), toQString(wallet_.title)));
     titleRow->addStretch();
     layout->addLayout(titleRow);
 

@@ -9,6 +9,7 @@
 #include "ui/kit/ContinuousRoundedRect.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
+#include "ui/kit/PlainLabel.h"
 #include "ui/kit/ProminentButton.h"
 #include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
@@ -47,9 +48,7 @@ WalletQrSheet::WalletQrSheet(const DonationWallet& wallet, AppLanguage language,
     layout->setContentsMargins(24, 24, 24, 24);
     layout->setSpacing(14);
 
-    auto* title = new QLabel(toQString(wallet_.title));
-    title->setTextFormat(Qt::PlainText);
-    title->setFont(Typography::font(TextStyle::title3, QFont::DemiBold));
+    auto* title = new PlainLabel(Typography::font(TextStyle::title3, QFont::DemiBold), toQString(wallet_.title));
     layout->addWidget(title, 0, Qt::AlignHCenter);
 
     auto* code = new QLabel;
