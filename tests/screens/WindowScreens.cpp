@@ -125,9 +125,29 @@ const ScreenRegistration importFailed("window-migration-import-failed", [](const
 
 using LifecycleStep = std::function<void(DataLifecycleCenter&)>;
 
+// The sample accounts and two that were last used long ago, one of them tagged, so that rows
+// with their secondary lines show.
+ScreenContext withStaleAccounts(ScreenContext context) {
+    auto stale = [&context](const char* id, std::string issuer, std::vector<std::string> tags, std::chrono::days idle) {
+        OtpAccount account;
+        account.id = *Uuid::parse(id);
+        account.issuer = std::move(issuer);
+        account.accountName = "ops";
+        account.secretRef = OtpSecretRef{id};
+        account.createdAt = context.now - std::chrono::days(900);
+        account.updatedAt = account.createdAt;
+        account.lastUsedAt = context.now - idle;
+        account.tags = std::move(tags);
+        context.accounts.push_back(account);
+    };
+    stale("6F1C2A3B-0000-4000-8000-000000000101", "Legacy VPN", {"Work", "Infrastructure"}, std::chrono::days(400));
+    stale("6F1C2A3B-0000-4000-8000-000000000102", "Old CRM", {"Sales"}, std::chrono::days(250));
+    return context;
+}
+
 ScreenBuilder lifecycle(std::optional<DataLifecycleCategory> category, int selected, LifecycleStep then = {}) {
     return [=](const ScreenContext& context) -> std::unique_ptr<QWidget> {
-        auto picture = std::make_unique<WindowPicture>(context);
+        auto picture = std::make_unique<WindowPicture>(withStaleAccounts(context));
         auto& window = picture->hold(new DataLifecycleCenter(picture->model()));
         settle([&window] { return !window.isLoading(); });
         if (category) {
@@ -149,10 +169,12 @@ const ScreenRegistration lifecycleTrashSelected("window-lifecycle-trash-selected
 const ScreenRegistration lifecycleUntagged("window-lifecycle-untagged-selected",
                                            lifecycle(DataLifecycleCategory::untagged, 2));
 const ScreenRegistration lifecycleUnused("window-lifecycle-unused", lifecycle(DataLifecycleCategory::longUnused, 0));
+const ScreenRegistration lifecycleUnusedSelected("window-lifecycle-unused-selected",
+                                                 lifecycle(DataLifecycleCategory::longUnused, 1));
 const ScreenRegistration lifecycleTagSheet(
     "window-lifecycle-tag-sheet", lifecycle(DataLifecycleCategory::untagged, 1, [](DataLifecycleCenter& window) {
         window.findChild<QPushButton*>(names::lifecycleAddTag)->click();
-        window.findChild<QLineEdit*>(names::lifecycleTagField)->setText(QStringLiteral("Work"));
+        window.findChild<QLineEdit*>(names::lifecycleTagField)->insert(QStringLiteral("Work"));
     }));
 
 const ScreenRegistration securityCenter("window-security-center", [](const ScreenContext& context) {

@@ -9,6 +9,9 @@
 namespace quorbit {
 
 TextTone::TextTone(QWidget* widget, qreal alpha) : QObject(widget), widget_(widget), alpha_(alpha) {
+    // Pinned: a widget without its own role takes one from the background it is later put on
+    // (Text on a list's or a bar's Base), which would leave the tone unused.
+    widget->setForegroundRole(widget->foregroundRole());
     widget->installEventFilter(this);
     refresh();
 }

@@ -1,9 +1,11 @@
 #include "ui/windows/DataLifecycleCenter.h"
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
 #include <QDateTime>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,6 +38,7 @@
 #include "ui/kit/SymbolView.h"
 #include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
+#include "ui/kit/WrappingRowLayout.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
@@ -89,28 +92,80 @@ QString shortDate(TimePoint time) {
     return QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds).toLocalTime().date(), QLocale::ShortFormat);
 }
 
-QWidget* accountRow(const OtpAccount& account) {
-    auto* row = new QWidget;
+// A row of one of the lists, drawn over the list's selection: while selected its texts take the
+// selection's text colour, secondary lines a little fainter, so that they stay readable.
+class ListRow final : public QWidget {
+public:
+    static constexpr qreal primary = 1.0;
+    static constexpr qreal selectedSecondary = 0.8;
+
+    // `widget` draws in the text colour at `alpha` (TextTone's levels) while not selected.
+    void addTone(QWidget* widget, qreal alpha) {
+        widget->setForegroundRole(QPalette::WindowText);
+        tones_.push_back({widget, alpha});
+        recolor();
+    }
+
+    void setSelected(bool selected) {
+        if (std::exchange(selected_, selected) != selected) recolor();
+    }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::PaletteChange) recolor();
+        QWidget::changeEvent(event);
+    }
+
+private:
+    struct Tone {
+        QWidget* widget;
+        qreal alpha;
+    };
+
+    void recolor() {
+        const QColor text = palette().color(selected_ ? QPalette::HighlightedText : QPalette::WindowText);
+        for (const Tone& tone : tones_) {
+            const qreal alpha = selected_ && tone.alpha < primary ? selectedSecondary : tone.alpha;
+            QPalette colors = tone.widget->palette();
+            colors.setColor(QPalette::WindowText, Palette::withAlpha(text, alpha));
+            tone.widget->setPalette(colors);
+        }
+    }
+
+    std::vector<Tone> tones_;
+    bool selected_ = false;
+};
+
+void showSelectedRows(const QListWidget* list) {
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem* item = list->item(i);
+        static_cast<ListRow*>(list->itemWidget(item))->setSelected(item->isSelected());
+    }
+}
+
+ListRow* accountRow(const OtpAccount& account) {
+    auto* row = new ListRow;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(8, 4, 8, 4);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     QLabel* title = new PlainLabel(Typography::font(TextStyle::headline));
     title->setText(QString::fromStdString(account.issuer.empty() ? account.accountName : account.issuer));
+    row->addTone(title, ListRow::primary);
     texts->addWidget(title);
     if (!account.tags.empty()) {
         QStringList tags;
         for (const std::string& tag : account.tags) tags << QString::fromStdString(tag);
         QLabel* tagLine = new PlainLabel(Typography::font(TextStyle::caption));
         tagLine->setText(tags.join(QStringLiteral(", ")));
-        TextTone::apply(tagLine, TextTone::secondary);
+        row->addTone(tagLine, TextTone::secondary);
         texts->addWidget(tagLine);
     }
     layout->addLayout(texts, 1);
     if (account.lastUsedAt) {
         QLabel* date = new PlainLabel(Typography::font(TextStyle::caption));
         date->setText(shortDate(*account.lastUsedAt));
-        TextTone::apply(date, TextTone::secondary);
+        row->addTone(date, TextTone::secondary);
         layout->addWidget(date);
     }
     return row;
@@ -137,6 +192,10 @@ QLabel* badge() {
     label->setContentsMargins(6, 1, 6, 1);
     label->setStyleSheet(QStringLiteral("QLabel { background: palette(midlight); border-radius: 8px; }"));
     TextTone::apply(label, TextTone::secondary);
+    // The sidebar's width counts a badge in every row, so that it does not change with the counts.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
     return label;
 }
 
@@ -154,7 +213,6 @@ DataLifecycleCenter::DataLifecycleCenter(QuorbitViewModel& viewModel, QWidget* p
     splitter->addWidget(buildSidebar());
     splitter->addWidget(buildDetail());
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 460});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
@@ -167,12 +225,13 @@ DataLifecycleCenter::DataLifecycleCenter(QuorbitViewModel& viewModel, QWidget* p
     showTexts();
     showStats();
     showState();
+    const int sidebarWidth = std::max(sidebar_->minimumWidth(), 220);
+    splitter->setSizes({sidebarWidth, width() - sidebarWidth});
 }
 
 QWidget* DataLifecycleCenter::buildSidebar() {
-    auto* sidebar = new QWidget;
-    sidebar->setMinimumWidth(190);
-    auto* layout = new QVBoxLayout(sidebar);
+    sidebar_ = new QWidget;
+    auto* layout = new QVBoxLayout(sidebar_);
     layout->setContentsMargins(8, 12, 8, 8);
     layout->setSpacing(8);
     sidebarTitle_ = new PlainLabel(Typography::font(TextStyle::title3, QFont::DemiBold));
@@ -184,24 +243,45 @@ QWidget* DataLifecycleCenter::buildSidebar() {
     categories_->setSelectionMode(QAbstractItemView::SingleSelection);
     categories_->viewport()->setAutoFillBackground(false);
     for (DataLifecycleCategory category : allDataLifecycleCategories) {
-        auto* row = new QWidget;
+        auto* row = new ListRow;
         auto* rowLayout = new QHBoxLayout(row);
         rowLayout->setContentsMargins(6, 5, 6, 5);
         rowLayout->setSpacing(8);
-        rowLayout->addWidget(new SymbolView(QString::fromLatin1(lookOf(category).symbol), 16, 0.8));
+        auto* symbol = new SymbolView(QString::fromLatin1(lookOf(category).symbol), 16, 0.8);
+        row->addTone(symbol, ListRow::primary);
+        rowLayout->addWidget(symbol);
         QLabel* title = new PlainLabel(Typography::font(TextStyle::body));
+        row->addTone(title, ListRow::primary);
         rowLayout->addWidget(title, 1);
         QLabel* count = badge();
         rowLayout->addWidget(count);
         categoryTitles_.push_back(title);
         badges_.push_back(count);
         auto* item = new QListWidgetItem(categories_);
-        item->setSizeHint(row->sizeHint());
         categories_->setItemWidget(item, row);
     }
-    connect(categories_, &QListWidget::currentRowChanged, this, &DataLifecycleCenter::chooseCategory);
+    // The category follows the selection, not the current row: the list makes its first row
+    // current when it takes the focus, and that chooses nothing.
+    connect(categories_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> chosen = categories_->selectedItems();
+        chooseCategory(chosen.isEmpty() ? -1 : categories_->row(chosen.front()));
+    });
     layout->addWidget(categories_, 1);
-    return sidebar;
+    return sidebar_;
+}
+
+// As wide as the widest category or the title in the language shown: the Russian titles are
+// much longer than the English ones.
+void DataLifecycleCenter::fitSidebar() {
+    int widest = sidebarTitle_->sizeHint().width();
+    for (int i = 0; i < categories_->count(); ++i) {
+        QListWidgetItem* item = categories_->item(i);
+        const QSize row = categories_->itemWidget(item)->sizeHint();
+        item->setSizeHint(row);
+        widest = std::max(widest, row.width());
+    }
+    const QMargins margins = sidebar_->layout()->contentsMargins();
+    sidebar_->setMinimumWidth(widest + margins.left() + margins.right() + 2 * categories_->frameWidth());
 }
 
 QWidget* DataLifecycleCenter::buildDetail() {
@@ -261,7 +341,9 @@ QWidget* DataLifecycleCenter::buildSelectionBar() {
     auto* bar = new QWidget;
     bar->setAutoFillBackground(true);
     bar->setBackgroundRole(QPalette::Base);
-    auto* layout = new QHBoxLayout(bar);
+    // The Russian buttons do not fit beside each other in the detail column: they wrap.
+    auto* layout = new WrappingRowLayout(bar);
+    layout->setLineAlignment(Qt::AlignTrailing);
     layout->setContentsMargins(12, 10, 12, 10);
     selectionCount_ = new PlainLabel(Typography::font(TextStyle::subheadline));
     selectionCount_->setObjectName(objectnames::windows::lifecycleSelectionCount);
@@ -374,7 +456,10 @@ void DataLifecycleCenter::resizeEvent(QResizeEvent* event) {
 }
 
 void DataLifecycleCenter::chooseCategory(int row) {
-    if (row < 0 || row >= int(allDataLifecycleCategories.size())) return;
+    if (row < 0 || row >= int(allDataLifecycleCategories.size())) {
+        showState();  // a category stays chosen once chosen
+        return;
+    }
     const DataLifecycleCategory category = allDataLifecycleCategories[std::size_t(row)];
     if (selectedCategory_ == category) return;
     selectedCategory_ = category;
@@ -387,6 +472,7 @@ void DataLifecycleCenter::takeListSelection() {
     for (QListWidgetItem* item : accountList_->selectedItems()) {
         if (auto id = Uuid::parse(item->data(Qt::UserRole).toString().toStdString())) selectedAccountIds_.insert(*id);
     }
+    showSelectedRows(accountList_);
     showState();
 }
 
@@ -394,6 +480,7 @@ void DataLifecycleCenter::clearSelection() {
     selectedAccountIds_.clear();
     const QSignalBlocker blocker(accountList_);
     accountList_->clearSelection();
+    showSelectedRows(accountList_);
     showState();
 }
 
@@ -489,6 +576,7 @@ void DataLifecycleCenter::showAccounts() {
         accountList_->setItemWidget(item, row);
         if (selectedAccountIds_.contains(account.id)) item->setSelected(true);
     }
+    showSelectedRows(accountList_);
 }
 
 void DataLifecycleCenter::showState() {
@@ -501,8 +589,13 @@ void DataLifecycleCenter::showState() {
     }
     {
         const QSignalBlocker blocker(categories_);
-        categories_->setCurrentRow(selectedCategory_ ? int(*selectedCategory_) : -1);
+        if (selectedCategory_) {
+            categories_->setCurrentRow(int(*selectedCategory_));
+        } else {
+            categories_->clearSelection();
+        }
     }
+    showSelectedRows(categories_);
     content_->setCurrentWidget(accounts_.empty() ? emptyState_ : static_cast<QWidget*>(accountList_));
     const bool inTrash = selectedCategory_ == DataLifecycleCategory::trash;
     const bool anySelected = !selectedAccountIds_.empty();
@@ -528,6 +621,7 @@ void DataLifecycleCenter::showTexts() {
         const CategoryLook look = lookOf(allDataLifecycleCategories[i]);
         categoryTitles_[i]->setText(localized(language, look.titleEnglish, look.titleRussian));
     }
+    fitSidebar();
     prompt_->setText(localized(language, "Manage old accounts, trash, and untagged items.",
                                "Управление старыми аккаунтами, корзиной и записями без тегов."));
     restore_->setText(localized(language, "Restore", "Восстановить"));

@@ -49,6 +49,7 @@ protected:
 
 private:
     QWidget* buildSidebar();
+    void fitSidebar();
     QWidget* buildDetail();
     QWidget* buildSelectionBar();
     QWidget* buildEmptyState();
@@ -76,6 +77,7 @@ private:
     int loadsRunning_ = 0;
     std::uint64_t loadGeneration_ = 0;
 
+    QWidget* sidebar_ = nullptr;
     QLabel* sidebarTitle_ = nullptr;
     QListWidget* categories_ = nullptr;
     std::vector<QLabel*> categoryTitles_;

@@ -1,5 +1,9 @@
 #include "ui/windows/DataLifecycleCenter.h"
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -30,9 +34,9 @@ protected:
         return account;
     }
 
-    DataLifecycleCenter& open(const std::vector<OtpAccount>& accounts) {
+    DataLifecycleCenter& open(const std::vector<OtpAccount>& accounts, AppLanguage language = AppLanguage::english) {
         storeAccounts(accounts);
-        center = std::make_unique<DataLifecycleCenter>(model());
+        center = std::make_unique<DataLifecycleCenter>(model(language));
         center->show();
         settle();
         return *center;
@@ -62,8 +66,89 @@ protected:
 
     QString selectionCount() const { return child<QLabel>(*center, names::lifecycleSelectionCount)->text(); }
 
+    // The one-line texts and buttons on screen that are narrower than they need or reach past
+    // the window's edge.
+    std::string cutTexts() const {
+        QApplication::processEvents();
+        QStringList cut;
+        auto check = [&](QWidget* widget, const QString& text) {
+            const int right = widget->mapTo(center.get(), QPoint(widget->width(), 0)).x();
+            if (widget->width() < widget->sizeHint().width() || right > center->width()) cut << text;
+        };
+        for (QLabel* label : center->findChildren<QLabel*>()) {
+            if (label->isVisibleTo(center.get()) && !label->wordWrap()) check(label, label->text());
+        }
+        for (QPushButton* button : center->findChildren<QPushButton*>()) {
+            if (button->isVisibleTo(center.get())) check(button, button->text());
+        }
+        return cut.join(QStringLiteral(" | ")).toStdString();
+    }
+
     std::unique_ptr<DataLifecycleCenter> center;
 };
+
+// The sidebar takes the focus when the window opens; that alone chooses nothing.
+TEST_F(DataLifecycleCenterTest, AFreshWindowHasNoCategoryChosen) {
+    open({untagged, trashed});
+    center->activateWindow();
+    child<QListWidget>(*center, names::lifecycleCategories)->setFocus(Qt::TabFocusReason);
+    settle();
+    EXPECT_EQ(center->selectedCategory(), std::nullopt);
+    EXPECT_TRUE(child<QWidget>(*center, names::lifecyclePrompt)->isVisibleTo(center.get()));
+}
+
+// The Russian texts are much longer than the English ones; the window keeps its size.
+TEST_F(DataLifecycleCenterTest, NothingIsCutInEitherLanguage) {
+    struct Case {
+        DataLifecycleCategory category;
+        int selected;
+    };
+    for (AppLanguage language : {AppLanguage::english, AppLanguage::russian}) {
+        for (const Case& c : {Case{DataLifecycleCategory::trash, 0}, Case{DataLifecycleCategory::trash, 1},
+                              Case{DataLifecycleCategory::untagged, 1}}) {
+            open({untagged, trashed}, language);
+            choose(c.category);
+            selectRows(c.selected);
+            EXPECT_EQ(cutTexts(), "") << int(language) << " " << int(c.category) << " " << c.selected;
+            center.reset();
+            viewModel.reset();
+        }
+    }
+}
+
+// WCAG's contrast ratio of a colour drawn over an opaque background.
+double contrast(const QColor& drawn, const QColor& background) {
+    auto luminance = [](const QColor& color) {
+        auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
+    };
+    const double a = drawn.alphaF();
+    const QColor blended = QColor::fromRgbF(float(a * drawn.redF() + (1 - a) * background.redF()),
+                                            float(a * drawn.greenF() + (1 - a) * background.greenF()),
+                                            float(a * drawn.blueF() + (1 - a) * background.blueF()));
+    const double one = luminance(blended);
+    const double other = luminance(background);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+// A selected row's title, tags and date stay readable on the selection's colour; the tags and
+// date, fainter, at least at the ratio for secondary text.
+TEST_F(DataLifecycleCenterTest, ASelectedRowKeepsItsLinesReadable) {
+    OtpAccount stale = storedAccount("Legacy VPN", "ops");
+    stale.tags = {"Work", "Infrastructure"};
+    stale.lastUsedAt = sampleNow() - std::chrono::days(400);
+    open({stale});
+    choose(DataLifecycleCategory::longUnused);
+    selectRows(1);
+    auto* list = child<QListWidget>(*center, names::lifecycleAccounts);
+    const QColor selection = list->palette().color(QPalette::Highlight);
+    const QList<QLabel*> lines = list->itemWidget(list->item(0))->findChildren<QLabel*>();
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_GE(contrast(lines[0]->palette().color(lines[0]->foregroundRole()), selection), 4.5);
+    for (QLabel* line : {lines[1], lines[2]}) {
+        EXPECT_GE(contrast(line->palette().color(line->foregroundRole()), selection), 3.0) << line->text().toStdString();
+    }
+}
 
 TEST_F(DataLifecycleCenterTest, TheSelectionBarOffersWhatTheCategoryAndSelectionAllow) {
     struct Case {
