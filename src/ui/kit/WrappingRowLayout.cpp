@@ -53,13 +53,7 @@ int leadingOffset(Qt::Alignment alignment, int leftover) {
 
 }  // namespace
 
-WrappingRowLayout::WrappingRowLayout(QWidget* parent, int spacing) : QLayout(parent), spacing_(std::max(spacing, 0)) {
-    setContentsMargins(0, 0, 0, 0);
-}
-
-WrappingRowLayout::~WrappingRowLayout() {
-    while (QLayoutItem* item = takeAt(0)) delete item;
-}
+WrappingRowLayout::WrappingRowLayout(QWidget* parent, int spacing) : WrappingLayout(parent, spacing) {}
 
 void WrappingRowLayout::addStretch() { addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum)); }
 
@@ -68,37 +62,10 @@ void WrappingRowLayout::setLineAlignment(Qt::Alignment alignment) {
     invalidate();
 }
 
-void WrappingRowLayout::addItem(QLayoutItem* item) {
-    items_.append(item);
-    invalidate();
-}
-
-int WrappingRowLayout::count() const { return int(items_.size()); }
-
-QLayoutItem* WrappingRowLayout::itemAt(int index) const {
-    return index >= 0 && index < items_.size() ? items_.at(index) : nullptr;
-}
-
-QLayoutItem* WrappingRowLayout::takeAt(int index) {
-    if (index < 0 || index >= items_.size()) return nullptr;
-    QLayoutItem* item = items_.takeAt(index);
-    invalidate();
-    return item;
-}
-
-void WrappingRowLayout::setSpacing(int spacing) {
-    spacing_ = std::max(spacing, 0);
-    invalidate();
-}
-
-Qt::Orientations WrappingRowLayout::expandingDirections() const { return Qt::Horizontal; }
-
-int WrappingRowLayout::heightForWidth(int width) const { return arrange(QRect(0, 0, width, 0), false); }
-
 // As narrow as the widest item, which then has a line of its own.
 QSize WrappingRowLayout::minimumSize() const {
     QSize size;
-    for (const QLayoutItem* item : items_) {
+    for (const QLayoutItem* item : items()) {
         if (!item->isEmpty()) size = size.expandedTo(item->sizeHint());
     }
     const QMargins margins = contentsMargins();
@@ -107,14 +74,9 @@ QSize WrappingRowLayout::minimumSize() const {
 
 // Everything in one line.
 QSize WrappingRowLayout::sizeHint() const {
-    const Line line = breakIntoLines(items_, QWIDGETSIZE_MAX, spacing_).front();
+    const Line line = breakIntoLines(items(), QWIDGETSIZE_MAX, spacing()).front();
     const QMargins margins = contentsMargins();
     return QSize(line.width + margins.left() + margins.right(), line.height + margins.top() + margins.bottom());
-}
-
-void WrappingRowLayout::setGeometry(const QRect& rect) {
-    QLayout::setGeometry(rect);
-    arrange(rect, true);
 }
 
 int WrappingRowLayout::arrange(const QRect& rect, bool apply) const {
@@ -123,7 +85,7 @@ int WrappingRowLayout::arrange(const QRect& rect, bool apply) const {
     const Qt::LayoutDirection direction = owner ? owner->layoutDirection() : Qt::LeftToRight;
     int y = area.top();
     int used = 0;
-    for (const Line& line : breakIntoLines(items_, area.width(), spacing_)) {
+    for (const Line& line : breakIntoLines(items(), area.width(), spacing())) {
         if (line.shown == 0) continue;
         const int leftover = std::max(0, area.width() - line.width);
         const int stretchWidth = line.stretches > 0 ? leftover / line.stretches : 0;
@@ -135,7 +97,7 @@ int WrappingRowLayout::arrange(const QRect& rect, bool apply) const {
                 x += stretchWidth;
                 continue;
             }
-            if (!std::exchange(first, false)) x += spacing_;
+            if (!std::exchange(first, false)) x += spacing();
             const QSize size = item->sizeHint();
             const QRect placed(x, y + (line.height - size.height()) / 2, std::min(size.width(), area.width()),
                                size.height());
@@ -143,7 +105,7 @@ int WrappingRowLayout::arrange(const QRect& rect, bool apply) const {
             x += size.width();
         }
         used = y + line.height - area.top();
-        y += line.height + spacing_;
+        y += line.height + spacing();
     }
     return used + rect.height() - area.height();
 }
