@@ -32,7 +32,7 @@ BackupPayload thousandAccounts() {
         account.id = Uuid::random();
         account.issuer = "Issuer " + std::to_string(i);
         account.accountName = "user" + std::to_string(i) + "@example.com";
-        account.secretBase32 = "JBSWY3DPEHPK3PXPJBSWY3DPEHPK3PXP";
+        account.secretBase32 = SecretBytes::fromText("JBSWY3DPEHPK3PXPJBSWY3DPEHPK3PXP");
         account.createdAt = account.updatedAt = payload.exportedAt;
         account.tags = {"Work", "Tag " + std::to_string(i % 10)};
         payload.accounts.push_back(account);

@@ -16,7 +16,7 @@ void to_json(nlohmann::json& json, const BackupAccount& account) {
         {"id", account.id.toString()},
         {"issuer", account.issuer},
         {"accountName", account.accountName},
-        {"secretBase32", account.secretBase32},
+        {"secretBase32", account.secretBase32.asText()},
         {"type", rawValue(account.type)},
         {"algorithm", rawValue(account.algorithm)},
         {"digits", account.digits},
@@ -38,7 +38,7 @@ void readJson(const JsonValue& json, BackupAccount& account) {
     account.id = reader.uuid("id");
     account.issuer = reader.string("issuer");
     account.accountName = reader.string("accountName");
-    account.secretBase32 = reader.string("secretBase32");
+    account.secretBase32 = reader.secret("secretBase32");
     account.type = reader.optionalParsed("type", &otpTypeFromRawValue).value_or(OtpType::totp);
     account.algorithm = reader.parsed("algorithm", &otpAlgorithmFromRawValue);
     account.digits = reader.int64("digits");

@@ -9,6 +9,7 @@
 
 #include "domain/OtpAlgorithm.h"
 #include "domain/OtpType.h"
+#include "domain/SecretBytes.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
 
@@ -21,7 +22,7 @@ struct BackupAccount {
     Uuid id;
     std::string issuer;
     std::string accountName;
-    std::string secretBase32;
+    SecretBytes secretBase32;
     OtpType type = OtpType::totp;
     OtpAlgorithm algorithm = OtpAlgorithm::sha1;
     std::int64_t digits = 6;
@@ -37,6 +38,8 @@ struct BackupAccount {
     bool operator==(const BackupAccount&) const = default;
 };
 
+// The document form copies the secret into plain strings; backups are sealed from the text
+// BackupPayloadWriter writes and opened with JsonReader::decodeSecret instead.
 void to_json(nlohmann::json& json, const BackupAccount& account);
 void from_json(const nlohmann::json& json, BackupAccount& account);
 void readJson(const JsonValue& json, BackupAccount& account);

@@ -54,6 +54,8 @@ std::string_view JsonObjectReader::text(std::string_view key) const {
 
 std::string JsonObjectReader::string(std::string_view key) const { return std::string(text(key)); }
 
+SecretBytes JsonObjectReader::secret(std::string_view key) const { return SecretBytes::fromText(text(key)); }
+
 std::optional<std::string> JsonObjectReader::optionalString(std::string_view key) const {
     if (!has(key)) return std::nullopt;
     return string(key);

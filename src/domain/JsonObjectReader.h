@@ -11,6 +11,7 @@
 
 #include "domain/JsonReader.h"
 #include "domain/JsonValue.h"
+#include "domain/SecretBytes.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
 
@@ -36,6 +37,7 @@ public:
 
     std::string string(std::string_view key) const;
     std::optional<std::string> optionalString(std::string_view key) const;
+    SecretBytes secret(std::string_view key) const;  // a string member that holds a secret
 
     // Integers only: a number with a fraction, or one beyond the signed 64-bit range, fails.
     std::int64_t int64(std::string_view key) const;

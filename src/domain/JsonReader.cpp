@@ -1,8 +1,11 @@
 #include "domain/JsonReader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <optional>
+
+#include <openssl/crypto.h>
 
 namespace quorbit {
 namespace {
@@ -56,6 +59,13 @@ std::optional<std::size_t> firstTooDeep(std::string_view text) {
     throw nlohmann::json::parse_error::create(101, byte, reason, nullptr);
 }
 
+JsonValue rootOf(const simdjson::simdjson_result<simdjson::dom::element>& result) {
+    if (result.error() == simdjson::MEMALLOC) throw std::bad_alloc();
+    // simdjson's own messages describe the fault without quoting the text.
+    if (result.error() != simdjson::SUCCESS) failParsing(0, simdjson::error_message(result.error()));
+    return JsonValue(result.value_unsafe());
+}
+
 }  // namespace
 
 JsonReader::JsonReader() {
@@ -66,11 +76,29 @@ JsonReader::JsonReader() {
 
 JsonValue JsonReader::read(std::string_view text) {
     if (const auto tooDeep = firstTooDeep(text)) failParsing(*tooDeep, "nested deeper than 32 levels");
-    const auto result = parser_.parse(text.data(), text.size());
-    if (result.error() == simdjson::MEMALLOC) throw std::bad_alloc();
-    // simdjson's own messages describe the fault without quoting the text.
-    if (result.error() != simdjson::SUCCESS) failParsing(0, simdjson::error_message(result.error()));
-    return JsonValue(result.value_unsafe());
+    return rootOf(parser_.parse(text.data(), text.size()));
+}
+
+// The parser reads the padded copy in place instead of copying it into a buffer of its own.
+SecretBytes JsonReader::paddedCopy(std::string_view text) {
+    SecretBytes padded(text.size() + simdjson::SIMDJSON_PADDING);
+    std::copy(text.begin(), text.end(), padded.data());
+    return padded;
+}
+
+JsonValue JsonReader::readPadded(simdjson::dom::document& document, const SecretBytes& padded, std::size_t size) {
+    const std::string_view text = padded.asText().substr(0, size);
+    if (const auto tooDeep = firstTooDeep(text)) failParsing(*tooDeep, "nested deeper than 32 levels");
+    return rootOf(parser_.parse_into_document(document, padded.data(), size, false));
+}
+
+// The document keeps every string of the text, unescaped, in its string buffer; its size
+// follows simdjson's own rule for a document of that capacity.
+JsonReader::DocumentWipe::~DocumentWipe() {
+    if (!document.string_buf || document.capacity() == 0) return;
+    const std::size_t stringCapacity =
+        SIMDJSON_ROUNDUP_N(5 * document.capacity() / 3 + simdjson::SIMDJSON_PADDING, 64);
+    OPENSSL_cleanse(document.string_buf.get(), stringCapacity);
 }
 
 void throwUnexpectedType(const char* expected, const JsonValue& found) {

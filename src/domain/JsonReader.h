@@ -9,6 +9,7 @@
 #include <simdjson.h>
 
 #include "domain/JsonValue.h"
+#include "domain/SecretBytes.h"
 
 namespace quorbit {
 
@@ -40,7 +41,26 @@ public:
         return value;
     }
 
+    // As decode, for a text that holds secrets: the copies the reader makes of it are wiped
+    // before this returns, the decoded value being the only one left.
+    template <typename T>
+    T decodeSecret(std::string_view text) {
+        const SecretBytes padded = paddedCopy(text);
+        simdjson::dom::document document;
+        const DocumentWipe wipe{document};
+        T value{};
+        readJson(readPadded(document, padded, text.size()), value);
+        return value;
+    }
+
 private:
+    struct DocumentWipe {
+        simdjson::dom::document& document;
+        ~DocumentWipe();
+    };
+    static SecretBytes paddedCopy(std::string_view text);
+    JsonValue readPadded(simdjson::dom::document& document, const SecretBytes& padded, std::size_t size);
+
     simdjson::dom::parser parser_;
 };
 

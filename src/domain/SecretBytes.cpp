@@ -56,6 +56,10 @@ void SecretBytes::append(std::span<const std::uint8_t> bytes) {
     bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
 }
 
+void SecretBytes::appendText(std::string_view text) {
+    append(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
 void SecretBytes::push_back(std::uint8_t byte) {
     reserveWiping(bytes_.size() + 1);
     bytes_.push_back(byte);

@@ -36,6 +36,7 @@ public:
 
     // Appending never reallocates a live secret without wiping the old buffer.
     void append(std::span<const std::uint8_t> bytes);
+    void appendText(std::string_view text);
     void push_back(std::uint8_t byte);
     void clear() noexcept;
 

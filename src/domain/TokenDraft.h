@@ -6,14 +6,15 @@
 
 #include "domain/OtpAlgorithm.h"
 #include "domain/OtpType.h"
+#include "domain/SecretBytes.h"
 
 namespace quorbit {
 
-// The fields of an account that is not saved yet; the secret is Base32 text.
+// The fields of an account that is not saved yet; the secret is Base32 text in a wiping buffer.
 struct TokenDraft {
     std::string issuer;
     std::string accountName;
-    std::string secretBase32;
+    SecretBytes secretBase32;
     OtpType type = OtpType::totp;
     OtpAlgorithm algorithm = OtpAlgorithm::sha1;
     int digits = 6;

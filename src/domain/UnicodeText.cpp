@@ -56,7 +56,9 @@ int sign(int value) { return (value > 0) - (value < 0); }
 
 }  // namespace
 
-std::string UnicodeText::trimmed(std::string_view text) {
+std::string UnicodeText::trimmed(std::string_view text) { return std::string(trimmedView(text)); }
+
+std::string_view UnicodeText::trimmedView(std::string_view text) {
     const auto* bytes = reinterpret_cast<const uint8_t*>(text.data());
     const auto length = static_cast<int32_t>(text.size());
     int32_t begin = 0;
@@ -75,7 +77,7 @@ std::string UnicodeText::trimmed(std::string_view text) {
         if (!isWhitespaceOrNewline(c)) break;
         end = previous;
     }
-    return std::string(text.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)));
+    return text.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin));
 }
 
 bool UnicodeText::canonicallyEquals(std::string_view a, std::string_view b) {

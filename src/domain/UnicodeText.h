@@ -14,6 +14,7 @@ public:
     // Strips leading and trailing white space and line breaks: Unicode White_Space and
     // separators (Zs, Zl, Zp), U+0009 to U+000D and U+0085.
     static std::string trimmed(std::string_view text);
+    static std::string_view trimmedView(std::string_view text);  // the same, without a copy
 
     // Default full case mappings, independent of the locale ("ß" upper-cases to "SS").
     static std::string lowercased(std::string_view text);

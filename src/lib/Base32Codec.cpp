@@ -48,9 +48,12 @@ std::size_t countSymbols(std::string_view text) {
 
 }  // namespace
 
-std::string Base32Codec::encode(std::span<const std::uint8_t> data) const {
-    std::string text;
-    text.reserve((data.size() * 8 + 4) / 5);
+SecretBytes Base32Codec::encode(std::span<const std::uint8_t> data) const {
+    SecretBytes text((data.size() * 8 + 4) / 5);
+    std::size_t written = 0;
+    const auto put = [&](std::uint32_t value) {
+        text.data()[written++] = static_cast<std::uint8_t>(alphabet[value & 31u]);
+    };
     std::uint32_t buffer = 0;
     int pending = 0;
     for (std::uint8_t byte : data) {
@@ -58,10 +61,10 @@ std::string Base32Codec::encode(std::span<const std::uint8_t> data) const {
         pending += 8;
         while (pending >= 5) {
             pending -= 5;
-            text.push_back(alphabet[(buffer >> pending) & 31u]);
+            put(buffer >> pending);
         }
     }
-    if (pending > 0) text.push_back(alphabet[(buffer << (5 - pending)) & 31u]);
+    if (pending > 0) put(buffer << (5 - pending));
     return text;
 }
 

@@ -14,7 +14,7 @@ class Base32Codec final : public Base32Decoding, public Base32Encoding {
 public:
     static constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZ234567";
 
-    std::string encode(std::span<const std::uint8_t> data) const override;
+    SecretBytes encode(std::span<const std::uint8_t> data) const override;
     SecretBytes decode(std::string_view text) const override;
 };
 

@@ -2,15 +2,17 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
+
+#include "domain/SecretBytes.h"
 
 namespace quorbit {
 
-// Turns raw bytes into upper-case Base32 text (RFC 4648 alphabet) without padding.
+// Turns raw bytes into upper-case Base32 text (RFC 4648 alphabet) without padding. The text
+// is the secret in another form, so it comes in a wiping buffer.
 class Base32Encoding {
 public:
     virtual ~Base32Encoding() = default;
-    virtual std::string encode(std::span<const std::uint8_t> data) const = 0;
+    virtual SecretBytes encode(std::span<const std::uint8_t> data) const = 0;
 };
 
 }  // namespace quorbit

@@ -97,15 +97,16 @@ bool isFinalBatch(std::int64_t index, std::int64_t size) {
 }
 
 // The data parameter as Base64 text. Readers that turn "+" into a blank are undone here.
-std::string base64Text(const UriComponents& uri) {
+SecretBytes base64Text(const UriComponents& uri) {
     if (UnicodeText::lowercased(uri.scheme) != "otpauth-migration" || !uri.queryItems) {
         throw ParseError(ParseError::Case::invalidProtobuf);
     }
     const auto& items = *uri.queryItems;
     const auto data = std::find_if(items.begin(), items.end(), [](const auto& item) { return item.name == "data"; });
     if (data == items.end()) throw ParseError(ParseError::Case::invalidProtobuf);
-    std::string text = PercentEncoding::decode(data->value.value_or("")).value_or("");
-    std::replace(text.begin(), text.end(), ' ', '+');
+    if (!data->value) return {};
+    SecretBytes text = PercentEncoding::decodeSecret(data->value->asText()).value_or(SecretBytes());
+    std::replace(text.data(), text.data() + text.size(), std::uint8_t{' '}, std::uint8_t{'+'});
     return text;
 }
 
@@ -124,7 +125,7 @@ const char* GoogleAuthMigrationParser::ParseError::errorDescription() const noex
 GoogleAuthMigrationParser::MigrationResult GoogleAuthMigrationParser::parse(std::string_view uri) {
     const std::optional<UriComponents> components = UriComponents::parse(uri);
     if (!components) throw ParseError(ParseError::Case::invalidProtobuf);
-    const std::optional<SecretBytes> payload = Base64Codec::decode(base64Text(*components));
+    const std::optional<SecretBytes> payload = Base64Codec::decode(base64Text(*components).asText());
     if (!payload) throw ParseError(ParseError::Case::invalidBase64);
     return parse(payload->view());
 }

@@ -15,8 +15,8 @@ public:
 
     // Throws QuorbitError invalidTokenURI.
     virtual TokenDraft parse(std::string_view text) const = 0;
-    // Never fails.
-    virtual std::string makeURI(const OtpAccount& account, std::string_view secretBase32) const = 0;
+    // Never fails. The URI holds the secret, so it comes in a wiping buffer.
+    virtual SecretBytes makeURI(const OtpAccount& account, std::string_view secretBase32) const = 0;
 };
 
 }  // namespace quorbit

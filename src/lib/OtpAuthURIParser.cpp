@@ -33,9 +33,9 @@ const UriComponents::QueryItem* firstItem(const QueryItems& items, std::string_v
     return found == items.end() ? nullptr : &*found;
 }
 
-const std::string* firstValue(const QueryItems& items, std::string_view name) {
+std::optional<std::string_view> firstValue(const QueryItems& items, std::string_view name) {
     const UriComponents::QueryItem* item = firstItem(items, name);
-    return item && item->value ? &*item->value : nullptr;
+    return item && item->value ? std::optional(item->value->asText()) : std::nullopt;
 }
 
 std::optional<std::int64_t> signedDecimal(std::string_view text) {
@@ -48,13 +48,13 @@ std::optional<std::int64_t> signedDecimal(std::string_view text) {
 }
 
 std::optional<std::int64_t> parseInt(const QueryItems& items, std::string_view name) {
-    const std::string* value = firstValue(items, name);
+    const std::optional<std::string_view> value = firstValue(items, name);
     if (!value || value->empty()) return std::nullopt;
     return signedDecimal(*value);
 }
 
 OtpAlgorithm parseAlgorithm(const QueryItems& items) {
-    const std::string* value = firstValue(items, "algorithm");
+    const std::optional<std::string_view> value = firstValue(items, "algorithm");
     if (!value) return OtpAlgorithm::sha1;
     const std::string name = UnicodeText::uppercased(*value);
     if (name == "SHA256") return OtpAlgorithm::sha256;
@@ -85,7 +85,7 @@ std::vector<std::string> labelPieces(std::string_view percentEncodedPath) {
 }
 
 void fillNames(TokenDraft& draft, const std::vector<std::string>& pieces, const QueryItems& items) {
-    const std::string* issuerValue = firstValue(items, "issuer");
+    const std::optional<std::string_view> issuerValue = firstValue(items, "issuer");
     const std::optional<std::string> queryIssuer =
         issuerValue ? std::optional(UnicodeText::trimmed(*issuerValue)) : std::nullopt;
     if (pieces.size() == 2) {
@@ -118,11 +118,11 @@ std::string labelOf(const OtpAccount& account) {
     return issuer + ":" + name;
 }
 
-void appendQueryItem(std::string& uri, char separator, std::string_view name, std::string_view value) {
-    uri += separator;
-    uri += PercentEncoding::encode(name, queryPunctuation);
-    uri += '=';
-    uri += PercentEncoding::encode(value, queryPunctuation);
+void appendQueryItem(SecretBytes& uri, char separator, std::string_view name, std::string_view value) {
+    uri.push_back(static_cast<std::uint8_t>(separator));
+    PercentEncoding::appendEncoded(name, queryPunctuation, uri);
+    uri.push_back('=');
+    PercentEncoding::appendEncoded(value, queryPunctuation, uri);
 }
 
 }  // namespace
@@ -130,26 +130,26 @@ void appendQueryItem(std::string& uri, char separator, std::string_view name, st
 OtpAuthURIParser::OtpAuthURIParser(std::set<std::string> allowedTypes) : allowedTypes_(std::move(allowedTypes)) {}
 
 TokenDraft OtpAuthURIParser::parse(std::string_view text) const {
-    const std::optional<UriComponents> uri = UriComponents::parse(UnicodeText::trimmed(text));
+    const std::optional<UriComponents> uri = UriComponents::parse(UnicodeText::trimmedView(text));
     if (!uri || UnicodeText::lowercased(uri->scheme) != "otpauth" || !uri->host) failInvalidURI();
     const std::string type = UnicodeText::lowercased(*uri->host);
     if (!allowedTypes_.contains(type) || !uri->queryItems || uri->queryItems->empty()) failInvalidURI();
     const QueryItems& items = *uri->queryItems;
-    const std::string* secret = firstValue(items, "secret");
-    if (!secret || secret->empty()) failInvalidURI();
+    const UriComponents::QueryItem* secret = firstItem(items, "secret");
+    if (!secret || !secret->value || secret->value->empty()) failInvalidURI();
 
     TokenDraft draft;
     draft.type = type == "hotp" ? OtpType::hotp : OtpType::totp;
-    draft.secretBase32 = *secret;
+    draft.secretBase32 = *secret->value;
     fillNames(draft, labelPieces(uri->percentEncodedPath), items);
     fillNumbers(draft, items);
     return draft;
 }
 
-std::string OtpAuthURIParser::makeURI(const OtpAccount& account, std::string_view secretBase32) const {
+SecretBytes OtpAuthURIParser::makeURI(const OtpAccount& account, std::string_view secretBase32) const {
     const bool hotp = account.type == OtpType::hotp;
-    std::string uri = hotp ? "otpauth://hotp/" : "otpauth://totp/";
-    uri += PercentEncoding::encode(labelOf(account), labelPunctuation);
+    SecretBytes uri = SecretBytes::fromText(hotp ? "otpauth://hotp/" : "otpauth://totp/");
+    PercentEncoding::appendEncoded(labelOf(account), labelPunctuation, uri);
     appendQueryItem(uri, '?', "secret", secretBase32);
     appendQueryItem(uri, '&', "issuer", account.issuer);
     appendQueryItem(uri, '&', "algorithm", rawValue(account.algorithm));

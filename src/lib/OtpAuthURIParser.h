@@ -18,7 +18,7 @@ public:
     const std::set<std::string>& allowedTypes() const noexcept { return allowedTypes_; }
 
     TokenDraft parse(std::string_view text) const override;
-    std::string makeURI(const OtpAccount& account, std::string_view secretBase32) const override;
+    SecretBytes makeURI(const OtpAccount& account, std::string_view secretBase32) const override;
 
 private:
     std::set<std::string> allowedTypes_;

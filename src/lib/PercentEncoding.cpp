@@ -18,42 +18,60 @@ bool isAsciiAlphanumeric(char c) noexcept {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-}  // namespace
+void put(std::string& output, char c) { output.push_back(c); }
+void put(SecretBytes& output, char c) { output.push_back(static_cast<std::uint8_t>(c)); }
+std::string_view textOf(const std::string& text) { return text; }
+std::string_view textOf(const SecretBytes& text) { return text.asText(); }
 
-std::optional<std::string> PercentEncoding::decode(std::string_view text) {
-    std::string decoded;
-    decoded.reserve(text.size());
+template <typename Text>
+std::optional<Text> decodedAs(std::string_view text) {
+    Text decoded;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '%') {
-            decoded.push_back(text[i]);
+            put(decoded, text[i]);
             continue;
         }
         if (text.size() - i < 3) return std::nullopt;
         const int high = hexValue(text[i + 1]);
         const int low = hexValue(text[i + 2]);
         if (high < 0 || low < 0) return std::nullopt;
-        decoded.push_back(static_cast<char>(high * 16 + low));
+        put(decoded, static_cast<char>(high * 16 + low));
         i += 2;
     }
-    if (!Utf8Validator::isValid(decoded)) return std::nullopt;
+    if (!Utf8Validator::isValid(textOf(decoded))) return std::nullopt;
     return decoded;
 }
 
-std::string PercentEncoding::encode(std::string_view text, std::string_view allowedPunctuation) {
+template <typename Text>
+void appendEncodedTo(std::string_view text, std::string_view allowedPunctuation, Text& encoded) {
     static constexpr char hexDigits[] = "0123456789ABCDEF";
-    std::string encoded;
-    encoded.reserve(text.size());
     for (const char c : text) {
         if (isAsciiAlphanumeric(c) || allowedPunctuation.find(c) != std::string_view::npos) {
-            encoded.push_back(c);
+            put(encoded, c);
             continue;
         }
         const auto byte = static_cast<std::uint8_t>(c);
-        encoded.push_back('%');
-        encoded.push_back(hexDigits[byte >> 4]);
-        encoded.push_back(hexDigits[byte & 0x0F]);
+        put(encoded, '%');
+        put(encoded, hexDigits[byte >> 4]);
+        put(encoded, hexDigits[byte & 0x0F]);
     }
+}
+
+}  // namespace
+
+std::optional<std::string> PercentEncoding::decode(std::string_view text) { return decodedAs<std::string>(text); }
+
+std::optional<SecretBytes> PercentEncoding::decodeSecret(std::string_view text) { return decodedAs<SecretBytes>(text); }
+
+std::string PercentEncoding::encode(std::string_view text, std::string_view allowedPunctuation) {
+    std::string encoded;
+    encoded.reserve(text.size());
+    appendEncodedTo(text, allowedPunctuation, encoded);
     return encoded;
+}
+
+void PercentEncoding::appendEncoded(std::string_view text, std::string_view allowedPunctuation, SecretBytes& output) {
+    appendEncodedTo(text, allowedPunctuation, output);
 }
 
 }  // namespace quorbit

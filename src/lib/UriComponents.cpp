@@ -43,7 +43,7 @@ UriComponents::QueryItem queryItem(std::string_view text) {
     const std::size_t equals = text.find('=');
     const std::string_view name = text.substr(0, equals);
     UriComponents::QueryItem item{PercentEncoding::decode(name).value_or(std::string(name)), std::nullopt};
-    if (equals != std::string_view::npos) item.value = PercentEncoding::decode(text.substr(equals + 1));
+    if (equals != std::string_view::npos) item.value = PercentEncoding::decodeSecret(text.substr(equals + 1));
     return item;
 }
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "domain/SecretBytes.h"
+
 namespace quorbit {
 
 // An absolute URI split into scheme, host, path and query items. Lenient about blanks and
@@ -14,7 +16,9 @@ namespace quorbit {
 struct UriComponents {
     struct QueryItem {
         std::string name;                  // percent-decoded; left as written when that fails
-        std::optional<std::string> value;  // percent-decoded; absent without "=" or when decoding fails
+        // Percent-decoded; absent without "=" or when decoding fails. Values carry secrets, so
+        // they live in wiping buffers.
+        std::optional<SecretBytes> value;
 
         bool operator==(const QueryItem&) const = default;
     };

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "config/AppIdentity.h"
-#include "ui/platform/SecretFieldText.h"
 
 namespace quorbit {
 
@@ -29,6 +28,7 @@ OwnerAuthenticationDialog::OwnerAuthenticationDialog(QWidget* parent)
       note_(plainLabel(this)),
       prompt_(plainLabel(this)),
       field_(new QLineEdit(this)),
+      typed_(*field_),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     setWindowTitle(QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
     setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -104,10 +104,9 @@ std::optional<SecretBytes> OwnerAuthenticationDialog::askOnGuiThread(const QStri
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(true);
     const bool accepted = exec() == QDialog::Accepted;
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
+    SecretBytes typed = typed_.take();  // a cancelled answer is wiped too
     if (!accepted) return std::nullopt;
-    return takeTypedText();
+    return typed;
 }
-
-SecretBytes OwnerAuthenticationDialog::takeTypedText() { return takeSecretFieldText(*field_); }
 
 }  // namespace quorbit

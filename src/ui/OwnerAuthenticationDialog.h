@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "application/ports/OwnerAuthenticationPrompter.h"
+#include "ui/kit/SecretFieldText.h"
 
 class QDialogButtonBox;
 class QLabel;
@@ -29,12 +30,12 @@ public:
 private:
     void onGuiThread(const std::function<void()>& work);
     std::optional<SecretBytes> askOnGuiThread(const QString& prompt, bool echoInput);
-    SecretBytes takeTypedText();
 
     QLabel* reason_;
     QLabel* note_;
     QLabel* prompt_;
     QLineEdit* field_;
+    SecretFieldText typed_;
     QDialogButtonBox* buttons_;
     bool cancelled_ = false;
 };

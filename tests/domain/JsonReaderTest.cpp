@@ -4,7 +4,10 @@
 
 #include <string>
 
+#include "domain/BackupAccount.h"
 #include "domain/JsonObjectReader.h"
+#include "support/memory/FreedMemoryWatch.h"
+#include "support/memory/WatchedSecret.h"
 
 namespace quorbit {
 namespace {
@@ -35,6 +38,30 @@ TEST(JsonReaderLimits, BracketsInsideStringsAreText) {
     }
     // An escaped backslash ends the string before the brackets.
     EXPECT_THROW(reader.read("[\"\\\\\"," + nested(40) + "]"), json::parse_error);
+}
+
+SecretBytes backupAccountText() {
+    return SecretBytes::fromText(R"({"id": "0B7A5A4E-2F4C-4C8F-9C1E-3D2B1A0F9E8D", "issuer": "GitHub", "accountName": "octo",
+        "secretBase32": "T45FDRD6EKIAXVTEDCTTYVPBAKGUT5TQ", "algorithm": "SHA1", "digits": 6, "period": 30,
+        "createdAt": "2026-01-02T03:04:05Z", "updatedAt": "2026-01-02T03:04:06Z", "isFavorite": false})");
+}
+
+// A plain read leaves the text in the reader's copy and in the document's string buffer.
+TEST(JsonReaderSecrets, DecodingASecretTextLeavesNoUnwipedCopyBehind) {
+    const SecretBytes text = backupAccountText();
+    {
+        test::FreedMemoryWatch watch({test::watchedSecretBase32});
+        {
+            JsonReader reader;
+            const auto account = reader.decodeSecret<BackupAccount>(text.asText());
+            EXPECT_EQ(account.secretBase32.asText(), test::watchedSecretBase32);
+            EXPECT_THROW(reader.decodeSecret<BackupAccount>(text.asText().substr(0, 200)), json::parse_error);
+        }
+        EXPECT_EQ(watch.blocksHoldingText(), 0u);
+    }
+    test::FreedMemoryWatch watch({test::watchedSecretBase32});
+    { JsonReader().read(text.asText()); }
+    EXPECT_GT(watch.blocksHoldingText(), 0u) << "the watch sees the reader's own buffers";
 }
 
 struct HostileText {

@@ -4,6 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+
+#include "support/memory/FreedMemoryWatch.h"
+#include "support/memory/WatchedSecret.h"
 
 namespace quorbit {
 namespace {
@@ -44,6 +48,27 @@ TEST(SecretBytesOwnership, CopiesAreIndependentAndMovesEmptyTheSource) {
     EXPECT_EQ(copy, moved);
     copy.clear();
     EXPECT_TRUE(copy.empty());
+}
+
+constexpr std::string_view secret = test::watchedSecretBase32;
+
+TEST(SecretBytesWiping, NoBufferItLetsGoOfStillHoldsTheSecret) {
+    test::FreedMemoryWatch watch({secret});
+    { const std::string plain(secret); }
+    ASSERT_EQ(watch.blocksHoldingText(), 1u) << "the watch sees a plain string's freed buffer";
+
+    {
+        SecretBytes bytes = SecretBytes::fromText(secret);
+        SecretBytes copy = bytes;
+        SecretBytes assigned = SecretBytes::fromText("short");
+        assigned = copy;
+        SecretBytes moved = SecretBytes::fromText("another secret that is longer");
+        moved = std::move(copy);
+        for (int i = 0; i < 200; ++i) bytes.push_back('x');  // grows through several buffers
+        bytes.appendText(secret);
+        assigned.clear();
+    }
+    EXPECT_EQ(watch.blocksHoldingText(), 1u);
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "lib/Base64Codec.h"
 #include "support/ProtobufWireWriter.h"
 #include "support/TestPaths.h"
+#include "support/memory/FreedMemoryWatch.h"
+#include "support/memory/WatchedSecret.h"
 
 namespace quorbit {
 namespace {
@@ -313,6 +315,16 @@ INSTANTIATE_TEST_SUITE_P(Positions, MigrationFinalBatchTest,
                                          BatchCase{2, 3, true}, BatchCase{5, 3, true}, BatchCase{0, 0, true},
                                          BatchCase{int64Max, int64Max, true}, BatchCase{int64Min, int64Min, true},
                                          BatchCase{int64Min, int64Max, false}));
+
+// The data parameter, percent-decoded twice, and its Base64 text hold the whole payload.
+TEST(GoogleAuthMigrationSecretsTest, ThePayloadTextReachesFreedMemoryOnlyWiped) {
+    const SecretBytes uri = SecretBytes::fromText(uriPrefix + replaceAll(twoAccountsBase64, '/', "%2F"));
+    test::FreedMemoryWatch watch({"CjIKDkhlbGxvId6tvu", "Hello!\xDE\xAD\xBE\xEF"});
+
+    EXPECT_EQ(GoogleAuthMigrationParser::parse(uri.asText()), twoAccounts());
+
+    EXPECT_EQ(watch.blocksHoldingText(), 0u);
+}
 
 }  // namespace
 }  // namespace quorbit

@@ -9,6 +9,8 @@
 
 #include "domain/QuorbitError.h"
 #include "lib/UriComponents.h"
+#include "support/memory/FreedMemoryWatch.h"
+#include "support/memory/WatchedSecret.h"
 
 namespace quorbit {
 namespace {
@@ -17,7 +19,7 @@ TokenDraft draft(std::string issuer, std::string accountName, std::string secret
     TokenDraft result;
     result.issuer = std::move(issuer);
     result.accountName = std::move(accountName);
-    result.secretBase32 = std::move(secret);
+    result.secretBase32 = SecretBytes::fromText(secret);
     return result;
 }
 
@@ -171,20 +173,20 @@ OtpAccount account(std::string issuer, std::string accountName, OtpType type) {
 
 TEST(OtpAuthMakeURITest, WritesTheItemsInOrder) {
     OtpAccount totp = account("Issuer", "name", OtpType::totp);
-    EXPECT_EQ(OtpAuthURIParser().makeURI(totp, "JBSWY3DP"),
+    EXPECT_EQ(OtpAuthURIParser().makeURI(totp, "JBSWY3DP").asText(),
               "otpauth://totp/Issuer:name?secret=JBSWY3DP&issuer=Issuer&algorithm=SHA1&digits=6&period=30");
 
     OtpAccount hotp = account("", "bob", OtpType::hotp);
     hotp.algorithm = OtpAlgorithm::sha512;
     hotp.digits = 8;
     hotp.hotpCounter = 17;
-    EXPECT_EQ(OtpAuthURIParser().makeURI(hotp, "JBSWY3DP"),
+    EXPECT_EQ(OtpAuthURIParser().makeURI(hotp, "JBSWY3DP").asText(),
               "otpauth://hotp/bob?secret=JBSWY3DP&issuer=&algorithm=SHA512&digits=8&counter=17");
 }
 
 TEST(OtpAuthMakeURITest, EscapesLabelAndQueryText) {
     const OtpAccount tricky = account("A&B=C+D#", "my b\xc3\xa4nk?50%/x@y", OtpType::totp);
-    EXPECT_EQ(OtpAuthURIParser().makeURI(tricky, "S"),
+    EXPECT_EQ(OtpAuthURIParser().makeURI(tricky, "S").asText(),
               "otpauth://totp/A&B=C+D%23:my%20b%C3%A4nk%3F50%25%2Fx@y?secret=S&issuer=A%26B%3DC%2BD%23&algorithm=SHA1"
               "&digits=6&period=30");
 }
@@ -207,11 +209,11 @@ TEST_P(OtpAuthRoundTripTest, ParseReadsBackWhatMakeURIWrote) {
     original.hotpCounter = 1234567890123;
     const OtpAuthURIParser parser;
 
-    const TokenDraft parsed = parser.parse(parser.makeURI(original, "JBSW Y3DP-EHPK"));
+    const TokenDraft parsed = parser.parse(parser.makeURI(original, "JBSW Y3DP-EHPK").asText());
 
     EXPECT_EQ(parsed.issuer, original.issuer);
     EXPECT_EQ(parsed.accountName, original.accountName);
-    EXPECT_EQ(parsed.secretBase32, "JBSW Y3DP-EHPK");
+    EXPECT_EQ(parsed.secretBase32.asText(), "JBSW Y3DP-EHPK");
     EXPECT_EQ(parsed.type, type);
     EXPECT_EQ(parsed.algorithm, algorithm);
     EXPECT_EQ(parsed.digits, digits);
@@ -231,6 +233,22 @@ INSTANTIATE_TEST_SUITE_P(
                                      RoundTripNames{"", "x:y"}, RoundTripNames{"a:b", "c"},
                                      RoundTripNames{"Example", ""}, RoundTripNames{"", "/x/"},
                                      RoundTripNames{"", ":x"}, RoundTripNames{"x", "y:"})));
+
+// The query value, the draft and the written URI hold the secret; "%35" keeps the input itself
+// from matching.
+TEST(OtpAuthSecretsTest, TheSecretReachesFreedMemoryOnlyWiped) {
+    const SecretBytes uri =
+        SecretBytes::fromText("  otpauth://totp/Acme:bob?secret=T4%35FDRD6EKIAXVTEDCTTYVPBAKGUT5TQ&issuer=Acme\n");
+    const OtpAuthURIParser parser;
+    test::FreedMemoryWatch watch({test::watchedSecretBase32});
+    {
+        const TokenDraft draft = parser.parse(uri.asText());
+        EXPECT_EQ(draft.secretBase32.asText(), test::watchedSecretBase32);
+        const SecretBytes written = parser.makeURI(account("Acme", "bob", OtpType::totp), draft.secretBase32.asText());
+        EXPECT_EQ(parser.parse(written.asText()), draft);
+    }
+    EXPECT_EQ(watch.blocksHoldingText(), 0u);
+}
 
 }  // namespace
 }  // namespace quorbit

@@ -31,7 +31,7 @@ OtpAccount AddToken::execute(const TokenDraft& draft) const {
 }
 
 SecretBytes AddToken::decodeCheckedSecret(const TokenDraft& draft) const {
-    SecretBytes secret = decoder_.decode(draft.secretBase32);
+    SecretBytes secret = decoder_.decode(draft.secretBase32.asText());
     const bool usable = !secret.empty() && OtpSettingsRule::isUsable(draft.type, draft.digits, draft.period) &&
                         draft.hotpCounter >= 0;
     if (!usable) throw QuorbitError(QuorbitError::Case::invalidSecret);

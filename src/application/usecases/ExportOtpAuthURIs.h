@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 #include "application/ports/SecretStore.h"
@@ -17,10 +16,10 @@ public:
                       const OtpAuthParsing& parser);
 
     // In repository order. The first failing secret load ends the export with its error.
-    std::vector<std::string> execute() const;
+    std::vector<SecretBytes> execute() const;
 
     // The export file's text: the URIs joined by single line feeds, none after the last.
-    static std::string fileText(const std::vector<std::string>& uris);
+    static SecretBytes fileText(const std::vector<SecretBytes>& uris);
 
 private:
     TokenRepository& repository_;

@@ -96,7 +96,7 @@ std::vector<ImportBackup::PendingAccount> ImportBackup::planAdditions(
 
 ImportBackup::PendingAccount ImportBackup::pendingAccountFor(const BackupAccount& backup,
                                                              const std::vector<OtpAccount>& working) const {
-    SecretBytes secret = decoder_.decode(backup.secretBase32);
+    SecretBytes secret = decoder_.decode(backup.secretBase32.asText());
     if (!isUsable(backup, secret)) throw QuorbitError(QuorbitError::Case::invalidSecret);
     const bool idTaken = std::ranges::any_of(working, [&](const OtpAccount& account) { return account.id == backup.id; });
     OtpAccount account;

@@ -24,8 +24,9 @@ std::size_t lineBreakLength(std::string_view text, std::size_t at) {
     return 0;
 }
 
-std::vector<std::string> nonBlankLines(std::string_view text) {
-    std::vector<std::string> lines;
+// Views into the text: the lines hold secrets, which must not be copied into plain strings.
+std::vector<std::string_view> nonBlankLines(std::string_view text) {
+    std::vector<std::string_view> lines;
     std::size_t start = 0;
     for (std::size_t at = 0; at <= text.size();) {
         const std::size_t length = at < text.size() ? lineBreakLength(text, at) : 1;
@@ -33,15 +34,19 @@ std::vector<std::string> nonBlankLines(std::string_view text) {
             ++at;
             continue;
         }
-        std::string line = UnicodeText::trimmed(text.substr(start, at - start));
-        if (!line.empty()) lines.push_back(std::move(line));
+        const std::string_view line = UnicodeText::trimmedView(text.substr(start, at - start));
+        if (!line.empty()) lines.push_back(line);
         at += length;
         start = at;
     }
     return lines;
 }
 
-bool isURILine(std::string_view line) { return UnicodeText::lowercased(line).starts_with("otpauth://"); }
+// Only the scheme is lower-cased: the rest of the line holds the secret.
+bool isURILine(std::string_view line) {
+    constexpr std::string_view scheme = "otpauth://";
+    return UnicodeText::lowercased(line.substr(0, scheme.size())) == scheme;
+}
 
 std::string duplicateKey(const TokenDraft& draft) {
     return DuplicateAccountRule::identityKey(UnicodeText::trimmed(draft.issuer), UnicodeText::trimmed(draft.accountName));
@@ -63,10 +68,10 @@ std::vector<OtpAccount> ImportOtpAuthText::execute(std::string_view text) const 
 }
 
 std::vector<TokenDraft> ImportOtpAuthText::parseDrafts(std::string_view text) const {
-    const std::vector<std::string> lines = nonBlankLines(text);
+    const std::vector<std::string_view> lines = nonBlankLines(text);
     if (lines.empty() || !std::ranges::all_of(lines, isURILine)) throw QuorbitError(QuorbitError::Case::invalidTokenURI);
     std::vector<TokenDraft> drafts;
-    for (const std::string& line : lines) drafts.push_back(parser_.parse(line));
+    for (const std::string_view line : lines) drafts.push_back(parser_.parse(line));
     return drafts;
 }
 

@@ -26,7 +26,8 @@ void BackupPayloadWriter::writeAccount(const BackupAccount& account, JsonTextWri
         .key("isFavorite").boolean(account.isFavorite)
         .key("issuer").string(account.issuer);
     if (account.lastUsedAt) json.key("lastUsedAt").string(Iso8601Date::format(*account.lastUsedAt));
-    json.key("period").integer(account.period).key("secretBase32").string(account.secretBase32).key("tags").beginArray();
+    json.key("period").integer(account.period).key("secretBase32").string(account.secretBase32.asText());
+    json.key("tags").beginArray();
     for (const std::string& tag : account.tags) json.string(tag);
     json.endArray();
     if (account.trashedAt) json.key("trashedAt").string(Iso8601Date::format(*account.trashedAt));

@@ -70,7 +70,7 @@ Envelope readEnvelope(JsonReader& json, std::span<const std::uint8_t> data) {
 
 BackupPayload readPayload(JsonReader& json, const SecretBytes& plaintext) {
     try {
-        return json.decode<BackupPayload>(plaintext.asText());
+        return json.decodeSecret<BackupPayload>(plaintext.asText());
     } catch (const nlohmann::json::exception&) {
         failCorrupted();
     }

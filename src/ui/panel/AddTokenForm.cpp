@@ -38,7 +38,8 @@ AddTokenForm::AddTokenForm(QuorbitViewModel& viewModel, QWidget* parent)
     : FramelessScrollArea(parent), viewModel_(viewModel), title_(new QLabel), subtitle_(secondaryLabel()),
       importImage_(new QPushButton), readScreen_(new QPushButton), issuerCaption_(secondaryLabel()),
       accountCaption_(secondaryLabel()), secretCaption_(secondaryLabel()), issuer_(new QLineEdit),
-      account_(new QLineEdit), secret_(new QLineEdit), otpHeading_(new QLabel), otpFields_(new OtpSettingsFields),
+      account_(new QLineEdit), secret_(new QLineEdit), secretText_(*secret_), otpHeading_(new QLabel),
+      otpFields_(new OtpSettingsFields),
       tags_(new TagPicker), cancel_(new QPushButton), submit_(new ProminentButton) {
     setObjectName(objectnames::panel::addForm);
     importImage_->setObjectName(objectnames::panel::addFormImportImage);
@@ -163,7 +164,7 @@ void AddTokenForm::connectFields() {
 void AddTokenForm::showValues() {
     showText(issuer_, viewModel_.manualIssuer());
     showText(account_, viewModel_.manualAccountName());
-    showText(secret_, viewModel_.manualSecret());
+    secretText_.show(viewModel_.manualSecret());
     otpFields_->setValues({.type = viewModel_.manualOtpType(),
                            .algorithm = viewModel_.manualAlgorithm(),
                            .digits = viewModel_.manualDigits(),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/kit/SecretFieldText.h"
 #include "ui/panel/FramelessScrollArea.h"
 
 class QLabel;
@@ -50,6 +51,7 @@ private:
     QLineEdit* issuer_;
     QLineEdit* account_;
     QLineEdit* secret_;
+    SecretFieldText secretText_;
     QLabel* otpHeading_;
     OtpSettingsFields* otpFields_;
     TagPicker* tags_;

@@ -8,11 +8,10 @@
 
 #include "ui/ObjectNames.h"
 #include "ui/platform/PlainButtonText.h"
-#include "ui/platform/SecretFieldText.h"
 
 namespace quorbit {
 PasswordDialog::PasswordDialog(const DialogPresenter::PasswordPrompt& prompt, QWidget* parent)
-    : QDialog(parent), field_(new QLineEdit(this)) {
+    : QDialog(parent), field_(new QLineEdit(this)), typed_(*field_) {
     setWindowTitle(QString::fromStdString(prompt.title));
     if (!parent) setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* title = new QLabel(QString::fromStdString(prompt.title), this);
@@ -42,7 +41,7 @@ PasswordDialog::PasswordDialog(const DialogPresenter::PasswordPrompt& prompt, QW
 
 std::optional<SecretBytes> PasswordDialog::ask() {
     const bool accepted = exec() == QDialog::Accepted;
-    SecretBytes typed = takeSecretFieldText(*field_);
+    SecretBytes typed = typed_.take();
     if (!accepted || typed.empty()) return std::nullopt;
     return typed;
 }

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "application/ports/DialogPresenter.h"
+#include "ui/kit/SecretFieldText.h"
 
 class QLineEdit;
 
@@ -23,6 +24,7 @@ public:
 
 private:
     QLineEdit* field_;
+    SecretFieldText typed_;
 };
 
 }  // namespace quorbit

@@ -58,7 +58,7 @@ QCoro::Task<> AccountEditing::addManual() {
     const QPointer<QuorbitViewModel> alive(&viewModel);
     TokenDraft draft{.issuer = viewModel.manualIssuer().toStdString(),
                      .accountName = viewModel.manualAccountName().toStdString(),
-                     .secretBase32 = viewModel.manualSecret().toStdString(),
+                     .secretBase32 = SecretQString::utf8(viewModel.manualSecret()),
                      .type = viewModel.manualOtpType(),
                      .algorithm = viewModel.manualAlgorithm(),
                      .digits = viewModel.manualDigits(),

@@ -66,8 +66,8 @@ QCoro::Task<> ExportRoads::writeOtpAuthURIs(std::filesystem::path target) {
     try {
         co_await context_.ensureUnlocked();
         auto job = [&ports, target] {
-            const SecretBytes fileText = SecretBytes::fromText(ExportOtpAuthURIs::fileText(
-                ExportOtpAuthURIs(ports.repository, ports.secretStore, ports.base32Encoder, ports.parser).execute()));
+            const SecretBytes fileText = ExportOtpAuthURIs::fileText(
+                ExportOtpAuthURIs(ports.repository, ports.secretStore, ports.base32Encoder, ports.parser).execute());
             ports.documentFiles.writeAtomically(target, fileText.view());
         };
         co_await context_.worker().run(std::move(job));

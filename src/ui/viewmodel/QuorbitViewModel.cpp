@@ -99,7 +99,12 @@ void QuorbitViewModel::setStatusMessage(const std::optional<QString>& message) {
 QUORBIT_FORM_SETTER(setShowingAddToken, bool, showingAddToken_, addFormChanged)
 QUORBIT_FORM_SETTER(setManualIssuer, const QString&, manualIssuer_, addFormChanged)
 QUORBIT_FORM_SETTER(setManualAccountName, const QString&, manualAccountName_, addFormChanged)
-QUORBIT_FORM_SETTER(setManualSecret, const QString&, manualSecret_, addFormChanged)
+void QuorbitViewModel::setManualSecret(const QString& text) {
+    if (manualSecret_.text() == text) return;
+    manualSecret_.assign(text);
+    emit addFormChanged();
+}
+
 QUORBIT_FORM_SETTER(setManualOtpType, OtpType, manualOtpType_, addFormChanged)
 QUORBIT_FORM_SETTER(setManualAlgorithm, OtpAlgorithm, manualAlgorithm_, addFormChanged)
 QUORBIT_FORM_SETTER(setManualDigits, int, manualDigits_, addFormChanged)

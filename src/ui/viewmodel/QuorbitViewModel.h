@@ -26,6 +26,7 @@
 #include "domain/SecurityAuditIssue.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
+#include "ui/SecretQString.h"
 #include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
 #include "application/services/DataLifecycleAction.h"
@@ -92,7 +93,7 @@ public:
     void setManualIssuer(const QString& text);
     const QString& manualAccountName() const { return manualAccountName_; }
     void setManualAccountName(const QString& text);
-    const QString& manualSecret() const { return manualSecret_; }
+    const QString& manualSecret() const { return manualSecret_.text(); }
     void setManualSecret(const QString& text);
     OtpType manualOtpType() const { return manualOtpType_; }
     void setManualOtpType(OtpType type);
@@ -338,7 +339,7 @@ private:
     bool showingAddToken_ = false;
     QString manualIssuer_;
     QString manualAccountName_;
-    QString manualSecret_;
+    SecretQString manualSecret_;
     OtpType manualOtpType_ = OtpType::totp;
     OtpAlgorithm manualAlgorithm_ = OtpAlgorithm::sha1;
     int manualDigits_ = 6;

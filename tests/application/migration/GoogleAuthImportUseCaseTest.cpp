@@ -11,6 +11,8 @@
 #include "application/usecases/UseCaseFixture.h"
 #include "lib/OtpAuthURIParser.h"
 #include "support/ThrownError.h"
+#include "support/memory/FreedMemoryWatch.h"
+#include "support/memory/WatchedSecret.h"
 
 namespace quorbit::test {
 namespace {
@@ -175,6 +177,15 @@ TEST_F(GoogleAuthImportUseCaseTest, AnUnreadableAccountListImportsNothing) {
 
     EXPECT_EQ(secretStore.size(), 0u);
     EXPECT_EQ(repository.saveCount(), 0);
+}
+
+TEST_F(GoogleAuthImportUseCaseTest, TheSecretsBase32TextReachesFreedMemoryOnlyWiped) {
+    const std::vector<GoogleAuthAccount> accounts{entry("Acme", "bob", watchedSecret)};
+    FreedMemoryWatch watch({watchedSecretBase32});
+
+    import(accounts);
+
+    EXPECT_EQ(watch.blocksHoldingText(), 0u);
 }
 
 }  // namespace

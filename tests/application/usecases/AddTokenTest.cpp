@@ -15,7 +15,7 @@ TokenDraft draft(std::string issuer, std::string accountName) {
     TokenDraft result;
     result.issuer = std::move(issuer);
     result.accountName = std::move(accountName);
-    result.secretBase32 = validSecret;
+    result.secretBase32 = SecretBytes::fromText(validSecret);
     return result;
 }
 
@@ -89,8 +89,9 @@ using C = QuorbitError::Case;
 INSTANTIATE_TEST_SUITE_P(
     Drafts, AddTokenRejectsTest,
     ::testing::Values(
-        RejectedDraft{"NotBase32", [](TokenDraft& d) { d.secretBase32 = "JBSW1"; }, C::invalidSecret},
-        RejectedDraft{"SecretOfSkippedCharactersOnly", [](TokenDraft& d) { d.secretBase32 = " -= "; }, C::invalidSecret},
+        RejectedDraft{"NotBase32", [](TokenDraft& d) { d.secretBase32 = SecretBytes::fromText("JBSW1"); }, C::invalidSecret},
+        RejectedDraft{"SecretOfSkippedCharactersOnly",
+                      [](TokenDraft& d) { d.secretBase32 = SecretBytes::fromText(" -= "); }, C::invalidSecret},
         RejectedDraft{"FiveDigits", [](TokenDraft& d) { d.digits = 5; }, C::invalidSecret},
         RejectedDraft{"NineDigits", [](TokenDraft& d) { d.digits = 9; }, C::invalidSecret},
         RejectedDraft{"TotpPeriodZero", [](TokenDraft& d) { d.period = 0; }, C::invalidSecret},
@@ -109,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectedDraft{"BadSecretIsReportedBeforeBlankNames",
                       [](TokenDraft& d) {
                           d.issuer = d.accountName = " ";
-                          d.secretBase32 = "0000";
+                          d.secretBase32 = SecretBytes::fromText("0000");
                       },
                       C::invalidSecret}),
     [](const auto& test) { return std::string(test.param.name); });

@@ -4,6 +4,8 @@
 
 #include "UseCaseFixture.h"
 #include "lib/OtpAuthURIParser.h"
+#include "support/memory/FreedMemoryWatch.h"
+#include "support/memory/WatchedSecret.h"
 
 namespace quorbit::test {
 namespace {
@@ -92,6 +94,18 @@ TEST_F(ImportOtpAuthTextTest, PassesAnUnreadableListOn) {
     repository.failLoadsWith(QuorbitError::persistenceFailure("unreadable"));
     EXPECT_EQ(errorCaseOf([&] { import(alice); }), C::persistenceFailure);
     EXPECT_EQ(secretStore.size(), 0u);
+}
+
+// The lines, their URIs' query values and the drafts all hold the secret.
+TEST_F(ImportOtpAuthTextTest, TheSecretReachesFreedMemoryOnlyWiped) {
+    const SecretBytes text = SecretBytes::fromText(
+        "  OTPAUTH://totp/Acme:bob?secret=T45FDRD6EKIAXVTEDCTTYVPBAKGUT5TQ&issuer=Acme\n"
+        "otpauth://totp/Acme:carol?issuer=Acme&secret=T45FDRD6EKIAXVTEDCTTYVPBAKGUT5TQ&period=60");
+    FreedMemoryWatch watch({watchedSecretBase32});
+
+    EXPECT_EQ(import(text.asText()).size(), 2u);
+
+    EXPECT_EQ(watch.blocksHoldingText(), 0u);
 }
 
 }  // namespace

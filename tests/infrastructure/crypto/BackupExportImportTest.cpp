@@ -22,6 +22,8 @@
 #include "support/FakeSecretStore.h"
 #include "support/FakeTokenRepository.h"
 #include "support/ThrownError.h"
+#include "support/memory/FreedMemoryWatch.h"
+#include "support/memory/WatchedSecret.h"
 
 namespace quorbit::test {
 namespace {
@@ -54,7 +56,7 @@ BackupAccount backupAccountNamed(std::string issuer, std::string accountName) {
     account.id = Uuid::random();
     account.issuer = std::move(issuer);
     account.accountName = std::move(accountName);
-    account.secretBase32 = secretText;
+    account.secretBase32 = SecretBytes::fromText(secretText);
     account.createdAt = exportTime - days(30);
     account.updatedAt = exportTime - days(1);
     return account;
@@ -149,7 +151,7 @@ TEST_F(BackupExportTest, WritesTheSecretAsBase32TheCounterNeverBelowZeroAndNorma
 
     const BackupAccount exported = opened(exportFrom(source)).accounts.at(0);
 
-    EXPECT_EQ(exported.secretBase32, "32W353Y");
+    EXPECT_EQ(exported.secretBase32.asText(), "32W353Y");
     EXPECT_EQ(exported.hotpCounter, 0);
     EXPECT_EQ(exported.tags, (std::vector<std::string>{"work"}));
 }
@@ -469,16 +471,17 @@ struct AccountCase {
 };
 
 const std::vector<AccountCase> accountCases{
-    {"BadBase32", [](BackupAccount& account) { account.secretBase32 = "JBSWY3DP!"; }, false},
-    {"EmptySecret", [](BackupAccount& account) { account.secretBase32 = ""; }, false},
+    {"BadBase32", [](BackupAccount& account) { account.secretBase32 = SecretBytes::fromText("JBSWY3DP!"); }, false},
+    {"EmptySecret", [](BackupAccount& account) { account.secretBase32 = SecretBytes::fromText(""); }, false},
     {"FiveDigits", [](BackupAccount& account) { account.digits = 5; }, false},
     {"NineDigits", [](BackupAccount& account) { account.digits = 9; }, false},
     {"TotpPeriodZero", [](BackupAccount& account) { account.period = 0; }, false},
     {"SixDigits", [](BackupAccount& account) { account.digits = 6; }, true},
     {"EightDigits", [](BackupAccount& account) { account.digits = 8; }, true},
     {"TotpPeriodOne", [](BackupAccount& account) { account.period = 1; }, true},
-    {"OneByteSecret", [](BackupAccount& account) { account.secretBase32 = "AE"; }, true},
-    {"LowerCaseBase32WithBlanks", [](BackupAccount& account) { account.secretBase32 = "jbsw y3dp ehpk 3pxp"; }, true},
+    {"OneByteSecret", [](BackupAccount& account) { account.secretBase32 = SecretBytes::fromText("AE"); }, true},
+    {"LowerCaseBase32WithBlanks",
+     [](BackupAccount& account) { account.secretBase32 = SecretBytes::fromText("jbsw y3dp ehpk 3pxp"); }, true},
     {"HotpIgnoresThePeriod",
      [](BackupAccount& account) {
          account.type = OtpType::hotp;
@@ -578,6 +581,18 @@ TEST_F(ImportBackupTest, AFailedSecretSaveDeletesTheSecretsStoredBeforeIt) {
     EXPECT_EQ(target.repository.saveCount(), 0);
     EXPECT_EQ(target.secretStore.size(), 0u);
     EXPECT_EQ(target.secretStore.deleteRequests().size(), 1u);
+}
+
+// The Base32 texts, the payload's JSON text and the reader's document of it hold the secret.
+TEST_F(BackupTest, TheSecretReachesFreedMemoryOnlyWipedOnTheWayOutAndBackIn) {
+    source.store(accountNamed("Acme", "bob"), watchedSecret);
+    FreedMemoryWatch watch({watchedSecretBase32});
+
+    const std::vector<OtpAccount> added = importInto(target, exportFrom(source));
+
+    ASSERT_EQ(added.size(), 1u);
+    EXPECT_EQ(target.secretStore.secret(added[0].secretRef), watchedSecret);
+    EXPECT_EQ(watch.blocksHoldingText(), 0u);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ BackupAccount account(std::string issuer, bool withOptionalDates) {
     backup.id = Uuid::random();
     backup.issuer = std::move(issuer);
     backup.accountName = "alice \"the admin\"\n@example.com";
-    backup.secretBase32 = "JBSWY3DPEHPK3PXP";
+    backup.secretBase32 = SecretBytes::fromText("JBSWY3DPEHPK3PXP");
     backup.type = withOptionalDates ? OtpType::hotp : OtpType::totp;
     backup.algorithm = OtpAlgorithm::sha512;
     backup.digits = 8;

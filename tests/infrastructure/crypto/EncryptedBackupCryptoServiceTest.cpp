@@ -20,7 +20,7 @@ BackupPayload samplePayload() {
     account.id = *Uuid::parse("0B7A5A4E-2F4C-4C8F-9C1E-3D2B1A0F9E8D");
     account.issuer = "GitHub";
     account.accountName = "octo@example.com";
-    account.secretBase32 = "JBSWY3DPEHPK3PXP";
+    account.secretBase32 = SecretBytes::fromText("JBSWY3DPEHPK3PXP");
     account.createdAt = TimePoint(seconds(1'700'000'000));
     account.updatedAt = TimePoint(seconds(1'700'000'100));
     account.tags = {"Work"};

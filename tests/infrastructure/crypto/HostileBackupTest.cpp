@@ -35,7 +35,7 @@ BackupPayload samplePayload() {
     account.id = Uuid::random();
     account.issuer = "GitHub";
     account.accountName = "octo@example.com";
-    account.secretBase32 = "JBSWY3DPEHPK3PXP";
+    account.secretBase32 = SecretBytes::fromText("JBSWY3DPEHPK3PXP");
     return BackupPayload{TimePoint(std::chrono::seconds(1'700'000'000)), {account}};
 }
 

@@ -13,6 +13,8 @@
 #include "support/FakeTokenRepository.h"
 #include "support/StoredAccount.h"
 #include "support/ThrownError.h"
+#include "support/memory/FreedMemoryWatch.h"
+#include "support/memory/WatchedSecret.h"
 
 namespace quorbit::test {
 namespace {
@@ -29,7 +31,7 @@ struct OtpAuthUriExportTest : ::testing::Test {
         secretStore.saveSecret(secret, account.secretRef);
         repository.appendAccount(account);
     }
-    std::vector<std::string> exportAll() { return ExportOtpAuthURIs(repository, secretStore, codec, parser).execute(); }
+    std::vector<SecretBytes> exportAll() { return ExportOtpAuthURIs(repository, secretStore, codec, parser).execute(); }
 };
 
 TEST_F(OtpAuthUriExportTest, OneUriPerAccountOutsideTheTrashThatReadsBackIntoTheSameAccount) {
@@ -54,15 +56,16 @@ TEST_F(OtpAuthUriExportTest, OneUriPerAccountOutsideTheTrashThatReadsBackIntoThe
 
     ASSERT_EQ(uris.size(), exported.size());
     for (std::size_t i = 0; i < uris.size(); ++i) {
-        const TokenDraft draft = parser.parse(uris[i]);
-        EXPECT_EQ(draft.issuer, exported[i].issuer) << uris[i];
-        EXPECT_EQ(draft.accountName, exported[i].accountName) << uris[i];
-        EXPECT_EQ(codec.decode(draft.secretBase32), secrets[i]) << uris[i];
-        EXPECT_EQ(draft.type, exported[i].type) << uris[i];
-        EXPECT_EQ(draft.algorithm, exported[i].algorithm) << uris[i];
-        EXPECT_EQ(draft.digits, exported[i].digits) << uris[i];
-        EXPECT_EQ(draft.period, exported[i].period) << uris[i];
-        EXPECT_EQ(draft.hotpCounter, exported[i].hotpCounter) << uris[i];
+        const std::string_view uri = uris[i].asText();
+        const TokenDraft draft = parser.parse(uri);
+        EXPECT_EQ(draft.issuer, exported[i].issuer) << uri;
+        EXPECT_EQ(draft.accountName, exported[i].accountName) << uri;
+        EXPECT_EQ(codec.decode(draft.secretBase32.asText()), secrets[i]) << uri;
+        EXPECT_EQ(draft.type, exported[i].type) << uri;
+        EXPECT_EQ(draft.algorithm, exported[i].algorithm) << uri;
+        EXPECT_EQ(draft.digits, exported[i].digits) << uri;
+        EXPECT_EQ(draft.period, exported[i].period) << uri;
+        EXPECT_EQ(draft.hotpCounter, exported[i].hotpCounter) << uri;
     }
 }
 
@@ -93,7 +96,22 @@ TEST(OtpAuthUriExportFileText, JoinsWithLineFeedsAndEndsWithoutOne) {
         {{"otpauth://totp/a", "otpauth://hotp/b", "otpauth://totp/c"},
          "otpauth://totp/a\notpauth://hotp/b\notpauth://totp/c"},
     };
-    for (const auto& [uris, text] : cases) EXPECT_EQ(ExportOtpAuthURIs::fileText(uris), text);
+    for (const auto& [uris, text] : cases) {
+        std::vector<SecretBytes> secretURIs;
+        for (const std::string& uri : uris) secretURIs.push_back(SecretBytes::fromText(uri));
+        EXPECT_EQ(ExportOtpAuthURIs::fileText(secretURIs).asText(), text);
+    }
+}
+
+TEST_F(OtpAuthUriExportTest, TheSecretReachesFreedMemoryOnlyWiped) {
+    store(storedAccount("Acme", "bob"), watchedSecret);
+    store(storedAccount("Acme", "carol"), watchedSecret);
+    FreedMemoryWatch watch({watchedSecretBase32});
+
+    const SecretBytes text = ExportOtpAuthURIs::fileText(exportAll());
+
+    EXPECT_NE(text.asText().find(watchedSecretBase32), std::string_view::npos);
+    EXPECT_EQ(watch.blocksHoldingText(), 0u);
 }
 
 }  // namespace

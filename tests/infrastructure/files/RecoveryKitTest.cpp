@@ -174,7 +174,7 @@ TEST_F(RecoveryKitTest, BackupHoldsTheAccountsOutsideTheTrashAndOpensWithThePass
     ASSERT_EQ(payload.accounts.size(), 2u);
     EXPECT_EQ(payload.accounts[0].issuer, "GitHub");
     EXPECT_EQ(payload.accounts[1].issuer, "Mail");
-    EXPECT_EQ(payload.accounts[0].secretBase32, "AEBAGBAFAYDQQCIK");
+    EXPECT_EQ(payload.accounts[0].secretBase32.asText(), "AEBAGBAFAYDQQCIK");
 }
 
 TEST_F(RecoveryKitTest, AVaultWithEveryAccountInTheTrashGivesACompleteKitWithoutAccounts) {

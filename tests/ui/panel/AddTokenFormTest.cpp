@@ -9,6 +9,7 @@
 
 #include "PanelFixture.h"
 #include "ui/ObjectNames.h"
+#include "support/memory/WatchedSecretQString.h"
 #include "ui/kit/Stepper.h"
 
 namespace quorbit::test {
@@ -93,6 +94,22 @@ TEST_F(AddTokenFormTest, CancelResetsAndHidesTheForm) {
     EXPECT_FALSE(viewModel->showingAddToken());
     EXPECT_TRUE(viewModel->manualIssuer().isEmpty());
     EXPECT_TRUE(find<QWidget>(names::listPage)->isVisibleTo(&view));
+}
+
+// The field, the view model and the draft each hold the typed secret on its way to the keyring.
+TEST_F(AddTokenFormTest, TheTypedSecretReachesFreedMemoryOnlyWipedOnceAdded) {
+    const QString typing = watchedSecretQString();
+    openForm();
+    QTest::keyClicks(find<QLineEdit>(names::addFormIssuer), QStringLiteral("Acme"));
+    FreedMemoryWatch watch({watchedSecretUtf16, watchedSecretBase32});
+
+    QTest::keyClicks(find<QLineEdit>(names::addFormSecret), typing);
+    find<QPushButton>(names::addFormSubmit)->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !viewModel->showingAddToken(); }));
+    settle();
+
+    EXPECT_TRUE(viewModel->manualSecret().isEmpty());
+    EXPECT_EQ(watch.blocksHoldingText(), 0u);
 }
 
 }  // namespace

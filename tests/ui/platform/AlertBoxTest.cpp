@@ -6,7 +6,6 @@
 #include <QTest>
 
 #include "ui/platform/AlertBox.h"
-#include "ui/platform/SecretFieldText.h"
 
 namespace quorbit {
 namespace {
@@ -57,17 +56,6 @@ TEST(AlertBoxTest, EscapeIsTheCancelAnswer) {
     box.show();
     QTest::keyClick(&box, Qt::Key_Escape);
     EXPECT_FALSE(box.answer().firstButtonChosen);
-}
-
-TEST(SecretFieldTextTest, TakesTheTypedTextOutOfTheField) {
-    QLineEdit field;
-    field.setEchoMode(QLineEdit::Password);
-    field.insert(QStringLiteral("пароль & more"));
-
-    const SecretBytes typed = takeSecretFieldText(field);
-
-    EXPECT_EQ(typed.asText(), "пароль & more");
-    EXPECT_TRUE(field.text().isEmpty());
 }
 
 }  // namespace
