@@ -38,11 +38,7 @@ AccountRow* AccountList::row(const Uuid& id) const {
     return found == rows_.end() ? nullptr : found->second;
 }
 
-std::vector<AccountRow*> AccountList::rows() const {
-    std::vector<AccountRow*> shown;
-    for (const Uuid& id : order_) shown.push_back(rows_.at(id));
-    return shown;
-}
+std::vector<AccountRow*> AccountList::rows() const { return shown_; }
 
 void AccountList::showAccounts() {
     visible_ = viewModel_.visibleAccounts();
@@ -65,6 +61,8 @@ void AccountList::showAccounts() {
         rows_.emplace(id, row);
     }
     if (order != order_) placeRows(order);
+    shown_.clear();
+    for (const Uuid& id : order_) shown_.push_back(rows_.at(id));
     empty_->setFilter(viewModel_.settings().selectedAccountFilter, viewModel_.settings().language);
     empty_->setVisible(visible_.empty());
     refreshRows();
@@ -83,10 +81,12 @@ void AccountList::refreshRows() {
     const auto& seconds = viewModel_.secondsRemaining();
     const auto& copied = viewModel_.copiedAccountID();
     const auto& revealed = viewModel_.revealedAccountIDs();
-    for (const OtpAccount& account : visible_) {
+    // Row i shows visible_[i]: the tick looks up no row by id.
+    for (std::size_t i = 0; i < visible_.size(); ++i) {
+        const OtpAccount& account = visible_[i];
         const auto code = codes.find(account.id);
         const auto left = seconds.find(account.id);
-        rows_.at(account.id)->refresh(account, code == codes.end() ? std::nullopt : std::optional(code->second),
+        shown_[i]->refresh(account, code == codes.end() ? std::nullopt : std::optional(code->second),
                                       left == seconds.end() ? account.period : left->second,
                                       copied == account.id, revealed.contains(account.id), viewModel_.settings());
     }

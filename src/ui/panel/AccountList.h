@@ -40,6 +40,7 @@ private:
     std::vector<OtpAccount> visible_;
     std::vector<Uuid> order_;
     std::map<Uuid, AccountRow*> rows_;
+    std::vector<AccountRow*> shown_;  // in the order of visible_
 };
 
 }  // namespace quorbit

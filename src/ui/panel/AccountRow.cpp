@@ -47,6 +47,17 @@ qreal indicatorWidth(const OtpAccount& account) {
     return account.type == OtpType::hotp ? HotpCounterBadge::width : CountdownRing::side;
 }
 
+// Whether any of the widget is inside its window, clipped by every parent on the way (a row
+// scrolled out of the list is not). Cheaper than visibleRegion(), which also walks the siblings.
+bool onScreen(const QWidget& widget) {
+    QRect area = widget.rect();
+    for (const QWidget* child = &widget; !child->isWindow() && child->parentWidget(); child = child->parentWidget()) {
+        area = area.translated(child->pos()) & child->parentWidget()->rect();
+        if (area.isEmpty()) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 // The fonts and colours the row paints with, kept until the palette or the fonts change.
@@ -96,7 +107,9 @@ void AccountRow::refresh(const OtpAccount& account, const std::optional<std::str
     codeText_ = shownCode;
     if (!sameStill) still_ = QPixmap();
     if (contentHeight() != heightBefore) updateGeometry();
-    update();
+    // A thousand rows asking for a repaint every second cost more than the rest of a tick; one
+    // scrolled out of view is painted afresh, with these values, when it comes back.
+    if (onScreen(*this)) update();
 }
 
 const AccountRow::Look& AccountRow::look() const {

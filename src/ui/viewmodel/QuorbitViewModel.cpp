@@ -374,7 +374,8 @@ void QuorbitViewModel::reportCodeError(const std::string& description) {
 }
 
 // Each account on its own: one that has no code gets no entry, the others are still shown.
-// The first failure is passed on after the codes are published.
+// The first failure is passed on after the codes are published. Accounts whose secret is at
+// hand are done without waiting, so a tick copies no account; the others wait for their read.
 QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
     const std::uint64_t generation = lockGeneration_;
     const std::optional<QuorbitError> refusal = co_await fillSecretCache();
@@ -382,14 +383,8 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
     std::map<Uuid, std::string> codes;
     std::map<Uuid, int> seconds;
     std::exception_ptr firstFailure = refusal ? std::make_exception_ptr(*refusal) : nullptr;
-    const std::vector<OtpAccount> accounts = accounts_;
-    for (const OtpAccount& account : accounts) {
-        if (account.isTrashed()) continue;
-        // A refused keyring is not asked again for every account.
-        if (refusal && !secretCache_.contains(account.secretRef)) continue;
+    auto addCode = [&](const OtpAccount& account, const SecretBytes& secret) {
         try {
-            const SecretBytes secret = co_await loadSecretCached(account.secretRef);
-            if (generation != lockGeneration_) co_return;
             const TimePoint now = ports_.clock.now();
             if (account.type == OtpType::hotp) {
                 codes[account.id] = ports_.generator.hotpCode(secret, account.algorithm,
@@ -399,6 +394,25 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
                                                               static_cast<int>(account.digits), account.period, now);
                 seconds[account.id] = ports_.generator.secondsRemaining(account.period, now);
             }
+        } catch (const std::exception&) {
+            if (!firstFailure) firstFailure = std::current_exception();
+        }
+    };
+    std::vector<OtpAccount> unread;
+    for (const OtpAccount& account : accounts_) {
+        if (account.isTrashed()) continue;
+        const auto cached = secretCache_.find(account.secretRef);
+        if (cached != secretCache_.end()) {
+            addCode(account, cached->second);
+        } else if (!refusal) {  // a refused keyring is not asked again for every account
+            unread.push_back(account);
+        }
+    }
+    for (const OtpAccount& account : unread) {
+        try {
+            const SecretBytes secret = co_await loadSecretCached(account.secretRef);
+            if (generation != lockGeneration_) co_return;
+            addCode(account, secret);
         } catch (const std::exception&) {
             if (!firstFailure) firstFailure = std::current_exception();
         }
