@@ -1,8 +1,8 @@
 #include "app/AboutWindow.h"
 
-#include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/WindowCentring.h"
 #include "ui/ObjectNames.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 #include "ui/windows/AboutView.h"
@@ -23,11 +23,7 @@ AboutWindow::AboutWindow(QuorbitViewModel& viewModel, QWidget* parent) : QWidget
 void AboutWindow::showCentred() {
     const bool russian = viewModel_.settings().language == AppLanguage::russian;
     setWindowTitle(russian ? QStringLiteral("О программе") : QStringLiteral("About"));
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = geometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        setGeometry(frame);
-    }
+    centreOnScreen(*this, screen());
     show();
     raise();
     activateWindow();

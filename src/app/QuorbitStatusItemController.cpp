@@ -12,6 +12,7 @@
 #include "app/QuorbitFloatingPanel.h"
 #include "app/SettingsWindowHost.h"
 #include "app/TrayClick.h"
+#include "app/WindowCentring.h"
 #include "application/ports/GlobalHotKeyService.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/IconFactory.h"
@@ -134,11 +135,7 @@ void QuorbitStatusItemController::makePanel() {
     if (kind == QuorbitFloatingPanel::Kind::ordinary) {
         view->setHeaderMenu(&menu_);
         connect(panel_, &QuorbitFloatingPanel::closedByUser, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        if (QScreen* screen = preferredPanelScreen()) {
-            QRect frame = panel_->geometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            panel_->setGeometry(frame);
-        }
+        centreOnScreen(*panel_, preferredPanelScreen());
     }
     panel_->setContent(view);
 }

@@ -1,5 +1,6 @@
 #include "app/SettingsWindowHost.h"
 
+#include "app/WindowCentring.h"
 #include "ui/settings/SettingsWindow.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
@@ -12,6 +13,7 @@ SettingsWindowHost::~SettingsWindowHost() { delete window_; }
 
 void SettingsWindowHost::show() {
     if (!window_) window_ = makeWindow();
+    if (!window_->isVisible()) centreOnScreen(*window_, window_->screen());
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -62,13 +63,16 @@ TEST_F(StatusItemControllerTest, EveryChangeOfASettingRegistersTheShortcutsAgain
     EXPECT_EQ(hotKeys.registered.size(), 2U);
 }
 
-TEST_F(StatusItemControllerTest, OpeningTheSettingsFirstStartsTheViewModelOnce) {
+TEST_F(StatusItemControllerTest, OpeningTheSettingsFirstStartsTheViewModelOnceAndCentresTheWindow) {
     settingsWindow->show();
     makeController(true);
 
     EXPECT_TRUE(viewModel->isStarted());
     EXPECT_EQ(migration.runCount(), 1);
-    EXPECT_TRUE(settingsWindow->window()->isVisible());
+    const QWidget& window = *settingsWindow->window();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.geometry().center(), window.screen()->availableGeometry().center())
+        << "centred, as no window manager may place it";
 }
 
 }  // namespace
