@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -231,13 +231,17 @@ public:
         return 0;
     }
 
-    double cpuSeconds() const {
-        std::ifstream statFile("/proc/" + std::to_string(pid()) + "/stat");
-        std::string stat((std::istreambuf_iterator<char>(statFile)), std::istreambuf_iterator<char>());
-        std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-        std::vector<std::string> values{std::istream_iterator<std::string>(fields), {}};
-        // Fields 14 and 15 of the line, counted after the command name: utime and stime.
-        return (std::stod(values.at(11)) + std::stod(values.at(12))) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    // Time on a CPU of each thread, in seconds, from the scheduler's nanoseconds: the clock
+    // ticks of /proc/<pid>/stat count 10 ms each, too coarse for a program idling at 1 ms a second.
+    std::map<std::string, double> threadCpuSeconds() const {
+        std::map<std::string, double> seconds;
+        const QString tasks = QStringLiteral("/proc/%1/task").arg(pid());
+        for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            std::ifstream schedstat((tasks + QLatin1Char('/') + task + QStringLiteral("/schedstat")).toStdString());
+            double nanoseconds = 0;
+            if (schedstat >> nanoseconds) seconds[task.toStdString()] = nanoseconds / 1e9;
+        }
+        return seconds;
     }
 
 private:
@@ -292,9 +296,15 @@ struct Usage {
 Usage steadyUsage(Program& program) {
     std::this_thread::sleep_until(program.started() + 10s);
     const double pss = program.pssKiB();
-    const double cpuBefore = program.cpuSeconds();
+    const std::map<std::string, double> before = program.threadCpuSeconds();
     std::this_thread::sleep_for(30s);
-    return {pss, program.cpuSeconds() - cpuBefore};
+    // A thread that ended meanwhile takes its share of the 30 s along; one that started counts whole.
+    double cpu = 0;
+    for (const auto& [thread, seconds] : program.threadCpuSeconds()) {
+        const auto earlier = before.find(thread);
+        cpu += seconds - (earlier == before.end() ? 0 : earlier->second);
+    }
+    return {pss, cpu};
 }
 
 void printRatio(const char* name, double ours, double reference, const char* unit, double target) {
