@@ -58,6 +58,8 @@ public:
     virtual void publishAccountGroups(std::vector<std::string> groups) = 0;
     virtual void setCopiedAccountID(std::optional<Uuid> id) = 0;
     virtual void setRevealedAccountIDs(std::set<Uuid> ids) = 0;
+    // statusMessage = a text carrying a code; a lock takes it off the status line.
+    virtual void showCodeInStatus(const QString& message) = 0;
     // statusMessage = the error's description in the current language.
     virtual void reportError(const std::exception& error) = 0;
 

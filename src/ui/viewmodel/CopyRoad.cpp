@@ -107,7 +107,7 @@ void CopyRoad::showCopied(const Uuid& accountId, const std::string& code) {
     std::set<Uuid> revealed = viewModel.revealedAccountIDs();
     revealed.insert(accountId);
     context_.setRevealedAccountIDs(std::move(revealed));
-    viewModel.setStatusMessage(QString::fromStdString(context_.localizer().copied(format(settings.codeFormat, code))));
+    context_.showCodeInStatus(QString::fromStdString(context_.localizer().copied(format(settings.codeFormat, code))));
 }
 
 // A later copy owns the mark: this one then leaves it alone.

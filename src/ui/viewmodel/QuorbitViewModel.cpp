@@ -154,6 +154,11 @@ void QuorbitViewModel::setRevealedAccountIDs(std::set<Uuid> ids) {
     if (assign(revealedAccountIDs_, ids)) emit revealedChanged();
 }
 
+void QuorbitViewModel::showCodeInStatus(const QString& message) {
+    codeInStatus_ = message;
+    setStatusMessage(message);
+}
+
 std::optional<OnboardingMode> QuorbitViewModel::onboardingMode() const {
     if (settings_.hasCompletedOnboarding || onboardingDeferredForSession_) return std::nullopt;
     if (forceFullOnboarding_) return OnboardingMode::full;
@@ -568,6 +573,9 @@ void QuorbitViewModel::clearUnlockedState() {
     publishCodes({}, {});
     setRevealedAccountIDs({});
     setCopiedAccountID(std::nullopt);
+    // A code must not stay readable on the lock screen.
+    if (codeInStatus_ && statusMessage_ == codeInStatus_) setStatusMessage(std::nullopt);
+    codeInStatus_.reset();
     setShowingAddToken(false);
     setEditingTagsAccount(std::nullopt);
 }

@@ -290,6 +290,7 @@ private:
     void publishAccountGroups(std::vector<std::string> groups) override;
     void setCopiedAccountID(std::optional<Uuid> id) override;
     void setRevealedAccountIDs(std::set<Uuid> ids) override;
+    void showCodeInStatus(const QString& message) override;
     void reportError(const std::exception& error) override;
     bool ensureKeychainTrustMessageAccepted() override;
     QCoro::Task<> ensureUnlocked() override;
@@ -336,6 +337,7 @@ private:
     std::vector<std::string> accountGroups_;
     QString query_;
     std::optional<QString> statusMessage_;
+    std::optional<QString> codeInStatus_;
     bool showingAddToken_ = false;
     QString manualIssuer_;
     QString manualAccountName_;

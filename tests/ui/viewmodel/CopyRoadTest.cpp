@@ -269,6 +269,22 @@ TEST_F(CopyRoadTest, ALockDuringTheCopyPutsNothingOnTheClipboard) {
     EXPECT_EQ(vm.statusMessage(), describe(QuorbitError::Case::locked));
 }
 
+TEST_F(CopyRoadTest, ALockTakesTheCopiedCodeOffTheStatusLineButKeepsOtherTexts) {
+    const OtpAccount account = store("Mail", "me");
+    QuorbitViewModel& vm = loadedModel();
+    run(vm.copyCode(account));
+    ASSERT_TRUE(vm.statusMessage().has_value());
+
+    vm.lock();
+    EXPECT_FALSE(vm.statusMessage().has_value());
+
+    run(vm.unlock());
+    run(vm.copyCode(account));
+    vm.setStatusMessage(QStringLiteral("Export failed"));
+    vm.lock();
+    EXPECT_EQ(vm.statusMessage(), QStringLiteral("Export failed"));
+}
+
 TEST_F(CopyRoadTest, AClickCopiesOnlyOutsideTheTrashWithCopyOnClick) {
     const OtpAccount active = store("Mail", "me");
     const OtpAccount trashed = storeTrashed("Old", "me");
