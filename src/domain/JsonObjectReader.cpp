@@ -23,10 +23,12 @@ JsonObjectReader::JsonObjectReader(const JsonValue& object) {
     object.forEachMember([&](std::string_view key, const JsonValue& value) { members_.emplace_back(key, value); });
 }
 
-// Searched from the end, so that a repeated key gives its last value.
+// Searched from the end, so that a repeated key gives its last value. Keys of one length mostly
+// differ in their first letter, which spares comparing the rest.
 const JsonValue* JsonObjectReader::find(std::string_view key) const {
-    const auto found =
-        std::find_if(members_.rbegin(), members_.rend(), [&](const auto& member) { return member.first == key; });
+    const auto found = std::find_if(members_.rbegin(), members_.rend(), [&](const auto& member) {
+        return member.first.size() == key.size() && (key.empty() || member.first[0] == key[0]) && member.first == key;
+    });
     return found == members_.rend() ? nullptr : &found->second;
 }
 
@@ -46,41 +48,62 @@ std::optional<JsonValue> JsonObjectReader::optionalMember(std::string_view key) 
     return *found;
 }
 
-std::string_view JsonObjectReader::text(std::string_view key) const {
-    const auto value = member(key).string();
-    if (!value) throwWrongType(key, "a string");
-    return *value;
+std::string_view JsonObjectReader::textOf(std::string_view key, const JsonValue& value) {
+    const auto text = value.string();
+    if (!text) throwWrongType(key, "a string");
+    return *text;
 }
+
+std::int64_t JsonObjectReader::int64Of(std::string_view key, const JsonValue& value) {
+    const auto number = value.integer();
+    if (!number) throwWrongType(key, "a signed 64-bit integer");
+    return *number;
+}
+
+bool JsonObjectReader::booleanOf(std::string_view key, const JsonValue& value) {
+    const auto flag = value.boolean();
+    if (!flag) throwWrongType(key, "a boolean");
+    return *flag;
+}
+
+std::vector<std::string> JsonObjectReader::stringListOf(std::string_view key, const JsonValue& value) {
+    if (!value.isArray()) throwWrongType(key, "an array of strings");
+    std::vector<std::string> result;
+    result.reserve(value.size());
+    value.forEachElement([&](const JsonValue& element) {
+        const auto text = element.string();
+        if (!text) throwWrongType(key, "an array of strings");
+        result.emplace_back(*text);
+    });
+    return result;
+}
+
+std::string_view JsonObjectReader::text(std::string_view key) const { return textOf(key, member(key)); }
 
 std::string JsonObjectReader::string(std::string_view key) const { return std::string(text(key)); }
 
 SecretBytes JsonObjectReader::secret(std::string_view key) const { return SecretBytes::fromText(text(key)); }
 
 std::optional<std::string> JsonObjectReader::optionalString(std::string_view key) const {
-    if (!has(key)) return std::nullopt;
-    return string(key);
+    const auto value = optionalMember(key);
+    if (!value) return std::nullopt;
+    return std::string(textOf(key, *value));
 }
 
-std::int64_t JsonObjectReader::int64(std::string_view key) const {
-    const auto value = member(key).integer();
-    if (!value) throwWrongType(key, "a signed 64-bit integer");
-    return *value;
-}
+std::int64_t JsonObjectReader::int64(std::string_view key) const { return int64Of(key, member(key)); }
 
 std::optional<std::int64_t> JsonObjectReader::optionalInt64(std::string_view key) const {
-    if (!has(key)) return std::nullopt;
-    return int64(key);
+    const auto value = optionalMember(key);
+    if (!value) return std::nullopt;
+    return int64Of(key, *value);
 }
 
-bool JsonObjectReader::boolean(std::string_view key) const {
-    const auto value = member(key).boolean();
-    if (!value) throwWrongType(key, "a boolean");
-    return *value;
-}
+bool JsonObjectReader::boolean(std::string_view key) const { return booleanOf(key, member(key)); }
 
 std::optional<bool> JsonObjectReader::optionalBoolean(std::string_view key) const {
-    if (!has(key)) return std::nullopt;
-    return boolean(key);
+    const auto value = optionalMember(key);
+    if (!value) return std::nullopt;
+    return booleanOf(key, *value);
 }
 
 TimePoint JsonObjectReader::date(std::string_view key) const { return parsed(key, Iso8601Date::parse); }
@@ -96,21 +119,13 @@ std::optional<Uuid> JsonObjectReader::optionalUuid(std::string_view key) const {
 }
 
 std::vector<std::string> JsonObjectReader::stringList(std::string_view key) const {
-    const JsonValue value = member(key);
-    if (!value.isArray()) throwWrongType(key, "an array of strings");
-    std::vector<std::string> result;
-    result.reserve(value.size());
-    value.forEachElement([&](const JsonValue& element) {
-        const auto text = element.string();
-        if (!text) throwWrongType(key, "an array of strings");
-        result.emplace_back(*text);
-    });
-    return result;
+    return stringListOf(key, member(key));
 }
 
 std::optional<std::vector<std::string>> JsonObjectReader::optionalStringList(std::string_view key) const {
-    if (!has(key)) return std::nullopt;
-    return stringList(key);
+    const auto value = optionalMember(key);
+    if (!value) return std::nullopt;
+    return stringListOf(key, *value);
 }
 
 JsonObjectReader JsonObjectReader::object(std::string_view key) const {

@@ -36,6 +36,7 @@ public:
     bool contains(std::string_view key) const;  // present, null included
 
     std::string string(std::string_view key) const;
+    std::string_view text(std::string_view key) const;  // string() without a copy, valid with the document
     std::optional<std::string> optionalString(std::string_view key) const;
     SecretBytes secret(std::string_view key) const;  // a string member that holds a secret
 
@@ -78,11 +79,18 @@ public:
     template <typename FromRaw>
     auto optionalParsed(std::string_view key, FromRaw fromRaw) const
         -> std::optional<typename decltype(fromRaw(std::string_view{}))::value_type> {
-        if (!has(key)) return std::nullopt;
-        return parsedText(key, text(key), fromRaw);
+        const auto value = optionalMember(key);
+        if (!value) return std::nullopt;
+        return parsedText(key, textOf(key, *value), fromRaw);
     }
 
 private:
+    // The typed reads of one member's value; `key` names it in a failure.
+    static std::string_view textOf(std::string_view key, const JsonValue& value);
+    static std::int64_t int64Of(std::string_view key, const JsonValue& value);
+    static bool booleanOf(std::string_view key, const JsonValue& value);
+    static std::vector<std::string> stringListOf(std::string_view key, const JsonValue& value);
+
     template <typename FromRaw>
     auto parsedText(std::string_view key, std::string_view text, FromRaw fromRaw) const {
         auto value = fromRaw(text);
@@ -90,7 +98,6 @@ private:
         return *value;
     }
     [[noreturn]] void throwInvalidValue(std::string_view key) const;
-    std::string_view text(std::string_view key) const;  // a string member, valid with the document
     const JsonValue* find(std::string_view key) const;
 
     std::vector<std::pair<std::string_view, JsonValue>> members_;

@@ -1,62 +1,23 @@
 #include "domain/JsonReader.h"
 
 #include <algorithm>
-#include <array>
-#include <cstring>
-#include <optional>
+#include <stdexcept>
 
 #include <openssl/crypto.h>
+
+#include "domain/JsonNestingScan.h"
 
 namespace quorbit {
 namespace {
 
-enum class ByteClass : unsigned char { other, quote, open, close };
-
-constexpr std::array<ByteClass, 256> byteClasses = [] {
-    std::array<ByteClass, 256> classes{};
-    classes['"'] = ByteClass::quote;
-    classes['['] = classes['{'] = ByteClass::open;
-    classes[']'] = classes['}'] = ByteClass::close;
-    return classes;
-}();
-
-// The byte just past the string that starts at `p`, or `end` when it is not closed. A quote
-// preceded by an odd run of backslashes is escaped.
-const char* afterString(const char* p, const char* end) {
-    for (;;) {
-        const auto* quote = static_cast<const char*>(std::memchr(p, '"', static_cast<std::size_t>(end - p)));
-        if (quote == nullptr) return end;
-        const char* run = quote;
-        while (run > p && run[-1] == '\\') --run;
-        p = quote + 1;
-        if ((quote - run) % 2 == 0) return p;
-    }
-}
-
-// The offset of the first bracket that opens a level beyond `maxDepth`. The parser would
-// find it too, but only after indexing the whole text at four bytes per bracket; this scan
-// stops there and needs no memory.
-std::optional<std::size_t> firstTooDeep(std::string_view text) {
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    std::size_t depth = 0;
-    for (const char* p = begin; p < end;) {
-        switch (byteClasses[static_cast<unsigned char>(*p++)]) {
-        case ByteClass::other: break;
-        case ByteClass::quote: p = afterString(p, end); break;
-        case ByteClass::open:
-            if (++depth > JsonReader::maxDepth) return static_cast<std::size_t>(p - begin);
-            break;
-        case ByteClass::close:
-            if (depth > 0) --depth;
-            break;
-        }
-    }
-    return std::nullopt;
-}
-
 [[noreturn]] void failParsing(std::size_t byte, const std::string& reason) {
     throw nlohmann::json::parse_error::create(101, byte, reason, nullptr);
+}
+
+void failWhenTooDeep(std::string_view text) {
+    if (const auto tooDeep = JsonNestingScan::firstTooDeep(text, JsonReader::maxDepth)) {
+        failParsing(*tooDeep, "nested deeper than 32 levels");
+    }
 }
 
 JsonValue rootOf(const simdjson::simdjson_result<simdjson::dom::element>& result) {
@@ -75,20 +36,27 @@ JsonReader::JsonReader() {
 }
 
 JsonValue JsonReader::read(std::string_view text) {
-    if (const auto tooDeep = firstTooDeep(text)) failParsing(*tooDeep, "nested deeper than 32 levels");
+    failWhenTooDeep(text);
     return rootOf(parser_.parse(text.data(), text.size()));
+}
+
+// The parser copies the text only when its string has too little room to spare.
+JsonValue JsonReader::readInPlace(const std::string& text) {
+    failWhenTooDeep(text);
+    return rootOf(parser_.parse(text));
 }
 
 // The parser reads the padded copy in place instead of copying it into a buffer of its own.
 SecretBytes JsonReader::paddedCopy(std::string_view text) {
-    SecretBytes padded(text.size() + simdjson::SIMDJSON_PADDING);
+    SecretBytes padded(text.size() + padding);
     std::copy(text.begin(), text.end(), padded.data());
     return padded;
 }
 
 JsonValue JsonReader::readPadded(simdjson::dom::document& document, const SecretBytes& padded, std::size_t size) {
+    if (padded.size() < size + padding) throw std::invalid_argument("The text has no room after it for the parser");
     const std::string_view text = padded.asText().substr(0, size);
-    if (const auto tooDeep = firstTooDeep(text)) failParsing(*tooDeep, "nested deeper than 32 levels");
+    failWhenTooDeep(text);
     return rootOf(parser_.parse_into_document(document, padded.data(), size, false));
 }
 

@@ -41,15 +41,33 @@ public:
         return value;
     }
 
+    // As decode, for a string with at least `padding` bytes of capacity to spare after its text,
+    // which the parser then reads where it is instead of copying it first.
+    template <typename T>
+    T decodeInPlace(const std::string& text) {
+        T value{};
+        readJson(readInPlace(text), value);
+        return value;
+    }
+
     // As decode, for a text that holds secrets: the copies the reader makes of it are wiped
     // before this returns, the decoded value being the only one left.
     template <typename T>
     T decodeSecret(std::string_view text) {
-        const SecretBytes padded = paddedCopy(text);
+        return decodeSecret<T>(paddedCopy(text), text.size());
+    }
+
+    // The bytes the parser may read past the end of a text.
+    static constexpr std::size_t padding = simdjson::SIMDJSON_PADDING;
+
+    // As decodeSecret, for a text in the first `size` bytes of a buffer that holds at least
+    // `padding` more: the reader reads it where it is, without a copy.
+    template <typename T>
+    T decodeSecret(const SecretBytes& padded, std::size_t size) {
         simdjson::dom::document document;
         const DocumentWipe wipe{document};
         T value{};
-        readJson(readPadded(document, padded, text.size()), value);
+        readJson(readPadded(document, padded, size), value);
         return value;
     }
 
@@ -59,6 +77,7 @@ private:
         ~DocumentWipe();
     };
     static SecretBytes paddedCopy(std::string_view text);
+    JsonValue readInPlace(const std::string& text);
     JsonValue readPadded(simdjson::dom::document& document, const SecretBytes& padded, std::size_t size);
 
     simdjson::dom::parser parser_;

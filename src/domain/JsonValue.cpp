@@ -20,24 +20,9 @@ const char* JsonValue::typeName() const {
     return "value";
 }
 
-std::optional<std::int64_t> JsonValue::integer() const {
-    if (element_.type() == element_type::INT64) return element_.get_int64().value_unsafe();
-    return std::nullopt;  // UINT64 holds only values beyond the signed range
-}
-
 std::optional<double> JsonValue::number() const {
     if (!element_.is_number()) return std::nullopt;
     return element_.get_double().value_unsafe();
-}
-
-std::optional<bool> JsonValue::boolean() const {
-    if (!element_.is_bool()) return std::nullopt;
-    return element_.get_bool().value_unsafe();
-}
-
-std::optional<std::string_view> JsonValue::string() const {
-    if (!element_.is_string()) return std::nullopt;
-    return element_.get_string().value_unsafe();
 }
 
 std::size_t JsonValue::size() const {

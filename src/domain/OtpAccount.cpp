@@ -37,8 +37,8 @@ void readJson(const JsonValue& json, OtpAccount& account) {
     const JsonObjectReader reader(json);
     OtpAccount decoded;
     decoded.id = reader.uuid("id");
-    decoded.issuer = UnicodeText::trimmed(reader.string("issuer"));
-    decoded.accountName = UnicodeText::trimmed(reader.string("accountName"));
+    decoded.issuer = UnicodeText::trimmed(reader.text("issuer"));
+    decoded.accountName = UnicodeText::trimmed(reader.text("accountName"));
     decoded.secretRef = reader.decoded<OtpSecretRef>("secretRef");
     decoded.type = reader.optionalParsed("type", otpTypeFromRawValue).value_or(OtpType::totp);
     decoded.algorithm = reader.parsed("algorithm", otpAlgorithmFromRawValue);

@@ -19,6 +19,10 @@ public:
     static std::string encode(std::span<const std::uint8_t> data);
     // Appends the encoding to `output`, so large values need no second buffer.
     static void encode(std::span<const std::uint8_t> data, std::string& output);
+    // Writes the encodedSize(data.size()) characters at `out` and returns their end. Parts whose
+    // sizes, all but the last, are multiples of three encode to the encoding of the whole.
+    static char* encode(std::span<const std::uint8_t> data, char* out);
+    static constexpr std::size_t encodedSize(std::size_t byteCount) { return (byteCount + 2) / 3 * 4; }
 
     // Accepts only alphabet characters, a length that is a multiple of four and at most two
     // "=" at the very end; blanks and line breaks are rejected. Empty text gives empty bytes.

@@ -114,20 +114,9 @@ void JsonTextWriter::newline(std::size_t depth) {
     output_.append(depth * indent_, ' ');
 }
 
-void JsonTextWriter::put(std::string_view text) {
-    makeRoom(text.size());
-    output_.append(text);
-}
-
-void JsonTextWriter::put(char character) {
-    makeRoom(1);
-    output_.push_back(character);
-}
-
 // The text may hold secrets, so a full buffer is copied into a larger one and wiped, never
 // handed back to the allocator as it is.
-void JsonTextWriter::makeRoom(std::size_t extra) {
-    if (output_.size() + extra <= output_.capacity()) return;
+void JsonTextWriter::grow(std::size_t extra) {
     std::string larger;
     larger.reserve(std::max(output_.size() + extra, output_.capacity() * 2));
     larger.append(output_);
@@ -135,8 +124,19 @@ void JsonTextWriter::makeRoom(std::size_t extra) {
     output_.swap(larger);
 }
 
+// Most texts need no escaping at all: they are copied whole, after one check for room.
 void JsonTextWriter::escaped(std::string_view text) {
+    const auto plainEnd =
+        std::find_if_not(text.begin(), text.end(), [](char c) { return isPlain(static_cast<unsigned char>(c)); });
+    const auto plain = static_cast<std::size_t>(plainEnd - text.begin());
+    makeRoom(plain + 2);
+    output_.push_back('"');
+    output_.append(text.data(), plain);
+    if (plain < text.size()) escapeEach(text.substr(plain));
     put('"');
+}
+
+void JsonTextWriter::escapeEach(std::string_view text) {
     std::size_t index = 0;
     while (index < text.size()) {
         std::size_t runEnd = index;
@@ -161,7 +161,6 @@ void JsonTextWriter::escaped(std::string_view text) {
         }
         ++index;
     }
-    put('"');
 }
 
 }  // namespace quorbit

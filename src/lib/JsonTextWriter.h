@@ -32,12 +32,22 @@ public:
 private:
     JsonTextWriter& open(char bracket);
     JsonTextWriter& close(char bracket);
-    void put(std::string_view text);
-    void put(char character);
-    void makeRoom(std::size_t extra);
+    void put(std::string_view text) {
+        makeRoom(text.size());
+        output_.append(text);
+    }
+    void put(char character) {
+        makeRoom(1);
+        output_.push_back(character);
+    }
+    void makeRoom(std::size_t extra) {
+        if (output_.capacity() - output_.size() < extra) grow(extra);
+    }
+    void grow(std::size_t extra);
     void separate();
     void newline(std::size_t depth);
     void escaped(std::string_view text);
+    void escapeEach(std::string_view text);
 
     std::string& output_;
     std::size_t indent_;

@@ -58,5 +58,22 @@ TEST(AccountTagsOrder, IsStableForTagsTheCollationCallsEqual) {
     EXPECT_EQ(AccountTags::normalize({"work", "zeta", "ｗｏｒｋ"}), (Tags{"work", "ｗｏｒｋ", "zeta"}));
 }
 
+// Past a handful of tags the repeats are found by hashing their keys and the list is sorted by
+// the library: the rules stay the same.
+TEST(AccountTagsLongList, KeepsTheRulesOfShortOnes) {
+    test::DefaultLocaleGuard english("en_US");
+    Tags input;
+    Tags expected;
+    for (char letter = 'z'; letter >= 'a'; --letter) {
+        input.push_back(std::string(1, letter) + " tag");
+        input.push_back(" " + std::string(1, static_cast<char>(letter - 'a' + 'A')) + " TAG ");
+        expected.insert(expected.begin(), std::string(1, letter) + " tag");
+    }
+    input.insert(input.begin(), {"Straße", "STRASSE", "ｗｏｒｋ", "work"});
+    expected.insert(expected.begin() + 19, "Straße");                // after "s tag"
+    expected.insert(expected.begin() + 24, {"ｗｏｒｋ", "work"});  // after "w tag", in their order
+    EXPECT_EQ(AccountTags::normalize(input), expected);
+}
+
 }  // namespace
 }  // namespace quorbit

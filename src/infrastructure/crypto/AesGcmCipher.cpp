@@ -3,6 +3,8 @@
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 
 #include "domain/QuorbitError.h"
@@ -36,34 +38,45 @@ std::vector<std::uint8_t> AesGcmCipher::randomBytes(std::size_t count) {
 }
 
 std::vector<std::uint8_t> AesGcmCipher::seal(const SecretBytes& key, std::span<const std::uint8_t> plaintext) {
+    std::vector<std::uint8_t> combined(nonceSize + plaintext.size() + tagSize);
+    const auto text = std::span(combined).subspan(nonceSize, plaintext.size());
+    std::copy(plaintext.begin(), plaintext.end(), text.begin());
+    const Frame frame = sealInPlace(key, text);
+    std::copy(frame.nonce.begin(), frame.nonce.end(), combined.begin());
+    std::copy(frame.tag.begin(), frame.tag.end(), text.end());
+    return combined;
+}
+
+AesGcmCipher::Frame AesGcmCipher::sealInPlace(const SecretBytes& key, std::span<std::uint8_t> text) {
     const EVP_CIPHER* cipher = cipherFor(key.size());
     auto context = newContext();
     if (!cipher || !context) failSealing();
 
-    std::vector<std::uint8_t> combined = randomBytes(nonceSize);
-    combined.resize(nonceSize + plaintext.size() + tagSize);
+    Frame frame{};
+    const auto nonce = randomBytes(nonceSize);
+    std::copy(nonce.begin(), nonce.end(), frame.nonce.begin());
     int written = 0;
     int finalWritten = 0;
-    if (EVP_EncryptInit_ex(context.get(), cipher, nullptr, key.data(), combined.data()) != 1 ||
-        EVP_EncryptUpdate(context.get(), combined.data() + nonceSize, &written, plaintext.data(),
-                          static_cast<int>(plaintext.size())) != 1 ||
-        EVP_EncryptFinal_ex(context.get(), combined.data() + nonceSize + written, &finalWritten) != 1 ||
-        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, static_cast<int>(tagSize),
-                            combined.data() + nonceSize + plaintext.size()) != 1) {
+    if (EVP_EncryptInit_ex(context.get(), cipher, nullptr, key.data(), frame.nonce.data()) != 1 ||
+        EVP_EncryptUpdate(context.get(), text.data(), &written, text.data(), static_cast<int>(text.size())) != 1 ||
+        EVP_EncryptFinal_ex(context.get(), text.data() + written, &finalWritten) != 1 ||
+        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_GET_TAG, static_cast<int>(tagSize), frame.tag.data()) != 1) {
         failSealing();
     }
-    return combined;
+    return frame;
 }
 
-std::optional<SecretBytes> AesGcmCipher::open(const SecretBytes& key, std::span<const std::uint8_t> combined) {
+std::optional<SecretBytes> AesGcmCipher::open(const SecretBytes& key, std::span<const std::uint8_t> combined,
+                                              std::size_t spareBytes) {
     const EVP_CIPHER* cipher = cipherFor(key.size());
     auto context = newContext();
     if (!cipher || !context || combined.size() < nonceSize + tagSize) return std::nullopt;
 
     const auto nonce = combined.first(nonceSize);
     const auto ciphertext = combined.subspan(nonceSize, combined.size() - nonceSize - tagSize);
-    std::vector<std::uint8_t> tag(combined.end() - tagSize, combined.end());
-    SecretBytes plaintext(ciphertext.size());
+    std::array<std::uint8_t, tagSize> tag{};
+    std::copy(combined.end() - tagSize, combined.end(), tag.begin());
+    SecretBytes plaintext(ciphertext.size() + spareBytes);
     int written = 0;
     int finalWritten = 0;
     if (EVP_DecryptInit_ex(context.get(), cipher, nullptr, key.data(), nonce.data()) != 1 ||

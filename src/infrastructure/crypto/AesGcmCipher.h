@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -18,10 +19,20 @@ public:
 
     AesGcmCipher() = delete;
 
+    // The nonce and the tag that frame a ciphertext in the combined layout.
+    struct Frame {
+        std::array<std::uint8_t, nonceSize> nonce;
+        std::array<std::uint8_t, tagSize> tag;
+    };
+
     // Throws QuorbitError persistenceFailure when the cipher or the random source fails.
     static std::vector<std::uint8_t> seal(const SecretBytes& key, std::span<const std::uint8_t> plaintext);
-    // No value when the box is too short, the key is unusable or authentication fails.
-    static std::optional<SecretBytes> open(const SecretBytes& key, std::span<const std::uint8_t> combined);
+    // seal() without a second buffer: the text is replaced by its ciphertext where it is.
+    static Frame sealInPlace(const SecretBytes& key, std::span<std::uint8_t> text);
+    // No value when the box is too short, the key is unusable or authentication fails. The
+    // plaintext is followed by `spareBytes` zero bytes, for a reader that needs room after it.
+    static std::optional<SecretBytes> open(const SecretBytes& key, std::span<const std::uint8_t> combined,
+                                           std::size_t spareBytes = 0);
 
     static std::vector<std::uint8_t> randomBytes(std::size_t count);
 };

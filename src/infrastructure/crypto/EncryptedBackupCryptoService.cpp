@@ -1,6 +1,7 @@
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -37,9 +38,20 @@ struct WipedText {
 
 [[noreturn]] void failCorrupted() { throw QuorbitError(QuorbitError::Case::corruptedBackup); }
 
-std::vector<std::uint8_t> toBytes(const std::string& text) { return {text.begin(), text.end()}; }
+// The Base64 of nonce, ciphertext and tag, in parts that split at multiples of three bytes, so
+// that they need not be joined first.
+char* writeBox(const AesGcmCipher::Frame& frame, std::span<const std::uint8_t> ciphertext, char* out) {
+    static_assert(AesGcmCipher::nonceSize % 3 == 0);
+    const auto wholeGroups = ciphertext.first(ciphertext.size() / 3 * 3);
+    const auto rest = ciphertext.subspan(wholeGroups.size());
+    std::array<std::uint8_t, 2 + AesGcmCipher::tagSize> tail{};
+    std::copy(frame.tag.begin(), frame.tag.end(), std::copy(rest.begin(), rest.end(), tail.begin()));
+    out = Base64Codec::encode(frame.nonce, out);
+    out = Base64Codec::encode(wholeGroups, out);
+    return Base64Codec::encode(std::span(tail).first(rest.size() + frame.tag.size()), out);
+}
 
-SecretBytes decodeBase64(const std::string& text) {
+SecretBytes decodeBase64(std::string_view text) {
     auto bytes = Base64Codec::decode(text);
     if (!bytes) failCorrupted();
     return std::move(*bytes);
@@ -53,11 +65,11 @@ Envelope readEnvelope(JsonReader& json, std::span<const std::uint8_t> data) {
         const char* text = reinterpret_cast<const char*>(data.data());
         const JsonObjectReader reader(json.read(std::string_view(text, data.size())));
         const auto version = reader.int64("version");
-        const auto kdf = reader.string("kdf");
+        const auto kdf = reader.text("kdf");
         const auto iterations = reader.int64("iterations");
         reader.int64("saltBytes");
-        const auto salt = reader.string("salt");
-        const auto sealedBox = reader.string("sealedBox");
+        const auto salt = reader.text("salt");
+        const auto sealedBox = reader.text("sealedBox");
         if (version != envelopeVersion || kdf != kdfName) failCorrupted();
         if (iterations < 1 || iterations > EncryptedBackupCryptoService::maxIterations) failCorrupted();
         Envelope envelope{iterations, decodeBase64(salt), decodeBase64(sealedBox)};
@@ -68,9 +80,10 @@ Envelope readEnvelope(JsonReader& json, std::span<const std::uint8_t> data) {
     }
 }
 
-BackupPayload readPayload(JsonReader& json, const SecretBytes& plaintext) {
+// The plaintext is followed by the room the reader needs, so it is read where it is.
+BackupPayload readPayload(JsonReader& json, const SecretBytes& paddedPlaintext) {
     try {
-        return json.decodeSecret<BackupPayload>(plaintext.asText());
+        return json.decodeSecret<BackupPayload>(paddedPlaintext, paddedPlaintext.size() - JsonReader::padding);
     } catch (const nlohmann::json::exception&) {
         failCorrupted();
     }
@@ -92,26 +105,34 @@ std::vector<std::uint8_t> EncryptedBackupCryptoService::encrypt(const BackupPayl
     } catch (const std::invalid_argument& error) {
         throw QuorbitError::persistenceFailure(error.what());
     }
-    const auto sealed = AesGcmCipher::seal(
-        key, std::span(reinterpret_cast<const std::uint8_t*>(plaintext.text.data()), plaintext.text.size()));
-    return envelopeBytes(salt, sealed);
+    // Sealed where it was written, and wiped there all the same.
+    const std::span text(reinterpret_cast<std::uint8_t*>(plaintext.text.data()), plaintext.text.size());
+    const auto frame = AesGcmCipher::sealInPlace(key, text);
+    return envelopeBytes(salt, frame, text);
 }
 
-// Keys sorted, as the document form prints them; the sealed box is by far the largest value.
+// Keys sorted, as the document form prints them. The sealed box, by far the largest value, is
+// encoded straight into the bytes returned, between the quotes of the empty value written for it.
 std::vector<std::uint8_t> EncryptedBackupCryptoService::envelopeBytes(std::span<const std::uint8_t> salt,
-                                                                      std::span<const std::uint8_t> sealed) const {
+                                                                      const AesGcmCipher::Frame& frame,
+                                                                      std::span<const std::uint8_t> ciphertext) const {
     std::string text;
-    text.reserve((salt.size() + sealed.size()) / 3 * 4 + 160);
-    JsonTextWriter(text)
-        .beginObject()
+    JsonTextWriter json(text);
+    json.beginObject()
         .key("iterations").integer(iterations_)
         .key("kdf").string(kdfName)
         .key("salt").base64String(salt)
         .key("saltBytes").integer(saltBytes_)
-        .key("sealedBox").base64String(sealed)
-        .key("version").integer(envelopeVersion)
-        .endObject();
-    return toBytes(text);
+        .key("sealedBox");
+    const std::size_t boxAt = text.size() + 1;  // past the opening quote
+    json.string("").key("version").integer(envelopeVersion).endObject();
+
+    const std::size_t boxBytes = frame.nonce.size() + ciphertext.size() + frame.tag.size();
+    std::vector<std::uint8_t> bytes(text.size() + Base64Codec::encodedSize(boxBytes));
+    char* out = std::copy_n(text.data(), boxAt, reinterpret_cast<char*>(bytes.data()));
+    out = writeBox(frame, ciphertext, out);
+    std::copy(text.begin() + static_cast<std::ptrdiff_t>(boxAt), text.end(), out);
+    return bytes;
 }
 
 BackupPayload EncryptedBackupCryptoService::decrypt(std::span<const std::uint8_t> data, const SecretBytes& password) {
@@ -119,7 +140,7 @@ BackupPayload EncryptedBackupCryptoService::decrypt(std::span<const std::uint8_t
     const Envelope envelope = readEnvelope(json, data);
     const SecretBytes key =
         PBKDF2::deriveKey(password.view(), envelope.salt.view(), static_cast<int>(envelope.iterations), keyByteCount_);
-    const auto plaintext = AesGcmCipher::open(key, envelope.sealedBox.view());
+    const auto plaintext = AesGcmCipher::open(key, envelope.sealedBox.view(), JsonReader::padding);
     if (!plaintext) throw QuorbitError(QuorbitError::Case::wrongBackupPassword);
     return readPayload(json, *plaintext);
 }

@@ -6,6 +6,7 @@
 
 #include "application/ports/BackupCryptoService.h"
 #include "domain/SecretBytes.h"
+#include "infrastructure/crypto/AesGcmCipher.h"
 
 namespace quorbit {
 
@@ -28,8 +29,8 @@ public:
     int saltBytes() const { return saltBytes_; }
 
 private:
-    std::vector<std::uint8_t> envelopeBytes(std::span<const std::uint8_t> salt,
-                                            std::span<const std::uint8_t> sealed) const;
+    std::vector<std::uint8_t> envelopeBytes(std::span<const std::uint8_t> salt, const AesGcmCipher::Frame& frame,
+                                            std::span<const std::uint8_t> ciphertext) const;
 
     int iterations_;
     int saltBytes_;

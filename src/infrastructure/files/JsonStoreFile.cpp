@@ -43,7 +43,7 @@ bool JsonStoreFile::readText() const {
     if (descriptor < 0) fail(errno);
     text_.clear();
     if (struct stat info{}; ::fstat(descriptor, &info) == 0 && info.st_size > 0) {
-        text_.reserve(static_cast<std::size_t>(info.st_size));
+        text_.reserve(static_cast<std::size_t>(info.st_size) + JsonReader::padding);  // read in place
     }
     char buffer[64 * 1024];
     for (;;) {

@@ -30,7 +30,7 @@ public:
     template <typename T>
     std::optional<T> load() const {
         if (!readText()) return std::nullopt;
-        return reader_.decode<T>(text_);
+        return reader_.decodeInPlace<T>(text_);
     }
 
     // load() for files that a later write may replace: a missing file gives T{}; a file that
