@@ -19,17 +19,25 @@ std::string quoted(std::string_view key) { return "\"" + std::string(key) + "\""
 
 JsonObjectReader::JsonObjectReader(const JsonValue& object) {
     if (!object.isObject()) throwUnexpectedType("an object", object);
-    members_.reserve(object.size());
-    object.forEachMember([&](std::string_view key, const JsonValue& value) { members_.emplace_back(key, value); });
+    const bool inPlace = object.size() <= membersInPlace;
+    if (!inPlace) spilled_.reserve(object.size());
+    object.forEachMember([&](std::string_view key, const JsonValue& value) {
+        if (inPlace) {
+            inPlace_[count_++] = {key, value};
+        } else {
+            spilled_.emplace_back(key, value);
+        }
+    });
 }
 
 // Searched from the end, so that a repeated key gives its last value. Keys of one length mostly
 // differ in their first letter, which spares comparing the rest.
 const JsonValue* JsonObjectReader::find(std::string_view key) const {
-    const auto found = std::find_if(members_.rbegin(), members_.rend(), [&](const auto& member) {
+    const auto all = members();
+    const auto found = std::find_if(all.rbegin(), all.rend(), [&](const Member& member) {
         return member.first.size() == key.size() && (key.empty() || member.first[0] == key[0]) && member.first == key;
     });
-    return found == members_.rend() ? nullptr : &found->second;
+    return found == all.rend() ? nullptr : &found->second;
 }
 
 bool JsonObjectReader::has(std::string_view key) const { return optionalMember(key).has_value(); }

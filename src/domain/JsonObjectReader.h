@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -100,7 +102,17 @@ private:
     [[noreturn]] void throwInvalidValue(std::string_view key) const;
     const JsonValue* find(std::string_view key) const;
 
-    std::vector<std::pair<std::string_view, JsonValue>> members_;
+    // A record's members fit in place; a larger object takes them to the heap. Stores read
+    // tens of thousands of records, and the heap would be most of the cost of reading one.
+    using Member = std::pair<std::string_view, JsonValue>;
+    static constexpr std::size_t membersInPlace = 24;
+    std::span<const Member> members() const {
+        return spilled_.empty() ? std::span<const Member>(inPlace_.data(), count_) : std::span<const Member>(spilled_);
+    }
+
+    std::array<Member, membersInPlace> inPlace_;
+    std::size_t count_ = 0;
+    std::vector<Member> spilled_;
 };
 
 }  // namespace quorbit

@@ -53,9 +53,10 @@ SecretBytes JsonReader::paddedCopy(std::string_view text) {
     return padded;
 }
 
-JsonValue JsonReader::readPadded(simdjson::dom::document& document, const SecretBytes& padded, std::size_t size) {
+JsonValue JsonReader::readPadded(simdjson::dom::document& document, std::span<const std::uint8_t> padded,
+                                 std::size_t size) {
     if (padded.size() < size + padding) throw std::invalid_argument("The text has no room after it for the parser");
-    const std::string_view text = padded.asText().substr(0, size);
+    const std::string_view text(reinterpret_cast<const char*>(padded.data()), size);
     failWhenTooDeep(text);
     return rootOf(parser_.parse_into_document(document, padded.data(), size, false));
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,16 +56,17 @@ public:
     // before this returns, the decoded value being the only one left.
     template <typename T>
     T decodeSecret(std::string_view text) {
-        return decodeSecret<T>(paddedCopy(text), text.size());
+        return decodeSecret<T>(paddedCopy(text).view(), text.size());
     }
 
     // The bytes the parser may read past the end of a text.
     static constexpr std::size_t padding = simdjson::SIMDJSON_PADDING;
 
     // As decodeSecret, for a text in the first `size` bytes of a buffer that holds at least
-    // `padding` more: the reader reads it where it is, without a copy.
+    // `padding` more: the reader reads it where it is, without a copy. The buffer is the
+    // caller's to wipe.
     template <typename T>
-    T decodeSecret(const SecretBytes& padded, std::size_t size) {
+    T decodeSecret(std::span<const std::uint8_t> padded, std::size_t size) {
         simdjson::dom::document document;
         const DocumentWipe wipe{document};
         T value{};
@@ -78,7 +81,7 @@ private:
     };
     static SecretBytes paddedCopy(std::string_view text);
     JsonValue readInPlace(const std::string& text);
-    JsonValue readPadded(simdjson::dom::document& document, const SecretBytes& padded, std::size_t size);
+    JsonValue readPadded(simdjson::dom::document& document, std::span<const std::uint8_t> padded, std::size_t size);
 
     simdjson::dom::parser parser_;
 };

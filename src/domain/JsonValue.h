@@ -14,6 +14,7 @@ namespace quorbit {
 // a store reads them hundreds of thousands of times.
 class JsonValue {
 public:
+    JsonValue() = default;  // refers to no document: a place to store one in
     explicit JsonValue(simdjson::dom::element element) : element_(element) {}
 
     bool isNull() const { return element_.is_null(); }

@@ -87,11 +87,11 @@ char* Base64Codec::encode(std::span<const std::uint8_t> data, char* out) {
     return out + 4;
 }
 
-std::optional<SecretBytes> Base64Codec::decode(std::string_view text) {
+std::optional<SecretBytes> Base64Codec::decode(std::string_view text, std::size_t spareBytes) {
     if (text.size() % 4 != 0) return std::nullopt;
     const std::string_view digits = text.substr(0, text.size() - paddingLength(text));
     // Sized up front: a backup's sealed box runs to megabytes.
-    SecretBytes bytes(digits.size() * 6 / 8);
+    SecretBytes bytes(digits.size() * 6 / 8 + spareBytes);
     std::uint8_t* out = bytes.data();
     const std::size_t fullGroups = digits.size() / 4;
     std::uint32_t invalid = 0;  // checked once at the end: the bytes are dropped anyway

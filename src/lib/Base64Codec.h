@@ -26,7 +26,8 @@ public:
 
     // Accepts only alphabet characters, a length that is a multiple of four and at most two
     // "=" at the very end; blanks and line breaks are rejected. Empty text gives empty bytes.
-    static std::optional<SecretBytes> decode(std::string_view text);
+    // The bytes are followed by `spareBytes` zero bytes, for a caller that needs room after them.
+    static std::optional<SecretBytes> decode(std::string_view text, std::size_t spareBytes = 0);
 };
 
 }  // namespace quorbit

@@ -13,7 +13,15 @@
 namespace quorbit {
 namespace {
 
-bool isPlain(unsigned char byte) { return byte >= 0x20 && byte < 0x80 && byte != '"' && byte != '\\'; }
+// Bytes written as they are: printable ASCII but the quote and the backslash. Looked up, as
+// every byte of every text goes through it.
+constexpr std::array<bool, 256> plainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (std::size_t byte = 0x20; byte < 0x80; ++byte) plain[byte] = byte != '"' && byte != '\\';
+    return plain;
+}();
+
+bool isPlain(char byte) { return plainBytes[static_cast<unsigned char>(byte)]; }
 
 std::string_view shortEscape(unsigned char byte) {
     switch (byte) {
@@ -126,8 +134,7 @@ void JsonTextWriter::grow(std::size_t extra) {
 
 // Most texts need no escaping at all: they are copied whole, after one check for room.
 void JsonTextWriter::escaped(std::string_view text) {
-    const auto plainEnd =
-        std::find_if_not(text.begin(), text.end(), [](char c) { return isPlain(static_cast<unsigned char>(c)); });
+    const auto plainEnd = std::find_if_not(text.begin(), text.end(), isPlain);
     const auto plain = static_cast<std::size_t>(plainEnd - text.begin());
     makeRoom(plain + 2);
     output_.push_back('"');
@@ -140,7 +147,7 @@ void JsonTextWriter::escapeEach(std::string_view text) {
     std::size_t index = 0;
     while (index < text.size()) {
         std::size_t runEnd = index;
-        while (runEnd < text.size() && isPlain(static_cast<unsigned char>(text[runEnd]))) ++runEnd;
+        while (runEnd < text.size() && isPlain(text[runEnd])) ++runEnd;
         put(text.substr(index, runEnd - index));
         index = runEnd;
         if (index == text.size()) break;

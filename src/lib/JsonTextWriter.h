@@ -51,7 +51,7 @@ private:
 
     std::string& output_;
     std::size_t indent_;
-    std::vector<bool> containerHasMembers_;
+    std::vector<unsigned char> containerHasMembers_;  // bytes, not bits: it is read at every value
     bool afterKey_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "infrastructure/crypto/AesGcmCipher.h"
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 
@@ -66,27 +67,23 @@ AesGcmCipher::Frame AesGcmCipher::sealInPlace(const SecretBytes& key, std::span<
     return frame;
 }
 
-std::optional<SecretBytes> AesGcmCipher::open(const SecretBytes& key, std::span<const std::uint8_t> combined,
-                                              std::size_t spareBytes) {
+bool AesGcmCipher::openInPlace(const SecretBytes& key, std::span<std::uint8_t> combined) {
     const EVP_CIPHER* cipher = cipherFor(key.size());
     auto context = newContext();
-    if (!cipher || !context || combined.size() < nonceSize + tagSize) return std::nullopt;
+    if (!cipher || !context || combined.size() < nonceSize + tagSize) return false;
 
     const auto nonce = combined.first(nonceSize);
-    const auto ciphertext = combined.subspan(nonceSize, combined.size() - nonceSize - tagSize);
-    std::array<std::uint8_t, tagSize> tag{};
-    std::copy(combined.end() - tagSize, combined.end(), tag.begin());
-    SecretBytes plaintext(ciphertext.size() + spareBytes);
+    const auto text = combined.subspan(nonceSize, combined.size() - nonceSize - tagSize);
+    const auto tag = combined.last(tagSize);
     int written = 0;
     int finalWritten = 0;
-    if (EVP_DecryptInit_ex(context.get(), cipher, nullptr, key.data(), nonce.data()) != 1 ||
-        EVP_DecryptUpdate(context.get(), plaintext.data(), &written, ciphertext.data(),
-                          static_cast<int>(ciphertext.size())) != 1 ||
-        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, static_cast<int>(tagSize), tag.data()) != 1 ||
-        EVP_DecryptFinal_ex(context.get(), plaintext.data() + written, &finalWritten) != 1) {
-        return std::nullopt;
-    }
-    return plaintext;
+    const bool opened =
+        EVP_DecryptInit_ex(context.get(), cipher, nullptr, key.data(), nonce.data()) == 1 &&
+        EVP_DecryptUpdate(context.get(), text.data(), &written, text.data(), static_cast<int>(text.size())) == 1 &&
+        EVP_CIPHER_CTX_ctrl(context.get(), EVP_CTRL_GCM_SET_TAG, static_cast<int>(tagSize), tag.data()) == 1 &&
+        EVP_DecryptFinal_ex(context.get(), text.data() + written, &finalWritten) == 1;
+    if (!opened) OPENSSL_cleanse(text.data(), text.size());
+    return opened;
 }
 
 }  // namespace quorbit

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,10 +28,10 @@ public:
     static std::vector<std::uint8_t> seal(const SecretBytes& key, std::span<const std::uint8_t> plaintext);
     // seal() without a second buffer: the text is replaced by its ciphertext where it is.
     static Frame sealInPlace(const SecretBytes& key, std::span<std::uint8_t> text);
-    // No value when the box is too short, the key is unusable or authentication fails. The
-    // plaintext is followed by `spareBytes` zero bytes, for a reader that needs room after it.
-    static std::optional<SecretBytes> open(const SecretBytes& key, std::span<const std::uint8_t> combined,
-                                           std::size_t spareBytes = 0);
+    // Decrypts the combined box where it is, the plaintext replacing the ciphertext between
+    // nonce and tag. False when the box is too short, the key is unusable or authentication
+    // fails, and then that part is wiped.
+    static bool openInPlace(const SecretBytes& key, std::span<std::uint8_t> combined);
 
     static std::vector<std::uint8_t> randomBytes(std::size_t count);
 };

@@ -24,10 +24,14 @@ namespace {
 constexpr std::int64_t envelopeVersion = 1;
 constexpr const char* kdfName = "PBKDF2-HMAC-SHA256";
 
+// The sealed box is opened where it was decoded, so it is kept with the room the payload's
+// reader needs after it.
 struct Envelope {
     std::int64_t iterations = 0;
     SecretBytes salt;
-    SecretBytes sealedBox;
+    SecretBytes paddedBox;
+
+    std::span<std::uint8_t> box() { return std::span(paddedBox.data(), paddedBox.size() - JsonReader::padding); }
 };
 
 // The payload text holds every secret in Base32: it is wiped on every way out.
@@ -51,8 +55,8 @@ char* writeBox(const AesGcmCipher::Frame& frame, std::span<const std::uint8_t> c
     return Base64Codec::encode(std::span(tail).first(rest.size() + frame.tag.size()), out);
 }
 
-SecretBytes decodeBase64(std::string_view text) {
-    auto bytes = Base64Codec::decode(text);
+SecretBytes decodeBase64(std::string_view text, std::size_t spareBytes = 0) {
+    auto bytes = Base64Codec::decode(text, spareBytes);
     if (!bytes) failCorrupted();
     return std::move(*bytes);
 }
@@ -72,18 +76,20 @@ Envelope readEnvelope(JsonReader& json, std::span<const std::uint8_t> data) {
         const auto sealedBox = reader.text("sealedBox");
         if (version != envelopeVersion || kdf != kdfName) failCorrupted();
         if (iterations < 1 || iterations > EncryptedBackupCryptoService::maxIterations) failCorrupted();
-        Envelope envelope{iterations, decodeBase64(salt), decodeBase64(sealedBox)};
-        if (envelope.sealedBox.size() < AesGcmCipher::nonceSize + AesGcmCipher::tagSize) failCorrupted();
+        Envelope envelope{iterations, decodeBase64(salt), decodeBase64(sealedBox, JsonReader::padding)};
+        if (envelope.box().size() < AesGcmCipher::nonceSize + AesGcmCipher::tagSize) failCorrupted();
         return envelope;
     } catch (const nlohmann::json::exception&) {
         failCorrupted();
     }
 }
 
-// The plaintext is followed by the room the reader needs, so it is read where it is.
-BackupPayload readPayload(JsonReader& json, const SecretBytes& paddedPlaintext) {
+// The payload lies between the box's nonce and its tag, which with the room after the box
+// gives the reader what it needs, so it is read where it is.
+BackupPayload readPayload(JsonReader& json, Envelope& opened) {
+    const std::size_t size = opened.box().size() - AesGcmCipher::nonceSize - AesGcmCipher::tagSize;
     try {
-        return json.decodeSecret<BackupPayload>(paddedPlaintext, paddedPlaintext.size() - JsonReader::padding);
+        return json.decodeSecret<BackupPayload>(opened.paddedBox.view().subspan(AesGcmCipher::nonceSize), size);
     } catch (const nlohmann::json::exception&) {
         failCorrupted();
     }
@@ -137,12 +143,11 @@ std::vector<std::uint8_t> EncryptedBackupCryptoService::envelopeBytes(std::span<
 
 BackupPayload EncryptedBackupCryptoService::decrypt(std::span<const std::uint8_t> data, const SecretBytes& password) {
     JsonReader json;  // the payload reuses the buffers the envelope needed
-    const Envelope envelope = readEnvelope(json, data);
+    Envelope envelope = readEnvelope(json, data);
     const SecretBytes key =
         PBKDF2::deriveKey(password.view(), envelope.salt.view(), static_cast<int>(envelope.iterations), keyByteCount_);
-    const auto plaintext = AesGcmCipher::open(key, envelope.sealedBox.view(), JsonReader::padding);
-    if (!plaintext) throw QuorbitError(QuorbitError::Case::wrongBackupPassword);
-    return readPayload(json, *plaintext);
+    if (!AesGcmCipher::openInPlace(key, envelope.box())) throw QuorbitError(QuorbitError::Case::wrongBackupPassword);
+    return readPayload(json, envelope);
 }
 
 }  // namespace quorbit
