@@ -56,5 +56,23 @@ TEST(Base64RoundTripTest, EveryByteValueAndLengthComesBack) {
     }
 }
 
+// Long texts are decoded sixteen characters at a time where the processor allows: a character
+// outside the alphabet fails them wherever it stands.
+TEST(Base64LongTextTest, AnyCharacterOutsideTheAlphabetFailsIt) {
+    std::vector<std::uint8_t> data(300);
+    for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<std::uint8_t>(i * 37 + 11);
+    const std::string text = Base64Codec::encode(data);
+    for (const char outside : {'=', '-', '_', ' ', '\n', '\0', '.', ':', '@', '[', '`', '{', '\x80', '\xff'}) {
+        for (std::size_t at = 0; at + 4 < text.size(); at += 7) {  // the last group may end in padding
+            std::string broken = text;
+            broken[at] = outside;
+            EXPECT_FALSE(Base64Codec::decode(broken).has_value()) << at << " " << static_cast<int>(outside);
+        }
+    }
+    const auto decoded = Base64Codec::decode(text);
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(std::vector<std::uint8_t>(decoded->view().begin(), decoded->view().end()), data);
+}
+
 }  // namespace
 }  // namespace quorbit
