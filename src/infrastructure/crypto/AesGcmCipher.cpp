@@ -42,7 +42,13 @@ std::vector<std::uint8_t> AesGcmCipher::seal(const SecretBytes& key, std::span<c
     std::vector<std::uint8_t> combined(nonceSize + plaintext.size() + tagSize);
     const auto text = std::span(combined).subspan(nonceSize, plaintext.size());
     std::copy(plaintext.begin(), plaintext.end(), text.begin());
-    const Frame frame = sealInPlace(key, text);
+    Frame frame{};
+    try {
+        frame = sealInPlace(key, text);
+    } catch (...) {
+        OPENSSL_cleanse(combined.data(), combined.size());  // it may still hold the plaintext
+        throw;
+    }
     std::copy(frame.nonce.begin(), frame.nonce.end(), combined.begin());
     std::copy(frame.tag.begin(), frame.tag.end(), text.end());
     return combined;
