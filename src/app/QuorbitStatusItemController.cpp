@@ -75,9 +75,13 @@ QuorbitStatusItemController::~QuorbitStatusItemController() {
 
 QuorbitFloatingPanel* QuorbitStatusItemController::panel() const { return panel_; }
 
+// The panel is made while the worker runs the start, on a GUI thread that would otherwise
+// only wait, and shown once the start has finished.
 QCoro::Task<> QuorbitStatusItemController::showPanelAfterStart() {
     QPointer<QuorbitStatusItemController> self(this);
-    co_await viewModel_.start();
+    QCoro::Task<> starting = viewModel_.start();
+    if (!panel_) makePanel();
+    co_await std::move(starting);
     if (self) showPanel();
 }
 

@@ -22,16 +22,22 @@ QLabel* plainLabel(QWidget* parent) {
 
 }  // namespace
 
-OwnerAuthenticationDialog::OwnerAuthenticationDialog(QWidget* parent)
-    : QDialog(parent),
-      reason_(plainLabel(this)),
-      note_(plainLabel(this)),
-      prompt_(plainLabel(this)),
-      field_(new QLineEdit(this)),
-      typed_(*field_),
-      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+OwnerAuthenticationDialog::OwnerAuthenticationDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Cancelling while the stack waits without a question (a fingerprint reader) is
+    // remembered and ends the conversation at its next message.
+    connect(this, &QDialog::rejected, this, [this] { cancelled_ = true; });
+}
+
+void OwnerAuthenticationDialog::makeContent() {
+    if (buttons_) return;
+    reason_ = plainLabel(this);
+    note_ = plainLabel(this);
+    prompt_ = plainLabel(this);
+    field_ = new QLineEdit(this);
+    typed_ = std::make_unique<SecretFieldText>(*field_);
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
     for (QWidget* widget : {static_cast<QWidget*>(reason_), static_cast<QWidget*>(note_),
                             static_cast<QWidget*>(prompt_), static_cast<QWidget*>(field_),
@@ -40,13 +46,11 @@ OwnerAuthenticationDialog::OwnerAuthenticationDialog(QWidget* parent)
     }
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // Cancelling while the stack waits without a question (a fingerprint reader) is
-    // remembered and ends the conversation at its next message.
-    connect(this, &QDialog::rejected, this, [this] { cancelled_ = true; });
 }
 
 void OwnerAuthenticationDialog::begin(const std::string& reason) {
     onGuiThread([this, text = QString::fromStdString(reason)] {
+        makeContent();
         cancelled_ = false;
         reason_->setText(text);
         note_->clear();
@@ -67,6 +71,7 @@ bool OwnerAuthenticationDialog::inform(const std::string& message, bool isError)
     bool goOn = false;
     onGuiThread([&, text = QString::fromStdString(message)] {
         if (cancelled_) return;
+        makeContent();
         note_->setText(text);
         note_->setForegroundRole(isError ? QPalette::BrightText : QPalette::WindowText);
         note_->show();
@@ -80,7 +85,7 @@ bool OwnerAuthenticationDialog::inform(const std::string& message, bool isError)
 
 void OwnerAuthenticationDialog::end() {
     onGuiThread([this] {
-        field_->clear();
+        if (field_) field_->clear();
         hide();
     });
 }
@@ -95,6 +100,7 @@ void OwnerAuthenticationDialog::onGuiThread(const std::function<void()>& work) {
 
 std::optional<SecretBytes> OwnerAuthenticationDialog::askOnGuiThread(const QString& prompt, bool echoInput) {
     if (cancelled_) return std::nullopt;
+    makeContent();
     prompt_->setText(prompt);
     prompt_->show();
     field_->clear();
@@ -104,7 +110,7 @@ std::optional<SecretBytes> OwnerAuthenticationDialog::askOnGuiThread(const QStri
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(true);
     const bool accepted = exec() == QDialog::Accepted;
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
-    SecretBytes typed = typed_.take();  // a cancelled answer is wiped too
+    SecretBytes typed = typed_->take();  // a cancelled answer is wiped too
     if (!accepted) return std::nullopt;
     return typed;
 }

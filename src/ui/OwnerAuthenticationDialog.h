@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 #include "application/ports/OwnerAuthenticationPrompter.h"
 #include "ui/kit/SecretFieldText.h"
@@ -15,7 +16,8 @@ namespace quorbit {
 
 // The owner-authentication prompt: the reason text, the stack's notes and one field for
 // its questions, all as plain text. The unlocker calls it from the worker; every call is
-// carried out on the GUI thread, blocking the caller until it is done.
+// carried out on the GUI thread, blocking the caller until it is done. Its widgets are made
+// on the first prompt, so that start-up does not pay for a dialog most runs never show.
 class OwnerAuthenticationDialog : public QDialog, public OwnerAuthenticationPrompter {
     Q_OBJECT
 
@@ -28,15 +30,16 @@ public:
     void end() override;
 
 private:
+    void makeContent();
     void onGuiThread(const std::function<void()>& work);
     std::optional<SecretBytes> askOnGuiThread(const QString& prompt, bool echoInput);
 
-    QLabel* reason_;
-    QLabel* note_;
-    QLabel* prompt_;
-    QLineEdit* field_;
-    SecretFieldText typed_;
-    QDialogButtonBox* buttons_;
+    QLabel* reason_ = nullptr;
+    QLabel* note_ = nullptr;
+    QLabel* prompt_ = nullptr;
+    QLineEdit* field_ = nullptr;
+    std::unique_ptr<SecretFieldText> typed_;
+    QDialogButtonBox* buttons_ = nullptr;
     bool cancelled_ = false;
 };
 

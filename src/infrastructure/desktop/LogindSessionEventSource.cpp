@@ -3,6 +3,7 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QLoggingCategory>
+#include <QTimer>
 
 #include "config/LogCategoryNames.h"
 
@@ -21,28 +22,42 @@ constexpr int callTimeoutMs = 2000;
 
 }  // namespace
 
+LogindSessionEventSource::LogindSessionEventSource(QObject* parent) : QObject(parent) {}
+
 LogindSessionEventSource::LogindSessionEventSource(QDBusConnection systemBus, QDBusConnection sessionBus, QObject* parent)
     : QObject(parent), systemBus_(std::move(systemBus)), sessionBus_(std::move(sessionBus)) {}
 
 void LogindSessionEventSource::watch(Handler handler) {
     handler_ = std::move(handler);
+    if (systemBus_) {
+        subscribe();
+        return;
+    }
+    QTimer::singleShot(0, this, [this] {
+        systemBus_ = QDBusConnection::systemBus();
+        sessionBus_ = QDBusConnection::sessionBus();
+        subscribe();
+    });
+}
+
+void LogindSessionEventSource::subscribe() {
     if (!watchLogind()) qCInfo(sessionLog) << "logind is not reachable; sleep and session switches will not lock the vault";
-    if (sessionBus_.isConnected()) {
+    if (sessionBus_->isConnected()) {
         // Any screen saver of the session may send it, so no sender is named.
-        sessionBus_.connect(QString(), QString(), screenSaverInterface, QStringLiteral("ActiveChanged"), this,
-                            SLOT(onScreenSaverActiveChanged(bool)));
+        sessionBus_->connect(QString(), QString(), screenSaverInterface, QStringLiteral("ActiveChanged"), this,
+                             SLOT(onScreenSaverActiveChanged(bool)));
     }
 }
 
 bool LogindSessionEventSource::watchLogind() {
-    if (!systemBus_.isConnected()) return false;
+    if (!systemBus_->isConnected()) return false;
     const QString session = sessionPath();
     if (session.isEmpty()) return false;
-    systemBus_.connect(logindService, logindPath, managerInterface, QStringLiteral("PrepareForSleep"), this,
+    systemBus_->connect(logindService, logindPath, managerInterface, QStringLiteral("PrepareForSleep"), this,
                        SLOT(onPrepareForSleep(bool)));
-    systemBus_.connect(logindService, session, sessionInterface, QStringLiteral("Lock"), this, SLOT(onSessionLock()));
-    systemBus_.connect(logindService, session, sessionInterface, QStringLiteral("Unlock"), this, SLOT(onSessionUnlock()));
-    systemBus_.connect(logindService, session, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
+    systemBus_->connect(logindService, session, sessionInterface, QStringLiteral("Lock"), this, SLOT(onSessionLock()));
+    systemBus_->connect(logindService, session, sessionInterface, QStringLiteral("Unlock"), this, SLOT(onSessionUnlock()));
+    systemBus_->connect(logindService, session, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
                        SLOT(onSessionPropertiesChanged(QString, QVariantMap, QStringList)));
     return true;
 }
@@ -53,7 +68,7 @@ QString LogindSessionEventSource::sessionPath() const {
     if (id.isEmpty()) id = QStringLiteral("auto");
     QDBusMessage call = QDBusMessage::createMethodCall(logindService, logindPath, managerInterface, QStringLiteral("GetSession"));
     call << id;
-    const QDBusMessage reply = systemBus_.call(call, QDBus::Block, callTimeoutMs);
+    const QDBusMessage reply = systemBus_->call(call, QDBus::Block, callTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
     return reply.arguments().constFirst().value<QDBusObjectPath>().path();
 }

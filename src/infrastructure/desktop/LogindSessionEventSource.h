@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <optional>
+
 #include "application/ports/SessionEventSource.h"
 
 namespace quorbit {
@@ -17,9 +19,11 @@ class LogindSessionEventSource final : public QObject, public SessionEventSource
     Q_OBJECT
 
 public:
-    // The buses are those of the session by default; tests pass private ones.
-    LogindSessionEventSource(QDBusConnection systemBus = QDBusConnection::systemBus(),
-                             QDBusConnection sessionBus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    // The system's and the session's buses, reached on the turn of the event loop after
+    // watch(): their round trips do not hold up the start.
+    explicit LogindSessionEventSource(QObject* parent = nullptr);
+    // Private buses, watched at once (tests).
+    LogindSessionEventSource(QDBusConnection systemBus, QDBusConnection sessionBus, QObject* parent = nullptr);
 
     void watch(Handler handler) override;
 
@@ -31,13 +35,14 @@ private slots:
     void onScreenSaverActiveChanged(bool active);
 
 private:
+    void subscribe();
     bool watchLogind();
     QString sessionPath() const;
     void reportScreenLocked();
     void report(Event event) const;
 
-    QDBusConnection systemBus_;
-    QDBusConnection sessionBus_;
+    std::optional<QDBusConnection> systemBus_;
+    std::optional<QDBusConnection> sessionBus_;
     Handler handler_;
     // One lock of the screen can arrive as a signal, a property and the screen saver; it is
     // reported once, until the screen is unlocked again.

@@ -52,16 +52,13 @@ PanelView::PanelView(QuorbitViewModel& viewModel, QWidget* parent)
     : QWidget(parent), viewModel_(viewModel), subtitle_(new StyledLabel(TextStyle::caption, StyledLabel::Tone::secondary)), lock_(headerButton(objectnames::panel::lockButton)),
       headerMenu_(headerButton(objectnames::panel::headerMenuButton)),
       settings_(headerButton(objectnames::panel::settingsButton)), content_(new QStackedWidget),
-      onboarding_(new Onboarding(viewModel)), unlocked_(new QStackedWidget), listPage_(new QWidget), search_(new QLineEdit),
+      unlocked_(new QStackedWidget), listPage_(new QWidget), search_(new QLineEdit),
       filter_(new QComboBox), sort_(new QComboBox), list_(new AccountList(viewModel)),
-      addForm_(new AddTokenForm(viewModel)), lockScreen_(new LockScreen), footer_(new QWidget),
+      lockScreen_(new LockScreen), footer_(new QWidget),
       add_(new ProminentButton), qr_(new QPushButton), qrMenu_(new QMenu(this)), status_(new ClampedLabel(3)) {
     setObjectName(objectnames::panel::view);
-    onboarding_->setObjectName(objectnames::panel::onboarding);
 
     unlocked_->addWidget(buildListPage());
-    unlocked_->addWidget(addForm_);
-    content_->addWidget(onboarding_);
     content_->addWidget(unlocked_);
     content_->addWidget(lockScreen_);
 
@@ -76,10 +73,6 @@ PanelView::PanelView(QuorbitViewModel& viewModel, QWidget* parent)
     connect(settings_, &QToolButton::clicked, this, &PanelView::settingsRequested);
     // Operations are started and not awaited: their outcome comes back through the state.
     connect(lockScreen_, &LockScreen::unlockRequested, this, [this] { (void)viewModel_.unlock(); });
-    connect(addForm_, &AddTokenForm::cancelRequested, this, [this] {
-        viewModel_.resetAddForm();
-        viewModel_.setShowingAddToken(false);
-    });
     connectViewModel();
     showTexts();
     showIcons();
@@ -205,12 +198,32 @@ void PanelView::setHeaderMenu(QMenu* menu) {
     headerMenu_->setVisible(menu != nullptr);
 }
 
+// The introduction and the add form are made when first shown: most starts show neither.
+Onboarding* PanelView::madeOnboarding() {
+    if (onboarding_) return onboarding_;
+    onboarding_ = new Onboarding(viewModel_);
+    onboarding_->setObjectName(objectnames::panel::onboarding);
+    content_->addWidget(onboarding_);
+    return onboarding_;
+}
+
+AddTokenForm* PanelView::madeAddForm() {
+    if (addForm_) return addForm_;
+    addForm_ = new AddTokenForm(viewModel_);
+    unlocked_->addWidget(addForm_);
+    connect(addForm_, &AddTokenForm::cancelRequested, this, [this] {
+        viewModel_.resetAddForm();
+        viewModel_.setShowingAddToken(false);
+    });
+    return addForm_;
+}
+
 void PanelView::showState() {
     const bool unlocked = viewModel_.isUnlocked();
     const bool onboarding = viewModel_.onboardingMode().has_value();
     const bool adding = viewModel_.showingAddToken();
-    QWidget* page = onboarding ? onboarding_ : unlocked ? static_cast<QWidget*>(unlocked_) : lockScreen_;
-    QWidget* unlockedPage = adding ? static_cast<QWidget*>(addForm_) : listPage_;
+    QWidget* page = onboarding ? madeOnboarding() : unlocked ? static_cast<QWidget*>(unlocked_) : lockScreen_;
+    QWidget* unlockedPage = adding ? static_cast<QWidget*>(madeAddForm()) : listPage_;
     const bool pageChanged = content_->currentWidget() != page || unlocked_->currentWidget() != unlockedPage;
     content_->setCurrentWidget(page);
     unlocked_->setCurrentWidget(unlockedPage);
@@ -356,13 +369,13 @@ void PanelView::placeSheet() {
 
 void PanelView::keyPressEvent(QKeyEvent* event) {
     const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (returnKey && content_->currentWidget() == onboarding_) {
+    if (returnKey && onboarding_ && content_->currentWidget() == onboarding_) {
         onboarding_->activateDefaultAction();
         return;
     }
     QPushButton* defaultButton = nullptr;
     if (content_->currentWidget() == lockScreen_) defaultButton = lockScreen_->unlockButton();
-    if (content_->currentWidget() == unlocked_ && unlocked_->currentWidget() == addForm_) {
+    if (addForm_ && content_->currentWidget() == unlocked_ && unlocked_->currentWidget() == addForm_) {
         defaultButton = addForm_->defaultButton();
     }
     if (returnKey && defaultButton) {

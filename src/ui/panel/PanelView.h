@@ -57,6 +57,8 @@ private:
     QWidget* buildListPage();
     QWidget* buildFooter();
     void connectViewModel();
+    Onboarding* madeOnboarding();
+    AddTokenForm* madeAddForm();
     void showState();
     void focusPage();
     void showTexts();
@@ -76,14 +78,14 @@ private:
     QToolButton* headerMenu_;
     QToolButton* settings_;
     QStackedWidget* content_;
-    Onboarding* onboarding_;
+    Onboarding* onboarding_ = nullptr;
     QStackedWidget* unlocked_;
     QWidget* listPage_;
     QLineEdit* search_;
     QComboBox* filter_;
     QComboBox* sort_;
     AccountList* list_;
-    AddTokenForm* addForm_;
+    AddTokenForm* addForm_ = nullptr;
     LockScreen* lockScreen_;
     QWidget* footer_;
     QPushButton* add_;
