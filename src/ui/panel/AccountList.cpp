@@ -1,7 +1,11 @@
 #include "ui/panel/AccountList.h"
 
 #include <algorithm>
+#include <unordered_set>
 
+#include <QAccessible>
+#include <QEvent>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
@@ -10,26 +14,38 @@
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
+namespace {
+
+constexpr int rowSpacing = 8;
+
+}  // namespace
 
 AccountList::AccountList(QuorbitViewModel& viewModel, QWidget* parent)
-    : FramelessScrollArea(parent), viewModel_(viewModel), empty_(new EmptyAccountsView) {
+    : FramelessScrollArea(parent), viewModel_(viewModel), empty_(new EmptyAccountsView), canvas_(new QWidget) {
     setObjectName(objectnames::panel::accountList);
     auto* content = new QWidget;
-    layout_ = new QVBoxLayout(content);
-    layout_->setContentsMargins(0, 2, 0, 2);
-    layout_->setSpacing(8);
-    layout_->addWidget(empty_);
-    layout_->addStretch();
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 2, 0, 2);
+    layout->setSpacing(rowSpacing);
+    layout->addWidget(empty_);
+    layout->addWidget(canvas_);
+    layout->addStretch();
+    canvas_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    canvas_->installEventFilter(this);
 
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setContent(content);
 
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        makeRowsNearView();
+        refreshRowsInView();
+    });
     QuorbitViewModel* model = &viewModel_;
     connect(model, &QuorbitViewModel::accountsChanged, this, &AccountList::showAccounts);
     connect(model, &QuorbitViewModel::queryChanged, this, &AccountList::showAccounts);
     connect(model, &QuorbitViewModel::settingsChanged, this, &AccountList::showAccounts);
-    connect(model, &QuorbitViewModel::codesChanged, this, &AccountList::refreshRows);
-    connect(model, &QuorbitViewModel::revealedChanged, this, &AccountList::refreshRows);
+    connect(model, &QuorbitViewModel::codesChanged, this, &AccountList::refreshRowsInView);
+    connect(model, &QuorbitViewModel::revealedChanged, this, &AccountList::refreshRowsInView);
     showAccounts();
 }
 
@@ -38,58 +54,146 @@ AccountRow* AccountList::row(const Uuid& id) const {
     return found == rows_.end() ? nullptr : found->second;
 }
 
-std::vector<AccountRow*> AccountList::rows() const { return shown_; }
+std::vector<AccountRow*> AccountList::rows() const {
+    std::vector<AccountRow*> made;
+    std::copy_if(shown_.begin(), shown_.end(), std::back_inserter(made), [](AccountRow* row) { return row != nullptr; });
+    return made;
+}
 
 void AccountList::showAccounts() {
     visible_ = viewModel_.visibleAccounts();
-    std::vector<Uuid> order;
-    for (const OtpAccount& account : visible_) order.push_back(account.id);
+    std::unordered_set<Uuid> ids;
+    for (const OtpAccount& account : visible_) ids.insert(account.id);
     for (auto it = rows_.begin(); it != rows_.end();) {
-        if (std::find(order.begin(), order.end(), it->first) != order.end()) {
+        if (ids.contains(it->first)) {
             ++it;
             continue;
         }
-        layout_->removeWidget(it->second);
         it->second->hide();
         it->second->deleteLater();
         it = rows_.erase(it);
     }
-    for (const Uuid& id : order) {
-        if (rows_.contains(id)) continue;
-        auto* row = new AccountRow;
-        connect(row, &AccountRow::actionRequested, this, &AccountList::runAction);
-        rows_.emplace(id, row);
+    shown_.assign(visible_.size(), nullptr);
+    for (std::size_t i = 0; i < visible_.size(); ++i) {
+        if (const auto found = rows_.find(visible_[i].id); found != rows_.end()) shown_[i] = found->second;
     }
-    if (order != order_) placeRows(order);
-    shown_.clear();
-    for (const Uuid& id : order_) shown_.push_back(rows_.at(id));
     empty_->setFilter(viewModel_.settings().selectedAccountFilter, viewModel_.settings().language);
     empty_->setVisible(visible_.empty());
-    refreshRows();
+    canvas_->setVisible(!visible_.empty());
+    placeRows();
+    // Rows made earlier show their account as it is now, wherever they are.
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        if (shown_[i]) refreshRow(i);
+    }
+    makeRowsNearView();
+    chainFocus();
 }
 
-// Rows move within the layout; none is rebuilt.
-void AccountList::placeRows(const std::vector<Uuid>& order) {
-    for (const Uuid& id : order) layout_->removeWidget(rows_.at(id));
-    int position = 0;
-    for (const Uuid& id : order) layout_->insertWidget(position++, rows_.at(id));
-    order_ = order;
+// Every account has its place, whether its row is made or not; rows move, none is rebuilt.
+void AccountList::placeRows() {
+    const AccountRow::LineHeights lines;
+    tops_.resize(visible_.size());
+    heights_.resize(visible_.size());
+    int top = 0;
+    for (std::size_t i = 0; i < visible_.size(); ++i) {
+        tops_[i] = top;
+        heights_[i] = AccountRow::preferredHeight(visible_[i], lines);
+        top += heights_[i] + rowSpacing;
+    }
+    canvas_->setFixedHeight(visible_.empty() ? 0 : top - rowSpacing);
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        if (shown_[i]) shown_[i]->setGeometry(0, tops_[i], canvas_->width(), heights_[i]);
+    }
 }
 
-void AccountList::refreshRows() {
+// Rows within one view's height above and below are made too, so that the keyboard can move
+// on to the next row and a short scroll finds it ready.
+void AccountList::makeRowsNearView() {
+    if (!isVisible() || visible_.empty()) return;
+    const auto [first, last] = indicesInView(viewport()->height());
+    bool made = false;
+    for (std::size_t i = first; i < last; ++i) {
+        if (shown_[i]) continue;
+        auto* row = new AccountRow(canvas_);
+        connect(row, &AccountRow::actionRequested, this, &AccountList::runAction);
+        rows_.emplace(visible_[i].id, row);
+        shown_[i] = row;
+        row->setGeometry(0, tops_[i], canvas_->width(), heights_[i]);
+        refreshRow(i);
+        row->show();
+        made = true;
+    }
+    if (made) chainFocus();
+}
+
+// A thousand rows refreshed every second cost more than the rest of a tick; the rows out of
+// view are refreshed when they come back. An assistive tool may read any row, so then all are.
+void AccountList::refreshRowsInView() {
+    if (QAccessible::isActive()) {
+        for (std::size_t i = 0; i < shown_.size(); ++i) {
+            if (shown_[i]) refreshRow(i);
+        }
+        return;
+    }
+    if (!isVisible()) return;
+    const auto [first, last] = indicesInView(0);
+    for (std::size_t i = first; i < last; ++i) {
+        if (shown_[i]) refreshRow(i);
+    }
+}
+
+void AccountList::refreshRow(std::size_t index) {
+    const OtpAccount& account = visible_[index];
     const auto& codes = viewModel_.codes();
     const auto& seconds = viewModel_.secondsRemaining();
-    const auto& copied = viewModel_.copiedAccountID();
-    const auto& revealed = viewModel_.revealedAccountIDs();
-    // Row i shows visible_[i]: the tick looks up no row by id.
-    for (std::size_t i = 0; i < visible_.size(); ++i) {
-        const OtpAccount& account = visible_[i];
-        const auto code = codes.find(account.id);
-        const auto left = seconds.find(account.id);
-        shown_[i]->refresh(account, code == codes.end() ? std::nullopt : std::optional(code->second),
-                                      left == seconds.end() ? account.period : left->second,
-                                      copied == account.id, revealed.contains(account.id), viewModel_.settings());
+    const auto code = codes.find(account.id);
+    const auto left = seconds.find(account.id);
+    shown_[index]->refresh(account, code == codes.end() ? std::nullopt : std::optional(code->second),
+                           left == seconds.end() ? account.period : left->second,
+                           viewModel_.copiedAccountID() == account.id, viewModel_.revealedAccountIDs().contains(account.id),
+                           viewModel_.settings());
+}
+
+std::pair<std::size_t, std::size_t> AccountList::indicesInView(int margin) const {
+    const int top = canvas_->mapFrom(viewport(), QPoint(0, 0)).y() - margin;
+    const int bottom = top + viewport()->height() + 2 * margin;
+    auto first = std::size_t(std::upper_bound(tops_.begin(), tops_.end(), top) - tops_.begin());
+    if (first > 0 && tops_[first - 1] + heights_[first - 1] > top) --first;
+    const auto last = std::size_t(std::lower_bound(tops_.begin(), tops_.end(), bottom) - tops_.begin());
+    return {first, std::max(first, last)};
+}
+
+// Tab follows the order shown, not the order in which the rows were made.
+void AccountList::chainFocus() {
+    QWidget* previous = nullptr;
+    for (AccountRow* row : shown_) {
+        if (!row) continue;
+        if (previous) QWidget::setTabOrder(previous, row);
+        previous = row;
     }
+}
+
+bool AccountList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == canvas_ && event->type() == QEvent::Resize) {
+        for (std::size_t i = 0; i < shown_.size(); ++i) {
+            if (shown_[i]) shown_[i]->setGeometry(0, tops_[i], canvas_->width(), heights_[i]);
+        }
+        makeRowsNearView();
+        refreshRowsInView();
+    }
+    return FramelessScrollArea::eventFilter(watched, event);
+}
+
+void AccountList::resizeEvent(QResizeEvent* event) {
+    FramelessScrollArea::resizeEvent(event);
+    makeRowsNearView();
+    refreshRowsInView();
+}
+
+void AccountList::showEvent(QShowEvent* event) {
+    FramelessScrollArea::showEvent(event);
+    makeRowsNearView();
+    refreshRowsInView();
 }
 
 // The account as the view model holds it now, so an action from a menu opened before a tick

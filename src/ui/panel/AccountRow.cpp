@@ -62,17 +62,21 @@ bool onScreen(const QWidget& widget) {
 
 // The fonts and colours the row paints with, kept until the palette or the fonts change.
 struct AccountRow::Look {
+    explicit Look(const QPalette& palette) : colors(palette) {}
     Palette colors;
     QFont title = Typography::font(TextStyle::callout, QFont::DemiBold);
     QFont caption = Typography::font(TextStyle::caption);
     QFont chip = Typography::font(TextStyle::caption2, QFont::Medium);
     QFont hint = Typography::font(TextStyle::caption2);
     QFont code = Typography::monospaced(TextStyle::title3, QFont::DemiBold);
-    qreal titleHeight = QFontMetricsF(title).height();
-    qreal captionHeight = QFontMetricsF(caption).height();
-    qreal chipHeight = QFontMetricsF(chip).height() + 2 * chipPaddingY;
-    qreal hintHeight = QFontMetricsF(hint).height();
+    LineHeights lines;
 };
+
+AccountRow::LineHeights::LineHeights()
+    : title(QFontMetricsF(Typography::font(TextStyle::callout, QFont::DemiBold)).height()),
+      caption(QFontMetricsF(Typography::font(TextStyle::caption)).height()),
+      chip(QFontMetricsF(Typography::font(TextStyle::caption2, QFont::Medium)).height() + 2 * chipPaddingY),
+      hint(QFontMetricsF(Typography::font(TextStyle::caption2)).height()) {}
 
 AccountRow::AccountRow(QWidget* parent) : QAbstractButton(parent) {
     setAttribute(Qt::WA_Hover);
@@ -99,38 +103,37 @@ void AccountRow::refresh(const OtpAccount& account, const std::optional<std::str
     if (accessibleName() != spoken) setAccessibleName(spoken);
     const bool sameStill = account == account_ && settings.language == language_;
     if (sameStill && secondsRemaining == secondsRemaining_ && copied == copied_ && shownCode == codeText_) return;
-    const int heightBefore = contentHeight();
+    const int heightBefore = sizeHint().height();
     account_ = account;
     secondsRemaining_ = secondsRemaining;
     copied_ = copied;
     language_ = settings.language;
     codeText_ = shownCode;
     if (!sameStill) still_ = QPixmap();
-    if (contentHeight() != heightBefore) updateGeometry();
+    if (sizeHint().height() != heightBefore) updateGeometry();
     // A thousand rows asking for a repaint every second cost more than the rest of a tick; one
     // scrolled out of view is painted afresh, with these values, when it comes back.
     if (onScreen(*this)) update();
 }
 
 const AccountRow::Look& AccountRow::look() const {
-    if (!look_) look_ = std::make_unique<Look>(Look{Palette(palette())});
+    if (!look_) look_ = std::make_unique<Look>(palette());
     return *look_;
 }
 
-qreal AccountRow::columnHeight() const {
-    const Look& fonts = look();
-    qreal column = fonts.titleHeight;
-    if (hasAccountLine(account_)) column += lineSpacing + fonts.captionHeight;
-    if (!account_.tags.empty()) column += lineSpacing + fonts.chipHeight;
-    if (account_.type == OtpType::hotp) column += lineSpacing + fonts.hintHeight;
+qreal AccountRow::columnHeight(const OtpAccount& account, const LineHeights& lines) {
+    qreal column = lines.title;
+    if (hasAccountLine(account)) column += lineSpacing + lines.caption;
+    if (!account.tags.empty()) column += lineSpacing + lines.chip;
+    if (account.type == OtpType::hotp) column += lineSpacing + lines.hint;
     return column;
 }
 
-int AccountRow::contentHeight() const {
-    return int(std::ceil(std::max<qreal>(columnHeight(), CountdownRing::side)));
+int AccountRow::preferredHeight(const OtpAccount& account, const LineHeights& lines) {
+    return int(std::ceil(std::max<qreal>(columnHeight(account, lines), CountdownRing::side))) + int(2 * verticalInset);
 }
 
-QSize AccountRow::sizeHint() const { return QSize(368, contentHeight() + int(2 * verticalInset)); }
+QSize AccountRow::sizeHint() const { return QSize(368, preferredHeight(account_, look().lines)); }
 
 QSize AccountRow::minimumSizeHint() const { return QSize(200, sizeHint().height()); }
 
@@ -217,9 +220,9 @@ void AccountRow::resizeEvent(QResizeEvent* event) {
 
 void AccountRow::paintText(QPainter& painter, const QRectF& column) const {
     const Look& look = this->look();
-    qreal y = column.top() + (column.height() - columnHeight()) / 2;
+    qreal y = column.top() + (column.height() - columnHeight(account_, look.lines)) / 2;
 
-    const qreal titleHeight = look.titleHeight;
+    const qreal titleHeight = look.lines.title;
     const qreal pinSide = Typography::pixelSize(TextStyle::caption2);
     const qreal titleRoom = column.width() - (account_.isFavorite ? titleSpacing + pinSide : 0);
     const QString titleText = QFontMetricsF(look.title).elidedText(title(account_), Qt::ElideRight, titleRoom);
@@ -235,7 +238,7 @@ void AccountRow::paintText(QPainter& painter, const QRectF& column) const {
     y += titleHeight;
 
     if (hasAccountLine(account_)) {
-        const qreal lineHeight = look.captionHeight;
+        const qreal lineHeight = look.lines.caption;
         y += lineSpacing;
         painter.setFont(look.caption);
         painter.setPen(look.colors.secondaryText());
@@ -250,7 +253,7 @@ void AccountRow::paintText(QPainter& painter, const QRectF& column) const {
         y += paintTags(painter, QPointF(column.left(), y), column.width());
     }
     if (account_.type == OtpType::hotp) {
-        const qreal lineHeight = look.hintHeight;
+        const qreal lineHeight = look.lines.hint;
         y += lineSpacing;
         painter.setFont(look.hint);
         painter.setPen(look.colors.orange());
@@ -266,7 +269,7 @@ void AccountRow::paintText(QPainter& painter, const QRectF& column) const {
 qreal AccountRow::paintTags(QPainter& painter, QPointF origin, qreal width) const {
     const Look& look = this->look();
     const QFontMetricsF metrics(look.chip);
-    const qreal chipHeight = look.chipHeight;
+    const qreal chipHeight = look.lines.chip;
     const QColor tint = look.colors.accent();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

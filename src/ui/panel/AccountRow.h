@@ -41,6 +41,17 @@ public:
     static QString codeText(const std::optional<std::string>& code, bool copied, bool visible, CodeFormat format,
                             AppLanguage language);
 
+    // The heights of the lines a row may show, in the fonts it paints them with.
+    struct LineHeights {
+        LineHeights();
+        qreal title;
+        qreal caption;
+        qreal chip;
+        qreal hint;
+    };
+    // The height a row takes for the account, known before any row is made for it.
+    static int preferredHeight(const OtpAccount& account, const LineHeights& lines);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -59,8 +70,7 @@ protected:
 private:
     struct Look;
     const Look& look() const;
-    qreal columnHeight() const;
-    int contentHeight() const;
+    static qreal columnHeight(const OtpAccount& account, const LineHeights& lines);
     QRectF indicatorFrame() const;
     void paintStill(qreal columnWidth);
     void paintState(QPainter& painter) const;
