@@ -1,6 +1,7 @@
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 #include <QCoreApplication>
@@ -131,6 +132,7 @@ QUORBIT_FORM_SETTER(setPbkdf2Warning, const std::optional<QString>&, pbkdf2Warni
 void QuorbitViewModel::publishAccounts(std::vector<OtpAccount> accounts) {
     if (accounts_ == accounts) return;
     accounts_ = std::move(accounts);
+    ++codeInputsGeneration_;
     emit accountsChanged();
 }
 
@@ -143,6 +145,32 @@ void QuorbitViewModel::publishAccountGroups(std::vector<std::string> groups) {
 void QuorbitViewModel::publishCodes(std::map<Uuid, std::string> codes, std::map<Uuid, int> secondsRemaining) {
     codes_ = std::move(codes);
     secondsRemaining_ = std::move(secondsRemaining);
+    emit codesChanged();
+}
+
+// The entries are changed where they stand: a tick of a thousand accounts then allocates nothing.
+void QuorbitViewModel::publishCodes(const std::vector<ComputedCode>& computed) {
+    bool added = false;
+    std::size_t timed = 0;
+    for (const ComputedCode& entry : computed) {
+        const auto [code, isNew] = codes_.try_emplace(entry.id, entry.code);
+        if (!isNew && code->second != entry.code) code->second = entry.code;
+        added = added || isNew;
+        if (!entry.secondsRemaining) continue;
+        ++timed;
+        const auto [seconds, isNewSeconds] = secondsRemaining_.insert_or_assign(entry.id, *entry.secondsRemaining);
+        added = added || isNewSeconds;
+    }
+    if (added || codes_.size() != computed.size() || secondsRemaining_.size() != timed) {
+        std::unordered_set<Uuid> codeIds;
+        std::unordered_set<Uuid> timedIds;
+        for (const ComputedCode& entry : computed) {
+            codeIds.insert(entry.id);
+            if (entry.secondsRemaining) timedIds.insert(entry.id);
+        }
+        std::erase_if(codes_, [&](const auto& code) { return !codeIds.contains(code.first); });
+        std::erase_if(secondsRemaining_, [&](const auto& seconds) { return !timedIds.contains(seconds.first); });
+    }
     emit codesChanged();
 }
 
@@ -202,9 +230,15 @@ std::unique_ptr<WindowHolder> QuorbitViewModel::setGoogleAuthWindowController(st
     return std::exchange(googleAuthWindowController_, std::move(holder));
 }
 
-void QuorbitViewModel::clearSecretCache() { secretCache_.clear(); }
+void QuorbitViewModel::clearSecretCache() {
+    secretCache_.clear();
+    ++codeInputsGeneration_;
+}
 
-void QuorbitViewModel::forgetSecret(const OtpSecretRef& ref) { secretCache_.erase(ref); }
+void QuorbitViewModel::forgetSecret(const OtpSecretRef& ref) {
+    secretCache_.erase(ref);
+    ++codeInputsGeneration_;
+}
 
 void QuorbitViewModel::closePanel() {
     if (closePanelAction_) {
@@ -381,23 +415,43 @@ void QuorbitViewModel::reportCodeError(const std::string& description) {
 // Each account on its own: one that has no code gets no entry, the others are still shown.
 // The first failure is passed on after the codes are published. Accounts whose secret is at
 // hand are done without waiting, so a tick copies no account; the others wait for their read.
+// A code stays what it was while its account, its secret and (for TOTP) its period are the
+// same, so most ticks only count the seconds down.
 QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
     const std::uint64_t generation = lockGeneration_;
     const std::optional<QuorbitError> refusal = co_await fillSecretCache();
     if (generation != lockGeneration_) co_return;
-    std::map<Uuid, std::string> codes;
-    std::map<Uuid, int> seconds;
+    std::vector<ComputedCode> computed;
+    computed.reserve(accounts_.size());
     std::exception_ptr firstFailure = refusal ? std::make_exception_ptr(*refusal) : nullptr;
-    auto addCode = [&](const OtpAccount& account, const SecretBytes& secret) {
+    // What changes while this turn waits makes the next one compute every code again.
+    const std::uint64_t inputs = codeInputsGeneration_;
+    const bool sameInputs = codesInputs_ == inputs;
+    // The codes count as made at the start: one made after a period ended is made again.
+    const TimePoint started = ports_.clock.now();
+    auto addCode = [&](const OtpAccount& account, const SecretBytes* secret) {
         try {
             const TimePoint now = ports_.clock.now();
-            if (account.type == OtpType::hotp) {
-                codes[account.id] = ports_.generator.hotpCode(secret, account.algorithm,
-                                                              static_cast<int>(account.digits), account.hotpCounter);
+            const bool totp = account.type == OtpType::totp;
+            const auto previous = sameInputs ? codes_.find(account.id) : codes_.end();
+            const bool samePeriod = !totp || (account.period >= 1 && periodIndex(now, account.period) ==
+                                                                         periodIndex(codesComputedAt_, account.period));
+            const std::optional<int> seconds =
+                totp ? std::optional(ports_.generator.secondsRemaining(account.period, now)) : std::nullopt;
+            if (previous != codes_.end() && samePeriod) {
+                computed.push_back({account.id, previous->second, seconds});
+            } else if (!secret) {
+                return;
+            } else if (totp) {
+                computed.push_back({account.id,
+                                    ports_.generator.totpCode(*secret, account.algorithm, static_cast<int>(account.digits),
+                                                              account.period, now),
+                                    seconds});
             } else {
-                codes[account.id] = ports_.generator.totpCode(secret, account.algorithm,
-                                                              static_cast<int>(account.digits), account.period, now);
-                seconds[account.id] = ports_.generator.secondsRemaining(account.period, now);
+                computed.push_back({account.id,
+                                    ports_.generator.hotpCode(*secret, account.algorithm,
+                                                              static_cast<int>(account.digits), account.hotpCounter),
+                                    std::nullopt});
             }
         } catch (const std::exception&) {
             if (!firstFailure) firstFailure = std::current_exception();
@@ -408,7 +462,7 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
         if (account.isTrashed()) continue;
         const auto cached = secretCache_.find(account.secretRef);
         if (cached != secretCache_.end()) {
-            addCode(account, cached->second);
+            addCode(account, &cached->second);
         } else if (!refusal) {  // a refused keyring is not asked again for every account
             unread.push_back(account);
         }
@@ -417,13 +471,14 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
         try {
             const SecretBytes secret = co_await loadSecretCached(account.secretRef);
             if (generation != lockGeneration_) co_return;
-            addCode(account, secret);
+            addCode(account, &secret);
         } catch (const std::exception&) {
             if (!firstFailure) firstFailure = std::current_exception();
         }
     }
-    codesComputedAt_ = ports_.clock.now();
-    publishCodes(std::move(codes), std::move(seconds));
+    codesComputedAt_ = started;
+    codesInputs_ = inputs;
+    publishCodes(computed);
     if (firstFailure) std::rethrow_exception(firstFailure);
     lastCodeError_.reset();
 }
@@ -458,6 +513,7 @@ QCoro::Task<std::optional<QuorbitError>> QuorbitViewModel::fillSecretCache() {
             if (!secrets.contains(ref)) readApart_.insert(ref);
         }
     }
+    if (!secrets.empty()) ++codeInputsGeneration_;
     secretCache_.merge(secrets);
     co_return refusal;
 }
@@ -468,7 +524,10 @@ QCoro::Task<SecretBytes> QuorbitViewModel::loadSecretCached(OtpSecretRef ref) {
     const std::uint64_t generation = lockGeneration_;
     auto load = [&store = ports_.secretStore, ref] { return store.loadSecret(ref); };
     SecretBytes secret = co_await worker_.run(std::move(load));
-    if (generation == lockGeneration_) secretCache_.insert_or_assign(ref, secret);
+    if (generation == lockGeneration_) {
+        secretCache_.insert_or_assign(ref, secret);
+        ++codeInputsGeneration_;
+    }
     co_return secret;
 }
 

@@ -318,6 +318,12 @@ private:
     void clearUnlockedState();
     void setIsUnlocked(bool unlocked);
     void publishCodes(std::map<Uuid, std::string> codes, std::map<Uuid, int> secondsRemaining);
+    struct ComputedCode {
+        Uuid id;
+        std::string code;
+        std::optional<int> secondsRemaining;  // TOTP only
+    };
+    void publishCodes(const std::vector<ComputedCode>& computed);
     void reportCodeError(const std::string& description);
     void applySettingsChange(const AppSettings& old);
     void setHasStoredAccountsForOnboarding(bool has);
@@ -374,6 +380,10 @@ private:
     std::map<OtpSecretRef, SecretBytes> secretCache_;
     std::set<OtpSecretRef> readApart_;  // not found by this unlocked period's read of many
     TimePoint codesComputedAt_;
+    // Counts the changes of what codes are made from (the accounts, the cached secrets), so that
+    // a tick can tell whether the codes it published last are still those of the accounts.
+    std::uint64_t codeInputsGeneration_ = 0;
+    std::uint64_t codesInputs_ = ~std::uint64_t(0);
     std::uint64_t lockGeneration_ = 0;
     std::optional<std::string> lastCodeError_;
     std::optional<PostOnboardingAction> pendingPostOnboardingAction_;
