@@ -1,19 +1,25 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 
+#include <map>
+#include <memory>
+
+class QSocketNotifier;
+
 namespace quorbit {
 
-// One Quorbit per user: the first instance listens on a socket in $XDG_RUNTIME_DIR; a later
-// one asks it to show its panel and then ends. A socket that nobody answers on is a crash's
-// leftover and is removed.
+// One Quorbit per user: the first instance listens on a Unix socket in $XDG_RUNTIME_DIR; a
+// later one asks it to show its panel and then ends. A socket that nobody answers on is a
+// crash's leftover and is removed. Plain sockets on the event loop do this with no network
+// library loaded at start.
 class SingleInstance final : public QObject {
     Q_OBJECT
 
 public:
     explicit SingleInstance(QString socketPath = defaultSocketPath(), QObject* parent = nullptr);
+    ~SingleInstance() override;
 
     static QString defaultSocketPath();
 
@@ -26,10 +32,18 @@ signals:
     void showRequested();
 
 private:
-    void readRequest(QLocalSocket* socket);
+    struct Client {
+        std::unique_ptr<QSocketNotifier> notifier;
+        QByteArray pending;
+    };
+    bool bindSocket();
+    void acceptClients();
+    void readClient(int descriptor);
 
     QString socketPath_;
-    QLocalServer server_;
+    int listening_ = -1;
+    std::unique_ptr<QSocketNotifier> listener_;
+    std::map<int, Client> clients_;
 };
 
 }  // namespace quorbit
