@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 
 #include "ViewModelFixture.h"
+#include "lib/RFC6238TotpGenerator.h"
 
 namespace quorbit::test {
 namespace {
@@ -94,6 +95,46 @@ TEST_F(RefreshTest, CodesOfAnEndedPeriodGoWhileATurnStillWaits) {
     secrets.holdReads(false);
     run(std::move(waiting));
     EXPECT_TRUE(model.codes().contains(alpha.id));
+}
+
+// Codes are kept while nothing they are made from changes; each of these changes shows at once.
+TEST_F(RefreshTest, ACodeFollowsItsPeriodAndItsAccount) {
+    const RFC6238TotpGenerator reference;
+    auto totpOf = [&](const OtpAccount& account, const std::string& secret) {
+        return reference.totpCode(SecretBytes::fromText(secret), account.algorithm, static_cast<int>(account.digits),
+                                  account.period, clock.now());
+    };
+    QuorbitViewModel& model = makeEnglishViewModel();
+    run(model.start());
+    run(model.unlock());
+    EXPECT_EQ(model.codes().at(alpha.id), totpOf(alpha, "secret-bytes"));
+
+    clock.advance(9s);  // the last second of the period
+    run(model.refreshTick());
+    EXPECT_EQ(model.codes().at(alpha.id), totpOf(alpha, "secret-bytes"));
+    EXPECT_EQ(model.secondsRemaining().at(alpha.id), 1);
+
+    clock.advance(1s);  // the next period
+    run(model.refreshTick());
+    EXPECT_EQ(model.codes().at(alpha.id), totpOf(alpha, "secret-bytes"));
+    EXPECT_EQ(model.secondsRemaining().at(alpha.id), 30);
+
+    auto accounts = repository.accounts();
+    accounts[0].digits = 8;
+    accounts[1].hotpCounter = 8;
+    repository.setAccounts(accounts);
+    run(model.reload());
+    EXPECT_EQ(model.codes().at(alpha.id), totpOf(accounts[0], "secret-bytes"));
+    EXPECT_EQ(model.codes().at(counter.id),
+              reference.hotpCode(SecretBytes::fromText("counter-secret"), counter.algorithm,
+                                 static_cast<int>(counter.digits), 8));
+
+    accounts.erase(accounts.begin());  // gone from the list, gone from the codes
+    repository.setAccounts(accounts);
+    run(model.reload());
+    EXPECT_FALSE(model.codes().contains(alpha.id));
+    EXPECT_FALSE(model.secondsRemaining().contains(alpha.id));
+    EXPECT_TRUE(model.codes().contains(counter.id));
 }
 
 }  // namespace
