@@ -21,6 +21,14 @@ class SingleInstanceTest : public ::testing::Test {
 protected:
     QString socketPath() const { return folder.filePath(QStringLiteral("quorbit.socket")); }
 
+    sockaddr_un address() const {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = socketPath().toLocal8Bit();
+        std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+        return address;
+    }
+
     QTemporaryDir folder;
 };
 
@@ -43,11 +51,8 @@ TEST_F(SingleInstanceTest, ALaterLaunchAsksTheRunningOneToShowItsPanel) {
 TEST_F(SingleInstanceTest, ASocketLeftByACrashIsRemovedNotObeyed) {
     {
         const int leftover = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray path = socketPath().toLocal8Bit();
-        std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
-        ASSERT_EQ(::bind(leftover, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+        const sockaddr_un place = address();
+        ASSERT_EQ(::bind(leftover, reinterpret_cast<const sockaddr*>(&place), sizeof(place)), 0);
         ::close(leftover);  // its file stays, nobody listens
     }
     SingleInstance next(socketPath());
@@ -64,11 +69,8 @@ TEST_F(SingleInstanceTest, OnlyTheShowRequestShowsAndTheSocketGoesWithTheInstanc
     QSignalSpy shown(running.get(), &SingleInstance::showRequested);
     {
         const int client = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const QByteArray path = socketPath().toLocal8Bit();
-        std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
-        ASSERT_EQ(::connect(client, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+        const sockaddr_un place = address();
+        ASSERT_EQ(::connect(client, reinterpret_cast<const sockaddr*>(&place), sizeof(place)), 0);
         const QByteArray lines = QByteArrayLiteral("hello\nshow\n");
         ASSERT_EQ(::send(client, lines.constData(), std::size_t(lines.size()), 0), lines.size());
         ::close(client);
