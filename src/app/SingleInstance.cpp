@@ -51,7 +51,10 @@ private:
 SingleInstance::SingleInstance(QString socketPath, QObject* parent) : QObject(parent), socketPath_(std::move(socketPath)) {}
 
 SingleInstance::~SingleInstance() {
-    for (auto& [descriptor, client] : clients_) ::close(descriptor);
+    for (auto& [descriptor, client] : clients_) {
+        client.notifier.reset();  // before its descriptor goes
+        ::close(descriptor);
+    }
     if (listening_ < 0) return;
     listener_.reset();
     ::close(listening_);

@@ -36,10 +36,7 @@ AccountList::AccountList(QuorbitViewModel& viewModel, QWidget* parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setContent(content);
 
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
-        makeRowsNearView();
-        refreshRowsInView();
-    });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &AccountList::followView);
     QuorbitViewModel* model = &viewModel_;
     connect(model, &QuorbitViewModel::accountsChanged, this, &AccountList::showAccounts);
     connect(model, &QuorbitViewModel::queryChanged, this, &AccountList::showAccounts);
@@ -81,10 +78,7 @@ void AccountList::showAccounts() {
     empty_->setVisible(visible_.empty());
     canvas_->setVisible(!visible_.empty());
     placeRows();
-    // Rows made earlier show their account as it is now, wherever they are.
-    for (std::size_t i = 0; i < shown_.size(); ++i) {
-        if (shown_[i]) refreshRow(i);
-    }
+    refreshMadeRows();  // rows made earlier show their account as it is now, wherever they are
     makeRowsNearView();
     chainFocus();
 }
@@ -101,9 +95,19 @@ void AccountList::placeRows() {
         top += heights_[i] + rowSpacing;
     }
     canvas_->setFixedHeight(visible_.empty() ? 0 : top - rowSpacing);
+    placeMadeRows();
+}
+
+void AccountList::placeMadeRows() {
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         if (shown_[i]) shown_[i]->setGeometry(0, tops_[i], canvas_->width(), heights_[i]);
     }
+}
+
+// What comes into view is made and shows the current state.
+void AccountList::followView() {
+    makeRowsNearView();
+    refreshRowsInView();
 }
 
 // Rows within one view's height above and below are made too, so that the keyboard can move
@@ -130,14 +134,18 @@ void AccountList::makeRowsNearView() {
 // view are refreshed when they come back. An assistive tool may read any row, so then all are.
 void AccountList::refreshRowsInView() {
     if (QAccessible::isActive()) {
-        for (std::size_t i = 0; i < shown_.size(); ++i) {
-            if (shown_[i]) refreshRow(i);
-        }
+        refreshMadeRows();
         return;
     }
     if (!isVisible()) return;
     const auto [first, last] = indicesInView(0);
     for (std::size_t i = first; i < last; ++i) {
+        if (shown_[i]) refreshRow(i);
+    }
+}
+
+void AccountList::refreshMadeRows() {
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
         if (shown_[i]) refreshRow(i);
     }
 }
@@ -175,25 +183,20 @@ void AccountList::chainFocus() {
 
 bool AccountList::eventFilter(QObject* watched, QEvent* event) {
     if (watched == canvas_ && event->type() == QEvent::Resize) {
-        for (std::size_t i = 0; i < shown_.size(); ++i) {
-            if (shown_[i]) shown_[i]->setGeometry(0, tops_[i], canvas_->width(), heights_[i]);
-        }
-        makeRowsNearView();
-        refreshRowsInView();
+        placeMadeRows();
+        followView();
     }
     return FramelessScrollArea::eventFilter(watched, event);
 }
 
 void AccountList::resizeEvent(QResizeEvent* event) {
     FramelessScrollArea::resizeEvent(event);
-    makeRowsNearView();
-    refreshRowsInView();
+    followView();
 }
 
 void AccountList::showEvent(QShowEvent* event) {
     FramelessScrollArea::showEvent(event);
-    makeRowsNearView();
-    refreshRowsInView();
+    followView();
 }
 
 // The account as the view model holds it now, so an action from a menu opened before a tick

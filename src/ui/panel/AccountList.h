@@ -40,8 +40,11 @@ protected:
 private:
     void showAccounts();
     void placeRows();
+    void placeMadeRows();
+    void followView();
     void makeRowsNearView();
     void refreshRowsInView();
+    void refreshMadeRows();
     void refreshRow(std::size_t index);
     // The indices of the accounts whose places meet the view widened by `margin` above and below.
     std::pair<std::size_t, std::size_t> indicesInView(int margin) const;

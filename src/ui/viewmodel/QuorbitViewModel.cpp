@@ -142,9 +142,9 @@ void QuorbitViewModel::publishAccountGroups(std::vector<std::string> groups) {
     emit accountGroupsChanged();
 }
 
-void QuorbitViewModel::publishCodes(std::map<Uuid, std::string> codes, std::map<Uuid, int> secondsRemaining) {
-    codes_ = std::move(codes);
-    secondsRemaining_ = std::move(secondsRemaining);
+void QuorbitViewModel::clearCodes() {
+    codes_.clear();
+    secondsRemaining_.clear();
     emit codesChanged();
 }
 
@@ -557,9 +557,9 @@ QCoro::Task<> QuorbitViewModel::refreshLockState() {
     if (unlocked) co_return;
     // Expired by time: codes, secrets and marks go; the list stays until the next unlock.
     if (wasUnlocked || !secretCache_.empty() || !codes_.empty()) ++lockGeneration_;
-    secretCache_.clear();
+    clearSecretCache();
     readApart_.clear();
-    if (!codes_.empty() || !secondsRemaining_.empty()) publishCodes({}, {});
+    if (!codes_.empty() || !secondsRemaining_.empty()) clearCodes();
     setRevealedAccountIDs({});
     setCopiedAccountID(std::nullopt);
 }
@@ -625,11 +625,11 @@ void QuorbitViewModel::lock() {
 
 void QuorbitViewModel::clearUnlockedState() {
     ++lockGeneration_;
-    secretCache_.clear();
+    clearSecretCache();
     readApart_.clear();
     setIsUnlocked(false);
     publishAccounts({});
-    publishCodes({}, {});
+    clearCodes();
     setRevealedAccountIDs({});
     setCopiedAccountID(std::nullopt);
     // A code must not stay readable on the lock screen.

@@ -317,7 +317,7 @@ private:
     void watchSessionEvents();
     void clearUnlockedState();
     void setIsUnlocked(bool unlocked);
-    void publishCodes(std::map<Uuid, std::string> codes, std::map<Uuid, int> secondsRemaining);
+    void clearCodes();
     struct ComputedCode {
         Uuid id;
         std::string code;
