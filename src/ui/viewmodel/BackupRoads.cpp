@@ -15,6 +15,7 @@
 #include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/UnlockedWrite.h"
 
 namespace quorbit {
 namespace {
@@ -73,24 +74,14 @@ void BackupRoads::exportEncryptedBackup() {
 
 QCoro::Task<> BackupRoads::writeBackup(SecretBytes password, std::filesystem::path target,
                                        BackupCipherSettings cipher) {
-    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
-    try {
-        co_await context_.ensureUnlocked();
-        auto job = [&ports, makeCrypto = ports.makeBackupCrypto, password = std::move(password),
-                    target, cipher] {
-            const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);
-            const auto data =
-                ExportBackup(ports.repository, ports.secretStore, ports.base32Encoder, *crypto, ports.clock)
-                    .execute(password);
-            ports.documentFiles.writeAtomically(target, data);
-        };
-        co_await context_.worker().run(std::move(job));
-    } catch (const std::exception& error) {
-        if (alive) context_.reportError(error);
-        co_return;
-    }
-    if (!alive) co_return;
+    auto job = [&ports, makeCrypto = ports.makeBackupCrypto, password = std::move(password), target, cipher] {
+        const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);
+        const auto data = ExportBackup(ports.repository, ports.secretStore, ports.base32Encoder, *crypto, ports.clock)
+                              .execute(password);
+        ports.documentFiles.writeAtomically(target, data);
+    };
+    if (!co_await runUnlockedWrite(context_, std::move(job))) co_return;
     context_.viewModel().setStatusMessage(
         QString::fromStdString(text("Backup exported", "Резервная копия экспортирована")));
     co_await context_.recordEvent(SecurityEventKind::backupCreated, std::nullopt, std::nullopt,

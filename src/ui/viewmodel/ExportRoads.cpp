@@ -13,6 +13,7 @@
 #include "ui/viewmodel/ActionContext.h"
 #include "ui/viewmodel/BackupRoads.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/UnlockedWrite.h"
 
 namespace quorbit {
 namespace {
@@ -61,24 +62,15 @@ void ExportRoads::exportOtpAuthURIs() {
 }
 
 QCoro::Task<> ExportRoads::writeOtpAuthURIs(std::filesystem::path target) {
-    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
-    try {
-        co_await context_.ensureUnlocked();
-        auto job = [&ports, target] {
-            const SecretBytes fileText = ExportOtpAuthURIs::fileText(
-                ExportOtpAuthURIs(ports.repository, ports.secretStore, ports.base32Encoder, ports.parser).execute());
-            ports.documentFiles.writeAtomically(target, fileText.view());
-        };
-        co_await context_.worker().run(std::move(job));
-    } catch (const std::exception& error) {
-        if (alive) context_.reportError(error);
-        co_return;
-    }
-    if (alive) {
-        context_.viewModel().setStatusMessage(
-            QString::fromStdString(text("Standard export saved", "Стандартный экспорт сохранен")));
-    }
+    auto job = [&ports, target] {
+        const SecretBytes fileText = ExportOtpAuthURIs::fileText(
+            ExportOtpAuthURIs(ports.repository, ports.secretStore, ports.base32Encoder, ports.parser).execute());
+        ports.documentFiles.writeAtomically(target, fileText.view());
+    };
+    if (!co_await runUnlockedWrite(context_, std::move(job))) co_return;
+    context_.viewModel().setStatusMessage(
+        QString::fromStdString(text("Standard export saved", "Стандартный экспорт сохранен")));
 }
 
 // --- selective export ----------------------------------------------------------------------
@@ -110,25 +102,16 @@ void ExportRoads::exportSelectedAccounts(std::set<Uuid> accountIds) {
 
 QCoro::Task<> ExportRoads::writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password,
                                                  std::filesystem::path target, BackupCipherSettings cipher) {
-    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     const std::size_t requested = accountIds.size();
-    try {
-        co_await context_.ensureUnlocked();
-        auto job = [&ports, makeCrypto = ports.makeBackupCrypto, accountIds = std::move(accountIds),
-                    password = std::move(password), target, cipher] {
-            const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);
-            const auto data =
-                ExportBackup(ports.repository, ports.secretStore, ports.base32Encoder, *crypto, ports.clock)
-                    .execute(password, accountIds);
-            ports.documentFiles.writeAtomically(target, data);
-        };
-        co_await context_.worker().run(std::move(job));
-    } catch (const std::exception& error) {
-        if (alive) context_.reportError(error);
-        co_return;
-    }
-    if (!alive) co_return;
+    auto job = [&ports, makeCrypto = ports.makeBackupCrypto, accountIds = std::move(accountIds),
+                password = std::move(password), target, cipher] {
+        const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);
+        const auto data = ExportBackup(ports.repository, ports.secretStore, ports.base32Encoder, *crypto, ports.clock)
+                              .execute(password, accountIds);
+        ports.documentFiles.writeAtomically(target, data);
+    };
+    if (!co_await runUnlockedWrite(context_, std::move(job))) co_return;
     context_.viewModel().setStatusMessage(
         QString::fromStdString(text("Backup exported", "Резервная копия экспортирована")));
     // The count is of the ids asked for, whether or not each still names an account.
@@ -157,23 +140,14 @@ void ExportRoads::createRecoveryKit(std::filesystem::path destination) {
 
 QCoro::Task<> ExportRoads::writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
                                             BackupCipherSettings cipher) {
-    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
-    try {
-        co_await context_.ensureUnlocked();
-        auto job = [&ports, makeCrypto = ports.makeBackupCrypto, destination,
-                    password = std::move(password), cipher] {
-            const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);
-            CreateRecoveryKit(ports.repository, ports.secretStore, ports.base32Encoder, *crypto, ports.clock,
-                              ports.documentFiles)
-                .execute(password, destination);
-        };
-        co_await context_.worker().run(std::move(job));
-    } catch (const std::exception& error) {
-        if (alive) context_.reportError(error);
-        co_return;
-    }
-    if (!alive) co_return;
+    auto job = [&ports, makeCrypto = ports.makeBackupCrypto, destination, password = std::move(password), cipher] {
+        const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);
+        CreateRecoveryKit(ports.repository, ports.secretStore, ports.base32Encoder, *crypto, ports.clock,
+                          ports.documentFiles)
+            .execute(password, destination);
+    };
+    if (!co_await runUnlockedWrite(context_, std::move(job))) co_return;
     context_.viewModel().setStatusMessage(
         QString::fromStdString(text("Recovery Kit successfully created.", "Набор для восстановления успешно создан.")));
     co_await context_.recordEvent(SecurityEventKind::recoveryKitCreated, std::nullopt, std::nullopt,

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <exception>
+#include <utility>
+
+#include <QPointer>
+
+#include <qcoro/qcorotask.h>
+
+#include "ui/SerialWorker.h"
+#include "ui/viewmodel/ActionContext.h"
+#include "ui/viewmodel/QuorbitViewModel.h"
+
+namespace quorbit {
+
+// The road of every export: unlock, then the job that reads the secrets and writes the file,
+// on the worker. False when it failed, the error then on the status line, or when the view
+// model went meanwhile; either way the caller reports nothing more.
+template <typename Job>
+QCoro::Task<bool> runUnlockedWrite(ActionContext& context, Job job) {
+    const QPointer<QuorbitViewModel> alive(&context.viewModel());
+    try {
+        co_await context.ensureUnlocked();
+        co_await context.worker().run(std::move(job));
+    } catch (const std::exception& error) {
+        if (alive) context.reportError(error);
+        co_return false;
+    }
+    co_return !alive.isNull();
+}
+
+}  // namespace quorbit
