@@ -60,4 +60,8 @@ QuorbitViewModelPorts AppComposition::ports() {
     };
 }
 
+// The view model goes first and waits for its worker; a password prompt left open at exit
+// would keep that worker waiting for the GUI thread, whose event loop has already ended.
+AppComposition::~AppComposition() { authenticationDialog_.closeDown(); }
+
 }  // namespace quorbit

@@ -43,6 +43,9 @@ namespace quorbit {
 class AppComposition {
 public:
     AppComposition();
+    ~AppComposition();
+    AppComposition(const AppComposition&) = delete;
+    AppComposition& operator=(const AppComposition&) = delete;
 
     QuorbitViewModel& viewModel() { return viewModel_; }
     GlobalHotKeyService& hotKeyService() { return hotKeyService_; }

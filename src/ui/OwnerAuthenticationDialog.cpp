@@ -90,12 +90,45 @@ void OwnerAuthenticationDialog::end() {
     });
 }
 
-void OwnerAuthenticationDialog::onGuiThread(const std::function<void()>& work) {
+// A queued call and a wait of our own rather than a blocking queued connection, so that
+// closeDown() can release a worker whose call the GUI thread will never run.
+bool OwnerAuthenticationDialog::onGuiThread(const std::function<void()>& work) {
     if (QThread::currentThread() == thread()) {
         work();
-        return;
+        return true;
     }
-    QMetaObject::invokeMethod(this, work, Qt::BlockingQueuedConnection);
+    const auto call = std::make_shared<GuiCall>();
+    {
+        const std::lock_guard lock(callsMutex_);
+        if (closedDown_) return false;
+        waitingCalls_.push_back(call);
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, call, &work] {
+            {
+                const std::lock_guard lock(callsMutex_);
+                if (call->abandoned) return;  // the caller has gone; `work` with it
+            }
+            work();
+            const std::lock_guard lock(callsMutex_);
+            call->finished = true;
+            call->settled.notify_one();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock lock(callsMutex_);
+    call->settled.wait(lock, [&] { return call->finished || call->abandoned; });
+    std::erase(waitingCalls_, call);
+    return call->finished;
+}
+
+void OwnerAuthenticationDialog::closeDown() {
+    const std::lock_guard lock(callsMutex_);
+    closedDown_ = true;
+    for (const auto& call : waitingCalls_) {
+        call->abandoned = true;
+        call->settled.notify_one();
+    }
 }
 
 std::optional<SecretBytes> OwnerAuthenticationDialog::askOnGuiThread(const QString& prompt, bool echoInput) {

@@ -2,8 +2,11 @@
 
 #include <QDialog>
 
+#include <condition_variable>
 #include <functional>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #include "application/ports/OwnerAuthenticationPrompter.h"
 #include "ui/kit/SecretFieldText.h"
@@ -18,6 +21,8 @@ namespace quorbit {
 // its questions, all as plain text. The unlocker calls it from the worker; every call is
 // carried out on the GUI thread, blocking the caller until it is done. Its widgets are made
 // on the first prompt, so that start-up does not pay for a dialog most runs never show.
+// When the program ends with a prompt open, closeDown() lets the worker's conversation end
+// without the GUI thread, which then no longer runs an event loop.
 class OwnerAuthenticationDialog : public QDialog, public OwnerAuthenticationPrompter {
     Q_OBJECT
 
@@ -29,9 +34,20 @@ public:
     bool inform(const std::string& message, bool isError) override;
     void end() override;
 
+    // On the GUI thread, once its event loop has ended: the calls waiting for it return as
+    // cancelled (no answer, no going on), and later calls return so at once.
+    void closeDown();
+
 private:
+    struct GuiCall {
+        bool finished = false;
+        bool abandoned = false;
+        std::condition_variable settled;
+    };
+
     void makeContent();
-    void onGuiThread(const std::function<void()>& work);
+    // False when the work was not done because the dialog was closed down.
+    bool onGuiThread(const std::function<void()>& work);
     std::optional<SecretBytes> askOnGuiThread(const QString& prompt, bool echoInput);
 
     QLabel* reason_ = nullptr;
@@ -41,6 +57,10 @@ private:
     std::unique_ptr<SecretFieldText> typed_;
     QDialogButtonBox* buttons_ = nullptr;
     bool cancelled_ = false;
+
+    std::mutex callsMutex_;
+    bool closedDown_ = false;
+    std::vector<std::shared_ptr<GuiCall>> waitingCalls_;
 };
 
 }  // namespace quorbit
