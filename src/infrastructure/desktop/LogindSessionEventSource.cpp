@@ -54,11 +54,11 @@ bool LogindSessionEventSource::watchLogind() {
     const QString session = sessionPath();
     if (session.isEmpty()) return false;
     systemBus_->connect(logindService, logindPath, managerInterface, QStringLiteral("PrepareForSleep"), this,
-                       SLOT(onPrepareForSleep(bool)));
+                        SLOT(onPrepareForSleep(bool)));
     systemBus_->connect(logindService, session, sessionInterface, QStringLiteral("Lock"), this, SLOT(onSessionLock()));
     systemBus_->connect(logindService, session, sessionInterface, QStringLiteral("Unlock"), this, SLOT(onSessionUnlock()));
     systemBus_->connect(logindService, session, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
-                       SLOT(onSessionPropertiesChanged(QString, QVariantMap, QStringList)));
+                        SLOT(onSessionPropertiesChanged(QString, QVariantMap, QStringList)));
     return true;
 }
 

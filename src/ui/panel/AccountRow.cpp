@@ -103,14 +103,12 @@ void AccountRow::refresh(const OtpAccount& account, const std::optional<std::str
     if (accessibleName() != spoken) setAccessibleName(spoken);
     const bool sameStill = account == account_ && settings.language == language_;
     if (sameStill && secondsRemaining == secondsRemaining_ && copied == copied_ && shownCode == codeText_) return;
-    const int heightBefore = sizeHint().height();
     account_ = account;
     secondsRemaining_ = secondsRemaining;
     copied_ = copied;
     language_ = settings.language;
     codeText_ = shownCode;
     if (!sameStill) still_ = QPixmap();
-    if (sizeHint().height() != heightBefore) updateGeometry();
     // A thousand rows asking for a repaint every second cost more than the rest of a tick; one
     // scrolled out of view is painted afresh, with these values, when it comes back.
     if (onScreen(*this)) update();

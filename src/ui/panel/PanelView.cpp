@@ -369,13 +369,13 @@ void PanelView::placeSheet() {
 
 void PanelView::keyPressEvent(QKeyEvent* event) {
     const bool returnKey = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (returnKey && onboarding_ && content_->currentWidget() == onboarding_) {
+    if (returnKey && content_->currentWidget() == onboarding_) {
         onboarding_->activateDefaultAction();
         return;
     }
     QPushButton* defaultButton = nullptr;
     if (content_->currentWidget() == lockScreen_) defaultButton = lockScreen_->unlockButton();
-    if (addForm_ && content_->currentWidget() == unlocked_ && unlocked_->currentWidget() == addForm_) {
+    if (content_->currentWidget() == unlocked_ && unlocked_->currentWidget() == addForm_) {
         defaultButton = addForm_->defaultButton();
     }
     if (returnKey && defaultButton) {

@@ -154,7 +154,7 @@ void QuorbitViewModel::publishCodes(const std::vector<ComputedCode>& computed) {
     std::size_t timed = 0;
     for (const ComputedCode& entry : computed) {
         const auto [code, isNew] = codes_.try_emplace(entry.id, entry.code);
-        if (!isNew && code->second != entry.code) code->second = entry.code;
+        if (!isNew) code->second = entry.code;
         added = added || isNew;
         if (!entry.secondsRemaining) continue;
         ++timed;
