@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -15,7 +17,6 @@
 #include "app/WindowCentring.h"
 #include "application/ports/GlobalHotKeyService.h"
 #include "ui/ObjectNames.h"
-#include "ui/kit/IconFactory.h"
 #include "ui/panel/PanelView.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
@@ -23,6 +24,8 @@ namespace quorbit {
 namespace {
 
 constexpr auto lateRepositionDelay = std::chrono::milliseconds(120);
+// Panels draw tray icons at these sizes; each is rendered at its own size to stay crisp.
+constexpr int trayIconSizes[] = {16, 22, 24, 32};
 
 // The screen under the pointer, else the primary one.
 QScreen* preferredPanelScreen() {
@@ -85,11 +88,24 @@ QCoro::Task<> QuorbitStatusItemController::showPanelAfterStart() {
     if (self) showPanel();
 }
 
+QIcon QuorbitStatusItemController::statusIconImage() {
+    QSvgRenderer mark(QStringLiteral(":/icons/quorbit.svg"));
+    QIcon drawn;
+    for (const int side : trayIconSizes) {
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        mark.render(&painter, QRectF(0, 0, side, side));
+        painter.end();
+        drawn.addPixmap(QPixmap::fromImage(image));
+    }
+    return QIcon::fromTheme(QStringLiteral("quorbit"), drawn);
+}
+
 void QuorbitStatusItemController::makeTrayItem() {
     tray_ = new QSystemTrayIcon(this);
-    // Monochrome, in the text colour the desktop started with.
-    tray_->setIcon(IconFactory::svgIcon(QStringLiteral(":/icons/tray.svg"),
-                                        QApplication::palette().color(QPalette::WindowText)));
+    // The mark carries its own contrast: the panel's colour is unknown, and our theme is not it.
+    tray_->setIcon(statusIconImage());
     tray_->setToolTip(QStringLiteral("Quorbit"));
     tray_->setContextMenu(&menu_);
     connect(tray_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {

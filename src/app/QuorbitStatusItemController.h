@@ -37,6 +37,10 @@ public:
     void showAboutWindow();
     QuorbitFloatingPanel* panel() const;
 
+    // The brand mark drawn for the tray at the sizes panels ask for, with the installed icon
+    // by the same name preferred.
+    static QIcon statusIconImage();
+
 private:
     // The panel opens by itself once the view model has started.
     QCoro::Task<> showPanelAfterStart();

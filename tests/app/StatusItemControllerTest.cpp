@@ -2,7 +2,11 @@
 
 #include <QScreen>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 #include "app/FakeGlobalHotKeyService.h"
 #include "app/QuorbitFloatingPanel.h"
@@ -49,6 +53,37 @@ TEST_F(StatusItemControllerTest, TheFloatingPanelTogglesAndEscapeHidesIt) {
     EXPECT_TRUE(panel.isVisible());
     QTest::keyClick(&panel, Qt::Key_Escape);
     EXPECT_FALSE(panel.isVisible());
+}
+
+// WCAG relative luminance of an opaque colour.
+double luminance(const QColor& color) {
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+TEST_F(StatusItemControllerTest, TheTrayShowsTheBrandMarkWithItsOwnContrastAtEveryPanelSize) {
+    QApplication::setPalette(QPalette(Qt::black));
+    const QIcon icon = makeController(true).findChild<QSystemTrayIcon*>()->icon();
+    QApplication::setPalette(QPalette());
+
+    for (const int side : {16, 22, 24, 32}) {
+        SCOPED_TRACE(side);
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(side, side))) << "drawn for the size, not scaled";
+        // Light and dark parts of its own that contrast 3:1, so it reads on any panel.
+        const QImage image = icon.pixmap(side, side).toImage();
+        double darkest = 1, lightest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                if (pixel.alpha() < 250) continue;
+                darkest = std::min(darkest, luminance(pixel));
+                lightest = std::max(lightest, luminance(pixel));
+            }
+        }
+        EXPECT_GE((lightest + 0.05) / (darkest + 0.05), 3.0);
+    }
 }
 
 TEST_F(StatusItemControllerTest, EveryChangeOfASettingRegistersTheShortcutsAgain) {

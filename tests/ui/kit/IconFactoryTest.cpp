@@ -61,10 +61,5 @@ TEST(IconFactoryTest, IconsFollowTheModeAndTheDevicePixelRatio) {
     EXPECT_LT(maxAlpha, 100);
 }
 
-TEST(IconFactoryTest, TrayIconIsAResource) {
-    const QImage tray = IconFactory::svgPixmap(QStringLiteral(":/icons/tray.svg"), QSize(22, 22), Qt::white).toImage();
-    EXPECT_GT(pixelsOf(tray, Qt::white), 10);
-}
-
 }  // namespace
 }  // namespace quorbit
