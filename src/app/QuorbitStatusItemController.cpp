@@ -125,10 +125,31 @@ void QuorbitStatusItemController::togglePanel() {
         panel_->hide();
         return;
     }
-    showPanel();
+    aimPanel(trayAnchor(true));
+    presentPanel();
 }
 
 void QuorbitStatusItemController::showPanel() {
+    aimPanel(trayAnchor(false));
+    presentPanel();
+}
+
+std::optional<QPoint> QuorbitStatusItemController::trayAnchor(bool clicked) const {
+    if (tray_) {
+        const QRect icon = tray_->geometry();
+        if (!icon.isEmpty()) return icon.center();
+    }
+    if (clicked) return QCursor::pos();
+    return std::nullopt;
+}
+
+void QuorbitStatusItemController::aimPanel(std::optional<QPoint> anchor) {
+    QScreen* screen = anchor ? QGuiApplication::screenAt(*anchor) : nullptr;
+    panelScreen_ = screen ? screen : preferredPanelScreen();
+    if (anchor && panelScreen_) panelCorner_ = nearestCorner(panelScreen_->availableGeometry(), *anchor);
+}
+
+void QuorbitStatusItemController::presentPanel() {
     if (!panel_) makePanel();
     panel_->showNormal();
     panel_->raise();
@@ -162,9 +183,9 @@ void QuorbitStatusItemController::makePanel() {
 
 void QuorbitStatusItemController::positionPanel() {
     if (!panel_) return;
-    const QScreen* screen = preferredPanelScreen();
+    const QScreen* screen = panelScreen_ ? panelScreen_.data() : preferredPanelScreen();
     if (!screen) return;
-    panel_->setGeometry(panelGeometry(screen->availableGeometry(), panel_->geometry()));
+    panel_->setGeometry(panelGeometry(screen->availableGeometry(), panel_->geometry(), panelCorner_));
 }
 
 void QuorbitStatusItemController::showAboutWindow() {

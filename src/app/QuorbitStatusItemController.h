@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QMenu>
 #include <QObject>
@@ -11,6 +12,7 @@
 #include "app/HotKeyRegistration.h"
 #include "application/settings/KeyboardShortcutAction.h"
 
+class QScreen;
 class QSystemTrayIcon;
 
 namespace quorbit {
@@ -32,7 +34,10 @@ public:
                                 SettingsWindowHost& settingsWindow, bool trayAvailable, QObject* parent = nullptr);
     ~QuorbitStatusItemController() override;
 
+    // A click on the tray item: hides the panel when it is shown, else opens it at the tray
+    // (or the pointer).
     void togglePanel();
+    // Opens the panel at the tray when the tray's place is known, else in the last corner.
     void showPanel();
     void showAboutWindow();
     QuorbitFloatingPanel* panel() const;
@@ -46,6 +51,11 @@ private:
     QCoro::Task<> showPanelAfterStart();
     void makeTrayItem();
     void makePanel();
+    // Where the tray icon is when its host says so; else the pointer, for a click.
+    std::optional<QPoint> trayAnchor(bool clicked) const;
+    // Picks the screen and the corner for the panel; without an anchor the corner stays.
+    void aimPanel(std::optional<QPoint> anchor);
+    void presentPanel();
     void positionPanel();
     void relabelMenu();
     void handleHotKey(KeyboardShortcutAction action);
@@ -61,6 +71,8 @@ private:
     QAction* quitAction_ = nullptr;
     QSystemTrayIcon* tray_ = nullptr;
     QPointer<QuorbitFloatingPanel> panel_;
+    QPointer<QScreen> panelScreen_;
+    Qt::Corner panelCorner_ = Qt::TopRightCorner;
     QPointer<AboutWindow> aboutWindow_;
 };
 

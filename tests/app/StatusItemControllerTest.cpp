@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
@@ -84,6 +86,28 @@ TEST_F(StatusItemControllerTest, TheTrayShowsTheBrandMarkWithItsOwnContrastAtEve
         }
         EXPECT_GE((lightest + 0.05) / (darkest + 0.05), 3.0);
     }
+}
+
+class PanelAtTheTrayTest : public StatusItemControllerTest {
+protected:
+    QRect area() const { return QGuiApplication::primaryScreen()->availableGeometry(); }
+};
+
+TEST_F(PanelAtTheTrayTest, AClickOpensThePanelInTheCornerNearestThePointerAndAShortcutReusesIt) {
+    QuorbitStatusItemController& shell = makeController(true);
+    QuorbitFloatingPanel& panel = *shell.panel();
+    ASSERT_TRUE(shell.findChild<QSystemTrayIcon*>()->geometry().isEmpty()) << "no tray host on the test display";
+    shell.togglePanel();
+
+    QCursor::setPos(area().bottomLeft() + QPoint(10, -5));
+    shell.togglePanel();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel.geometry() == QRect(area().left() + 14, area().bottom() + 1 - 14 - 560, 392, 560); }))
+        << panel.geometry().x() << "," << panel.geometry().y();
+
+    QCursor::setPos(area().center());
+    shell.showPanel();
+    QTest::qWait(150);
+    EXPECT_EQ(panel.geometry().topLeft(), QPoint(area().left() + 14, area().bottom() + 1 - 14 - 560)) << "the last corner";
 }
 
 TEST_F(StatusItemControllerTest, EveryChangeOfASettingRegistersTheShortcutsAgain) {
