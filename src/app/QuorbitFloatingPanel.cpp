@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "config/AppIdentity.h"
+#include "infrastructure/desktop/EwmhWindowState.h"
 #include "ui/ObjectNames.h"
 
 namespace quorbit {
@@ -16,6 +17,8 @@ QuorbitFloatingPanel::QuorbitFloatingPanel(Kind kind, QWidget* parent) : QWidget
     setWindowTitle(QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
     if (kind_ == Kind::floating) {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        winId();
+        desktopState_ = new EwmhWindowState(*windowHandle(), this);
     } else {
         setWindowFlags(Qt::Window);
     }
@@ -28,6 +31,10 @@ void QuorbitFloatingPanel::setContent(QWidget* content) {
     delete content_;
     content_ = content;
     layout()->addWidget(content_);
+}
+
+bool QuorbitFloatingPanel::isShownOnCurrentDesktop() const {
+    return desktopState_ != nullptr ? desktopState_->isShownOnCurrentDesktop() : isVisible();
 }
 
 void QuorbitFloatingPanel::keyPressEvent(QKeyEvent* event) {

@@ -4,8 +4,10 @@
 
 namespace quorbit {
 
-// The window the panel view lives in. Floating: frameless, always on top, a tool window that
-// Escape and a close request only hide. Ordinary (no tray to bring it back): a decorated
+class EwmhWindowState;
+
+// The window the panel view lives in. Floating: frameless, always on top, on every desktop and
+// out of the taskbar and pager, a tool window that Escape and a close request only hide. Ordinary (no tray to bring it back): a decorated
 // window whose closing ends the program, and which Escape leaves open.
 class QuorbitFloatingPanel final : public QWidget {
     Q_OBJECT
@@ -20,6 +22,8 @@ public:
     Kind kind() const { return kind_; }
     // Replaces the hosted view (the panel takes it over).
     void setContent(QWidget* content);
+    // Visible where the user is now: not only mapped, but on the current desktop.
+    bool isShownOnCurrentDesktop() const;
 
 signals:
     // The ordinary window was closed by the user.
@@ -33,6 +37,7 @@ protected:
 private:
     Kind kind_;
     QWidget* content_ = nullptr;
+    EwmhWindowState* desktopState_ = nullptr;
 };
 
 }  // namespace quorbit

@@ -121,7 +121,7 @@ void QuorbitStatusItemController::relabelMenu() {
 }
 
 void QuorbitStatusItemController::togglePanel() {
-    if (panel_ && panel_->isVisible()) {
+    if (panel_ && panel_->isShownOnCurrentDesktop()) {
         panel_->hide();
         return;
     }
@@ -151,6 +151,8 @@ void QuorbitStatusItemController::aimPanel(std::optional<QPoint> anchor) {
 
 void QuorbitStatusItemController::presentPanel() {
     if (!panel_) makePanel();
+    // Mapped again, a panel left on another desktop comes to this one.
+    if (panel_->isVisible() && !panel_->isShownOnCurrentDesktop()) panel_->hide();
     panel_->showNormal();
     panel_->raise();
     panel_->activateWindow();

@@ -34,8 +34,8 @@ public:
                                 SettingsWindowHost& settingsWindow, bool trayAvailable, QObject* parent = nullptr);
     ~QuorbitStatusItemController() override;
 
-    // A click on the tray item: hides the panel when it is shown, else opens it at the tray
-    // (or the pointer).
+    // A click on the tray item: hides the panel when it is shown where the user is, else
+    // opens it at the tray (or the pointer) on the current desktop.
     void togglePanel();
     // Opens the panel at the tray when the tray's place is known, else in the last corner.
     void showPanel();

@@ -9,6 +9,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+
+#include <xcb/xcb.h>
 
 #include "app/FakeGlobalHotKeyService.h"
 #include "app/QuorbitFloatingPanel.h"
@@ -109,6 +114,95 @@ TEST_F(PanelAtTheTrayTest, AClickOpensThePanelInTheCornerNearestThePointerAndASh
     QTest::qWait(150);
     EXPECT_EQ(panel.geometry().topLeft(), QPoint(area().left() + 14, area().bottom() + 1 - 14 - 560)) << "the last corner";
 }
+
+// Reads and writes the window properties a window manager would.
+class DesktopProperties {
+public:
+    DesktopProperties()
+        : connection_(qApp->nativeInterface<QNativeInterface::QX11Application>()->connection()),
+          root_(xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root) {}
+
+    xcb_atom_t atom(const char* name) const {
+        auto* reply = xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, std::strlen(name), name), nullptr);
+        const xcb_atom_t found = reply->atom;
+        std::free(reply);
+        return found;
+    }
+    std::vector<std::uint32_t> read(xcb_window_t window, const char* property) const {
+        auto* reply = xcb_get_property_reply(
+            connection_, xcb_get_property(connection_, 0, window, atom(property), XCB_ATOM_ANY, 0, 64), nullptr);
+        const auto* values = static_cast<const std::uint32_t*>(xcb_get_property_value(reply));
+        std::vector<std::uint32_t> result(values, values + xcb_get_property_value_length(reply) / 4);
+        std::free(reply);
+        return result;
+    }
+    void writeCardinal(xcb_window_t window, const char* property, std::uint32_t value) const {
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, atom(property), XCB_ATOM_CARDINAL, 32, 1, &value);
+        xcb_flush(connection_);
+    }
+    void remove(xcb_window_t window, const char* property) const {
+        xcb_delete_property(connection_, window, atom(property));
+        xcb_flush(connection_);
+    }
+    void unmap(xcb_window_t window) const {
+        xcb_unmap_window(connection_, window);
+        xcb_flush(connection_);
+    }
+    xcb_window_t root() const { return root_; }
+
+private:
+    xcb_connection_t* connection_;
+    xcb_window_t root_;
+};
+
+TEST_F(StatusItemControllerTest, ThePanelAsksToBeOnEveryDesktopAndOutOfTaskbarAndPager) {
+    const DesktopProperties x11;
+    const auto window = static_cast<xcb_window_t>(makeController(true).panel()->winId());
+
+    const std::vector<std::uint32_t> state = x11.read(window, "_NET_WM_STATE");
+    for (const char* wanted : {"_NET_WM_STATE_STICKY", "_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER"}) {
+        EXPECT_NE(std::find(state.begin(), state.end(), x11.atom(wanted)), state.end()) << wanted;
+    }
+    EXPECT_EQ(x11.read(window, "_NET_WM_DESKTOP"), std::vector<std::uint32_t>{0xFFFFFFFF});
+}
+
+// What a window manager does to a window it shows on one desktop only, while the user is on
+// another: it leaves the window on its desktop, or unmaps it.
+struct ElsewhereCase {
+    const char* name;
+    std::function<void(const DesktopProperties&, xcb_window_t)> sendAway;
+};
+
+class PanelElsewhereTest : public StatusItemControllerTest, public testing::WithParamInterface<ElsewhereCase> {
+protected:
+    void TearDown() override { DesktopProperties().remove(DesktopProperties().root(), "_NET_CURRENT_DESKTOP"); }
+};
+
+TEST_P(PanelElsewhereTest, ATrayClickBringsItHereInsteadOfHidingIt) {
+    const DesktopProperties x11;
+    QuorbitFloatingPanel& panel = *makeController(true).panel();
+    const auto window = static_cast<xcb_window_t>(panel.winId());
+    GetParam().sendAway(x11, window);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.isShownOnCurrentDesktop(); }));
+    ASSERT_TRUE(panel.isVisible());
+
+    controller->togglePanel();
+
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panel.isShownOnCurrentDesktop(); }));
+    controller->togglePanel();
+    EXPECT_FALSE(panel.isVisible()) << "shown here, a click hides it again";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, PanelElsewhereTest,
+    testing::Values(ElsewhereCase{"LeftOnAnotherDesktop",
+                                  [](const DesktopProperties& x11, xcb_window_t window) {
+                                      x11.writeCardinal(x11.root(), "_NET_CURRENT_DESKTOP", 1);
+                                      x11.writeCardinal(window, "_NET_WM_DESKTOP", 0);
+                                  }},
+                    ElsewhereCase{"UnmappedByTheManager",
+                                  [](const DesktopProperties& x11, xcb_window_t window) { x11.unmap(window); }}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(StatusItemControllerTest, EveryChangeOfASettingRegistersTheShortcutsAgain) {
     makeController(false);
