@@ -52,12 +52,17 @@ std::string execArgument(const std::string& path) {
     return quoted + "\"";
 }
 
-bool isHidden(const std::filesystem::path& path) {
+// The entry starts this program when it is not switched off (hidden, or disabled the way GNOME's
+// settings do it) and its Exec line is the one we write: an entry of another copy, such as a
+// build tree that has since moved, does not count.
+bool startsProgram(const std::filesystem::path& path, const std::string& execLine) {
     std::ifstream entry(path);
+    bool startsIt = false;
     for (std::string line; std::getline(entry, line);) {
-        if (line == "Hidden=true") return true;
+        if (line == "Hidden=true" || line == "X-GNOME-Autostart-enabled=false") return false;
+        if (line.starts_with("Exec=")) startsIt = startsIt || line == execLine;
     }
-    return false;
+    return startsIt;
 }
 
 }  // namespace
@@ -69,7 +74,7 @@ std::filesystem::path MacLoginItemService::entryPath() { return configHome() / "
 bool MacLoginItemService::isEnabled() const {
     const auto path = entryPath();
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error) && !isHidden(path);
+    return std::filesystem::is_regular_file(path, error) && startsProgram(path, execLine());
 }
 
 void MacLoginItemService::setEnabled(bool enabled) {
@@ -87,16 +92,24 @@ std::string MacLoginItemService::entryText() const {
            "Type=Application\n"
            "Name=" + std::string(AppIdentity::productName) + "\n"
            "Comment=Two-factor authentication codes\n"
-           "Exec=" + execArgument(executable_.string()) + "\n"
+           + execLine() + "\n"
            "Icon=" + std::string(DesktopNames::iconName) + "\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
 }
 
+std::string MacLoginItemService::execLine() const { return "Exec=" + execArgument(executable_.string()); }
+
+// The kernel names the binary the process runs: the installed one (<prefix>/bin/quorbit), or the
+// build tree's when started from there. A binary replaced while it runs (a package upgrade, a
+// rebuild) is reported with a " (deleted)" mark; its path names the new binary.
 std::filesystem::path MacLoginItemService::runningExecutable() {
     std::error_code error;
-    auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path("quorbit") : path;
+    std::string path = std::filesystem::read_symlink("/proc/self/exe", error).string();
+    if (error) return "quorbit";
+    constexpr std::string_view deletedMark = " (deleted)";
+    if (path.ends_with(deletedMark)) path.resize(path.size() - deletedMark.size());
+    return path;
 }
 
 }  // namespace quorbit

@@ -12,11 +12,13 @@ namespace quorbit {
 // on every call, so the environment of the moment counts.
 class MacLoginItemService : public LoginItemService {
 public:
-    // The program the entry starts; by default the one running now.
+    // The program the entry starts; by default the one running now, so an installed program
+    // starts itself and a build tree's program its own binary.
     explicit MacLoginItemService(std::filesystem::path executable = runningExecutable());
 
-    // On while the entry exists and is not hidden (a hidden entry is the desktop's way of
-    // switching it off).
+    // On while the entry exists, is not hidden (the desktop's way of switching it off) and
+    // starts this program; an entry left by another copy counts as off and is replaced when
+    // turned on.
     bool isEnabled() const override;
     // Writes the entry atomically (mode 0600) or removes it; does nothing when the state is
     // already the wanted one. Throws QuorbitError::fileWriteFailed.
@@ -27,6 +29,7 @@ public:
 private:
     static std::filesystem::path runningExecutable();
     std::string entryText() const;
+    std::string execLine() const;
 
     std::filesystem::path executable_;
 };

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include <QProcess>
+
 #include "domain/QuorbitError.h"
 #include "infrastructure/desktop/MacLoginItemService.h"
 
@@ -98,15 +100,36 @@ TEST_F(MacLoginItemServiceTest, AskingForTheCurrentStateDoesNothing) {
     EXPECT_EQ(before.st_ino, after.st_ino) << "an atomic rewrite would replace the file";
 }
 
-TEST_F(MacLoginItemServiceTest, AHiddenEntryCountsAsOffAndIsReplacedWhenTurnedOn) {
+struct ForeignEntryCase {
+    const char* name;
+    const char* entry;
+    friend void PrintTo(const ForeignEntryCase& entryCase, std::ostream* out) { *out << entryCase.name; }
+};
+
+class ForeignEntry : public MacLoginItemServiceTest, public testing::WithParamInterface<ForeignEntryCase> {};
+
+// An entry the desktop switched off, or one that starts another copy of the program (a build
+// tree that has moved since), is not this program's launch at login: it counts as off and
+// turning on replaces it.
+TEST_P(ForeignEntry, CountsAsOffAndIsReplacedWhenTurnedOn) {
     fs::create_directories(autostart());
-    std::ofstream(entry()) << "[Desktop Entry]\nType=Application\nExec=quorbit\nHidden=true\n";
+    std::ofstream(entry()) << GetParam().entry;
     MacLoginItemService service("/usr/bin/quorbit");
     EXPECT_FALSE(service.isEnabled());
 
     service.setEnabled(true);
     EXPECT_TRUE(service.isEnabled());
+    EXPECT_NE(readFile(entry()).find("\nExec=/usr/bin/quorbit\n"), std::string::npos) << readFile(entry());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Entry, ForeignEntry,
+    testing::Values(
+        ForeignEntryCase{"hidden", "[Desktop Entry]\nType=Application\nExec=/usr/bin/quorbit\nHidden=true\n"},
+        ForeignEntryCase{"disabled", "[Desktop Entry]\nExec=/usr/bin/quorbit\nX-GNOME-Autostart-enabled=false\n"},
+        ForeignEntryCase{"moved_build", "[Desktop Entry]\nType=Application\nExec=/home/ann/old/build/src/quorbit\n"},
+        ForeignEntryCase{"no_program", "[Desktop Entry]\nType=Application\n"}),
+    [](const testing::TestParamInfo<ForeignEntryCase>& entryCase) { return std::string(entryCase.param.name); });
 
 struct ExecCase {
     const char* executable;
@@ -144,6 +167,46 @@ TEST_F(MacLoginItemServiceTest, AnUnwritableFolderIsAFileWriteError) {
     }
     EXPECT_FALSE(service.isEnabled());
 }
+
+struct RunningCopyCase {
+    const char* name;
+    bool installed;             // run from a copy in <prefix>/bin instead of the build tree
+    bool replacedWhileRunning;  // as a package upgrade or a rebuild does
+    friend void PrintTo(const RunningCopyCase& copyCase, std::ostream* out) { *out << copyCase.name; }
+};
+
+class RunningProgram : public MacLoginItemServiceTest, public testing::WithParamInterface<RunningCopyCase> {};
+
+// The entry starts the binary the program runs from: the installed one when it runs installed,
+// the build tree's only when it runs from there.
+TEST_P(RunningProgram, EntryStartsTheBinaryItRunsFrom) {
+    const fs::path built = QUORBIT_AUTOSTART_ENTRY_WRITER;
+    fs::path program = built;
+    if (GetParam().installed) {
+        program = configHome_ / "prefix" / "bin" / "quorbit";
+        fs::create_directories(program.parent_path());
+        fs::copy_file(built, program);
+    }
+    QProcess writer;
+    writer.start(QString::fromStdString(program.string()), {});
+    ASSERT_TRUE(writer.waitForStarted());
+    if (GetParam().replacedWhileRunning) {
+        fs::remove(program);
+        fs::copy_file(built, program);
+    }
+    writer.write("\n");
+    writer.closeWriteChannel();
+    ASSERT_TRUE(writer.waitForFinished(60000));
+    ASSERT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
+
+    EXPECT_NE(readFile(entry()).find("\nExec=" + program.string() + "\n"), std::string::npos) << readFile(entry());
+}
+
+INSTANTIATE_TEST_SUITE_P(Copies, RunningProgram,
+                         testing::Values(RunningCopyCase{"build_tree", false, false},
+                                         RunningCopyCase{"installed", true, false},
+                                         RunningCopyCase{"installed_then_upgraded", true, true}),
+                         [](const testing::TestParamInfo<RunningCopyCase>& copyCase) { return std::string(copyCase.param.name); });
 
 }  // namespace
 }  // namespace quorbit
