@@ -13,6 +13,7 @@
 #include "app/SingleInstance.h"
 #include "config/DesktopNames.h"
 #include "ui/platform/ApplicationTheme.h"
+#include "ui/platform/QtTranslation.h"
 
 namespace {
 
@@ -49,6 +50,8 @@ int main(int argc, char** argv) {
     quitOnTerminationSignals(app);
 
     quorbit::AppComposition composition;
+    quorbit::QtTranslation qtTranslation;
+    qtTranslation.follow(composition.viewModel());
     quorbit::ApplicationTheme theme(composition.viewModel());
     quorbit::SettingsWindowHost settingsWindow(composition.viewModel());
     quorbit::QuorbitStatusItemController statusItem(composition.viewModel(), composition.hotKeyService(), settingsWindow,

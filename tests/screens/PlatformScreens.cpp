@@ -1,4 +1,7 @@
+#include <QFileDialog>
+
 #include "screens/ScreenRegistry.h"
+#include "ui/OwnerAuthenticationDialog.h"
 #include "ui/platform/AlertBox.h"
 #include "ui/platform/PasswordDialog.h"
 
@@ -32,6 +35,24 @@ const ScreenRegistration alertScreen("platform-alert", [](const ScreenContext& c
         .checkBoxChecked = false,
     };
     return std::make_unique<AlertBox>(alert);
+});
+
+// Qt's own texts: the standard buttons of the unlock prompt and the file dialog.
+const ScreenRegistration ownerAuthenticationScreen("platform-owner-authentication", [](const ScreenContext& context) {
+    auto dialog = std::make_unique<OwnerAuthenticationDialog>();
+    dialog->begin(text(context, "Unlock locally to view and copy authentication codes.",
+                       "Разблокируйте для просмотра и копирования кодов."));
+    return dialog;
+});
+
+const ScreenRegistration saveFileScreen("platform-save-file", [](const ScreenContext& context) {
+    auto dialog = std::make_unique<QFileDialog>(nullptr, QString::fromStdString(text(context, "Export", "Экспорт")),
+                                                QStringLiteral(QUORBIT_FIXTURES_DIR));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->resize(640, 420);
+    return dialog;
 });
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "screens/ScreenRegistry.h"
 #include "ui/kit/Theme.h"
+#include "ui/platform/QtTranslation.h"
 #include "views/SampleAccounts.h"
 #include "views/ViewEnvironment.h"
 
@@ -55,10 +56,12 @@ int renderAll(const QDir& out, const QString& only) {
     int failures = 0;
     int written = 0;
     QTextStream err(stderr);
+    QtTranslation qtTranslation;
     for (const Screen& screen : ScreenRegistry::instance().screens()) {
         const QString name = QString::fromStdString(screen.name);
         if (!only.isEmpty() && !name.contains(only)) continue;
         for (AppLanguage language : allAppLanguages) {
+            qtTranslation.setLanguage(language);
             for (bool dark : {false, true}) {
                 const QString file = out.filePath(QStringLiteral("%1_%2_%3.png")
                                                       .arg(name, language == AppLanguage::russian ? "ru" : "en",
