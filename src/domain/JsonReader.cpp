@@ -36,6 +36,8 @@ JsonReader::JsonReader() {
 }
 
 JsonValue JsonReader::read(std::string_view text) {
+    // An empty view may have no storage at all, which the parser must not be handed.
+    if (text.empty()) failParsing(0, simdjson::error_message(simdjson::EMPTY));
     failWhenTooDeep(text);
     return rootOf(parser_.parse(text.data(), text.size()));
 }

@@ -101,6 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
                     HostileText{"TooDeep", "{\"a\":\"secret\",\"b\":" + nested(40) + "}"}),
     [](const testing::TestParamInfo<HostileText>& param) { return std::string(param.param.name); });
 
+// An empty file's bytes come as a view without storage.
+TEST(JsonReaderLimits, AnEmptyViewWithoutStorageIsAParseError) {
+    EXPECT_THROW(JsonReader().read(std::string_view()), json::parse_error);
+}
+
 TEST(JsonReaderText, WhiteSpaceMayFollowTheValue) {
     JsonReader reader;
     EXPECT_TRUE(reader.read(" {} \n\t\r ").isObject());
