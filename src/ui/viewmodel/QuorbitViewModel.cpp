@@ -11,6 +11,7 @@
 
 #include <qcoro/qcorosignal.h>
 
+#include "application/CurrentCode.h"
 #include "application/ports/AccountGroupRepository.h"
 #include "application/ports/DialogPresenter.h"
 #include "application/ports/LegacyMigrationService.h"
@@ -442,16 +443,8 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
                 computed.push_back({account.id, previous->second, seconds});
             } else if (!secret) {
                 return;
-            } else if (totp) {
-                computed.push_back({account.id,
-                                    ports_.generator.totpCode(*secret, account.algorithm, static_cast<int>(account.digits),
-                                                              account.period, now),
-                                    seconds});
             } else {
-                computed.push_back({account.id,
-                                    ports_.generator.hotpCode(*secret, account.algorithm,
-                                                              static_cast<int>(account.digits), account.hotpCounter),
-                                    std::nullopt});
+                computed.push_back({account.id, currentCode(ports_.generator, account, *secret, now), seconds});
             }
         } catch (const std::exception&) {
             if (!firstFailure) firstFailure = std::current_exception();

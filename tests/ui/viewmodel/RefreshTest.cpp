@@ -137,5 +137,17 @@ TEST_F(RefreshTest, ACodeFollowsItsPeriodAndItsAccount) {
     EXPECT_TRUE(model.codes().contains(counter.id));
 }
 
+// A stored count that wraps to 6 in an int makes no code, as copying it would not either.
+TEST_F(RefreshTest, ADigitCountWiderThanIntShowsNoCode) {
+    auto accounts = repository.accounts();
+    accounts[0].digits = (std::int64_t{1} << 32) + 6;
+    repository.setAccounts(accounts);
+    QuorbitViewModel& model = makeEnglishViewModel();
+    run(model.start());
+    run(model.unlock());
+    EXPECT_FALSE(model.codes().contains(alpha.id));
+    EXPECT_TRUE(model.codes().contains(counter.id));
+}
+
 }  // namespace
 }  // namespace quorbit::test
