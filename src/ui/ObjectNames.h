@@ -97,6 +97,7 @@ inline constexpr auto securityCheckAgain = "securityCheckAgain";
 inline constexpr auto securitySummary = "securitySummary";
 inline constexpr auto securityLoading = "securityLoading";
 inline constexpr auto securityNoIssues = "securityNoIssues";
+inline constexpr auto securityNotRun = "securityNotRun";
 inline constexpr auto securityIssues = "securityIssues";
 inline constexpr auto securitySection = "securitySection";
 inline constexpr auto securityIssueCard = "securityIssueCard";

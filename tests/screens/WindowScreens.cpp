@@ -193,6 +193,15 @@ const ScreenRegistration securityCenterNoIssues("window-security-center-no-issue
     return std::unique_ptr<QWidget>(std::move(picture));
 });
 
+// The owner refused the unlock: the audit did not run, which is not a clean result.
+const ScreenRegistration securityCenterNotRun("window-security-center-not-run", [](const ScreenContext& context) {
+    auto picture = std::make_unique<WindowPicture>(context);
+    picture->harness().unlocker.setAccepts(false);
+    auto& window = picture->hold(new SecurityCenter(picture->model()));
+    settle([&window] { return !window.isLoading(); });
+    return std::unique_ptr<QWidget>(std::move(picture));
+});
+
 std::vector<SecurityEvent> sampleEvents(TimePoint now) {
     auto event = [](SecurityEventKind kind, std::string message, TimePoint time,
                     std::optional<std::string> label = std::nullopt) {

@@ -6,15 +6,27 @@ namespace quorbit {
 
 SecretFingerprintProvider::SecretFingerprintProvider(SecretStore& secretStore) : secretStore_(secretStore) {}
 
-SecretFingerprintProvider::Fingerprint SecretFingerprintProvider::fingerprint(const OtpAccount& account) const {
-    const SecretBytes secret = secretStore_.loadSecret(account.secretRef);
+std::optional<SecretFingerprintProvider::Fingerprint> SecretFingerprintProvider::fingerprint(
+    const OtpAccount& account) const {
+    const std::optional<SecretBytes> secret = load(account);
+    if (!secret) return std::nullopt;
     Fingerprint digest{};
-    SHA256(secret.data(), secret.size(), digest.data());
+    SHA256(secret->data(), secret->size(), digest.data());
     return digest;
 }
 
-std::size_t SecretFingerprintProvider::secretLength(const OtpAccount& account) const {
-    return secretStore_.loadSecret(account.secretRef).size();
+std::optional<std::size_t> SecretFingerprintProvider::secretLength(const OtpAccount& account) const {
+    const std::optional<SecretBytes> secret = load(account);
+    if (!secret) return std::nullopt;
+    return secret->size();
+}
+
+std::optional<SecretBytes> SecretFingerprintProvider::load(const OtpAccount& account) const {
+    try {
+        return secretStore_.loadSecret(account.secretRef);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace quorbit

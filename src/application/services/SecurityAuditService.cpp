@@ -67,14 +67,17 @@ std::vector<Uuid> idsOf(const std::vector<const OtpAccount*>& accounts) {
     return ids;
 }
 
-// Groups in the order of their first member, members in the order given.
+// Groups in the order of their first member, members in the order given; an account without
+// a key (its secret could not be read) is in none.
 template <typename Key, typename KeyOf>
 std::vector<std::vector<const OtpAccount*>> groupsOfTwoOrMore(const std::vector<const OtpAccount*>& accounts,
                                                               KeyOf keyOf) {
     std::map<Key, std::size_t> groupIndex;
     std::vector<std::vector<const OtpAccount*>> groups;
     for (const OtpAccount* account : accounts) {
-        const auto [entry, isNew] = groupIndex.try_emplace(keyOf(*account), groups.size());
+        const std::optional<Key> key = keyOf(*account);
+        if (!key) continue;
+        const auto [entry, isNew] = groupIndex.try_emplace(*key, groups.size());
         if (isNew) groups.emplace_back();
         groups[entry->second].push_back(account);
     }
@@ -157,7 +160,8 @@ void SecurityAuditService::findDuplicateSecrets(const Accounts& active, const Se
 void SecurityAuditService::findShortSecrets(const Accounts& active, const SecretFingerprintProvider& provider,
                                             TimePoint now, Findings& findings) {
     for (const OtpAccount* account : active) {
-        if (provider.secretLength(*account) >= shortSecretBytes) continue;
+        const std::optional<std::size_t> length = provider.secretLength(*account);
+        if (!length || *length >= shortSecretBytes) continue;
         findings.push_back(issue(Kind::weakSecret, {account->id}, "Короткий секрет",
                                  "Секрет аккаунта " + quoted(*account) +
                                      " содержит менее 10 байт. Это может снижать безопасность.",

@@ -791,7 +791,7 @@ void QuorbitViewModel::beginEditingTags(const OtpAccount& account) { accountEdit
 void QuorbitViewModel::cancelEditingTags() { accountEditing_->cancelEditingTags(); }
 QCoro::Task<> QuorbitViewModel::saveEditedTags() { return accountEditing_->saveEditedTags(); }
 
-QCoro::Task<std::vector<SecurityAuditIssue>> QuorbitViewModel::runSecurityAudit() {
+QCoro::Task<std::optional<std::vector<SecurityAuditIssue>>> QuorbitViewModel::runSecurityAudit() {
     return securityAuditActions_->runSecurityAudit();
 }
 QCoro::Task<> QuorbitViewModel::ignoreSecurityIssue(SecurityAuditIssue issue) {

@@ -238,7 +238,8 @@ public:
     QCoro::Task<> saveEditedTags();
 
     // --- security audit ------------------------------------------------------------------
-    QCoro::Task<std::vector<SecurityAuditIssue>> runSecurityAudit();
+    // Nothing when the audit could not run (the unlock was refused, the list unreadable).
+    QCoro::Task<std::optional<std::vector<SecurityAuditIssue>>> runSecurityAudit();
     QCoro::Task<> ignoreSecurityIssue(SecurityAuditIssue issue);
 
     // --- imports ------------------------------------------------------------------------

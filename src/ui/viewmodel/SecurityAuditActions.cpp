@@ -15,14 +15,14 @@ namespace quorbit {
 
 SecurityAuditActions::SecurityAuditActions(ActionContext& context) : context_(context) {}
 
-QCoro::Task<std::vector<SecurityAuditIssue>> SecurityAuditActions::runSecurityAudit() {
+QCoro::Task<std::optional<std::vector<SecurityAuditIssue>>> SecurityAuditActions::runSecurityAudit() {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     std::vector<SecurityAuditIssue> findings;
     try {
         findings = co_await auditUnlocked();
     } catch (const std::exception& error) {
         if (alive) context_.reportError(error);
-        co_return std::vector<SecurityAuditIssue>{};
+        co_return std::nullopt;
     }
     if (!alive) co_return findings;
     co_await context_.recordEvent(SecurityEventKind::securityAuditRun, std::nullopt, std::nullopt,

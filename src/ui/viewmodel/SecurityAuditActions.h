@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include <qcoro/qcorotask.h>
@@ -19,9 +20,9 @@ public:
     explicit SecurityAuditActions(ActionContext& context);
 
     // The findings that are not ignored, most severe first. The audit reads secrets, so a
-    // locked vault is opened (and its list loaded) first; a refusal or a failed audit shows
-    // its error in the status line and returns no findings.
-    QCoro::Task<std::vector<SecurityAuditIssue>> runSecurityAudit();
+    // locked vault is opened (and its list loaded) first; when that is refused or fails, the
+    // audit did not run: nothing is returned and the error shows in the status line.
+    QCoro::Task<std::optional<std::vector<SecurityAuditIssue>>> runSecurityAudit();
     // A finding whose ignore could not be stored will come back: the status line says so.
     QCoro::Task<> ignoreSecurityIssue(SecurityAuditIssue issue);
 

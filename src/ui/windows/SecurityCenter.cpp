@@ -85,12 +85,15 @@ SecurityCenter::SecurityCenter(QuorbitViewModel& viewModel, QWidget* parent) : Q
     body_ = new QStackedWidget;
     loadingView_ = buildLoadingView();
     noIssuesView_ = buildNoIssuesView();
+    notRunView_ = buildNotRunView();
     issuesView_ = new QScrollArea;
     issuesView_->setObjectName(objectnames::windows::securityIssues);
     issuesView_->setFrameShape(QFrame::NoFrame);
     issuesView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     issuesView_->setWidgetResizable(true);
-    for (QWidget* page : {loadingView_, noIssuesView_, static_cast<QWidget*>(issuesView_)}) body_->addWidget(page);
+    for (QWidget* page : {loadingView_, noIssuesView_, notRunView_, static_cast<QWidget*>(issuesView_)}) {
+        body_->addWidget(page);
+    }
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -153,6 +156,18 @@ QWidget* SecurityCenter::buildNoIssuesView() {
     return view;
 }
 
+QWidget* SecurityCenter::buildNotRunView() {
+    auto* icon = new QLabel;
+    icon->setPixmap(IconFactory::pixmap(QStringLiteral("exclamationmark.triangle"), QSize(48, 48),
+                                        Palette(palette()).orange(), devicePixelRatioF()));
+    notRunText_ = new PlainLabel(Typography::font(TextStyle::title3, QFont::Medium));
+    notRunText_->setAlignment(Qt::AlignHCenter);
+    notRunText_->setWordWrap(true);
+    auto* view = new CenteredMessage(icon, notRunText_);
+    view->setObjectName(objectnames::windows::securityNotRun);
+    return view;
+}
+
 void SecurityCenter::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (std::exchange(started_, true)) return;
@@ -164,10 +179,11 @@ QCoro::Task<> SecurityCenter::runAudit() {
     isLoading_ = true;
     showState();
     const QPointer<SecurityCenter> self(this);
-    QCoro::Task<std::vector<SecurityAuditIssue>> audit = viewModel_.runSecurityAudit();
-    std::vector<SecurityAuditIssue> found = co_await std::move(audit);
+    QCoro::Task<std::optional<std::vector<SecurityAuditIssue>>> audit = viewModel_.runSecurityAudit();
+    std::optional<std::vector<SecurityAuditIssue>> found = co_await std::move(audit);
     if (!self || generation != auditGeneration_) co_return;
-    issues_ = std::move(found);
+    didNotRun_ = !found;
+    issues_ = std::move(found).value_or(std::vector<SecurityAuditIssue>{});
     isLoading_ = false;
     showState();
 }
@@ -196,6 +212,8 @@ QString SecurityCenter::affectedAccountNames(const std::vector<Uuid>& accountIds
 void SecurityCenter::showState() {
     if (isLoading_) {
         body_->setCurrentWidget(loadingView_);
+    } else if (didNotRun_) {
+        body_->setCurrentWidget(notRunView_);
     } else if (issues_.empty()) {
         body_->setCurrentWidget(noIssuesView_);
     } else {
@@ -211,6 +229,8 @@ void SecurityCenter::showTexts() {
     checkAgain_->setText(localized(language, "Check Again", "Проверить снова"));
     loadingText_->setText(localized(language, "Checking...", "Проверка..."));
     noIssuesText_->setText(localized(language, "No issues found", "Проблем не найдено"));
+    notRunText_->setText(localized(language, "The check could not run: Quorbit stayed locked or its accounts could not be read.",
+                                   "Проверка не выполнена: Quorbit остался заблокирован или аккаунты не удалось прочитать."));
     auto count = [this](SecurityAuditSeverity severity) {
         return std::count_if(issues_.begin(), issues_.end(),
                              [severity](const SecurityAuditIssue& issue) { return issue.severity == severity; });

@@ -26,6 +26,8 @@ public:
     explicit SecurityCenter(QuorbitViewModel& viewModel, QWidget* parent = nullptr);
 
     bool isLoading() const noexcept { return isLoading_; }
+    // The last run could not be made: its findings are unknown, which is not "no issues".
+    bool didNotRun() const noexcept { return didNotRun_; }
     const std::vector<SecurityAuditIssue>& issues() const noexcept { return issues_; }
 
     // Only the latest run shows its result and ends the loading state.
@@ -41,6 +43,7 @@ private:
     QWidget* buildHeader();
     QWidget* buildLoadingView();
     QWidget* buildNoIssuesView();
+    QWidget* buildNotRunView();
     void showState();
     void showTexts();
     void rebuildList();
@@ -50,6 +53,7 @@ private:
     QuorbitViewModel& viewModel_;
     std::vector<SecurityAuditIssue> issues_;
     bool isLoading_ = true;
+    bool didNotRun_ = false;
     bool started_ = false;
     std::uint64_t auditGeneration_ = 0;
     QLabel* title_ = nullptr;
@@ -57,9 +61,11 @@ private:
     QLabel* summary_ = nullptr;
     QLabel* loadingText_ = nullptr;
     QLabel* noIssuesText_ = nullptr;
+    QLabel* notRunText_ = nullptr;
     QStackedWidget* body_ = nullptr;
     QWidget* loadingView_ = nullptr;
     QWidget* noIssuesView_ = nullptr;
+    QWidget* notRunView_ = nullptr;
     QScrollArea* issuesView_ = nullptr;
 };
 

@@ -100,6 +100,26 @@ TEST_F(SecurityCenterTest, SectionsFollowTheSeverityAndOnlyNonEmptyOnesShow) {
     }
 }
 
+// A secret missing from the keyring is skipped and the other rules still report; an audit that
+// could not run at all is not shown as a clean one.
+TEST_F(SecurityCenterTest, AMissingSecretIsSkippedAndARefusedUnlockShowsTheCheckAsNotRun) {
+    storeAccounts({github, storedAccount("Untagged", "carol")});
+    secrets.saveSecret(sharedSecret, github.secretRef);
+    open();
+    EXPECT_EQ(sectionTitles(), QStringList{"Recommendations"});
+    EXPECT_FALSE(shows(names::securityNotRun));
+    center.reset();
+    viewModel.reset();
+
+    unlocker.setAccepts(false);
+    open();
+    EXPECT_TRUE(center->didNotRun());
+    EXPECT_TRUE(shows(names::securityNotRun));
+    EXPECT_FALSE(shows(names::securityNoIssues));
+    EXPECT_FALSE(shows(names::securitySummary));
+    EXPECT_EQ(auditRuns(), 1);
+}
+
 TEST_F(SecurityCenterTest, IgnoringTheLastFindingShowsNoIssuesWithoutAnotherAudit) {
     storeAccounts({storedAccount("Untagged", "carol")});
     open();
