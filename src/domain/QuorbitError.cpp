@@ -41,10 +41,26 @@ QuorbitError::QuorbitError(Case errorCase, std::string detail)
     : case_(errorCase), detail_(hasDetail(errorCase) ? std::move(detail) : std::string{}),
       description_(englishDescription(case_, detail_)) {}
 
-QuorbitError QuorbitError::fileWriteFailed(std::string detail) { return QuorbitError(Case::fileWriteFailed, std::move(detail)); }
+QuorbitError QuorbitError::fileWriteFailed(std::string detail, std::error_code cause) {
+    QuorbitError error(Case::fileWriteFailed, std::move(detail));
+    error.cause_ = cause;
+    return error;
+}
 QuorbitError QuorbitError::keychainFailure(std::string detail) { return QuorbitError(Case::keychainFailure, std::move(detail)); }
-QuorbitError QuorbitError::persistenceFailure(std::string detail) {
-    return QuorbitError(Case::persistenceFailure, std::move(detail));
+QuorbitError QuorbitError::persistenceFailure(std::string detail, std::error_code cause) {
+    QuorbitError error(Case::persistenceFailure, std::move(detail));
+    error.cause_ = cause;
+    return error;
+}
+QuorbitError QuorbitError::keychainUnavailable() {
+    return QuorbitError(Case::keychainAccessDenied, std::string(keychainUnavailableDetail));
+}
+
+QuorbitError QuorbitError::atLine(std::size_t line) const {
+    QuorbitError located(*this);
+    located.line_ = line;
+    located.description_ = "Line " + std::to_string(line) + ": " + description_;
+    return located;
 }
 
 bool QuorbitError::hasDetail(Case errorCase) noexcept {

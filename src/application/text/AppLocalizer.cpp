@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "application/ports/GlobalHotKeyRegistrationError.h"
+#include "application/ports/KeychainClientError.h"
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
 
@@ -28,18 +29,64 @@ constexpr TextPair checksumMismatchText{
 constexpr TextPair corruptedBackupText{"The backup file is corrupted or has an unsupported format.",
                                        "Файл резервной копии поврежден или имеет неподдерживаемый формат."};
 
-TextPair persistenceFailureTexts(const std::string& detail) {
-    return UnicodeText::containsCaseInsensitive(detail, "checksum") ? checksumMismatchText : corruptedBackupText;
+constexpr TextPair diskFullText{"There is not enough disk space to save. Free some space and try again.",
+                                "Недостаточно места на диске для сохранения. Освободите место и повторите попытку."};
+constexpr TextPair folderNotWritableText{
+    "Quorbit cannot write to its data folder. Check that the folder is writable and try again.",
+    "Quorbit не может записать в папку с данными. Проверьте права на запись и повторите попытку."};
+constexpr TextPair dataUnreadableText{
+    "Quorbit could not read or save its data. The file may be damaged or unavailable.",
+    "Quorbit не удалось прочитать или сохранить данные. Файл может быть повреждён или недоступен."};
+constexpr TextPair keyringUnavailableText{
+    "No system keyring is available. Start a keyring service such as GNOME Keyring, KWallet or KeePassXC, then try "
+    "again.",
+    "Системная связка ключей недоступна. Запустите службу связки ключей (GNOME Keyring, KWallet или KeePassXC) и "
+    "повторите попытку."};
+constexpr TextPair missingSecretText{
+    "A secret is missing from the system keyring. Restore the account from a backup or add it again.",
+    "Секрет отсутствует в системной связке ключей. Восстановите аккаунт из резервной копии или добавьте его заново."};
+constexpr TextPair keyringFailureText{"The system keyring reported an error. Try again.",
+                                      "Системная связка ключей сообщила об ошибке. Повторите попытку."};
+
+// A full disk and a folder that refuses writes say what to do; nothing else is known to the
+// user from the code.
+std::optional<TextPair> fileCauseTexts(const std::error_code& cause) {
+    if (!cause || (cause.category() != std::generic_category() && cause.category() != std::system_category())) {
+        return std::nullopt;
+    }
+    switch (cause.value()) {
+    case ENOSPC:
+    case EDQUOT: return diskFullText;
+    case EROFS:
+    case EACCES:
+    case EPERM: return folderNotWritableText;
+    default: return std::nullopt;
+    }
 }
 
-// The details of fileWriteFailed and keychainFailure are not shown; the one of
-// persistenceFailure only chooses between two texts.
+// Only a backup's own format check names the backup; a stored file that cannot be read or
+// written is not a corrupted backup.
+TextPair persistenceFailureTexts(const QuorbitError& error) {
+    if (UnicodeText::containsCaseInsensitive(error.detail(), "checksum")) return checksumMismatchText;
+    if (error.detail() == "Invalid backup format") return corruptedBackupText;
+    return fileCauseTexts(error.cause()).value_or(dataUnreadableText);
+}
+
+TextPair keychainFailureTexts(const QuorbitError& error) {
+    return error.detail() == KeychainClientError::itemNotFound().message() ? missingSecretText : keyringFailureText;
+}
+
+TextPair keychainAccessDeniedTexts(const QuorbitError& error) {
+    return error.detail() == QuorbitError::keychainUnavailableDetail ? keyringUnavailableText : keyringAccessDeniedText;
+}
+
+// The details are not shown; they only choose between texts.
 TextPair quorbitErrorTexts(const QuorbitError& error) {
     using Case = QuorbitError::Case;
     switch (error.errorCase()) {
-    case Case::fileWriteFailed: return fileWriteFailedText;
-    case Case::keychainFailure: return keyringAccessDeniedText;
-    case Case::persistenceFailure: return persistenceFailureTexts(error.detail());
+    case Case::fileWriteFailed: return error.cause().value() == ENOSPC ? diskFullText : fileWriteFailedText;
+    case Case::keychainFailure: return keychainFailureTexts(error);
+    case Case::persistenceFailure: return persistenceFailureTexts(error);
     case Case::invalidSecret: return {"The token secret is not valid Base32.", "Секрет некорректен."};
     case Case::invalidTokenURI: return {"The token link is not a valid otpauth:// URI.", "Ссылка некорректна."};
     case Case::duplicateAccount: return {"This token already exists in Quorbit.", "Токен уже существует."};
@@ -48,7 +95,7 @@ TextPair quorbitErrorTexts(const QuorbitError& error) {
     case Case::wrongBackupPassword: return {"The backup password is incorrect.", "Неверный пароль резервной копии."};
     case Case::corruptedBackup: return corruptedBackupText;
     case Case::checksumMismatch: return checksumMismatchText;
-    case Case::keychainAccessDenied: return keyringAccessDeniedText;
+    case Case::keychainAccessDenied: return keychainAccessDeniedTexts(error);
     case Case::noAccountsSelected: return {"No accounts selected.", "Не выбрано ни одного аккаунта."};
     case Case::unsupportedQRCode:
         return {"No compatible authenticator QR code was found.",
@@ -92,9 +139,9 @@ std::optional<TextPair> fileErrorTexts(const std::exception& error) {
     case EPERM:
     case EROFS:
     case EIO:
-    case ENOSPC:
-    case EDQUOT:
     case ENOENT: return fileWriteFailedText;
+    case ENOSPC:
+    case EDQUOT: return diskFullText;
     case EILSEQ:
     case EBADMSG: return corruptedBackupText;
     default: return std::nullopt;
@@ -147,6 +194,17 @@ std::string textIn(AppLanguage language, TextPair texts) {
 
 std::string number(std::int64_t value) { return std::to_string(value); }
 
+// Thousands apart as each language writes them: "10,000", "10 000" (a no-break space).
+std::string groupedNumber(std::int64_t value, std::string_view separator) {
+    const std::string digits = std::to_string(value < 0 ? -value : value);
+    std::string grouped = value < 0 ? "-" : "";
+    for (std::size_t index = 0; index < digits.size(); ++index) {
+        if (index > 0 && (digits.size() - index) % 3 == 0) grouped += separator;
+        grouped += digits[index];
+    }
+    return grouped;
+}
+
 }  // namespace
 
 std::string AppLocalizer::choose(std::string english, std::string russian) const {
@@ -159,7 +217,10 @@ std::string AppLocalizer::pick(std::string_view english, std::string_view russia
 
 std::string AppLocalizer::errorDescription(const std::exception& error) const {
     if (const auto* quorbitError = dynamic_cast<const QuorbitError*>(&error)) {
-        return textIn(language_, quorbitErrorTexts(*quorbitError));
+        const std::string description = textIn(language_, quorbitErrorTexts(*quorbitError));
+        if (!quorbitError->line()) return description;
+        const std::string line = number(static_cast<std::int64_t>(*quorbitError->line()));
+        return choose("Line " + line + ": ", "Строка " + line + ": ") + description;
     }
     if (const auto texts = fileErrorTexts(error)) {
         return textIn(language_, *texts);
@@ -201,6 +262,14 @@ std::string AppLocalizer::importedOtpAuthTokens(std::int64_t count) const {
 std::string AppLocalizer::importedTokens(std::int64_t count) const {
     return choose("Imported " + number(count) + " tokens", "Импортировано токенов: " + number(count));
 }
+
+std::string AppLocalizer::importProgress(std::int64_t done, std::int64_t total) const {
+    const std::string separator = pick(",", "\u00A0");
+    const std::string of = groupedNumber(done, separator) + pick(" of ", " из ") + groupedNumber(total, separator);
+    return choose("Importing " + of + "\u2026", "Импорт: " + of + "\u2026");
+}
+
+std::string AppLocalizer::importCancelled() const { return pick("Import cancelled", "Импорт отменён"); }
 
 std::string AppLocalizer::pbkdf2TooLowWarning(std::int64_t minimumIterations) const {
     const std::string minimum = number(minimumIterations);

@@ -25,12 +25,15 @@ public:
     // The user message for any failure. A QuorbitError is described by its case; a
     // std::system_error in the generic or system category by its errno value (file errors);
     // anything else by its own what(), unless that contains "checksum" or "keychain" in any
-    // letter case.
+    // letter case. An error about one line of an imported text names that line first.
     std::string errorDescription(const std::exception& error) const;
     std::string hotKeyRegistrationError(const std::exception& error) const;
 
     std::string importedOtpAuthTokens(std::int64_t count) const;
     std::string importedTokens(std::int64_t count) const;
+    // A running import in the status line, thousands separated ("Importing 2,500 of 10,000…").
+    std::string importProgress(std::int64_t done, std::int64_t total) const;
+    std::string importCancelled() const;
     std::string pbkdf2TooLowWarning(std::int64_t minimumIterations) const;
     std::string copied(std::string_view name) const;
     std::string launchAtLoginError(std::string_view detail) const;

@@ -18,8 +18,8 @@ struct FileCloser {
 };
 
 [[noreturn]] void failRead(int error, const std::filesystem::path& source) {
-    throw QuorbitError::persistenceFailure("Could not read \"" + source.filename().string() +
-                                           "\": " + std::strerror(error));
+    throw QuorbitError::persistenceFailure("Could not read \"" + source.filename().string() + "\": " + std::strerror(error),
+                                           std::error_code(error, std::generic_category()));
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ void AtomicDocumentFiles::writeAtomically(const std::filesystem::path& target, s
     try {
         AtomicFileWriter::write(target, bytes);
     } catch (const std::system_error& error) {
-        throw QuorbitError::fileWriteFailed(error.what());
+        throw QuorbitError::fileWriteFailed(error.what(), error.code());
     }
 }
 

@@ -17,7 +17,7 @@ std::vector<std::string> FileAccountGroupRepository::loadGroups() {
     try {
         return AccountTags::normalize(file_.load<std::vector<std::string>>().value_or(std::vector<std::string>{}));
     } catch (const std::exception& error) {
-        throw QuorbitError::persistenceFailure(file_.describe(error));
+        throw file_.persistenceFailure(error);
     }
 }
 

@@ -68,7 +68,7 @@ std::string FileTokenRepository::encoded(const std::vector<OtpAccount>& accounts
     try {
         return OtpAccountListWriter::text(accounts, JsonStoreFile::indent);
     } catch (const std::exception& error) {
-        throw QuorbitError::persistenceFailure(file_.describe(error));
+        throw file_.persistenceFailure(error);
     }
 }
 
@@ -76,7 +76,7 @@ std::vector<OtpAccount> FileTokenRepository::load(const JsonStoreFile& file) con
     try {
         return file.load<std::vector<OtpAccount>>().value_or(std::vector<OtpAccount>{});
     } catch (const std::exception& error) {
-        throw QuorbitError::persistenceFailure(file.describe(error));
+        throw file.persistenceFailure(error);
     }
 }
 

@@ -66,7 +66,7 @@ void JsonStoreFile::writeProtected(const nlohmann::json& value) const {
     try {
         text = encoded(value);
     } catch (const std::exception& error) {
-        throw QuorbitError::persistenceFailure(describe(error));
+        throw persistenceFailure(error);
     }
     writeProtectedText(text);
 }
@@ -81,7 +81,7 @@ void JsonStoreFile::writeProtectedText(std::string_view bytes) const {
             AtomicFileWriter::write(path_, bytes);
         }
     } catch (const std::exception& error) {
-        throw QuorbitError::persistenceFailure(describe(error));
+        throw persistenceFailure(error);
     }
 }
 
@@ -110,6 +110,11 @@ bool JsonStoreFile::moveAside(TimePoint now) const noexcept {
                   error.what());
         return false;
     }
+}
+
+QuorbitError JsonStoreFile::persistenceFailure(const std::exception& error) const {
+    const auto* systemError = dynamic_cast<const std::system_error*>(&error);
+    return QuorbitError::persistenceFailure(describe(error), systemError ? systemError->code() : std::error_code());
 }
 
 std::string JsonStoreFile::describe(const std::exception& error) const {

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "domain/JsonReader.h"
+#include "domain/QuorbitError.h"
 #include "domain/TimePoint.h"
 
 namespace quorbit {
@@ -56,6 +57,8 @@ public:
 
     // A description for QuorbitError::persistenceFailure that never quotes file content.
     std::string describe(const std::exception& error) const;
+    // The store's error for a failed read or write, with the system's code when there is one.
+    QuorbitError persistenceFailure(const std::exception& error) const;
 
 private:
     bool readText() const;  // into text_; false when there is no file

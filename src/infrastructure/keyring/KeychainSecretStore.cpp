@@ -18,6 +18,9 @@ std::string message(const KeychainClientError& error) {
 }
 
 QuorbitError mapped(const KeychainClientError& error) {
+    if (error.errorCase() == KeychainClientError::Case::osStatus && error.status() == KeyringStatus::notAvailable) {
+        return QuorbitError::keychainUnavailable();
+    }
     if (error.errorCase() == KeychainClientError::Case::osStatus && KeyringStatus::isAccessDenied(error.status())) {
         return QuorbitError(QuorbitError::Case::keychainAccessDenied, message(error));
     }

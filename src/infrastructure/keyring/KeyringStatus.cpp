@@ -1,5 +1,7 @@
 #include "infrastructure/keyring/KeyringStatus.h"
 
+#include "domain/QuorbitError.h"
+
 namespace quorbit {
 
 bool KeyringStatus::isAccessDenied(std::int32_t status) noexcept {
@@ -10,9 +12,7 @@ std::optional<std::string> KeyringStatus::description(std::int32_t status) {
     switch (status) {
     case interactionNotAllowed: return "the keyring is locked and cannot ask to be unlocked now";
     case authFailed: return "the keyring stayed locked because its unlock prompt was dismissed";
-    case notAvailable:
-        return "no Secret Service is running on the session bus; start a keyring service such as GNOME "
-               "Keyring, KWallet or KeePassXC and try again";
+    case notAvailable: return std::string(QuorbitError::keychainUnavailableDetail);
     default: return std::nullopt;
     }
 }

@@ -25,6 +25,13 @@ const std::string checksumEn = "The checksum does not match. Verify file integri
 const std::string checksumRu = "Контрольная сумма не совпадает. Проверьте целостность файла и повторите попытку.";
 const std::string corruptEn = "The backup file is corrupted or has an unsupported format.";
 const std::string corruptRu = "Файл резервной копии поврежден или имеет неподдерживаемый формат.";
+const std::string unreadableEn = "Quorbit could not read or save its data. The file may be damaged or unavailable.";
+const std::string unreadableRu =
+    "Quorbit не удалось прочитать или сохранить данные. Файл может быть повреждён или недоступен.";
+const std::string keyringEn =
+    "The system denied access to the system keyring. Check the system keyring prompt and try again.";
+const std::string keyringRu =
+    "Система не разрешила доступ к системной связке ключей. Проверьте системное окно доступа и повторите действие.";
 
 std::vector<QuorbitError> everyQuorbitError(const std::string& detail) {
     std::vector<QuorbitError> errors;
@@ -67,14 +74,55 @@ TEST(AppLocalizerErrors, CatalogueTextsDifferFromTheErrorsOwnDescription) {
     EXPECT_NE(english.errorDescription(checksum), checksum.errorDescription());
 }
 
-TEST(AppLocalizerErrors, DetailCasesShowTheirCaseTextWhateverTheDetail) {
+TEST(AppLocalizerErrors, TheDetailIsNeverShownInAFileWriteText) {
     for (const std::string detail : {"", "Keychain error -25300", "checksum"}) {
         EXPECT_EQ(english.errorDescription(QuorbitError::fileWriteFailed(detail)), fileSaveEn);
         EXPECT_EQ(russian.errorDescription(QuorbitError::fileWriteFailed(detail)), fileSaveRu);
-        EXPECT_EQ(english.errorDescription(QuorbitError::keychainFailure(detail)),
-                  english.errorDescription(QuorbitError(QuorbitError::Case::keychainAccessDenied)));
-        EXPECT_EQ(russian.errorDescription(QuorbitError::keychainFailure(detail)),
-                  russian.errorDescription(QuorbitError(QuorbitError::Case::keychainAccessDenied)));
+    }
+}
+
+// A full disk, a read-only folder, an unreadable store, a missing keyring item, a refused
+// keyring and no keyring at all each say what happened, not that a backup is corrupted.
+TEST(AppLocalizerErrors, EachCauseOfAFailedSaveOrReadHasItsOwnText) {
+    const std::error_code noSpace(ENOSPC, std::generic_category());
+    const std::error_code readOnly(EROFS, std::generic_category());
+    const struct {
+        const char* name;
+        QuorbitError error;
+        std::string english;
+        std::string russian;
+    } cases[] = {
+        {"disk full", QuorbitError::persistenceFailure("write", noSpace),
+         "There is not enough disk space to save. Free some space and try again.",
+         "Недостаточно места на диске для сохранения. Освободите место и повторите попытку."},
+        {"export to a full disk", QuorbitError::fileWriteFailed("write", noSpace),
+         "There is not enough disk space to save. Free some space and try again.",
+         "Недостаточно места на диске для сохранения. Освободите место и повторите попытку."},
+        {"read-only folder", QuorbitError::persistenceFailure("write", readOnly),
+         "Quorbit cannot write to its data folder. Check that the folder is writable and try again.",
+         "Quorbit не может записать в папку с данными. Проверьте права на запись и повторите попытку."},
+        {"unreadable accounts file", QuorbitError::persistenceFailure("The data in \"accounts.json\" couldn't be read"),
+         unreadableEn, unreadableRu},
+        {"backup of an unknown format", QuorbitError::persistenceFailure("Invalid backup format"), corruptEn,
+         corruptRu},
+        {"missing keyring item", QuorbitError::keychainFailure("Item not found"),
+         "A secret is missing from the system keyring. Restore the account from a backup or add it again.",
+         "Секрет отсутствует в системной связке ключей. Восстановите аккаунт из резервной копии или добавьте его "
+         "заново."},
+        {"other keyring failure", QuorbitError::keychainFailure("Timeout was reached"),
+         "The system keyring reported an error. Try again.",
+         "Системная связка ключей сообщила об ошибке. Повторите попытку."},
+        {"dismissed prompt", QuorbitError(QuorbitError::Case::keychainAccessDenied, "the prompt was dismissed"),
+         keyringEn, keyringRu},
+        {"no keyring at all", QuorbitError::keychainUnavailable(),
+         "No system keyring is available. Start a keyring service such as GNOME Keyring, KWallet or KeePassXC, then "
+         "try again.",
+         "Системная связка ключей недоступна. Запустите службу связки ключей (GNOME Keyring, KWallet или KeePassXC) "
+         "и повторите попытку."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(english.errorDescription(c.error), c.english) << c.name;
+        EXPECT_EQ(russian.errorDescription(c.error), c.russian) << c.name;
     }
 }
 
@@ -87,10 +135,10 @@ void PrintTo(const PersistenceCase& c, std::ostream* out) { *out << '"' << c.det
 
 class AppLocalizerPersistenceFailure : public testing::TestWithParam<PersistenceCase> {};
 
-TEST_P(AppLocalizerPersistenceFailure, DetailChoosesBetweenChecksumAndCorruptedText) {
+TEST_P(AppLocalizerPersistenceFailure, DetailChoosesTheChecksumText) {
     const QuorbitError error = QuorbitError::persistenceFailure(GetParam().detail);
-    EXPECT_EQ(english.errorDescription(error), GetParam().mentionsChecksum ? checksumEn : corruptEn);
-    EXPECT_EQ(russian.errorDescription(error), GetParam().mentionsChecksum ? checksumRu : corruptRu);
+    EXPECT_EQ(english.errorDescription(error), GetParam().mentionsChecksum ? checksumEn : unreadableEn);
+    EXPECT_EQ(russian.errorDescription(error), GetParam().mentionsChecksum ? checksumRu : unreadableRu);
 }
 
 INSTANTIATE_TEST_SUITE_P(Details, AppLocalizerPersistenceFailure,
@@ -122,18 +170,15 @@ TEST_P(AppLocalizerPlatformErrors, MapsFileCodesAndDescriptionWords) {
 
 void throwErrno(int value, const std::error_category& category) { throw std::system_error(value, category, "op"); }
 
-const std::string keyringEn =
-    "The system denied access to the system keyring. Check the system keyring prompt and try again.";
-const std::string keyringRu =
-    "Система не разрешила доступ к системной связке ключей. Проверьте системное окно доступа и повторите действие.";
-
 INSTANTIATE_TEST_SUITE_P(
     Errors, AppLocalizerPlatformErrors,
     testing::Values(
         PlatformCase{"noSuchFile", [] { throwErrno(ENOENT, std::generic_category()); }, fileSaveEn, fileSaveRu},
         PlatformCase{"noPermission", [] { throwErrno(EACCES, std::system_category()); }, fileSaveEn, fileSaveRu},
         PlatformCase{"readOnly", [] { throwErrno(EROFS, std::system_category()); }, fileSaveEn, fileSaveRu},
-        PlatformCase{"outOfSpace", [] { throwErrno(ENOSPC, std::generic_category()); }, fileSaveEn, fileSaveRu},
+        PlatformCase{"outOfSpace", [] { throwErrno(ENOSPC, std::generic_category()); },
+                     "There is not enough disk space to save. Free some space and try again.",
+                     "Недостаточно места на диске для сохранения. Освободите место и повторите попытку."},
         PlatformCase{"corruptFile", [] { throwErrno(EILSEQ, std::generic_category()); }, corruptEn, corruptRu},
         PlatformCase{"filesystemError",
                      [] {
@@ -225,7 +270,17 @@ INSTANTIATE_TEST_SUITE_P(
                    "Warning: Less than 100000 iterations significantly reduces security.",
                    "Предупреждение: менее 100000 итераций значительно снижает безопасность."},
         StatusCase{"securityAuditSummary", [](const AppLocalizer& l) { return l.securityAuditSummary(2, 0, 1); },
-                   "Critical: 2, Warnings: 0, Recommendations: 1", "Критичных: 2, Предупреждений: 0, Рекомендаций: 1"}),
+                   "Critical: 2, Warnings: 0, Recommendations: 1", "Критичных: 2, Предупреждений: 0, Рекомендаций: 1"},
+        // The one progress line counts in thousands, as people read a long run.
+        StatusCase{"importProgress", [](const AppLocalizer& l) { return l.importProgress(2500, 1000000); },
+                   "Importing 2,500 of 1,000,000\u2026", "Импорт: 2\u00A0500 из 1\u00A0000\u00A0000\u2026"},
+        StatusCase{"importProgressSmall", [](const AppLocalizer& l) { return l.importProgress(0, 999); },
+                   "Importing 0 of 999\u2026", "Импорт: 0 из 999\u2026"},
+        StatusCase{"errorOfALine",
+                   [](const AppLocalizer& l) {
+                       return l.errorDescription(QuorbitError(QuorbitError::Case::duplicateAccount).atLine(12));
+                   },
+                   "Line 12: This token already exists in Quorbit.", "Строка 12: Токен уже существует."}),
     statusCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
