@@ -1,22 +1,22 @@
 #include "infrastructure/files/FileTokenRepository.h"
 #include "support/RatioReporter.h"
+#include "support/ScratchFolder.h"
 
 #include <benchmark/benchmark.h>
 #include <nlohmann/json.hpp>
 
 #include <array>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
 using quorbit::bench::Comparison;
+using quorbit::bench::ScratchFolder;
 
 constexpr int accountCount = 10'000;
 constexpr double budgetSeconds = 0.020;
@@ -39,26 +39,6 @@ std::vector<quorbit::OtpAccount> accounts() {
     }
     return list;
 }
-
-// A fresh folder under the temporary directory, removed when the benchmark ends.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quorbit-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create a scratch folder");
-        path_ = pattern;
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::filesystem::path file(const char* name) const { return path_ / "Quorbit" / name; }
-
-private:
-    std::filesystem::path path_;
-};
 
 void saveAccounts(benchmark::State& state) {
     const ScratchFolder folder;

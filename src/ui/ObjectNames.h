@@ -154,6 +154,7 @@ inline constexpr auto uriTextEditor = "settingsUriTextEditor";
 inline constexpr auto importTextButton = "settingsImportTextButton";
 inline constexpr auto importTextFileButton = "settingsImportTextFileButton";
 inline constexpr auto importBackupButton = "settingsImportBackupButton";
+inline constexpr auto cancelImportButton = "settingsCancelImportButton";
 inline constexpr auto exportBackupButton = "settingsExportBackupButton";
 inline constexpr auto exportURIsButton = "settingsExportURIsButton";
 inline constexpr auto recoveryKitButton = "settingsRecoveryKitButton";

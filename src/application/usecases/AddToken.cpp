@@ -17,17 +17,29 @@ AddToken::AddToken(TokenRepository& repository, SecretStore& secretStore, const 
 OtpAccount AddToken::execute(const TokenDraft& draft) const {
     const SecretBytes secret = decodeCheckedSecret(draft);
     std::vector<OtpAccount> accounts = repository_.loadAccounts();
-    std::string issuer = UnicodeText::trimmed(draft.issuer);
-    std::string accountName = UnicodeText::trimmed(draft.accountName);
-    if (issuer.empty() && accountName.empty()) throw QuorbitError(QuorbitError::Case::invalidTokenURI);
-    if (DuplicateAccountRule::matchesAccountOutsideTrash(accounts, issuer, accountName)) {
+    OtpAccount account = namedAccount(draft);
+    if (DuplicateAccountRule::matchesAccountOutsideTrash(accounts, account.issuer, account.accountName)) {
         throw QuorbitError(QuorbitError::Case::duplicateAccount);
     }
-    OtpAccount account = makeAccount(draft, std::move(issuer), std::move(accountName));
     secretStore_.saveSecret(secret, account.secretRef);
     accounts.push_back(account);
     repository_.saveAccounts(accounts);
     return account;
+}
+
+PendingImport::Entry AddToken::prepare(const TokenDraft& draft) const {
+    SecretBytes secret = decodeCheckedSecret(draft);
+    OtpAccount account = namedAccount(draft);
+    std::string issuer = account.issuer;
+    std::string accountName = account.accountName;
+    return {std::move(account), std::move(secret), std::move(issuer), std::move(accountName)};
+}
+
+OtpAccount AddToken::namedAccount(const TokenDraft& draft) const {
+    std::string issuer = UnicodeText::trimmed(draft.issuer);
+    std::string accountName = UnicodeText::trimmed(draft.accountName);
+    if (issuer.empty() && accountName.empty()) throw QuorbitError(QuorbitError::Case::invalidTokenURI);
+    return makeAccount(draft, std::move(issuer), std::move(accountName));
 }
 
 SecretBytes AddToken::decodeCheckedSecret(const TokenDraft& draft) const {

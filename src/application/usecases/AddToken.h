@@ -3,6 +3,7 @@
 #include "application/ports/Clock.h"
 #include "application/ports/SecretStore.h"
 #include "application/ports/TokenRepository.h"
+#include "application/usecases/PendingImport.h"
 #include "domain/OtpAccount.h"
 #include "domain/TokenDraft.h"
 #include "lib/Base32Decoding.h"
@@ -18,8 +19,12 @@ public:
     // account name), duplicateAccount, or what a port threw. A failed list save leaves the
     // saved secret in the store.
     OtpAccount execute(const TokenDraft& draft) const;
+    // The account and secret an import adds for the draft, after the same checks but the
+    // duplicate one, with nothing loaded or written.
+    PendingImport::Entry prepare(const TokenDraft& draft) const;
 
 private:
+    OtpAccount namedAccount(const TokenDraft& draft) const;
     SecretBytes decodeCheckedSecret(const TokenDraft& draft) const;
     OtpAccount makeAccount(const TokenDraft& draft, std::string issuer, std::string accountName) const;
 

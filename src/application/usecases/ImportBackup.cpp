@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "application/usecases/DuplicateAccountRule.h"
+#include "application/usecases/AccountIdentityIndex.h"
 #include "application/usecases/OtpSettingsRule.h"
 #include "domain/AccountTags.h"
 #include "domain/BackupPayload.h"
@@ -49,13 +49,22 @@ BackupInfo ImportBackup::getBackupInfo(std::span<const std::uint8_t> data, const
 // The cipher checks the envelope's bounds itself before deriving a key; parsing a large
 // envelope here as well would only do that work twice.
 std::vector<OtpAccount> ImportBackup::execute(std::span<const std::uint8_t> data, const SecretBytes& password) const {
+    return plan(data, password).storeAll(repository_, secretStore_);
+}
+
+// Decides every addition before anything is written, so an unusable account stops the
+// import with the vault untouched. Additions join the index at once: later backup accounts
+// are checked against them too.
+PendingImport ImportBackup::plan(std::span<const std::uint8_t> data, const SecretBytes& password) const {
     const BackupPayload payload = crypto_.decrypt(data, password);
-    std::vector<OtpAccount> working = repository_.loadAccounts();
-    const std::vector<PendingAccount> pending = planAdditions(payload.accounts, working);
-    store(pending, working);
-    std::vector<OtpAccount> added;
-    for (const PendingAccount& entry : pending) added.push_back(entry.account);
-    return added;
+    AccountIdentityIndex working(repository_.loadAccounts());
+    std::vector<PendingImport::Entry> entries;
+    for (const BackupAccount& backup : payload.accounts) {
+        if (working.holdsAccountNamed(backup.issuer, backup.accountName)) continue;
+        entries.push_back(entryFor(backup, working));
+        working.add(entries.back().account);
+    }
+    return PendingImport(std::move(entries), PendingImport::WhenTaken::skip);
 }
 
 BackupEnvelopeForInfo ImportBackup::readEnvelope(std::span<const std::uint8_t> data) {
@@ -80,27 +89,11 @@ void ImportBackup::requireKnownFormat(const BackupEnvelopeForInfo& envelope) {
     }
 }
 
-// Decides every addition before anything is written, so an unusable account stops the
-// import with the vault untouched. Additions join the working list at once: later backup
-// accounts are checked against them too.
-std::vector<ImportBackup::PendingAccount> ImportBackup::planAdditions(
-    const std::vector<BackupAccount>& backupAccounts, std::vector<OtpAccount>& working) const {
-    std::vector<PendingAccount> pending;
-    for (const BackupAccount& backup : backupAccounts) {
-        if (DuplicateAccountRule::matchesAccountOutsideTrash(working, backup.issuer, backup.accountName)) continue;
-        pending.push_back(pendingAccountFor(backup, working));
-        working.push_back(pending.back().account);
-    }
-    return pending;
-}
-
-ImportBackup::PendingAccount ImportBackup::pendingAccountFor(const BackupAccount& backup,
-                                                             const std::vector<OtpAccount>& working) const {
+PendingImport::Entry ImportBackup::entryFor(const BackupAccount& backup, const AccountIdentityIndex& working) const {
     SecretBytes secret = decoder_.decode(backup.secretBase32.asText());
     if (!isUsable(backup, secret)) throw QuorbitError(QuorbitError::Case::invalidSecret);
-    const bool idTaken = std::ranges::any_of(working, [&](const OtpAccount& account) { return account.id == backup.id; });
     OtpAccount account;
-    account.id = idTaken ? Uuid::random() : backup.id;
+    account.id = working.holdsId(backup.id) ? Uuid::random() : backup.id;
     account.issuer = UnicodeText::trimmed(backup.issuer);
     account.accountName = UnicodeText::trimmed(backup.accountName);
     account.secretRef = OtpSecretRef{Uuid::random().toString()};
@@ -115,33 +108,7 @@ ImportBackup::PendingAccount ImportBackup::pendingAccountFor(const BackupAccount
     account.isFavorite = backup.isFavorite;
     account.trashedAt = backup.trashedAt;
     account.tags = AccountTags::normalize(backup.tags);
-    return PendingAccount{std::move(account), std::move(secret)};
-}
-
-// Secrets first, then the list that refers to them; on any failure the secrets of this run
-// are deleted again so none is left without its account.
-void ImportBackup::store(const std::vector<PendingAccount>& pending, const std::vector<OtpAccount>& working) const {
-    std::size_t stored = 0;
-    try {
-        for (; stored < pending.size(); ++stored) {
-            secretStore_.saveSecret(pending[stored].secret, pending[stored].account.secretRef);
-        }
-        repository_.saveAccounts(working);
-    } catch (...) {
-        deleteSecretsQuietly(pending, stored);
-        throw;
-    }
-}
-
-// The original failure is what the caller must see; a refused deletion cannot be reported
-// in its place.
-void ImportBackup::deleteSecretsQuietly(const std::vector<PendingAccount>& pending, std::size_t count) const noexcept {
-    for (std::size_t index = 0; index < count; ++index) {
-        try {
-            secretStore_.deleteSecret(pending[index].account.secretRef);
-        } catch (...) {
-        }
-    }
+    return PendingImport::Entry{std::move(account), std::move(secret), backup.issuer, backup.accountName};
 }
 
 }  // namespace quorbit

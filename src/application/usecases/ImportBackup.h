@@ -11,6 +11,7 @@
 #include "application/ports/DocumentFiles.h"
 #include "application/ports/SecretStore.h"
 #include "application/ports/TokenRepository.h"
+#include "application/usecases/PendingImport.h"
 #include "domain/BackupAccount.h"
 #include "domain/BackupEnvelopeForInfo.h"
 #include "domain/BackupInfo.h"
@@ -19,6 +20,8 @@
 #include "lib/Base32Decoding.h"
 
 namespace quorbit {
+
+class AccountIdentityIndex;
 
 // Reads an encrypted backup: its summary for the confirmation, then the merge that adds the
 // backup's accounts and never changes, replaces or reorders a stored one.
@@ -48,21 +51,14 @@ public:
     // (invalidSecret); a failure after the first secret was stored deletes this run's secrets
     // again and leaves the list unchanged. The list is saved once, also when nothing was added.
     std::vector<OtpAccount> execute(std::span<const std::uint8_t> data, const SecretBytes& password) const;
+    // Every check of `execute`, with the list loaded once and nothing written.
+    PendingImport plan(std::span<const std::uint8_t> data, const SecretBytes& password) const;
 
 private:
-    struct PendingAccount {
-        OtpAccount account;
-        SecretBytes secret;
-    };
-
     static BackupEnvelopeForInfo readEnvelope(std::span<const std::uint8_t> data);
     static void requireIterationsInBounds(const BackupEnvelopeForInfo& envelope);
     static void requireKnownFormat(const BackupEnvelopeForInfo& envelope);
-    std::vector<PendingAccount> planAdditions(const std::vector<BackupAccount>& backupAccounts,
-                                              std::vector<OtpAccount>& working) const;
-    PendingAccount pendingAccountFor(const BackupAccount& backup, const std::vector<OtpAccount>& working) const;
-    void store(const std::vector<PendingAccount>& pending, const std::vector<OtpAccount>& working) const;
-    void deleteSecretsQuietly(const std::vector<PendingAccount>& pending, std::size_t count) const noexcept;
+    PendingImport::Entry entryFor(const BackupAccount& backup, const AccountIdentityIndex& working) const;
 
     TokenRepository& repository_;
     SecretStore& secretStore_;

@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <array>
-#include <set>
+#include <unordered_set>
 #include <string>
 
+#include "application/usecases/AccountIdentityIndex.h"
 #include "application/usecases/AddToken.h"
 #include "application/usecases/DuplicateAccountRule.h"
 #include "domain/QuorbitError.h"
@@ -16,7 +17,9 @@ namespace {
 // U+0085, U+2028 and U+2029 in UTF-8; each line break ends a piece on its own.
 constexpr std::array<std::string_view, 3> multiByteLineBreaks{"\xC2\x85", "\xE2\x80\xA8", "\xE2\x80\xA9"};
 
+// A carriage return and line feed pair is one break, so that lines are numbered as editors show them.
 std::size_t lineBreakLength(std::string_view text, std::size_t at) {
+    if (text.substr(at).starts_with("\r\n")) return 2;
     if (text[at] >= '\n' && text[at] <= '\r') return 1;
     for (std::string_view lineBreak : multiByteLineBreaks) {
         if (text.substr(at).starts_with(lineBreak)) return lineBreak.size();
@@ -24,10 +27,15 @@ std::size_t lineBreakLength(std::string_view text, std::size_t at) {
     return 0;
 }
 
-// Views into the text: the lines hold secrets, which must not be copied into plain strings.
-std::vector<std::string_view> nonBlankLines(std::string_view text) {
-    std::vector<std::string_view> lines;
+struct NumberedLine {
+    std::string_view text;  // a view into the text: the lines hold secrets, not to be copied
+    std::size_t number;     // the first line is 1
+};
+
+std::vector<NumberedLine> nonBlankLines(std::string_view text) {
+    std::vector<NumberedLine> lines;
     std::size_t start = 0;
+    std::size_t number = 1;
     for (std::size_t at = 0; at <= text.size();) {
         const std::size_t length = at < text.size() ? lineBreakLength(text, at) : 1;
         if (length == 0) {
@@ -35,9 +43,10 @@ std::vector<std::string_view> nonBlankLines(std::string_view text) {
             continue;
         }
         const std::string_view line = UnicodeText::trimmedView(text.substr(start, at - start));
-        if (!line.empty()) lines.push_back(line);
+        if (!line.empty()) lines.push_back({line, number});
         at += length;
         start = at;
+        ++number;
     }
     return lines;
 }
@@ -48,8 +57,13 @@ bool isURILine(std::string_view line) {
     return UnicodeText::lowercased(line.substr(0, scheme.size())) == scheme;
 }
 
-std::string duplicateKey(const TokenDraft& draft) {
-    return DuplicateAccountRule::identityKey(UnicodeText::trimmed(draft.issuer), UnicodeText::trimmed(draft.accountName));
+template <typename Check>
+auto atLine(std::size_t line, Check check) -> decltype(check()) {
+    try {
+        return check();
+    } catch (const QuorbitError& error) {
+        throw error.atLine(line);
+    }
 }
 
 }  // namespace
@@ -59,30 +73,45 @@ ImportOtpAuthText::ImportOtpAuthText(TokenRepository& repository, SecretStore& s
     : repository_(repository), secretStore_(secretStore), parser_(parser), decoder_(decoder), clock_(clock) {}
 
 std::vector<OtpAccount> ImportOtpAuthText::execute(std::string_view text) const {
-    const std::vector<TokenDraft> drafts = parseDrafts(text);
-    validateNoDuplicates(drafts);
-    const AddToken addToken(repository_, secretStore_, decoder_, clock_);
-    std::vector<OtpAccount> added;
-    for (const TokenDraft& draft : drafts) added.push_back(addToken.execute(draft));
-    return added;
+    return plan(text).storeAll(repository_, secretStore_);
 }
 
-std::vector<TokenDraft> ImportOtpAuthText::parseDrafts(std::string_view text) const {
-    const std::vector<std::string_view> lines = nonBlankLines(text);
-    if (lines.empty() || !std::ranges::all_of(lines, isURILine)) throw QuorbitError(QuorbitError::Case::invalidTokenURI);
-    std::vector<TokenDraft> drafts;
-    for (const std::string_view line : lines) drafts.push_back(parser_.parse(line));
+PendingImport ImportOtpAuthText::plan(std::string_view text) const {
+    const std::vector<Draft> drafts = parseDrafts(text);
+    validateNoDuplicates(drafts);
+    const AddToken addToken(repository_, secretStore_, decoder_, clock_);
+    std::vector<PendingImport::Entry> entries;
+    entries.reserve(drafts.size());
+    for (const Draft& draft : drafts) {
+        entries.push_back(atLine(draft.line, [&] { return addToken.prepare(draft.draft); }));
+    }
+    return PendingImport(std::move(entries), PendingImport::WhenTaken::fail);
+}
+
+std::vector<ImportOtpAuthText::Draft> ImportOtpAuthText::parseDrafts(std::string_view text) const {
+    const std::vector<NumberedLine> lines = nonBlankLines(text);
+    if (lines.empty()) throw QuorbitError(QuorbitError::Case::invalidTokenURI);
+    for (const NumberedLine& line : lines) {
+        if (!isURILine(line.text)) throw QuorbitError(QuorbitError::Case::invalidTokenURI).atLine(line.number);
+    }
+    std::vector<Draft> drafts;
+    drafts.reserve(lines.size());
+    for (const NumberedLine& line : lines) {
+        drafts.push_back({atLine(line.number, [&] { return parser_.parse(line.text); }), line.number});
+    }
     return drafts;
 }
 
-void ImportOtpAuthText::validateNoDuplicates(const std::vector<TokenDraft>& drafts) const {
-    const std::vector<OtpAccount> stored = repository_.loadAccounts();
-    std::set<std::string> keys;
-    for (const TokenDraft& draft : drafts) {
-        const bool repeatsEarlierLine = !keys.insert(duplicateKey(draft)).second;
-        if (repeatsEarlierLine || DuplicateAccountRule::matchesAccountOutsideTrash(
-                                      stored, UnicodeText::trimmed(draft.issuer), UnicodeText::trimmed(draft.accountName))) {
-            throw QuorbitError(QuorbitError::Case::duplicateAccount);
+void ImportOtpAuthText::validateNoDuplicates(const std::vector<Draft>& drafts) const {
+    const AccountIdentityIndex stored(repository_.loadAccounts());
+    std::unordered_set<std::string> keys;
+    keys.reserve(drafts.size());
+    for (const Draft& draft : drafts) {
+        const std::string issuer = UnicodeText::trimmed(draft.draft.issuer);
+        const std::string accountName = UnicodeText::trimmed(draft.draft.accountName);
+        const bool repeatsEarlierLine = !keys.insert(DuplicateAccountRule::identityKey(issuer, accountName)).second;
+        if (repeatsEarlierLine || stored.holdsAccountNamed(issuer, accountName)) {
+            throw QuorbitError(QuorbitError::Case::duplicateAccount).atLine(draft.line);
         }
     }
 }

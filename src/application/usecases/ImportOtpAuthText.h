@@ -6,6 +6,7 @@
 #include "application/ports/Clock.h"
 #include "application/ports/SecretStore.h"
 #include "application/ports/TokenRepository.h"
+#include "application/usecases/PendingImport.h"
 #include "domain/OtpAccount.h"
 #include "domain/TokenDraft.h"
 #include "lib/Base32Decoding.h"
@@ -14,21 +15,30 @@
 namespace quorbit {
 
 // Adds the accounts of a text holding one otpauth:// URI per line (pasted, or a URI-list file).
-// Format and duplicates are checked for the whole text before the first account is added.
+// Every line is checked, format, duplicates and secrets, before the first account is added.
 class ImportOtpAuthText {
 public:
     ImportOtpAuthText(TokenRepository& repository, SecretStore& secretStore, const OtpAuthParsing& parser,
                       const Base32Decoding& decoder, const Clock& clock);
 
-    // The added accounts in line order. Throws invalidTokenURI for a text without URI lines or
-    // with any other non-blank line, the parser's error, duplicateAccount (within the text or
-    // against an account outside the trash), all with nothing added. A line that fails while
-    // being added stops the import; the accounts of the lines before it stay.
+    // The added accounts in line order, all or none. Throws invalidTokenURI for a text without
+    // URI lines or with any other non-blank line, the parser's error, duplicateAccount (within
+    // the text or against an account outside the trash), invalidSecret or invalidTokenURI for a
+    // line that makes no account; an error about one line names it (`QuorbitError::line`).
+    // Failures of the ports are passed on; whatever failed, nothing stays added.
     std::vector<OtpAccount> execute(std::string_view text) const;
+    // Every check of `execute`, with the list loaded once and nothing written: the accounts
+    // to store, with their secrets.
+    PendingImport plan(std::string_view text) const;
 
 private:
-    std::vector<TokenDraft> parseDrafts(std::string_view text) const;
-    void validateNoDuplicates(const std::vector<TokenDraft>& drafts) const;
+    struct Draft {
+        TokenDraft draft;
+        std::size_t line;
+    };
+
+    std::vector<Draft> parseDrafts(std::string_view text) const;
+    void validateNoDuplicates(const std::vector<Draft>& drafts) const;
 
     TokenRepository& repository_;
     SecretStore& secretStore_;

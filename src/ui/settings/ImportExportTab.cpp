@@ -27,7 +27,7 @@ ImportExportTab::ImportExportTab(QuorbitViewModel& viewModel, QWidget* parent)
     buildExport();
     buildDangerZone();
     follow();
-    updateImportTextEnabled();
+    followImportRunning();
 }
 
 void ImportExportTab::buildImport() {
@@ -40,6 +40,7 @@ void ImportExportTab::buildImport() {
     importText_ = named(new SymbolButton(QStringLiteral("text.badge.plus")), objectnames::settings::importTextButton);
     importTextFile_ = named(new SymbolButton(QStringLiteral("doc.text")), objectnames::settings::importTextFileButton);
     importBackup_ = named(new SymbolButton(QStringLiteral("lock.open")), objectnames::settings::importBackupButton);
+    cancelImport_ = named(new SymbolButton(QStringLiteral("xmark")), objectnames::settings::cancelImportButton);
 
     auto* textBlock = new QVBoxLayout;
     textBlock->setContentsMargins(0, 0, 0, 0);
@@ -57,6 +58,7 @@ void ImportExportTab::buildImport() {
     import_->addWidget(readQRFromScreen_, Qt::AlignLeft);
     import_->addLayout(textBlock);
     import_->addWidget(importBackup_, Qt::AlignLeft);
+    import_->addWidget(cancelImport_, Qt::AlignLeft);
 
     connect(importQRImage_, &QPushButton::clicked, this, [this] { viewModel().importQRImage(false); });
     connect(readQRFromScreen_, &QPushButton::clicked, this, [this] { viewModel().importQRCodeFromScreen(false); });
@@ -64,6 +66,8 @@ void ImportExportTab::buildImport() {
     connect(importText_, &QPushButton::clicked, this, &ImportExportTab::importText);
     connect(importTextFile_, &QPushButton::clicked, this, [this] { viewModel().importOtpAuthTextFile(); });
     connect(importBackup_, &QPushButton::clicked, this, [this] { viewModel().importEncryptedBackup(); });
+    connect(cancelImport_, &QPushButton::clicked, this, [this] { viewModel().cancelImport(); });
+    connect(&viewModel(), &QuorbitViewModel::importRunningChanged, this, &ImportExportTab::followImportRunning);
 }
 
 void ImportExportTab::buildExport() {
@@ -93,7 +97,15 @@ void ImportExportTab::buildDangerZone() {
 }
 
 void ImportExportTab::updateImportTextEnabled() {
-    importText_->setEnabled(!uriText_->toPlainText().trimmed().isEmpty());
+    importText_->setEnabled(!viewModel().isImportRunning() && !uriText_->toPlainText().trimmed().isEmpty());
+}
+
+void ImportExportTab::followImportRunning() {
+    const bool running = viewModel().isImportRunning();
+    importTextFile_->setEnabled(!running);
+    importBackup_->setEnabled(!running);
+    cancelImport_->setVisible(running);
+    updateImportTextEnabled();
 }
 
 void ImportExportTab::importText() {
@@ -118,6 +130,7 @@ void ImportExportTab::refresh() {
     importText_->setLabel(text("Import Text", "Импорт текста"));
     importTextFile_->setLabel(text("Import Text File", "Импорт текстового файла"));
     importBackup_->setLabel(text("Import Encrypted Backup", "Импорт зашифрованной копии"));
+    cancelImport_->setLabel(text("Cancel Import", "Отменить импорт"));
 
     export_->setTitle(text("Export", "Экспорт"));
     exportBackup_->setLabel(text("Export Encrypted Backup", "Экспорт зашифрованной копии"));

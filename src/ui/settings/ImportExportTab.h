@@ -12,7 +12,8 @@ class SymbolButton;
 
 // Where accounts come in (QR image, screen, pasted or filed otpauth text, encrypted backup)
 // and go out (encrypted backup, plain otpauth list, Recovery Kit), and deleting everything.
-// The pasted text stays in the editor whatever the import did.
+// The pasted text stays in the editor whatever the import did. While an import of many
+// accounts runs, the other imports wait and a Cancel stops it.
 class ImportExportTab : public SettingsPage {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ private:
     void buildExport();
     void buildDangerZone();
     void updateImportTextEnabled();
+    void followImportRunning();
     void importText();
     void createRecoveryKit();
 
@@ -37,6 +39,7 @@ private:
     SymbolButton* importText_;
     SymbolButton* importTextFile_;
     SymbolButton* importBackup_;
+    SymbolButton* cancelImport_;
     SettingsSection* export_;
     SymbolButton* exportBackup_;
     SymbolButton* exportURIs_;

@@ -14,6 +14,7 @@
 #include "application/usecases/ImportBackup.h"
 #include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
+#include "ui/viewmodel/BulkImport.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 #include "ui/viewmodel/UnlockedWrite.h"
 
@@ -40,7 +41,8 @@ std::string createdText(TimePoint exportedAt) {
 
 }  // namespace
 
-BackupRoads::BackupRoads(ActionContext& context) : context_(context) {}
+BackupRoads::BackupRoads(ActionContext& context, BulkImport& bulkImport)
+    : context_(context), bulkImport_(bulkImport) {}
 
 std::string BackupRoads::text(std::string_view english, std::string_view russian) const {
     return pick(context_.localizer().language(), english, russian);
@@ -132,13 +134,14 @@ QCoro::Task<> BackupRoads::mergeConfirmedBackup(std::vector<std::uint8_t> data, 
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     try {
-        auto job = [&ports, data = std::move(data), password = std::move(password)] {
+        auto plan = [&ports, data = std::move(data), password = std::move(password)] {
             return ImportBackup(ports.repository, ports.secretStore, ports.base32Decoder, ports.backupCrypto,
                                 ports.clock)
-                .execute(data, password);
+                .plan(data, password);
         };
-        const std::vector<OtpAccount> imported = co_await context_.worker().run(std::move(job));
-        if (!alive) co_return;
+        std::optional<std::vector<OtpAccount>> merged = co_await bulkImport_.run(std::move(plan));
+        if (!alive || !merged) co_return;
+        const std::vector<OtpAccount> imported = std::move(*merged);
         const std::string count = std::to_string(imported.size());
         co_await context_.recordEvent(SecurityEventKind::backupImported, std::nullopt, std::nullopt,
                                       "Imported " + count + " accounts from encrypted backup");

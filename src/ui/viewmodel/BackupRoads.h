@@ -19,11 +19,12 @@
 namespace quorbit {
 
 class ActionContext;
+class BulkImport;
 
 // Encrypted backup export and import.
 class BackupRoads {
 public:
-    explicit BackupRoads(ActionContext& context);
+    BackupRoads(ActionContext& context, BulkImport& bulkImport);
 
     void exportEncryptedBackup();
     void importEncryptedBackup();
@@ -42,6 +43,7 @@ private:
     std::string text(std::string_view english, std::string_view russian) const;
 
     ActionContext& context_;
+    BulkImport& bulkImport_;
 };
 
 }  // namespace quorbit

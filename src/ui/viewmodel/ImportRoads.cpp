@@ -23,6 +23,7 @@
 #include "lib/Utf8Validator.h"
 #include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
+#include "ui/viewmodel/BulkImport.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 #include "ui/viewmodel/WindowFactory.h"
 
@@ -61,7 +62,7 @@ private:
     QPointer<QuorbitViewModel> viewModel_;
 };
 
-ImportRoads::ImportRoads(ActionContext& context) : context_(context) {}
+ImportRoads::ImportRoads(ActionContext& context, BulkImport& bulkImport) : context_(context), bulkImport_(bulkImport) {}
 
 ImportRoads::~ImportRoads() = default;
 
@@ -221,6 +222,10 @@ QCoro::Task<bool> ImportRoads::importGoogleAuthAccounts(std::vector<GoogleAuthAc
 
 QCoro::Task<> ImportRoads::importOtpAuthText(std::string text) {
     if (!context_.ensureKeychainTrustMessageAccepted()) co_return;
+    if (text.size() > maxUriFileBytes) {
+        reportTooLarge();
+        co_return;
+    }
     co_await importAcceptedOtpAuthText(std::move(text));
 }
 
@@ -228,21 +233,25 @@ QCoro::Task<> ImportRoads::importAcceptedOtpAuthText(std::string text) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     try {
-        auto job = [&ports, text = std::move(text)] {
+        auto plan = [&ports, text = std::move(text)] {
             return ImportOtpAuthText(ports.repository, ports.secretStore, ports.parser, ports.base32Decoder,
                                      ports.clock)
-                .execute(text)
-                .size();
+                .plan(text);
         };
-        const std::size_t imported = co_await context_.worker().run(std::move(job));
-        if (!alive) co_return;
+        const std::optional<std::vector<OtpAccount>> imported = co_await bulkImport_.run(std::move(plan));
+        if (!alive || !imported) co_return;
         co_await context_.reloadThrowing();
         if (!alive) co_return;
-        context_.viewModel().setStatusMessage(
-            QString::fromStdString(context_.localizer().importedOtpAuthTokens(static_cast<std::int64_t>(imported))));
+        context_.viewModel().setStatusMessage(QString::fromStdString(
+            context_.localizer().importedOtpAuthTokens(static_cast<std::int64_t>(imported->size()))));
     } catch (const std::exception& error) {
         if (alive) context_.reportError(error);
     }
+}
+
+void ImportRoads::reportTooLarge() {
+    context_.viewModel().setStatusMessage(
+        text("The file is larger than 1 MiB and was not imported.", "Файл больше 1 МиБ и не был импортирован."));
 }
 
 void ImportRoads::importOtpAuthTextFile() {
@@ -270,8 +279,7 @@ QCoro::Task<> ImportRoads::importOtpAuthTextFrom(std::filesystem::path file) {
     }
     if (!alive) co_return;
     if (!contents) {
-        context_.viewModel().setStatusMessage(text("The file is larger than 1 MiB and was not imported.",
-                                                   "Файл больше 1 МиБ и не был импортирован."));
+        reportTooLarge();
         co_return;
     }
     co_await importAcceptedOtpAuthText(std::move(*contents));

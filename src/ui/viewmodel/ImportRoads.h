@@ -18,15 +18,17 @@
 namespace quorbit {
 
 class ActionContext;
+class BulkImport;
 class WindowHolder;
 
 // Accounts from QR images, the screen, migration payloads and otpauth URI lists.
 class ImportRoads {
 public:
-    // A URI list is a few lines of text; anything larger is refused before it is read whole.
+    // A URI list is a few lines of text; a larger file is refused before it is read whole, a
+    // larger pasted text before it is read at all.
     static constexpr std::size_t maxUriFileBytes = 1024 * 1024;
 
-    explicit ImportRoads(ActionContext& context);
+    ImportRoads(ActionContext& context, BulkImport& bulkImport);
     ~ImportRoads();
 
     void importQRImage(bool closeAddTokenOnSuccess);
@@ -45,6 +47,7 @@ private:
     QCoro::Task<> importQRCodePayload(std::string payload, bool closeAddTokenOnSuccess);
     QCoro::Task<> importOtpAuthTextFrom(std::filesystem::path file);
     QCoro::Task<> importAcceptedOtpAuthText(std::string text);
+    void reportTooLarge();
     std::function<void()> migrationWindowCompletion(std::shared_ptr<const WindowHolder*> window,
                                                     bool closeAddTokenOnSuccess);
     void retire(std::unique_ptr<WindowHolder> window);
@@ -52,6 +55,7 @@ private:
     QString text(std::string_view english, std::string_view russian) const;
 
     ActionContext& context_;
+    BulkImport& bulkImport_;
     // Replaced or finished migration windows, released on a later turn of the event loop and
     // only while no import started from one of them is suspended.
     std::vector<std::unique_ptr<WindowHolder>> retiredWindows_;

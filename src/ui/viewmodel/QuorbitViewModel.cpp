@@ -29,6 +29,7 @@
 #include "ui/viewmodel/AccountActions.h"
 #include "ui/viewmodel/AccountEditing.h"
 #include "ui/viewmodel/BackupRoads.h"
+#include "ui/viewmodel/BulkImport.h"
 #include "ui/viewmodel/CopyRoad.h"
 #include "ui/viewmodel/ExportRoads.h"
 #include "ui/viewmodel/ImportRoads.h"
@@ -72,10 +73,12 @@ QuorbitViewModel::QuorbitViewModel(QuorbitViewModelPorts ports, QObject* parent)
     : QObject(parent), ports_(std::move(ports)),
       settings_(withUsableIterations(ports_.settingsStore.loadSettings())),
       backupPBKDF2Iterations_(settings_.backupPBKDF2Iterations), backupSaltBytes_(settings_.backupSaltBytes),
+      bulkImport_(std::make_unique<BulkImport>(context(), [this] { emit importRunningChanged(); })),
       copyRoad_(std::make_unique<CopyRoad>(context())), accountActions_(std::make_unique<AccountActions>(context())),
       accountEditing_(std::make_unique<AccountEditing>(context())),
       securityAuditActions_(std::make_unique<SecurityAuditActions>(context())),
-      importRoads_(std::make_unique<ImportRoads>(context())), backupRoads_(std::make_unique<BackupRoads>(context())),
+      importRoads_(std::make_unique<ImportRoads>(context(), *bulkImport_)),
+      backupRoads_(std::make_unique<BackupRoads>(context(), *bulkImport_)),
       exportRoads_(std::make_unique<ExportRoads>(context())), lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
     refreshTimer_.setInterval(1000);
     connect(&refreshTimer_, &QTimer::timeout, this, [this] { detach(refreshTick()); });
@@ -813,6 +816,8 @@ QCoro::Task<> QuorbitViewModel::importOtpAuthText(std::string text) {
     return importRoads_->importOtpAuthText(std::move(text));
 }
 void QuorbitViewModel::importOtpAuthTextFile() { importRoads_->importOtpAuthTextFile(); }
+bool QuorbitViewModel::isImportRunning() const { return bulkImport_->isRunning(); }
+void QuorbitViewModel::cancelImport() { bulkImport_->cancel(); }
 
 void QuorbitViewModel::exportEncryptedBackup() { backupRoads_->exportEncryptedBackup(); }
 void QuorbitViewModel::importEncryptedBackup() { backupRoads_->importEncryptedBackup(); }

@@ -40,6 +40,7 @@ namespace quorbit {
 class AccountActions;
 class AccountEditing;
 class BackupRoads;
+class BulkImport;
 class CopyRoad;
 class ExportRoads;
 class ImportRoads;
@@ -251,6 +252,10 @@ public:
     QCoro::Task<bool> importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts, std::set<int> selectedIndices);
     QCoro::Task<> importOtpAuthText(std::string text);
     void importOtpAuthTextFile();  // returns at once
+    // importRunningChanged: a URI list or a backup is being imported; one runs at a time.
+    bool isImportRunning() const;
+    // Stops the running import; what it wrote so far is removed again.
+    void cancelImport();
 
     // --- backups, exports, Recovery Kit, delete all ---------------------------------------
     void exportEncryptedBackup();  // returns at once
@@ -272,6 +277,7 @@ signals:
     void accountGroupsChanged();
     void queryChanged();
     void statusMessageChanged();
+    void importRunningChanged();
     void addFormChanged();
     void editorChanged();
     void settingsChanged();
@@ -395,6 +401,7 @@ private:
     std::unique_ptr<WindowHolder> dataLifecycleWindowController_;
     std::unique_ptr<WindowHolder> googleAuthWindowController_;
 
+    std::unique_ptr<BulkImport> bulkImport_;
     std::unique_ptr<CopyRoad> copyRoad_;
     std::unique_ptr<AccountActions> accountActions_;
     std::unique_ptr<AccountEditing> accountEditing_;

@@ -85,9 +85,46 @@ TEST_F(ImportOtpAuthTextTest, ImportsAnAccountThatOnlyExistsInTheTrash) {
     EXPECT_EQ(repository.accounts().size(), 2u);
 }
 
-TEST_F(ImportOtpAuthTextTest, KeepsTheEarlierLinesWhenALaterLineFailsWhileBeingAdded) {
-    EXPECT_EQ(errorCaseOf([&] { import(alice + "\notpauth://totp/Example:bob?secret=0000"); }), C::invalidSecret);
-    EXPECT_EQ(names(repository.accounts()), (std::vector<std::string>{"Example:alice"}));
+// Every line is checked before anything is written, so a retry after the fix finds nothing
+// half-imported; the error names the line as an editor numbers it.
+TEST_F(ImportOtpAuthTextTest, ALineThatMakesNoAccountStopsTheWholeTextAndIsNamed) {
+    const struct {
+        const char* name;
+        std::string text;
+        C expected;
+        std::size_t line;
+    } cases[] = {
+        {"invalid secret", alice + "\notpauth://totp/Example:bob?secret=0000", C::invalidSecret, 2},
+        {"no issuer nor name", alice + "\r\n\r\notpauth://totp/%20?secret=JBSWY3DPEHPK3PXP", C::invalidTokenURI, 3},
+        {"parser rejects", "\n" + alice + "\notpauth://totp/x?issuer=y", C::invalidTokenURI, 3},
+        {"other text", alice + "\n# mine", C::invalidTokenURI, 2},
+        {"repeated line", alice + "\n" + bob + "\n" + alice, C::duplicateAccount, 3},
+    };
+    for (const auto& c : cases) {
+        const QuorbitError error = thrownError([&] { import(c.text); });
+        EXPECT_EQ(error.errorCase(), c.expected) << c.name;
+        EXPECT_EQ(error.line(), c.line) << c.name;
+    }
+    EXPECT_EQ(repository.saveCount(), 0);
+    EXPECT_EQ(secretStore.size(), 0u);
+    EXPECT_EQ(import(alice + "\n" + bob).size(), 2u);
+}
+
+// Secrets go first and the list once; whichever write fails, the secrets of the text go again.
+TEST_F(ImportOtpAuthTextTest, AFailedWriteLeavesNoSecretBehind) {
+    const QuorbitError full = QuorbitError::persistenceFailure("No space left on device");
+    repository.failSavesWith(full);
+    EXPECT_EQ(thrownError([&] { import(alice + "\n" + bob + "\n" + carol); }), full);
+    EXPECT_EQ(secretStore.size(), 0u);
+    EXPECT_EQ(secretStore.deleteRequests().size(), 3u);
+
+    repository.failSavesWith(std::nullopt);
+    PendingImport pending = ImportOtpAuthText(repository, secretStore, parser, codec, clock).plan(alice + "\n" + bob);
+    pending.writeSecrets(secretStore, [&] { return pending.secretsWritten() == 1; });
+    secretStore.failSavesWith(QuorbitError::keychainFailure("denied"));
+    EXPECT_EQ(errorCaseOf([&] { pending.storeAll(repository, secretStore); }), C::keychainFailure);
+    EXPECT_EQ(secretStore.size(), 0u);
+    EXPECT_EQ(repository.saveCount(), 0);
 }
 
 TEST_F(ImportOtpAuthTextTest, PassesAnUnreadableListOn) {

@@ -53,6 +53,35 @@ TEST_F(ImportExportTabTest, ImportTextHandsOverTheTextAndKeepsItInTheEditor) {
     EXPECT_EQ(find<QPlainTextEdit>(names::uriTextEditor)->toPlainText(), pasted);
 }
 
+// While a long import runs, the other imports wait and its Cancel shows; cancelled, it is gone.
+TEST_F(ImportExportTabTest, ALongImportOffersItsCancelAndHoldsTheOtherImports) {
+    QString lines;
+    for (int n = 0; n < 600; ++n) lines += QStringLiteral("otpauth://totp/Bulk:user%1?secret=JBSWY3DPEHPK3PXP\n").arg(n);
+    open();
+    showTab(names::importExportTabButton);
+    find<QPlainTextEdit>(names::uriTextEditor)->setPlainText(lines);
+    auto* cancel = find<QPushButton>(names::cancelImportButton);
+    auto* importBackup = find<QPushButton>(names::importBackupButton);
+    EXPECT_FALSE(cancel->isVisible());
+    bool cancelShown = false;
+    bool backupHeld = false;
+    QObject::connect(viewModel.get(), &QuorbitViewModel::statusMessageChanged, [&] {
+        if (viewModel->statusMessage() != QStringLiteral("Importing 256 of 600\u2026")) return;
+        cancelShown = cancel->isVisible();
+        backupHeld = !importBackup->isEnabled();
+        QTest::mouseClick(cancel, Qt::LeftButton);
+    });
+
+    press(names::importTextButton);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return viewModel->statusMessage() == QStringLiteral("Import cancelled"); }));
+    EXPECT_TRUE(cancelShown);
+    EXPECT_TRUE(backupHeld);
+    EXPECT_FALSE(cancel->isVisible());
+    EXPECT_TRUE(importBackup->isEnabled());
+    EXPECT_TRUE(repository.accounts().empty());
+}
+
 TEST_F(ImportExportTabTest, TheRecoveryKitFolderIsAskedForAndOnlyAChosenOneGoesOn) {
     open();
     showTab(names::importExportTabButton);

@@ -22,6 +22,15 @@ std::string fixtureText(std::string_view name) {
     return text;
 }
 
+// Lines of distinct accounts, enough for several slices of the worker.
+std::string uriLines(int count) {
+    std::string text;
+    for (int index = 0; index < count; ++index) {
+        text += "otpauth://totp/Bulk:user" + std::to_string(index) + "?secret=JBSWY3DPEHPK3PXP&issuer=Bulk\n";
+    }
+    return text;
+}
+
 std::string upperCasePrefix(std::string uri) {
     const std::string prefix = "OTPAUTH-MIGRATION";
     return uri.replace(0, prefix.size(), prefix);
@@ -163,6 +172,68 @@ TEST_F(ImportRoadsTest, AUriFileOverOneMebibyteIsRefusedUnread) {
     ASSERT_TRUE(waitForStatus("Imported 2 otpauth tokens"));
     EXPECT_EQ(repository.accounts().size(), 2u);
     EXPECT_EQ(dialogs.openPanels().back().kind, DialogPresenter::FileKind::text);
+}
+
+// The import's slices let a copy in, and its one save keeps the copy's stamp.
+TEST_F(ImportRoadsTest, ACopyRunsBetweenTheSlicesOfALongImport) {
+    const OtpAccount used = store("Stored", "used");
+    QuorbitViewModel& vm = loadedModel();
+    std::optional<std::size_t> copiesAtImportSave;
+    repository.observeSaves([&](const std::vector<OtpAccount>& accounts) {
+        if (accounts.size() > 1) copiesAtImportSave = clipboard.copies().size();
+    });
+
+    QCoro::Task<> importing = vm.importOtpAuthText(uriLines(600));
+    run(vm.copyCode(used));
+    run(std::move(importing));
+
+    EXPECT_EQ(copiesAtImportSave, 1u);
+    EXPECT_EQ(vm.statusMessage(), QStringLiteral("Imported 600 otpauth tokens"));
+    const std::vector<OtpAccount> saved = repository.accounts();
+    ASSERT_EQ(saved.size(), 601u);
+    EXPECT_TRUE(saved.front().lastUsedAt.has_value());
+}
+
+TEST_F(ImportRoadsTest, ACancelledImportLeavesNothingBehind) {
+    store("Stored", "kept");
+    QuorbitViewModel& vm = loadedModel();
+    std::vector<QString> progress;
+    QObject::connect(&vm, &QuorbitViewModel::statusMessageChanged, [&] {
+        progress.push_back(vm.statusMessage().value_or(QString()));
+        if (progress.back() == QStringLiteral("Importing 256 of 600\u2026")) vm.cancelImport();
+    });
+    const int savesBefore = repository.saveCount();
+
+    run(vm.importOtpAuthText(uriLines(600)));
+
+    EXPECT_EQ(progress.front(), QStringLiteral("Importing 0 of 600\u2026"));
+    EXPECT_EQ(vm.statusMessage(), QStringLiteral("Import cancelled"));
+    EXPECT_FALSE(vm.isImportRunning());
+    EXPECT_EQ(repository.saveCount(), savesBefore);
+    EXPECT_EQ(repository.accounts().size(), 1u);
+    EXPECT_EQ(secrets.size(), 1u);
+}
+
+// Before, line 1 was saved, the list not reloaded, and the retry found it "already exists".
+TEST_F(ImportRoadsTest, ABadLineIsNamedAndTheFixedTextImportsWhole) {
+    QuorbitViewModel& vm = loadedModel();
+    run(vm.importOtpAuthText(validUri + "\notpauth://totp/Example:bob?secret=0000"));
+    EXPECT_EQ(vm.statusMessage(), QStringLiteral("Line 2: The token secret is not valid Base32."));
+    EXPECT_TRUE(repository.accounts().empty());
+    EXPECT_EQ(secrets.size(), 0u);
+
+    run(vm.importOtpAuthText(validUri + "\notpauth://totp/Example:bob?secret=JBSWY3DPEHPK3PXQ"));
+    EXPECT_EQ(vm.statusMessage(), QStringLiteral("Imported 2 otpauth tokens"));
+    EXPECT_EQ(vm.accounts().size(), 2u);
+}
+
+TEST_F(ImportRoadsTest, APastedTextOverOneMebibyteIsRefusedAsTheFileIs) {
+    QuorbitViewModel& vm = model();
+    std::string text = validUri + "\n";
+    text.resize(1024 * 1024 + 1, ' ');
+    run(vm.importOtpAuthText(text));
+    EXPECT_EQ(vm.statusMessage(), QStringLiteral("The file is larger than 1 MiB and was not imported."));
+    EXPECT_TRUE(repository.accounts().empty());
 }
 
 }  // namespace
