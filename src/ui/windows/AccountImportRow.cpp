@@ -8,10 +8,10 @@
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
-#include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/PlainLabel.h"
+#include "ui/kit/StyledLabel.h"
 #include "ui/kit/SymbolView.h"
 #include "ui/kit/TextTone.h"
 #include "ui/kit/TintedPanel.h"
@@ -29,19 +29,15 @@ QString algorithmName(OtpAlgorithm algorithm) {
     return {};
 }
 
-QWidget* invalidLabel(const QPalette& palette) {
+QWidget* invalidLabel() {
     auto* box = new QWidget;
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    const QColor orange = Palette(palette).orange();
     const int side = Typography::pixelSize(TextStyle::caption);
-    auto* icon = new QLabel;
-    icon->setPixmap(IconFactory::pixmap(QStringLiteral("exclamationmark.triangle"), QSize(side, side), orange));
-    QLabel* text = new PlainLabel(Typography::font(TextStyle::caption), QStringLiteral("Invalid"));
-    QPalette textPalette = text->palette();
-    textPalette.setColor(QPalette::WindowText, orange);
-    text->setPalette(textPalette);
+    auto* icon = new SymbolView(QStringLiteral("exclamationmark.triangle"), side, &Palette::orange);
+    auto* text = new StyledLabel(TextStyle::caption, StyledLabel::Tone::orange);
+    text->setText(QStringLiteral("Invalid"));
     layout->addWidget(icon);
     layout->addWidget(text);
     return box;
@@ -54,7 +50,7 @@ AccountImportRow::AccountImportRow(const GoogleAuthAccount& account, AppLanguage
       title_(new PlainLabel(Typography::font(TextStyle::body, QFont::Medium))),
       separator_(new PlainLabel(Typography::font(TextStyle::body), QStringLiteral("·"))),
       name_(new PlainLabel(Typography::font(TextStyle::body), QString::fromStdString(account.name))),
-      digits_(new PlainLabel(Typography::font(TextStyle::caption2))), invalid_(invalidLabel(palette())) {
+      digits_(new PlainLabel(Typography::font(TextStyle::caption2))), invalid_(invalidLabel()) {
     setObjectName(objectnames::windows::importRow);
     check_->setObjectName(objectnames::windows::importRowCheck);
     title_->setObjectName(objectnames::windows::importRowTitle);

@@ -20,7 +20,6 @@
 #include "ui/ObjectNames.h"
 #include "ui/kit/CenteredMessage.h"
 #include "ui/kit/Divider.h"
-#include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/PlainLabel.h"
@@ -144,9 +143,8 @@ QWidget* SecurityCenter::buildLoadingView() {
 }
 
 QWidget* SecurityCenter::buildNoIssuesView() {
-    auto* icon = new QLabel;
-    icon->setPixmap(IconFactory::pixmap(QStringLiteral("checkmark.shield.fill"), QSize(48, 48),
-                                        Palette(palette()).green(), devicePixelRatioF()));
+    auto* icon = new SymbolView(QStringLiteral("checkmark.shield.fill"), 48, &Palette::green);
+    icon->setObjectName(objectnames::windows::securityNoIssuesSymbol);
     noIssuesText_ = new PlainLabel(Typography::font(TextStyle::title3, QFont::Medium));
     auto* view = new CenteredMessage(icon, noIssuesText_);
     view->setObjectName(objectnames::windows::securityNoIssues);
