@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "domain/UnicodeText.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
@@ -49,7 +50,8 @@ AccountImportRow::AccountImportRow(const GoogleAuthAccount& account, AppLanguage
     : QWidget(parent), account_(account), language_(language), check_(new QCheckBox),
       title_(new PlainLabel(Typography::font(TextStyle::body, QFont::Medium))),
       separator_(new PlainLabel(Typography::font(TextStyle::body), QStringLiteral("·"))),
-      name_(new PlainLabel(Typography::font(TextStyle::body), QString::fromStdString(account.name))),
+      name_(new PlainLabel(Typography::font(TextStyle::body),
+                           QString::fromStdString(UnicodeText::isolatedForDisplay(account.name)))),
       digits_(new PlainLabel(Typography::font(TextStyle::caption2))), invalid_(invalidLabel()) {
     setObjectName(objectnames::windows::importRow);
     check_->setObjectName(objectnames::windows::importRowCheck);
@@ -123,9 +125,9 @@ void AccountImportRow::showTexts() {
     const bool hasIssuer = !account_.issuer.empty();
     const bool hasName = !account_.name.empty();
     if (hasIssuer) {
-        title_->setText(QString::fromStdString(account_.issuer));
+        title_->setText(QString::fromStdString(UnicodeText::isolatedForDisplay(account_.issuer)));
     } else if (hasName) {
-        title_->setText(QString::fromStdString(account_.name));
+        title_->setText(QString::fromStdString(UnicodeText::isolatedForDisplay(account_.name)));
     } else {
         title_->setText(localized(language_, "Unnamed Account", "Безымянный аккаунт"));
     }

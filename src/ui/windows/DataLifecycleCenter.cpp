@@ -150,7 +150,7 @@ ListRow* accountRow(const OtpAccount& account) {
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     QLabel* title = new PlainLabel(Typography::font(TextStyle::headline));
-    title->setText(QString::fromStdString(account.issuer.empty() ? account.accountName : account.issuer));
+    title->setText(QString::fromStdString(UnicodeText::isolatedForDisplay(account.label())));
     row->addTone(title, ListRow::primary);
     texts->addWidget(title);
     if (!account.tags.empty()) {

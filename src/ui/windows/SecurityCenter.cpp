@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "application/text/AppLocalizer.h"
+#include "domain/UnicodeText.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/CenteredMessage.h"
 #include "ui/kit/Divider.h"
@@ -186,7 +187,7 @@ QString SecurityCenter::affectedAccountNames(const std::vector<Uuid>& accountIds
         const auto found = std::find_if(accounts.begin(), accounts.end(),
                                         [&id](const OtpAccount& account) { return account.id == id; });
         if (found == accounts.end()) continue;
-        names << QString::fromStdString(found->issuer.empty() ? found->accountName : found->issuer);
+        names << QString::fromStdString(UnicodeText::isolatedForDisplay(found->label()));
     }
     return names.join(QStringLiteral(", "));
 }

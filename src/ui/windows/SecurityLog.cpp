@@ -19,6 +19,7 @@
 #include "application/ports/DialogPresenter.h"
 #include "application/ports/SecurityEventLogging.h"
 #include "application/text/AppLocalizer.h"
+#include "domain/UnicodeText.h"
 #include "ui/ObjectNames.h"
 #include "ui/SerialWorker.h"
 #include "ui/kit/CenteredMessage.h"
@@ -242,7 +243,7 @@ QWidget* SecurityLog::eventRow(const SecurityEvent& event) {
         auto* account = new ClampedLabel(2);
         account->setObjectName(objectnames::windows::securityLogRowAccount);
         account->setFont(Typography::font(TextStyle::caption2));
-        account->setText(QString::fromStdString(*event.accountLabel));
+        account->setText(QString::fromStdString(UnicodeText::isolatedForDisplay(*event.accountLabel)));
         TextTone::apply(account, TextTone::tertiary);
         texts->addWidget(account);
     }
