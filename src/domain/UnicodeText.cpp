@@ -55,6 +55,23 @@ private:
 
 int sign(int value) { return (value > 0) - (value < 0); }
 
+bool isBidiControl(UChar32 c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E || c == 0x200F || c == 0x061C;
+}
+
+bool isRightToLeft(UChar32 c) {
+    const UCharDirection direction = u_charDirection(c);
+    return direction == U_RIGHT_TO_LEFT || direction == U_RIGHT_TO_LEFT_ARABIC;
+}
+
+void appendUtf8(std::string& out, UChar32 c) {
+    char bytes[U8_MAX_LENGTH];
+    int32_t length = 0;
+    UBool failed = false;
+    U8_APPEND(bytes, length, U8_MAX_LENGTH, c, failed);
+    if (!failed) out.append(bytes, static_cast<std::size_t>(length));
+}
+
 }  // namespace
 
 std::string UnicodeText::trimmed(std::string_view text) { return std::string(trimmedView(text)); }
@@ -127,6 +144,28 @@ int UnicodeText::localizedCaseInsensitiveCompare(std::string_view a, std::string
 
 bool UnicodeText::containsCaseInsensitive(std::string_view haystack, std::string_view needle) {
     return lowercased(haystack).find(lowercased(needle)) != std::string::npos;
+}
+
+// Removing the controls rather than showing them as marks keeps right-to-left names that
+// needed none readable, and leaves every character in its stored order under the plain
+// bidirectional algorithm, where nothing can pose as something else.
+std::string UnicodeText::isolatedForDisplay(std::string_view text) {
+    if (std::ranges::all_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::string(text);
+    }
+    std::string shown;
+    shown.reserve(text.size());
+    bool rightToLeft = false;
+    const auto length = static_cast<int32_t>(text.size());
+    for (int32_t at = 0; at < length;) {
+        UChar32 c = 0;
+        U8_NEXT(text.data(), at, length, c);
+        if (c < 0) c = 0xFFFD;
+        if (isBidiControl(c)) continue;
+        rightToLeft = rightToLeft || isRightToLeft(c);
+        appendUtf8(shown, c);
+    }
+    return rightToLeft ? "\u2068" + shown + "\u2069" : shown;
 }
 
 }  // namespace quorbit

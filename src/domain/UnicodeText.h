@@ -37,6 +37,13 @@ public:
 
     // Plain containment after lower-casing both sides; an empty needle is always contained.
     static bool containsCaseInsensitive(std::string_view haystack, std::string_view needle);
+
+    // User text (an account's issuer or name) as it may be shown: without the explicit
+    // bidirectional controls (embeddings, overrides, isolates, directional marks), which could
+    // make it read as something else ("Bank\u202Egnp.exe" as "Bankexe.png"), and, when it holds
+    // right-to-left letters, wrapped in FSI ... PDI so that it cannot reorder the text around it.
+    // Stored text is never changed: this is for display only.
+    static std::string isolatedForDisplay(std::string_view text);
 };
 
 }  // namespace quorbit

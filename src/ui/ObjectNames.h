@@ -60,6 +60,7 @@ inline constexpr auto sheetCancel = "panelSheetCancel";
 namespace windows {
 // Migration import
 inline constexpr auto importWindow = "importWindow";
+inline constexpr auto importPanel = "importPanel";
 inline constexpr auto importRow = "importRow";
 inline constexpr auto importRowCheck = "importRowCheck";
 inline constexpr auto importRowTitle = "importRowTitle";
@@ -98,6 +99,7 @@ inline constexpr auto securitySummary = "securitySummary";
 inline constexpr auto securityLoading = "securityLoading";
 inline constexpr auto securityNoIssues = "securityNoIssues";
 inline constexpr auto securityNotRun = "securityNotRun";
+inline constexpr auto securityNoIssuesSymbol = "securityNoIssuesSymbol";
 inline constexpr auto securityIssues = "securityIssues";
 inline constexpr auto securitySection = "securitySection";
 inline constexpr auto securityIssueCard = "securityIssueCard";
@@ -112,6 +114,7 @@ inline constexpr auto securityLogEmpty = "securityLogEmpty";
 inline constexpr auto securityLogEvents = "securityLogEvents";
 inline constexpr auto securityLogRow = "securityLogRow";
 inline constexpr auto securityLogRowDate = "securityLogRowDate";
+inline constexpr auto securityLogRowAccount = "securityLogRowAccount";
 }  // namespace windows
 
 namespace settings {
@@ -175,6 +178,7 @@ inline constexpr auto themePicker = "settingsThemePicker";
 namespace onboarding {
 inline constexpr char languagePicker[] = "onboardingLanguagePicker";
 inline constexpr char stepLabel[] = "onboardingStepLabel";
+inline constexpr char stepSymbol[] = "onboardingStepSymbol";
 inline constexpr char stepTitle[] = "onboardingStepTitle";
 inline constexpr char back[] = "onboardingBack";
 inline constexpr char continueButton[] = "onboardingContinue";

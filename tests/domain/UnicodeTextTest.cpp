@@ -30,6 +30,33 @@ INSTANTIATE_TEST_SUITE_P(
                     TrimCase{"\u200BWork\uFEFF", "\u200BWork\uFEFF"},               // format characters stay
                     TrimCase{" Работа\n", "Работа"}));
 
+struct DisplayCase {
+    const char* name;
+    std::string input;
+    std::string shown;
+};
+
+// Right-to-left override, embeddings, isolates and marks go; right-to-left letters keep their
+// order and get isolated; everything else is left as it is.
+TEST(UnicodeTextDisplay, BidirectionalControlsAreRemovedAndRightToLeftTextIsIsolated) {
+    const DisplayCase cases[] = {
+        {"plain", "GitHub", "GitHub"},
+        {"empty", "", ""},
+        {"override", "Bank\u202Egnp.exe", "Bankgnp.exe"},
+        {"every control", "\u202Aa\u202Bb\u202Cc\u202Dd\u202Ee\u2066f\u2067g\u2068h\u2069i\u200Ej\u200Fk\u061Cl",
+         "abcdefghijkl"},
+        {"only controls", "\u202E\u2067\u200F", ""},
+        {"cyrillic", "Работа", "Работа"},
+        {"hebrew", "\u05D1\u05E0\u05E7", "\u2068\u05D1\u05E0\u05E7\u2069"},
+        {"arabic with an override", "\u202E\u0628\u0646\u0643 1", "\u2068\u0628\u0646\u0643 1\u2069"},
+        {"other format characters stay", "a\u200Bb\u200Dc", "a\u200Bb\u200Dc"},
+        {"invalid", "a\xFF" "b", "a\uFFFDb"},
+    };
+    for (const DisplayCase& c : cases) {
+        EXPECT_EQ(UnicodeText::isolatedForDisplay(c.input), c.shown) << c.name;
+    }
+}
+
 TEST(UnicodeTextRobustness, InvalidUtf8IsKeptAndNeverCrashes) {
     const std::string invalid = " \xC3\x28 \xFF ";
     EXPECT_EQ(UnicodeText::trimmed(invalid), "\xC3\x28 \xFF");

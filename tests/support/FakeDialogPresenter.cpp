@@ -30,8 +30,8 @@ std::optional<std::filesystem::path> FakeDialogPresenter::chooseFileToSave(const
     return next(savePaths_);
 }
 
-std::optional<std::filesystem::path> FakeDialogPresenter::chooseFolder(const std::string& title) {
-    folderPanels_.push_back(title);
+std::optional<std::filesystem::path> FakeDialogPresenter::chooseFolder(const std::string& prompt) {
+    folderPanels_.push_back(prompt);
     return next(folders_);
 }
 

@@ -22,7 +22,7 @@ public:
     std::optional<SecretBytes> askPassword(const PasswordPrompt& prompt) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const OpenPanel& panel) override;
     std::optional<std::filesystem::path> chooseFileToSave(const SavePanel& panel) override;
-    std::optional<std::filesystem::path> chooseFolder(const std::string& title) override;
+    std::optional<std::filesystem::path> chooseFolder(const std::string& prompt) override;
 
     // Sees every alert as it is shown, before it is answered.
     void observeAlerts(std::function<void(const Alert&)> observer) { alertObserver_ = std::move(observer); }

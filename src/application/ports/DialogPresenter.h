@@ -71,7 +71,8 @@ public:
     // The chosen path; none when cancelled.
     virtual std::optional<std::filesystem::path> chooseFileToOpen(const OpenPanel& panel) = 0;
     virtual std::optional<std::filesystem::path> chooseFileToSave(const SavePanel& panel) = 0;
-    virtual std::optional<std::filesystem::path> chooseFolder(const std::string& title) = 0;
+    // `prompt` is the title of the panel's choosing button.
+    virtual std::optional<std::filesystem::path> chooseFolder(const std::string& prompt) = 0;
 };
 
 }  // namespace quorbit

@@ -34,7 +34,9 @@ SecurityAuditSeverity severityOf(Kind kind) {
     return SecurityAuditSeverity::info;
 }
 
-std::string quoted(const OtpAccount& account) { return "«" + account.label() + "»"; }
+std::string shownLabel(const OtpAccount& account) { return UnicodeText::isolatedForDisplay(account.label()); }
+
+std::string quoted(const OtpAccount& account) { return "«" + shownLabel(account) + "»"; }
 
 SecurityAuditIssue issue(Kind kind, std::vector<Uuid> accountIds, std::string title, std::string message,
                          std::optional<std::string> recommendedAction, TimePoint now) {
@@ -141,7 +143,7 @@ void SecurityAuditService::findDuplicateIdentities(const Accounts& active, TimeP
     for (const auto& group : groupsOfTwoOrMore<std::string>(active, identityKey)) {
         findings.push_back(issue(Kind::duplicateAccountIdentity, idsOf(group), "Дубликат по названию",
                                  "Найдено " + std::to_string(group.size()) +
-                                     " аккаунтов с одинаковым сервисом и именем: " + group.front()->label() + ".",
+                                     " аккаунтов с одинаковым сервисом и именем: " + shownLabel(*group.front()) + ".",
                                  "Проверьте, нужны ли дубликаты. Лишние можно переместить в корзину.", now));
     }
 }

@@ -303,8 +303,8 @@ std::string AppLocalizer::securityEventDescription(SecurityEventKind kind) const
 
 std::string AppLocalizer::accountAccessibility(const OtpAccount& account, const std::optional<std::string>& code,
                                                std::int64_t seconds, bool codeVisible, CodeFormat codeFormat) const {
-    return account.label() + ", " + account.accountName +
-           codeContinuation(account, format(codeFormat, code), seconds, codeVisible);
+    return UnicodeText::isolatedForDisplay(account.label()) + ", " +
+           UnicodeText::isolatedForDisplay(account.accountName) + codeContinuation(account, format(codeFormat, code), seconds, codeVisible);
 }
 
 std::string AppLocalizer::codeContinuation(const OtpAccount& account, const std::string& shownCode,

@@ -49,6 +49,21 @@ QImage renderSvg(const QString& path, const QSize& size, qreal strokeWidth) {
     return image;
 }
 
+// A filled symbol draws its inner marks in white (the check of a filled shield): they become
+// holes, so that they survive the recolouring instead of taking the fill's colour.
+QImage cutOutWhite(QImage image) {
+    if (image.isNull()) return image;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = line[x];
+            const int white = (qRed(pixel) + qGreen(pixel) + qBlue(pixel)) / 3;  // premultiplied
+            line[x] = qRgba(0, 0, 0, std::max(0, qAlpha(pixel) - white));
+        }
+    }
+    return image;
+}
+
 QImage renderMask(const QString& name, const QSize& size, qreal strokeWidth);
 
 QImage scaledInner(const QString& name, const QSize& size, qreal scale, qreal strokeWidth) {
@@ -112,7 +127,7 @@ QImage badged(const QString& base, const QString& mark, const QSize& size, qreal
 }
 
 QImage renderMask(const QString& name, const QSize& size, qreal strokeWidth) {
-    if (QFile::exists(symbolPath(name))) return renderSvg(symbolPath(name), size, strokeWidth);
+    if (QFile::exists(symbolPath(name))) return cutOutWhite(renderSvg(symbolPath(name), size, strokeWidth));
     if (name.endsWith(slashSuffix)) return slashed(name.chopped(slashSuffix.size()), size, strokeWidth);
     if (name.endsWith(circleFillSuffix)) return circled(name.chopped(circleFillSuffix.size()), size, strokeWidth, true);
     if (name.endsWith(circleSuffix)) return circled(name.chopped(circleSuffix.size()), size, strokeWidth, false);

@@ -36,4 +36,6 @@ QColor Palette::glassBorder() const {
 
 QColor Palette::separator() const { return withAlpha(primaryText(), 0.12); }
 
+QColor Palette::controlOutline() const { return dark_ ? QColor(0x78, 0x78, 0x7E) : QColor(0x70, 0x70, 0x75); }
+
 }  // namespace quorbit

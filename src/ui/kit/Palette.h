@@ -9,6 +9,9 @@ namespace quorbit {
 // colour, the accent as Highlight, and fixed named colours in a light and a dark variant.
 class Palette {
 public:
+    // One of the colours below, named so that a widget can look it up again when it paints.
+    using Tint = QColor (Palette::*)() const;
+
     explicit Palette(const QPalette& palette);
 
     bool isDark() const noexcept { return dark_; }
@@ -29,6 +32,8 @@ public:
     QColor glassFill() const;
     QColor glassBorder() const;
     QColor separator() const;
+    // The edge of a control (check box, field, button), at least 3:1 against the window.
+    QColor controlOutline() const;
 
     static QColor withAlpha(QColor color, qreal alpha);
     static bool isDark(const QPalette& palette);

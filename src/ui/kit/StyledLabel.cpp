@@ -28,6 +28,7 @@ void StyledLabel::applyTone() {
     QColor color = colors.primaryText();
     if (tone_ == Tone::secondary) color = colors.secondaryText();
     if (tone_ == Tone::orange) color = colors.orange();
+    if (tone_ == Tone::red) color = colors.red();
     if (palette().color(QPalette::WindowText) == color) return;
     QPalette own = palette();
     own.setColor(QPalette::WindowText, color);

@@ -11,7 +11,7 @@ namespace quorbit {
 class StyledLabel : public QLabel {
     Q_OBJECT
 public:
-    enum class Tone { primary, secondary, orange };
+    enum class Tone { primary, secondary, orange, red };
 
     StyledLabel(TextStyle style, Tone tone, QWidget* parent = nullptr);
 

@@ -3,12 +3,16 @@
 #include <QPainter>
 
 #include "ui/kit/IconFactory.h"
-#include "ui/kit/Palette.h"
 
 namespace quorbit {
 
 SymbolView::SymbolView(QString name, int side, qreal alpha, QWidget* parent)
-    : QWidget(parent), name_(std::move(name)), alpha_(alpha) {
+    : QWidget(parent), name_(std::move(name)), tint_(&Palette::primaryText), alpha_(alpha) {
+    setFixedSize(side, side);
+}
+
+SymbolView::SymbolView(QString name, int side, Palette::Tint tint, QWidget* parent)
+    : QWidget(parent), name_(std::move(name)), tint_(tint), alpha_(1.0) {
     setFixedSize(side, side);
 }
 
@@ -21,7 +25,7 @@ void SymbolView::setName(const QString& name) {
 void SymbolView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    IconFactory::paint(painter, rect(), name_, Palette::withAlpha(palette().color(QPalette::WindowText), alpha_));
+    IconFactory::paint(painter, rect(), name_, Palette::withAlpha((Palette(palette()).*tint_)(), alpha_));
 }
 
 }  // namespace quorbit

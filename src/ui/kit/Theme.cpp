@@ -1,9 +1,8 @@
 #include "ui/kit/Theme.h"
 
 #include <QApplication>
-#include <QStyle>
-#include <QStyleFactory>
 
+#include "ui/kit/OutlineContrastStyle.h"
 #include "ui/kit/Palette.h"
 
 namespace quorbit {
@@ -40,7 +39,8 @@ QPalette paletteOf(const Colors& c, bool dark) {
     // Fusion derives its bevels from these.
     p.setColor(QPalette::Light, dark ? c.button.lighter(135) : Qt::white);
     p.setColor(QPalette::Midlight, dark ? c.button.lighter(115) : c.button.darker(105));
-    p.setColor(QPalette::Mid, dark ? c.button.darker(130) : c.button.darker(125));
+    // Dividers are drawn in Mid: about 2:1 against the window, plain to see and still quiet.
+    p.setColor(QPalette::Mid, dark ? QColor(0x5E, 0x5E, 0x64) : QColor(0xA6, 0xA6, 0xAC));
     p.setColor(QPalette::Dark, dark ? c.button.darker(160) : c.button.darker(150));
     p.setColor(QPalette::Shadow, QColor(0, 0, 0, dark ? 160 : 90));
     const QColor disabledText = Palette::withAlpha(c.text, 0.35);
@@ -75,9 +75,7 @@ QPalette Theme::palette(bool dark) {
 
 void Theme::apply(AppTheme theme) {
     const bool dark = resolvesToDark(theme);
-    if (QApplication::style()->name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) != 0) {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    }
+    if (!qobject_cast<OutlineContrastStyle*>(QApplication::style())) QApplication::setStyle(new OutlineContrastStyle);
     QApplication::setPalette(palette(dark));
 }
 

@@ -6,8 +6,9 @@
 
 namespace quorbit {
 
-// Fusion with our own light and dark palettes. "System" picks the one that matches the
-// palette the application had before the first apply() (there is no colour-scheme API to ask).
+// Fusion (with control outlines of our own) and our light and dark palettes. "System" picks the
+// one that matches the palette the application had before the first apply() (there is no
+// colour-scheme API to ask).
 class Theme {
 public:
     // Sets the style and palette application-wide; call once at start and on every change.

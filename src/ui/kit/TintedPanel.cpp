@@ -6,7 +6,7 @@
 
 namespace quorbit {
 
-TintedPanel::TintedPanel(Tint tint, qreal alpha, qreal radius, QWidget* parent)
+TintedPanel::TintedPanel(Palette::Tint tint, qreal alpha, qreal radius, QWidget* parent)
     : QWidget(parent), tint_(tint), alpha_(alpha), radius_(radius) {}
 
 void TintedPanel::paint(QPainter& painter, const QRectF& rect, const QColor& fill, qreal radius) {

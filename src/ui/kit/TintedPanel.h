@@ -14,9 +14,8 @@ namespace quorbit {
 class TintedPanel : public QWidget {
     Q_OBJECT
 public:
-    using Tint = QColor (Palette::*)() const;
 
-    TintedPanel(Tint tint, qreal alpha, qreal radius, QWidget* parent = nullptr);
+    TintedPanel(Palette::Tint tint, qreal alpha, qreal radius, QWidget* parent = nullptr);
 
     static void paint(QPainter& painter, const QRectF& rect, const QColor& fill, qreal radius);
 
@@ -24,7 +23,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Tint tint_;
+    Palette::Tint tint_;
     qreal alpha_;
     qreal radius_;
 };

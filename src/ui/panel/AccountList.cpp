@@ -22,6 +22,8 @@ constexpr int rowSpacing = 8;
 
 AccountList::AccountList(QuorbitViewModel& viewModel, QWidget* parent)
     : FramelessScrollArea(parent), viewModel_(viewModel), empty_(new EmptyAccountsView), canvas_(new QWidget) {
+    // The rows are the stops: a frameless list taking the focus itself would show nothing.
+    setFocusPolicy(Qt::NoFocus);
     setObjectName(objectnames::panel::accountList);
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
@@ -171,14 +173,22 @@ std::pair<std::size_t, std::size_t> AccountList::indicesInView(int margin) const
     return {first, std::max(first, last)};
 }
 
-// Tab follows the order shown, not the order in which the rows were made.
+// Tab follows the order shown, not the order in which the rows were made (after everything
+// else of the window), and goes from the control above the list straight to its first row.
 void AccountList::chainFocus() {
-    QWidget* previous = nullptr;
+    QWidget* previous = focusableBefore();
     for (AccountRow* row : shown_) {
         if (!row) continue;
         if (previous) QWidget::setTabOrder(previous, row);
         previous = row;
     }
+}
+
+QWidget* AccountList::focusableBefore() const {
+    for (QWidget* widget = previousInFocusChain(); widget && widget != this; widget = widget->previousInFocusChain()) {
+        if (!isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus)) return widget;
+    }
+    return nullptr;
 }
 
 bool AccountList::eventFilter(QObject* watched, QEvent* event) {

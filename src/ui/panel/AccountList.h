@@ -49,6 +49,7 @@ private:
     // The indices of the accounts whose places meet the view widened by `margin` above and below.
     std::pair<std::size_t, std::size_t> indicesInView(int margin) const;
     void chainFocus();
+    QWidget* focusableBefore() const;
     void runAction(AccountRowAction action, const Uuid& id);
 
     QuorbitViewModel& viewModel_;

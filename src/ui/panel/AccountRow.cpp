@@ -10,6 +10,7 @@
 
 #include "application/CodeVisibility.h"
 #include "application/text/AppLocalizer.h"
+#include "domain/UnicodeText.h"
 #include "ui/kit/ContinuousRoundedRect.h"
 #include "ui/kit/CountdownRing.h"
 #include "ui/kit/FittedText.h"
@@ -37,9 +38,9 @@ constexpr qreal narrowestChip = 24;
 constexpr int shownTags = 3;
 constexpr qreal codeMinimumScale = 0.8;
 
-QString title(const OtpAccount& account) {
-    return QString::fromStdString(account.issuer.empty() ? account.accountName : account.issuer);
-}
+QString shown(const std::string& text) { return QString::fromStdString(UnicodeText::isolatedForDisplay(text)); }
+
+QString title(const OtpAccount& account) { return shown(account.label()); }
 
 bool hasAccountLine(const OtpAccount& account) { return !account.issuer.empty() && !account.accountName.empty(); }
 
@@ -243,7 +244,7 @@ void AccountRow::paintText(QPainter& painter, const QRectF& column) const {
         painter.drawText(QRectF(column.left(), y, column.width(), lineHeight),
                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                          QFontMetricsF(look.caption)
-                             .elidedText(QString::fromStdString(account_.accountName), Qt::ElideRight, column.width()));
+                             .elidedText(shown(account_.accountName), Qt::ElideRight, column.width()));
         y += lineHeight;
     }
     if (!account_.tags.empty()) {

@@ -198,10 +198,11 @@ void AddTokenForm::showIcons() {
     readScreen_->setIcon(IconFactory::icon(QStringLiteral("rectangle.dashed"), tint));
 }
 
-bool AddTokenForm::event(QEvent* event) {
-    const bool handled = FramelessScrollArea::event(event);
-    if (event->type() == QEvent::ApplicationPaletteChange) showIcons();
-    return handled;
+// Only once our own palette holds the new colours: the application-wide change can reach us
+// before our parent's palette, which ours is resolved from, has changed.
+void AddTokenForm::changeEvent(QEvent* event) {
+    FramelessScrollArea::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) showIcons();
 }
 
 }  // namespace quorbit

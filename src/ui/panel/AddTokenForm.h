@@ -27,7 +27,7 @@ signals:
     void cancelRequested();
 
 protected:
-    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* buildHeader();

@@ -12,13 +12,14 @@
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
+#include "ui/kit/CapsuleLabel.h"
 #include "ui/kit/LocalizedText.h"
-#include "ui/kit/Palette.h"
 #include "ui/kit/PlainLabel.h"
 #include "ui/kit/ProminentButton.h"
 #include "ui/kit/SegmentedControl.h"
 #include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
+#include "ui/kit/WrappingRowLayout.h"
 #include "ui/panel/OnboardingSection.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
@@ -111,12 +112,8 @@ Onboarding::Onboarding(QuorbitViewModel& viewModel, QWidget* parent)
 QWidget* Onboarding::buildFullForm() {
     auto* form = new QVBoxLayout;
     form->setSpacing(14);
-    stepLabel_ = new QLabel;
+    stepLabel_ = new CapsuleLabel(Typography::font(TextStyle::caption, QFont::DemiBold));
     stepLabel_->setObjectName(objectnames::onboarding::stepLabel);
-    stepLabel_->setFont(Typography::font(TextStyle::caption, QFont::DemiBold));
-    const QColor capsule = Palette::withAlpha(Palette(palette()).secondaryText(), 0.14);
-    stepLabel_->setStyleSheet(QStringLiteral("QLabel { background-color: %1; border-radius: 9px; padding: 4px 8px; }")
-                                  .arg(capsule.name(QColor::HexArgb)));
     form->addWidget(stepLabel_, 0, Qt::AlignLeft);
     section_ = new OnboardingSection;
     form->addWidget(section_);
@@ -171,14 +168,16 @@ QWidget* Onboarding::buildShortForm() {
     TextTone::apply(shortText_, TextTone::secondary);
     form->addWidget(shortText_);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(8);
+    // The two buttons share a line where they fit and wrap where they do not (the Russian
+    // labels), so the panel keeps its width.
+    auto* buttons = new QWidget;
+    auto* buttonsLayout = new WrappingRowLayout(buttons, 8);
+    buttonsLayout->setContentsMargins(0, 0, 0, 0);
     openFullIntroduction_ = makeButton(objectnames::onboarding::openFullIntroduction);
     shortOpenApp_ = makeProminentButton(objectnames::onboarding::shortOpenApp);
-    buttons->addWidget(openFullIntroduction_);
-    buttons->addWidget(shortOpenApp_);
-    buttons->addStretch();
-    form->addLayout(buttons);
+    buttonsLayout->addWidget(openFullIntroduction_);
+    buttonsLayout->addWidget(shortOpenApp_);
+    form->addWidget(buttons);
     shortSkip_ = makePlainButton(objectnames::onboarding::shortSkip);
     form->addWidget(shortSkip_, 0, Qt::AlignLeft);
 

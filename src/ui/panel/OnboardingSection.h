@@ -6,6 +6,8 @@ class QLabel;
 
 namespace quorbit {
 
+class SymbolView;
+
 // One step of the introduction: a symbol and a title over a wrapping message.
 class OnboardingSection : public QWidget {
     Q_OBJECT
@@ -16,7 +18,7 @@ public:
     QString title() const;
 
 private:
-    QLabel* icon_;
+    SymbolView* icon_;
     QLabel* title_;
     QLabel* message_;
 };

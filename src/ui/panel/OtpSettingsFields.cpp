@@ -80,6 +80,10 @@ void OtpSettingsFields::setLanguage(AppLanguage language) {
     digitsCaption_->setText(localized(language, "Digits", "Символов"));
     periodCaption_->setText(localized(language, "Period", "Период"));
     counterCaption_->setText(localized(language, "HOTP counter", "HOTP счетчик"));
+    // The captions stand beside the controls; a screen reader needs the name on the control.
+    type_->setAccessibleName(typeCaption_->text());
+    algorithm_->setAccessibleName(algorithmCaption_->text());
+    digits_->setAccessibleName(digitsCaption_->text());
 }
 
 void OtpSettingsFields::setValues(const Values& values) {

@@ -253,6 +253,7 @@ void PanelView::showTexts() {
     sort_->setAccessibleName(localized(language, "Sort", "Сортировка"));
     add_->setText(localized(language, "Add", "Добавить"));
     qr_->setToolTip(localized(language, "Import QR Code", "Импорт QR-кода"));
+    qr_->setAccessibleName(qr_->toolTip());
     qrMenu_->actions().at(0)->setText(localized(language, "Import QR image", "Импорт QR-изображения"));
     qrMenu_->actions().at(1)->setText(localized(language, "Read QR from Screen", "Сканировать QR с экрана"));
     lockScreen_->setLanguage(language);
@@ -390,10 +391,11 @@ void PanelView::showEvent(QShowEvent* event) {
     focusPage();
 }
 
-bool PanelView::event(QEvent* event) {
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::ApplicationPaletteChange) showIcons();
-    return handled;
+// Only once our own palette holds the new colours: the application-wide change can reach us
+// before our parent's palette, which ours is resolved from, has changed.
+void PanelView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) showIcons();
 }
 
 }  // namespace quorbit

@@ -50,7 +50,7 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* buildHeader();

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
+#include "ui/kit/ElidedButton.h"
 #include "ui/kit/FlowLayout.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/Palette.h"
@@ -72,7 +73,7 @@ void TagPicker::rebuildChips(const std::vector<std::string>& known) {
     for (QPushButton* chip : chipButtons_) delete chip;
     chipButtons_.clear();
     for (const std::string& tag : known_) {
-        auto* chip = new QPushButton(QString::fromStdString(tag).replace(QLatin1Char('&'), QLatin1String("&&")));
+        auto* chip = new ElidedButton(QString::fromStdString(tag));
         chip->setObjectName(objectnames::panel::tagChip);
         chip->setProperty("tag", QString::fromStdString(tag));
         chip->setAutoDefault(false);
@@ -97,10 +98,11 @@ void TagPicker::showSelection() {
 
 void TagPicker::showAddTagState() { addTag_->setEnabled(!newTag_->text().trimmed().isEmpty()); }
 
-bool TagPicker::event(QEvent* event) {
-    const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::ApplicationPaletteChange) showSelection();
-    return handled;
+// Only once our own palette holds the new colours: the application-wide change can reach us
+// before our parent's palette, which ours is resolved from, has changed.
+void TagPicker::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) showSelection();
 }
 
 }  // namespace quorbit

@@ -34,7 +34,7 @@ signals:
     void addTagRequested();
 
 protected:
-    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void rebuildChips(const std::vector<std::string>& known);

@@ -68,8 +68,10 @@ std::optional<std::filesystem::path> WidgetDialogPresenter::chooseFileToSave(con
     return chosenPath(dialog);
 }
 
-std::optional<std::filesystem::path> WidgetDialogPresenter::chooseFolder(const std::string& title) {
-    QFileDialog dialog(dialogParent(), qText(title));
+// The text names the choosing button; the panel keeps the toolkit's own title.
+std::optional<std::filesystem::path> WidgetDialogPresenter::chooseFolder(const std::string& prompt) {
+    QFileDialog dialog(dialogParent());
+    dialog.setLabelText(QFileDialog::Accept, qText(prompt));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     return chosenPath(dialog);

@@ -13,7 +13,7 @@ public:
     std::optional<SecretBytes> askPassword(const PasswordPrompt& prompt) override;
     std::optional<std::filesystem::path> chooseFileToOpen(const OpenPanel& panel) override;
     std::optional<std::filesystem::path> chooseFileToSave(const SavePanel& panel) override;
-    std::optional<std::filesystem::path> chooseFolder(const std::string& title) override;
+    std::optional<std::filesystem::path> chooseFolder(const std::string& prompt) override;
 };
 
 }  // namespace quorbit

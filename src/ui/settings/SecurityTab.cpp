@@ -14,6 +14,7 @@
 #include "ui/kit/StyledLabel.h"
 #include "ui/kit/SymbolButton.h"
 #include "ui/kit/WarningLabel.h"
+#include "ui/viewmodel/BackupCipherSettings.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 namespace quorbit {
@@ -113,8 +114,9 @@ void SecurityTab::buildSecurityCenter() {
 }
 
 void SecurityTab::enterSaltBytes(std::int64_t bytes) {
-    // Sealing needs at least one byte and reads no more than 1024.
-    viewModel().setBackupSaltBytes(std::clamp(bytes, minimumSaltBytes, maximumSaltBytes));
+    // Stored as a backup will use it, so that the field shows what the next backup gets.
+    viewModel().setBackupSaltBytes(
+        std::clamp(bytes, BackupCipherSettings::minSaltBytes, BackupCipherSettings::maxSaltBytes));
 }
 
 void SecurityTab::refresh() {
@@ -158,7 +160,8 @@ void SecurityTab::refreshValues() {
     requireUnlock_->setValue(settings.requireUnlockOnLaunch);
     hideCodes_->setValue(settings.hideCodesByDefault);
     iterations_->setValue(viewModel().backupPBKDF2Iterations());
-    salt_->setValue(viewModel().backupSaltBytes());
+    // A stored length outside the bounds (an older settings file) shows as the one used.
+    salt_->setValue(BackupCipherSettings::from(settings).saltBytes);
     const std::optional<QString>& warning = viewModel().pbkdf2Warning();
     iterationsWarning_->setText(warning.value_or(QString()));
     iterationsWarning_->setVisible(warning.has_value());

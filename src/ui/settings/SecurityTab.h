@@ -22,9 +22,6 @@ class SecurityTab : public SettingsPage {
 public:
     explicit SecurityTab(QuorbitViewModel& viewModel, QWidget* parent = nullptr);
 
-    static constexpr std::int64_t minimumSaltBytes = 1;
-    static constexpr std::int64_t maximumSaltBytes = 1024;
-
 protected:
     void refresh() override;
 

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QPointer>
+#include <QRegularExpression>
 
 #include "application/ports/DialogPresenter.h"
 #include "application/ports/DocumentFiles.h"
@@ -29,12 +30,19 @@ std::string pick(AppLanguage language, std::string_view english, std::string_vie
     return std::string(localized(language, english, russian));
 }
 
+// The locale's long date without its weekday, which Qt's long format has and the long date
+// style of the summary does not.
+QString longDateFormat(const QLocale& locale) {
+    static const QRegularExpression weekday(QStringLiteral("^dddd[,\\s]*|[,\\s]*dddd"));
+    return locale.dateFormat(QLocale::LongFormat).remove(weekday);
+}
+
 // Long date and short time in the user's locale.
 std::string createdText(TimePoint exportedAt) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(exportedAt.time_since_epoch()).count();
     const QDateTime local = QDateTime::fromSecsSinceEpoch(seconds).toLocalTime();
     const QLocale locale;
-    return (locale.toString(local.date(), QLocale::LongFormat) + QStringLiteral(", ") +
+    return (locale.toString(local.date(), longDateFormat(locale)) + QStringLiteral(", ") +
             locale.toString(local.time(), QLocale::ShortFormat))
         .toStdString();
 }

@@ -7,11 +7,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "domain/UnicodeText.h"
 #include "ui/ObjectNames.h"
-#include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/PlainLabel.h"
+#include "ui/kit/StyledLabel.h"
 #include "ui/kit/SymbolView.h"
 #include "ui/kit/TextTone.h"
 #include "ui/kit/TintedPanel.h"
@@ -29,19 +30,15 @@ QString algorithmName(OtpAlgorithm algorithm) {
     return {};
 }
 
-QWidget* invalidLabel(const QPalette& palette) {
+QWidget* invalidLabel() {
     auto* box = new QWidget;
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    const QColor orange = Palette(palette).orange();
     const int side = Typography::pixelSize(TextStyle::caption);
-    auto* icon = new QLabel;
-    icon->setPixmap(IconFactory::pixmap(QStringLiteral("exclamationmark.triangle"), QSize(side, side), orange));
-    QLabel* text = new PlainLabel(Typography::font(TextStyle::caption), QStringLiteral("Invalid"));
-    QPalette textPalette = text->palette();
-    textPalette.setColor(QPalette::WindowText, orange);
-    text->setPalette(textPalette);
+    auto* icon = new SymbolView(QStringLiteral("exclamationmark.triangle"), side, &Palette::orange);
+    auto* text = new StyledLabel(TextStyle::caption, StyledLabel::Tone::orange);
+    text->setText(QStringLiteral("Invalid"));
     layout->addWidget(icon);
     layout->addWidget(text);
     return box;
@@ -53,8 +50,9 @@ AccountImportRow::AccountImportRow(const GoogleAuthAccount& account, AppLanguage
     : QWidget(parent), account_(account), language_(language), check_(new QCheckBox),
       title_(new PlainLabel(Typography::font(TextStyle::body, QFont::Medium))),
       separator_(new PlainLabel(Typography::font(TextStyle::body), QStringLiteral("·"))),
-      name_(new PlainLabel(Typography::font(TextStyle::body), QString::fromStdString(account.name))),
-      digits_(new PlainLabel(Typography::font(TextStyle::caption2))), invalid_(invalidLabel(palette())) {
+      name_(new PlainLabel(Typography::font(TextStyle::body),
+                           QString::fromStdString(UnicodeText::isolatedForDisplay(account.name)))),
+      digits_(new PlainLabel(Typography::font(TextStyle::caption2))), invalid_(invalidLabel()) {
     setObjectName(objectnames::windows::importRow);
     check_->setObjectName(objectnames::windows::importRowCheck);
     title_->setObjectName(objectnames::windows::importRowTitle);
@@ -127,9 +125,9 @@ void AccountImportRow::showTexts() {
     const bool hasIssuer = !account_.issuer.empty();
     const bool hasName = !account_.name.empty();
     if (hasIssuer) {
-        title_->setText(QString::fromStdString(account_.issuer));
+        title_->setText(QString::fromStdString(UnicodeText::isolatedForDisplay(account_.issuer)));
     } else if (hasName) {
-        title_->setText(QString::fromStdString(account_.name));
+        title_->setText(QString::fromStdString(UnicodeText::isolatedForDisplay(account_.name)));
     } else {
         title_->setText(localized(language_, "Unnamed Account", "Безымянный аккаунт"));
     }

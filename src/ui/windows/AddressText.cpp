@@ -7,7 +7,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-#include "ui/kit/Palette.h"
+#include "ui/kit/TextTone.h"
 
 namespace quorbit {
 
@@ -31,8 +31,8 @@ AddressText::AddressText(const QString& address, const QFont& font, int maxLines
     viewport()->setAutoFillBackground(false);
     QPalette colors = palette();
     colors.setColor(QPalette::Base, Qt::transparent);
-    colors.setColor(QPalette::Text, Palette(colors).secondaryText());
     setPalette(colors);
+    TextTone::apply(this, TextTone::secondary);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setFixedHeight(heightForLines());
 }

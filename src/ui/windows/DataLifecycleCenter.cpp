@@ -30,11 +30,11 @@
 #include "ui/kit/ContinuousRoundedRect.h"
 #include "ui/kit/Divider.h"
 #include "ui/kit/GlassPanel.h"
-#include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/PlainLabel.h"
 #include "ui/kit/ProminentButton.h"
+#include "ui/kit/SymbolButton.h"
 #include "ui/kit/SymbolView.h"
 #include "ui/kit/TextTone.h"
 #include "ui/kit/Typography.h"
@@ -150,7 +150,7 @@ ListRow* accountRow(const OtpAccount& account) {
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     QLabel* title = new PlainLabel(Typography::font(TextStyle::headline));
-    title->setText(QString::fromStdString(account.issuer.empty() ? account.accountName : account.issuer));
+    title->setText(QString::fromStdString(UnicodeText::isolatedForDisplay(account.label())));
     row->addTone(title, ListRow::primary);
     texts->addWidget(title);
     if (!account.tags.empty()) {
@@ -323,17 +323,18 @@ QWidget* DataLifecycleCenter::buildDetail() {
     return detail_;
 }
 
+void DataLifecycleCenter::keepRoomWhenHidden(QWidget* widget, bool keep) {
+    QSizePolicy policy = widget->sizePolicy();
+    if (policy.retainSizeWhenHidden() == keep) return;
+    policy.setRetainSizeWhenHidden(keep);
+    widget->setSizePolicy(policy);
+}
+
+// Symbol buttons recolour themselves when the theme changes.
 QPushButton* DataLifecycleCenter::actionButton(const char* objectName, const char* symbol, bool destructive) {
-    auto* button = new QPushButton;
+    auto* button = new SymbolButton(QString::fromLatin1(symbol),
+                                    destructive ? SymbolButton::Role::destructive : SymbolButton::Role::plain);
     button->setObjectName(QString::fromLatin1(objectName));
-    const Palette colors(palette());
-    const QColor tint = destructive ? colors.red() : colors.primaryText();
-    button->setIcon(IconFactory::icon(QString::fromLatin1(symbol), tint));
-    if (destructive) {
-        QPalette buttonPalette = button->palette();
-        buttonPalette.setColor(QPalette::ButtonText, tint);
-        button->setPalette(buttonPalette);
-    }
     return button;
 }
 
@@ -599,6 +600,10 @@ void DataLifecycleCenter::showState() {
     content_->setCurrentWidget(accounts_.empty() ? emptyState_ : static_cast<QWidget*>(accountList_));
     const bool inTrash = selectedCategory_ == DataLifecycleCategory::trash;
     const bool anySelected = !selectedAccountIds_.empty();
+    // The category's buttons keep their room while hidden, so the list below does not move when
+    // a selection brings them.
+    for (QPushButton* button : {restore_, delete_, emptyTrash_}) keepRoomWhenHidden(button, inTrash);
+    for (QPushButton* button : {export_, addTag_, moveToTrash_}) keepRoomWhenHidden(button, !inTrash);
     restore_->setVisible(anySelected && inTrash);
     delete_->setVisible(anySelected && inTrash);
     for (QPushButton* button : {export_, addTag_, moveToTrash_}) button->setVisible(anySelected && !inTrash);

@@ -54,6 +54,7 @@ private:
     QWidget* buildSelectionBar();
     QWidget* buildEmptyState();
     QWidget* buildTagSheet();
+    static void keepRoomWhenHidden(QWidget* widget, bool keep);
     QPushButton* actionButton(const char* objectName, const char* symbol, bool destructive);
     void chooseCategory(int row);
     void takeListSelection();

@@ -53,6 +53,8 @@ DonationWalletCard::DonationWalletCard(DonationWallet wallet, QWidget* parent)
     qrButton_->setText(QStringLiteral("QR"));
     for (QPushButton* button : {copyButton_, qrButton_}) {
         button->setAutoDefault(false);
+        // Both as tall as the row, which the prominent one sets: a bordered button is shorter.
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
         button->setFont(Typography::font(TextStyle::callout));
         buttons->addWidget(button);
     }

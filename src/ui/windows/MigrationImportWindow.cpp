@@ -18,11 +18,12 @@
 #include "ui/ObjectNames.h"
 #include "ui/kit/Divider.h"
 #include "ui/kit/GlassPanel.h"
-#include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/PlainLabel.h"
 #include "ui/kit/ProminentButton.h"
+#include "ui/kit/StyledLabel.h"
+#include "ui/kit/SymbolView.h"
 #include "ui/kit/TextTone.h"
 #include "ui/kit/TintedPanel.h"
 #include "ui/kit/Typography.h"
@@ -34,7 +35,27 @@ namespace {
 
 constexpr int horizontalPadding = 24;
 constexpr int verticalPadding = 20;
+constexpr int windowInset = 24;  // the panel is 48 narrower and lower than the window
 constexpr QSize idealPanelSize(720, 600);
+constexpr QSize smallestWindow(500, 400);
+
+// Centred in the window, the panel asks for its ideal size and takes what the window has up to
+// that; it never gets smaller than its content or than the window's own minimum allows.
+class ImportPanel final : public GlassPanel {
+public:
+    ImportPanel() : GlassPanel(GlassPanel::cardRadius) {
+        setMaximumSize(idealPanelSize);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+    // Its wrapping texts would make the height follow the width; the panel's does not.
+    bool hasHeightForWidth() const override { return false; }
+    QSize sizeHint() const override { return idealPanelSize; }
+
+    QSize minimumSizeHint() const override {
+        return GlassPanel::minimumSizeHint().expandedTo(smallestWindow - QSize(2 * windowInset, 2 * windowInset));
+    }
+};
 
 }  // namespace
 
@@ -44,12 +65,12 @@ MigrationImportWindow::MigrationImportWindow(QuorbitViewModel& viewModel, std::v
       completion_(std::make_shared<std::function<void()>>(std::move(onComplete))) {
     setObjectName(objectnames::windows::importWindow);
     setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setMinimumSize(500, 400);
-    resize(760, 640);
-
+    // No minimum of its own: the layout's, from the panel's content, keeps the window from
+    // shrinking below it.
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(horizontalPadding, horizontalPadding, horizontalPadding, horizontalPadding);
+    layout->setContentsMargins(windowInset, windowInset, windowInset, windowInset);
     layout->addWidget(buildPanel(isFinalBatch), 0, Qt::AlignCenter);
+    resize(760, 640);
 
     connect(&viewModel_, &QuorbitViewModel::settingsChanged, this, &MigrationImportWindow::showTexts);
     showTexts();
@@ -58,9 +79,8 @@ MigrationImportWindow::MigrationImportWindow(QuorbitViewModel& viewModel, std::v
 }
 
 QWidget* MigrationImportWindow::buildPanel(bool isFinalBatch) {
-    auto* panel = new GlassPanel(GlassPanel::cardRadius);
-    panel->setMaximumSize(idealPanelSize);
-    panel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto* panel = new ImportPanel;
+    panel->setObjectName(objectnames::windows::importPanel);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -85,13 +105,10 @@ QWidget* MigrationImportWindow::buildPanel(bool isFinalBatch) {
         layout->addWidget(new Divider);
     }
 
-    error_ = new PlainLabel(Typography::font(TextStyle::caption));
+    error_ = new StyledLabel(TextStyle::caption, StyledLabel::Tone::red);
     error_->setObjectName(objectnames::windows::importError);
     error_->setWordWrap(true);
     error_->setContentsMargins(horizontalPadding, 0, horizontalPadding, 12);
-    QPalette errorPalette = error_->palette();
-    errorPalette.setColor(QPalette::WindowText, Palette(palette()).red());
-    error_->setPalette(errorPalette);
     errorDivider_ = new Divider;
     layout->addWidget(error_);
     layout->addWidget(errorDivider_);
@@ -130,8 +147,7 @@ QWidget* MigrationImportWindow::buildBatchNotice() {
     layout->setContentsMargins(10, 10, 10, 10);
     layout->setSpacing(10);
     const int side = Typography::pixelSize(TextStyle::caption);
-    auto* icon = new QLabel;
-    icon->setPixmap(IconFactory::pixmap(QStringLiteral("info.circle"), QSize(side, side), Palette(palette()).blue()));
+    auto* icon = new SymbolView(QStringLiteral("info.circle"), side, &Palette::blue);
     batchText_ = new PlainLabel(Typography::font(TextStyle::caption));
     batchText_->setWordWrap(true);
     TextTone::apply(batchText_, TextTone::secondary);

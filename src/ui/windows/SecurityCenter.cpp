@@ -17,10 +17,10 @@
 #include <QVBoxLayout>
 
 #include "application/text/AppLocalizer.h"
+#include "domain/UnicodeText.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/CenteredMessage.h"
 #include "ui/kit/Divider.h"
-#include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/PlainLabel.h"
@@ -147,9 +147,8 @@ QWidget* SecurityCenter::buildLoadingView() {
 }
 
 QWidget* SecurityCenter::buildNoIssuesView() {
-    auto* icon = new QLabel;
-    icon->setPixmap(IconFactory::pixmap(QStringLiteral("checkmark.shield.fill"), QSize(48, 48),
-                                        Palette(palette()).green(), devicePixelRatioF()));
+    auto* icon = new SymbolView(QStringLiteral("checkmark.shield.fill"), 48, &Palette::green);
+    icon->setObjectName(objectnames::windows::securityNoIssuesSymbol);
     noIssuesText_ = new PlainLabel(Typography::font(TextStyle::title3, QFont::Medium));
     auto* view = new CenteredMessage(icon, noIssuesText_);
     view->setObjectName(objectnames::windows::securityNoIssues);
@@ -204,7 +203,7 @@ QString SecurityCenter::affectedAccountNames(const std::vector<Uuid>& accountIds
         const auto found = std::find_if(accounts.begin(), accounts.end(),
                                         [&id](const OtpAccount& account) { return account.id == id; });
         if (found == accounts.end()) continue;
-        names << QString::fromStdString(found->issuer.empty() ? found->accountName : found->issuer);
+        names << QString::fromStdString(UnicodeText::isolatedForDisplay(found->label()));
     }
     return names.join(QStringLiteral(", "));
 }

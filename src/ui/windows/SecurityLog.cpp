@@ -19,11 +19,12 @@
 #include "application/ports/DialogPresenter.h"
 #include "application/ports/SecurityEventLogging.h"
 #include "application/text/AppLocalizer.h"
+#include "domain/UnicodeText.h"
 #include "ui/ObjectNames.h"
 #include "ui/SerialWorker.h"
 #include "ui/kit/CenteredMessage.h"
+#include "ui/kit/ClampedLabel.h"
 #include "ui/kit/Divider.h"
-#include "ui/kit/IconFactory.h"
 #include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/PlainLabel.h"
@@ -39,35 +40,35 @@ namespace {
 
 struct KindSymbol {
     const char* name;
-    QColor color;
+    Palette::Tint tint;
 };
 
-KindSymbol symbolOf(SecurityEventKind kind, const Palette& colors) {
+KindSymbol symbolOf(SecurityEventKind kind) {
     using enum SecurityEventKind;
     switch (kind) {
-    case accountCreated: return {"plus.circle", colors.green()};
-    case accountUpdated: return {"pencil.circle", colors.blue()};
-    case accountMovedToTrash: return {"trash", colors.orange()};
-    case accountRestored: return {"arrow.uturn.backward.circle", colors.green()};
-    case accountDeletedPermanently: return {"xmark.circle", colors.red()};
-    case codeCopied: return {"doc.on.doc", colors.blue()};
-    case importPreviewCreated: return {"eye", colors.purple()};
-    case importCompleted: return {"arrow.down.circle", colors.green()};
-    case backupCreated: return {"arrow.up.doc", colors.blue()};
-    case backupImported: return {"arrow.down.doc", colors.green()};
-    case settingsChanged: return {"gearshape", colors.gray()};
-    case appLocked: return {"lock", colors.orange()};
-    case appUnlocked: return {"lock.open", colors.green()};
-    case securityAuditRun: return {"shield.checkered", colors.blue()};
-    case securityIssueIgnored: return {"eye.slash", colors.gray()};
-    case recoveryKitCreated: return {"briefcase", colors.purple()};
-    case recoveryKitFailed: return {"exclamationmark.triangle", colors.red()};
-    case dataLifecycleReviewOpened: return {"arrow.3.trianglepath", colors.blue()};
-    case trashEmptied: return {"trash.slash", colors.orange()};
-    case bulkActionCompleted: return {"square.on.square", colors.blue()};
-    case selectedAccountsExported: return {"square.and.arrow.up", colors.purple()};
+    case accountCreated: return {"plus.circle", &Palette::green};
+    case accountUpdated: return {"pencil.circle", &Palette::blue};
+    case accountMovedToTrash: return {"trash", &Palette::orange};
+    case accountRestored: return {"arrow.uturn.backward.circle", &Palette::green};
+    case accountDeletedPermanently: return {"xmark.circle", &Palette::red};
+    case codeCopied: return {"doc.on.doc", &Palette::blue};
+    case importPreviewCreated: return {"eye", &Palette::purple};
+    case importCompleted: return {"arrow.down.circle", &Palette::green};
+    case backupCreated: return {"arrow.up.doc", &Palette::blue};
+    case backupImported: return {"arrow.down.doc", &Palette::green};
+    case settingsChanged: return {"gearshape", &Palette::gray};
+    case appLocked: return {"lock", &Palette::orange};
+    case appUnlocked: return {"lock.open", &Palette::green};
+    case securityAuditRun: return {"shield.checkered", &Palette::blue};
+    case securityIssueIgnored: return {"eye.slash", &Palette::gray};
+    case recoveryKitCreated: return {"briefcase", &Palette::purple};
+    case recoveryKitFailed: return {"exclamationmark.triangle", &Palette::red};
+    case dataLifecycleReviewOpened: return {"arrow.3.trianglepath", &Palette::blue};
+    case trashEmptied: return {"trash.slash", &Palette::orange};
+    case bulkActionCompleted: return {"square.on.square", &Palette::blue};
+    case selectedAccountsExported: return {"square.and.arrow.up", &Palette::purple};
     }
-    return {"circle", colors.gray()};
+    return {"circle", &Palette::gray};
 }
 
 // The system's short date and time, whatever the interface language.
@@ -219,14 +220,14 @@ QWidget* SecurityLog::eventRow(const SecurityEvent& event) {
     layout->setSpacing(8);
     layout->setAlignment(Qt::AlignTop);
 
-    const KindSymbol symbol = symbolOf(event.kind, Palette(palette()));
+    const KindSymbol symbol = symbolOf(event.kind);
     const int side = Typography::pixelSize(TextStyle::caption) + 2;
-    auto* icon = new QLabel;
-    icon->setFixedWidth(20);
-    icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    icon->setPixmap(IconFactory::pixmap(QString::fromLatin1(symbol.name), QSize(side, side), symbol.color,
-                                        devicePixelRatioF()));
-    layout->addWidget(icon, 0, Qt::AlignTop);
+    auto* icon = new SymbolView(QString::fromLatin1(symbol.name), side, symbol.tint);
+    auto* iconColumn = new QVBoxLayout;  // 20 wide, the symbol centred at its top
+    iconColumn->setContentsMargins((20 - side) / 2, 0, 20 - side - (20 - side) / 2, 0);
+    iconColumn->addWidget(icon);
+    iconColumn->addStretch();
+    layout->addLayout(iconColumn);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
@@ -238,7 +239,11 @@ QWidget* SecurityLog::eventRow(const SecurityEvent& event) {
     TextTone::apply(message, TextTone::secondary);
     texts->addWidget(message);
     if (event.accountLabel) {
-        QLabel* account = new PlainLabel(Typography::font(TextStyle::caption2), QString::fromStdString(*event.accountLabel));
+        // At most two lines, then an ellipsis: a long label must leave room for the time.
+        auto* account = new ClampedLabel(2);
+        account->setObjectName(objectnames::windows::securityLogRowAccount);
+        account->setFont(Typography::font(TextStyle::caption2));
+        account->setText(QString::fromStdString(UnicodeText::isolatedForDisplay(*event.accountLabel)));
         TextTone::apply(account, TextTone::tertiary);
         texts->addWidget(account);
     }

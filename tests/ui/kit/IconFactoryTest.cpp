@@ -61,5 +61,13 @@ TEST(IconFactoryTest, IconsFollowTheModeAndTheDevicePixelRatio) {
     EXPECT_LT(maxAlpha, 100);
 }
 
+// The check of the filled shield is drawn white in its file: it must stay a hole once tinted.
+TEST(IconFactoryTest, AFilledSymbolKeepsItsInnerMarkWhenRecoloured) {
+    const QImage shield = IconFactory::pixmap(QStringLiteral("checkmark.shield.fill"), QSize(48, 48), Qt::green).toImage();
+    EXPECT_LT(qAlpha(shield.pixel(21, 29)), 60);  // the check's corner
+    EXPECT_GT(qAlpha(shield.pixel(24, 10)), 200);  // the shield above it
+    EXPECT_GT(qAlpha(shield.pixel(24, 38)), 200);  // and below it
+}
+
 }  // namespace
 }  // namespace quorbit

@@ -175,6 +175,17 @@ TEST_F(AccountRowTest, FollowsTheVisibilityRuleAndNamesItselfForAssistiveTools) 
                                         aws, std::string("48291375"), 12, true, CodeFormat::grouped)));
 }
 
+// An issuer that would read "Bankexe.png" is named as stored, without its override.
+TEST_F(AccountRowTest, ANameWithBidirectionalControlsCannotDisguiseItself) {
+    OtpAccount spoofed = sampleAccount("GitHub");
+    spoofed.issuer = "Bank\u202Egnp.exe";
+    spoofed.accountName = "\u2067alice\u2069";
+    row.refresh(spoofed, std::string("482913"), 12, false, true, settingsIn(en));
+    const QString spoken = row.accessibleName();
+    EXPECT_TRUE(spoken.startsWith(QStringLiteral("Bankgnp.exe, alice, "))) << spoken.toStdString();
+    EXPECT_EQ(row.account().issuer, "Bank\u202Egnp.exe");  // the stored text is left alone
+}
+
 TEST_F(AccountRowTest, RepaintsWhatEachNewValueChanges) {
     OtpAccount github = sampleAccount("GitHub");
     show(github, 30);

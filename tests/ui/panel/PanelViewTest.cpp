@@ -14,6 +14,7 @@
 #include "ui/panel/AccountRow.h"
 #include "ui/panel/LockScreen.h"
 #include "PanelFixture.h"
+#include "views/PixelProbe.h"
 
 namespace quorbit::test {
 namespace {
@@ -65,6 +66,61 @@ TEST_F(PanelViewTest, EachStateShowsItsPageAndEnablesItsControls) {
         EXPECT_EQ(find<ClampedLabel>(names::statusLine)->isVisibleTo(&view), c.footerShown);
         panel.reset();
         viewModel.reset();
+    }
+}
+
+// Controls that show a symbol, or whose caption stands beside them, carry a name of their own.
+TEST_F(PanelViewTest, ControlsWithoutATextOfTheirOwnHaveAnAccessibleName) {
+    struct NameCase {
+        const char* control;
+        const char* english;
+        const char* russian;
+    };
+    const NameCase cases[] = {
+        {names::qrButton, "Import QR Code", "Импорт QR-кода"},
+        {names::otpType, "Type", "Тип"},
+        {names::otpAlgorithm, "Algorithm", "Алгоритм"},
+        {names::otpDigits, "Digits", "Символов"},
+    };
+    for (const AppLanguage language : {AppLanguage::english, AppLanguage::russian}) {
+        AppSettings settings;
+        settings.language = language;
+        PanelView& view = makePanel(settings, true);
+        view.show();
+        find<QPushButton>(names::addButton)->click();
+        for (const NameCase& c : cases) {
+            SCOPED_TRACE(c.control);
+            EXPECT_EQ(find<QWidget>(c.control)->accessibleName(),
+                      QString::fromUtf8(language == AppLanguage::russian ? c.russian : c.english));
+        }
+        panel.reset();
+        viewModel.reset();
+    }
+}
+
+// Tab from the search reaches the menus and then the first row, each drawn otherwise while it
+// holds the focus.
+TEST_F(PanelViewTest, EveryTabStopFromTheSearchToTheFirstRowShowsItsFocus) {
+    storeAccounts(sampleAccounts());
+    PanelView& view = makePanel({}, true);
+    view.show();
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    find<QLineEdit>(names::searchField)->setFocus(Qt::TabFocusReason);
+    std::vector<QWidget*> stops;
+    std::vector<QImage> focusedLooks;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        stops.push_back(QApplication::focusWidget());
+        focusedLooks.push_back(grabInWindow(stops.back()));
+    }
+    EXPECT_EQ(stops[0], find<QWidget>(names::filterMenu));
+    EXPECT_EQ(stops[1], find<QWidget>(names::sortMenu));
+    EXPECT_NE(qobject_cast<AccountRow*>(stops[2]), nullptr) << stops[2]->metaObject()->className() << " "
+                                                            << stops[2]->objectName().toStdString();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        EXPECT_NE(grabInWindow(stops[i]), focusedLooks[i]) << stops[i]->metaObject()->className();
     }
 }
 

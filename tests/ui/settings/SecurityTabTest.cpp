@@ -62,14 +62,20 @@ TEST_F(SecurityTabTest, TheWarningIsAbsentOnOpeningAndTextThatIsNoNumberPutsTheV
     EXPECT_EQ(writes.size(), 1u);
 }
 
-TEST_F(SecurityTabTest, TheSaltLengthIsKeptBetweenOneAnd1024Bytes) {
-    const std::pair<QString, std::int64_t> cases[] = {{"8", 8}, {"32", 32}, {"0", 1}, {"-5", 1}, {"4096", 1024}, {"16", 16}};
-    open();
+// Kept where a backup uses it, 16 to 1024 bytes, and shown as used.
+TEST_F(SecurityTabTest, TheSaltLengthIsKeptBetween16And1024BytesAndShownAsUsed) {
+    const std::pair<QString, std::int64_t> cases[] = {{"8", 16}, {"32", 32}, {"0", 16}, {"-5", 16}, {"4096", 1024}, {"16", 16}};
+    AppSettings older = english();
+    older.backupSaltBytes = 8;  // from a settings file of before the floor
+    open(older);
     showTab(names::securityTabButton);
+    EXPECT_EQ(find<QLineEdit>(names::saltField)->text(), QStringLiteral("16"));
     for (const auto& [entry, stored] : cases) {
         enter(names::saltField, entry);
         EXPECT_EQ(viewModel->settings().backupSaltBytes, stored) << entry.toStdString();
         EXPECT_EQ(viewModel->backupSaltBytes(), stored) << entry.toStdString();
+        EXPECT_EQ(find<QLineEdit>(names::saltField)->text(), QLocale().toString(qlonglong(stored)))
+            << entry.toStdString();
         EXPECT_FALSE(warningShown());
     }
 }

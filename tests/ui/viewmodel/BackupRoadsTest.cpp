@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QLocale>
+
 #include "DataRoadsFixture.h"
 #include "domain/BackupInfo.h"
 #include "ui/viewmodel/BackupRoads.h"
@@ -155,6 +158,25 @@ TEST_F(BackupRoadsTest, TheSummaryWarnsBelowOneHundredThousandIterations) {
         EXPECT_EQ(summary.style, DialogPresenter::AlertStyle::informational);
     }
     EXPECT_TRUE(repository.accounts().empty());
+}
+
+// A long date as the summary gives it: month name and year, no weekday.
+TEST(BackupSummaryTest, TheCreatedDateIsLongWithoutAWeekday) {
+    const QLocale kept;
+    const BackupInfo info{startTime, 3, "PBKDF2-HMAC-SHA256", 120000, 16, 1};
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(startTime.time_since_epoch()).count();
+    const QDate date = QDateTime::fromSecsSinceEpoch(seconds).toLocalTime().date();
+    for (const char* name : {"en_US", "ru_RU", "de_DE", "fr_FR"}) {
+        SCOPED_TRACE(name);
+        const QLocale locale(QString::fromLatin1(name));
+        QLocale::setDefault(locale);
+        const std::string summary = BackupRoads::summaryText(info, AppLanguage::english);
+        const QString created = QString::fromStdString(summary.substr(0, summary.find('\n')));
+        EXPECT_FALSE(created.contains(locale.dayName(date.dayOfWeek()), Qt::CaseInsensitive));
+        EXPECT_TRUE(created.contains(locale.monthName(date.month()))) << created.toStdString();
+        EXPECT_TRUE(created.contains(QString::number(date.year())));
+    }
+    QLocale::setDefault(kept);
 }
 
 TEST(BackupSummaryTest, ListsTheFactsOnePerLine) {

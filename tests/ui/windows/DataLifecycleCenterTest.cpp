@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include "ui/ObjectNames.h"
 #include "ui/SerialWorker.h"
 #include "ui/windows/WindowsFixture.h"
+#include "views/PixelProbe.h"
 
 namespace quorbit::test {
 namespace {
@@ -116,21 +116,6 @@ TEST_F(DataLifecycleCenterTest, NothingIsCutInEitherLanguage) {
     }
 }
 
-// WCAG's contrast ratio of a colour drawn over an opaque background.
-double contrast(const QColor& drawn, const QColor& background) {
-    auto luminance = [](const QColor& color) {
-        auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(color.redF()) + 0.7152 * linear(color.greenF()) + 0.0722 * linear(color.blueF());
-    };
-    const double a = drawn.alphaF();
-    const QColor blended = QColor::fromRgbF(float(a * drawn.redF() + (1 - a) * background.redF()),
-                                            float(a * drawn.greenF() + (1 - a) * background.greenF()),
-                                            float(a * drawn.blueF() + (1 - a) * background.blueF()));
-    const double one = luminance(blended);
-    const double other = luminance(background);
-    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
-}
-
 // A selected row's title, tags and date stay readable on the selection's colour; the tags and
 // date, fainter, at least at the ratio for secondary text.
 TEST_F(DataLifecycleCenterTest, ASelectedRowKeepsItsLinesReadable) {
@@ -144,9 +129,9 @@ TEST_F(DataLifecycleCenterTest, ASelectedRowKeepsItsLinesReadable) {
     const QColor selection = list->palette().color(QPalette::Highlight);
     const QList<QLabel*> lines = list->itemWidget(list->item(0))->findChildren<QLabel*>();
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_GE(contrast(lines[0]->palette().color(lines[0]->foregroundRole()), selection), 4.5);
+    EXPECT_GE(contrastRatio(lines[0]->palette().color(lines[0]->foregroundRole()), selection), 4.5);
     for (QLabel* line : {lines[1], lines[2]}) {
-        EXPECT_GE(contrast(line->palette().color(line->foregroundRole()), selection), 3.0) << line->text().toStdString();
+        EXPECT_GE(contrastRatio(line->palette().color(line->foregroundRole()), selection), 3.0) << line->text().toStdString();
     }
 }
 
@@ -180,6 +165,23 @@ TEST_F(DataLifecycleCenterTest, TheSelectionBarOffersWhatTheCategoryAndSelection
         EXPECT_EQ(selectionCount(), QStringLiteral("Selected accounts: %1").arg(c.selected)) << c.name;
         center.reset();
         viewModel.reset();
+    }
+}
+
+TEST_F(DataLifecycleCenterTest, TheListStaysInPlaceWhenASelectionBringsItsActions) {
+    for (AppLanguage language : {AppLanguage::english, AppLanguage::russian}) {
+        for (DataLifecycleCategory category : {DataLifecycleCategory::untagged, DataLifecycleCategory::trash}) {
+            SCOPED_TRACE(int(language) * 10 + int(category));
+            open({untagged, trashed}, language);
+            choose(category);
+            auto* list = child<QListWidget>(*center, names::lifecycleAccounts);
+            const int top = list->mapTo(center.get(), QPoint(0, 0)).y();
+            selectRows(1);
+            QApplication::processEvents();
+            EXPECT_EQ(list->mapTo(center.get(), QPoint(0, 0)).y(), top);
+            center.reset();
+            viewModel.reset();
+        }
     }
 }
 

@@ -3,13 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QTemporaryFile>
+#include <QVBoxLayout>
 
 #define ZX_USE_UTF8 1
 #include <ZXing/ReadBarcode.h>
 
+#include "ui/ObjectNames.h"
+#include "ui/kit/Theme.h"
+#include "ui/windows/AddressText.h"
+#include "ui/windows/DonationWalletCard.h"
 #include "ui/windows/DonationWalletFile.h"
 #include "ui/windows/QrCodeImage.h"
+#include "views/PixelProbe.h"
 
 namespace quorbit {
 namespace {
@@ -28,6 +35,27 @@ TEST(DonationSectionTest, TwoColumnsFitFrom486Pixels) {
     section.resize(486, 400);
     QCoreApplication::processEvents();
     EXPECT_EQ(section.columnCount(), 2);
+}
+
+// The card as the About window holds it: a child, so that its palette comes from a parent.
+TEST(DonationSectionTest, TheAddressFollowsEachThemeSwitchAndBothButtonsAreAsTall) {
+    QWidget host;
+    auto* layout = new QVBoxLayout(&host);
+    auto* card = new DonationWalletCard(DonationWallet::quorbitSupport({{"toncoin-ton", "UQBvW8Z5huBkMJYdnfAEM5"}}).at(0));
+    layout->addWidget(card);
+    host.resize(360, 160);
+    host.show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(card->findChild<QPushButton*>(objectnames::about::walletCopy)->height(),
+              card->findChild<QPushButton*>(objectnames::about::walletQr)->height());
+
+    for (const AppTheme theme : {AppTheme::dark, AppTheme::light, AppTheme::dark}) {
+        SCOPED_TRACE(theme == AppTheme::dark ? "dark" : "light");
+        Theme::apply(theme);
+        QCoreApplication::processEvents();
+        EXPECT_GE(test::inkContrast(test::grabInWindow(card->findChild<AddressText*>())), 3.0);
+    }
+    Theme::apply(AppTheme::light);
 }
 
 TEST(DonationSectionTest, TheWalletFileGivesOnlyTextAddresses) {

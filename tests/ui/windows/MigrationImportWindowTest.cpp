@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QLayout>
 #include <QLabel>
 #include <QPushButton>
 
@@ -55,6 +57,28 @@ TEST_F(MigrationImportWindowTest, ImportIsEnabledOnlyWhileSomethingIsTicked) {
     QTest::keyClick(window.get(), Qt::Key_Return);
     QTest::qWait(20);
     EXPECT_EQ(completions, 0);
+}
+
+TEST_F(MigrationImportWindowTest, ThePanelFillsTheWindowLess48UpTo720By600Centred) {
+    struct SizeCase {
+        QSize window, panel;
+    };
+    const SizeCase cases[] = {{{760, 640}, {712, 592}}, {{1000, 900}, {720, 600}}, {{600, 700}, {552, 600}}};
+    open({decoded("GitHub", "alice")}, false);
+    auto* glass = child<QWidget>(*window, names::importPanel);
+    for (const SizeCase& c : cases) {
+        SCOPED_TRACE(c.window.width());
+        window->resize(c.window);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(glass->geometry(), QRect(QPoint((c.window.width() - c.panel.width()) / 2,
+                                                  (c.window.height() - c.panel.height()) / 2),
+                                           c.panel));
+    }
+    window->resize(120, 100);
+    QCoreApplication::processEvents();
+    const QSize content = glass->layout()->minimumSize() + QSize(48, 48);
+    EXPECT_GE(window->width(), std::max(content.width(), 500));
+    EXPECT_GE(window->height(), std::max(content.height(), 400));
 }
 
 TEST_F(MigrationImportWindowTest, RowsNameTheAccountAsPlainTextAndMarkInvalidOnes) {

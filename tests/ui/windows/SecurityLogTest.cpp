@@ -1,6 +1,7 @@
 #include "ui/windows/SecurityLog.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
@@ -62,6 +63,17 @@ TEST_F(SecurityLogTest, ShowsTheNewestFirstWithTheSystemsShortDate) {
     EXPECT_EQ(dates[1]->text(),
               QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds).toLocalTime(), QLocale::ShortFormat));
     EXPECT_FALSE(showsEmptyView());
+}
+
+TEST_F(SecurityLogTest, ALongAccountLabelLeavesTheTimeInView) {
+    open({event(SecurityEventKind::codeCopied, "msg long", sampleNow(), std::string(300, 'W'))});
+    QWidget* row = child<QScrollArea>(*log, names::securityLogEvents)->widget()->findChild<QWidget*>(names::securityLogRow);
+    ASSERT_NE(row, nullptr);
+    QCoreApplication::processEvents();
+    const QWidget* date = row->findChild<QLabel*>(names::securityLogRowDate);
+    EXPECT_LE(row->mapTo(log.get(), QPoint(row->width(), 0)).x(), log->width());
+    EXPECT_LE(date->geometry().right(), row->width());
+    EXPECT_GE(date->width(), date->sizeHint().width());
 }
 
 TEST_F(SecurityLogTest, AFilterWithoutMatchesShowsTheEmptyViewAndKeepsClearEnabled) {
