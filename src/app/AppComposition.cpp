@@ -6,24 +6,44 @@
 #include "ui/viewmodel/BackupCipherSettings.h"
 
 namespace quorbit {
-
 AppComposition::AppComposition()
-    : tokenRepository_(FileTokenRepository::defaultFileURL(), FileTokenRepository::legacyFileURL()),
-      groupRepository_(FileAccountGroupRepository::defaultFileURL()),
-      settingsStore_(UserDefaultsSettingsStore::defaultFileURL()),
+    : tokenRepository_(FileTokenRepository::defaultFileURL(), FileTokenRepository::legacyFileURL(), this),
+      groupRepository_(FileAccountGroupRepository::defaultFileURL(), this),
+      settingsStore_(UserDefaultsSettingsStore::defaultFileURL(), this),
       startupSettings_(settingsStore_.loadSettings()),
       secretStore_(std::string(KeyringNames::service), std::string(KeyringNames::legacyService), keychainClient_,
                    startupSettings_.iCloudSync),
       unlocker_(authenticationDialog_),
       vault_(unlocker_, clock_, timeout(startupSettings_.autoLock)),
       migration_(tokenRepository_),
-      securityEventStore_(FileSecurityEventStore::defaultFileURL(), FileSecurityEventStore::defaultMaxEvents, clock_),
-      ignoredIssuesStore_(FileIgnoredIssuesStore::defaultFileURL(), clock_),
+      securityEventStore_(FileSecurityEventStore::defaultFileURL(), FileSecurityEventStore::defaultMaxEvents, clock_,
+                          this),
+      ignoredIssuesStore_(FileIgnoredIssuesStore::defaultFileURL(), clock_, this),
       parser_(allowedURITypes_),
       backupCrypto_(BackupCipherSettings::from(startupSettings_).iterations,
                     BackupCipherSettings::from(startupSettings_).saltBytes),
       permissionRequests_(dialogs_),
-      viewModel_(ports()) {}
+      viewModel_(ports()) {
+    const std::scoped_lock lock(setAsideMutex_);
+    viewModelMade_ = true;
+    for (const auto& [file, aside] : setAsideBeforeViewModel_) fileSetAsideLater(file, aside);
+}
+
+void AppComposition::fileSetAside(const std::filesystem::path& file, const std::filesystem::path& aside) {
+    const std::scoped_lock lock(setAsideMutex_);
+    if (viewModelMade_) {
+        fileSetAsideLater(file, aside);
+    } else {
+        setAsideBeforeViewModel_.emplace_back(file, aside);
+    }
+}
+
+// On the GUI thread, once the job that set the file aside has been left.
+void AppComposition::fileSetAsideLater(const std::filesystem::path& file, const std::filesystem::path& aside) {
+    QMetaObject::invokeMethod(
+        &viewModel_, [&viewModel = viewModel_, file, aside] { viewModel.reportFileSetAside(file, aside); },
+        Qt::QueuedConnection);
+}
 
 QuorbitViewModelPorts AppComposition::ports() {
     return QuorbitViewModelPorts{
