@@ -1,11 +1,21 @@
 #include "app/AppComposition.h"
 
+#include <QLoggingCategory>
+
 #include "application/settings/AutoLockDuration.h"
+#include "application/usecases/RemoveOrphanedSecrets.h"
 #include "config/KeyringNames.h"
+#include "config/LogCategoryNames.h"
 #include "infrastructure/files/ApplicationSupportDirectory.h"
 #include "ui/viewmodel/BackupCipherSettings.h"
 
 namespace quorbit {
+namespace {
+
+Q_LOGGING_CATEGORY(storageLog, LogCategoryNames::storage)
+
+}  // namespace
+
 AppComposition::AppComposition()
     : tokenRepository_(FileTokenRepository::defaultFileURL(), FileTokenRepository::legacyFileURL(), this),
       groupRepository_(FileAccountGroupRepository::defaultFileURL(), this),
@@ -24,6 +34,7 @@ AppComposition::AppComposition()
                     BackupCipherSettings::from(startupSettings_).saltBytes),
       permissionRequests_(dialogs_),
       viewModel_(ports()) {
+    QObject::connect(&viewModel_, &QuorbitViewModel::started, &viewModel_, [this] { removeOrphanedSecrets(); });
     const std::scoped_lock lock(setAsideMutex_);
     viewModelMade_ = true;
     for (const auto& [file, aside] : setAsideBeforeViewModel_) fileSetAsideLater(file, aside);
@@ -43,6 +54,21 @@ void AppComposition::fileSetAsideLater(const std::filesystem::path& file, const 
     QMetaObject::invokeMethod(
         &viewModel_, [&viewModel = viewModel_, file, aside] { viewModel.reportFileSetAside(file, aside); },
         Qt::QueuedConnection);
+}
+
+// After the start, so that nothing waits for it: a secret written by an add whose list save
+// never happened (a crash, a killed import) goes, once the list is known to be whole.
+void AppComposition::removeOrphanedSecrets() {
+    auto sweep = [&repository = tokenRepository_, &secrets = secretStore_] {
+        try {
+            if (const std::size_t removed = RemoveOrphanedSecrets(repository, secrets).execute(); removed > 0) {
+                qCInfo(storageLog, "removed %zu keyring secrets that no account refers to", removed);
+            }
+        } catch (const std::exception& error) {
+            qCWarning(storageLog, "secrets that no account refers to were not looked for: %s", error.what());
+        }
+    };
+    (void)viewModel_.worker().run(std::move(sweep));
 }
 
 QuorbitViewModelPorts AppComposition::ports() {

@@ -57,6 +57,7 @@ public:
 
 private:
     QuorbitViewModelPorts ports();
+    void removeOrphanedSecrets();
     // From any thread; reports made while the view model is being made wait for it.
     void fileSetAside(const std::filesystem::path& file, const std::filesystem::path& aside) override;
     void fileSetAsideLater(const std::filesystem::path& file, const std::filesystem::path& aside);
