@@ -1,6 +1,7 @@
 #include <csignal>
 
 #include <QApplication>
+#include <QDebug>
 #include <QSocketNotifier>
 #include <QSystemTrayIcon>
 
@@ -45,8 +46,10 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     quorbit::SingleInstance instance;
-    if (instance.askRunningInstanceToShow()) return 0;
-    instance.listen();
+    const quorbit::SingleInstance::Claim claim = instance.claim();
+    if (!instance.problem().isEmpty()) qCritical().noquote() << instance.problem();
+    if (claim == quorbit::SingleInstance::Claim::handedOver) return 0;
+    if (claim == quorbit::SingleInstance::Claim::refused) return 1;
     quitOnTerminationSignals(app);
 
     quorbit::AppComposition composition;
