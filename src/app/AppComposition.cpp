@@ -106,6 +106,11 @@ QuorbitViewModelPorts AppComposition::ports() {
     };
 }
 
+bool AppComposition::stopWork(std::chrono::milliseconds bound) {
+    authenticationDialog_.closeDown();
+    return viewModel_.worker().stop(bound);
+}
+
 // The view model goes first and waits for its worker; a password prompt left open at exit
 // would keep that worker waiting for the GUI thread, whose event loop has already ended.
 AppComposition::~AppComposition() { authenticationDialog_.closeDown(); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <mutex>
 #include <set>
@@ -53,6 +54,10 @@ public:
     AppComposition& operator=(const AppComposition&) = delete;
 
     QuorbitViewModel& viewModel() { return viewModel_; }
+    // The end of the run: drops the worker's queued jobs, asks the running one to stop and
+    // gives it at most `bound`. False when it still runs then; the caller ends the process
+    // at once rather than wait for it.
+    bool stopWork(std::chrono::milliseconds bound);
     GlobalHotKeyService& hotKeyService() { return hotKeyService_; }
 
 private:

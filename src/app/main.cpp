@@ -1,4 +1,6 @@
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
 
 #include <QApplication>
 #include <QDebug>
@@ -19,6 +21,10 @@
 namespace {
 
 int terminationPipe[2];
+
+// How long the end of the run waits for the job the worker is running. An import stops
+// between accounts well within it; a keyring call that waits for a prompt may never end.
+constexpr std::chrono::seconds jobWaitAtExit{3};
 
 // SIGTERM and SIGINT end the event loop, so that the program shuts down as on Quit.
 void quitOnTerminationSignals(QApplication& app) {
@@ -61,5 +67,10 @@ int main(int argc, char** argv) {
                                                    QSystemTrayIcon::isSystemTrayAvailable());
     QObject::connect(&instance, &quorbit::SingleInstance::showRequested, &statusItem,
                      &quorbit::QuorbitStatusItemController::showPanel);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    instance.close();  // a new launch must start at once, not find this one winding down
+    // Every store writes atomically and the keyring item by item, so ending in the middle of a
+    // job leaves files whole; secrets no account refers to are swept at the next start.
+    if (!composition.stopWork(jobWaitAtExit)) std::_Exit(status);
+    return status;
 }
