@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "app/AppComposition.h"
+#include "app/ProcessHardening.h"
 #include "app/QuorbitStatusItemController.h"
 #include "app/SettingsWindowHost.h"
 #include "app/SingleInstance.h"
@@ -45,6 +46,7 @@ void quitOnTerminationSignals(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quorbit::ProcessHardening::apply();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorbit"));
     QApplication::setApplicationVersion(QStringLiteral(QUORBIT_VERSION));
