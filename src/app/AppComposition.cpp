@@ -1,29 +1,75 @@
 #include "app/AppComposition.h"
 
+#include <QLoggingCategory>
+
 #include "application/settings/AutoLockDuration.h"
+#include "application/usecases/RemoveOrphanedSecrets.h"
 #include "config/KeyringNames.h"
+#include "config/LogCategoryNames.h"
 #include "infrastructure/files/ApplicationSupportDirectory.h"
 #include "ui/viewmodel/BackupCipherSettings.h"
 
 namespace quorbit {
+namespace {
+
+Q_LOGGING_CATEGORY(storageLog, LogCategoryNames::storage)
+
+}  // namespace
 
 AppComposition::AppComposition()
-    : tokenRepository_(FileTokenRepository::defaultFileURL(), FileTokenRepository::legacyFileURL()),
-      groupRepository_(FileAccountGroupRepository::defaultFileURL()),
-      settingsStore_(UserDefaultsSettingsStore::defaultFileURL()),
+    : tokenRepository_(FileTokenRepository::defaultFileURL(), FileTokenRepository::legacyFileURL(), this),
+      groupRepository_(FileAccountGroupRepository::defaultFileURL(), this),
+      settingsStore_(UserDefaultsSettingsStore::defaultFileURL(), this),
       startupSettings_(settingsStore_.loadSettings()),
       secretStore_(std::string(KeyringNames::service), std::string(KeyringNames::legacyService), keychainClient_,
                    startupSettings_.iCloudSync),
       unlocker_(authenticationDialog_),
       vault_(unlocker_, clock_, timeout(startupSettings_.autoLock)),
       migration_(tokenRepository_),
-      securityEventStore_(FileSecurityEventStore::defaultFileURL(), FileSecurityEventStore::defaultMaxEvents, clock_),
-      ignoredIssuesStore_(FileIgnoredIssuesStore::defaultFileURL(), clock_),
+      securityEventStore_(FileSecurityEventStore::defaultFileURL(), FileSecurityEventStore::defaultMaxEvents, clock_,
+                          this),
+      ignoredIssuesStore_(FileIgnoredIssuesStore::defaultFileURL(), clock_, this),
       parser_(allowedURITypes_),
       backupCrypto_(BackupCipherSettings::from(startupSettings_).iterations,
                     BackupCipherSettings::from(startupSettings_).saltBytes),
       permissionRequests_(dialogs_),
-      viewModel_(ports()) {}
+      viewModel_(ports()) {
+    QObject::connect(&viewModel_, &QuorbitViewModel::started, &viewModel_, [this] { removeOrphanedSecrets(); });
+    const std::scoped_lock lock(setAsideMutex_);
+    viewModelMade_ = true;
+    for (const auto& [file, aside] : setAsideBeforeViewModel_) fileSetAsideLater(file, aside);
+}
+
+void AppComposition::fileSetAside(const std::filesystem::path& file, const std::filesystem::path& aside) {
+    const std::scoped_lock lock(setAsideMutex_);
+    if (viewModelMade_) {
+        fileSetAsideLater(file, aside);
+    } else {
+        setAsideBeforeViewModel_.emplace_back(file, aside);
+    }
+}
+
+// On the GUI thread, once the job that set the file aside has been left.
+void AppComposition::fileSetAsideLater(const std::filesystem::path& file, const std::filesystem::path& aside) {
+    QMetaObject::invokeMethod(
+        &viewModel_, [&viewModel = viewModel_, file, aside] { viewModel.reportFileSetAside(file, aside); },
+        Qt::QueuedConnection);
+}
+
+// After the start, so that nothing waits for it: a secret written by an add whose list save
+// never happened (a crash, a killed import) goes, once the list is known to be whole.
+void AppComposition::removeOrphanedSecrets() {
+    auto sweep = [&repository = tokenRepository_, &secrets = secretStore_] {
+        try {
+            if (const std::size_t removed = RemoveOrphanedSecrets(repository, secrets).execute(); removed > 0) {
+                qCInfo(storageLog, "removed %zu keyring secrets that no account refers to", removed);
+            }
+        } catch (const std::exception& error) {
+            qCWarning(storageLog, "secrets that no account refers to were not looked for: %s", error.what());
+        }
+    };
+    (void)viewModel_.worker().run(std::move(sweep));
+}
 
 QuorbitViewModelPorts AppComposition::ports() {
     return QuorbitViewModelPorts{
@@ -58,6 +104,11 @@ QuorbitViewModelPorts AppComposition::ports() {
             return std::make_unique<EncryptedBackupCryptoService>(iterations, saltBytes);
         },
     };
+}
+
+bool AppComposition::stopWork(std::chrono::milliseconds bound) {
+    authenticationDialog_.closeDown();
+    return viewModel_.worker().stop(bound);
 }
 
 // The view model goes first and waits for its worker; a password prompt left open at exit

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <chrono>
+#include <filesystem>
+#include <mutex>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "application/SystemClock.h"
+#include "application/ports/DamagedFileReporting.h"
 #include "application/services/VaultSession.h"
 #include "application/settings/AppSettings.h"
 #include "infrastructure/auth/LocalAuthenticationVaultUnlocker.h"
@@ -40,18 +46,30 @@ namespace quorbit {
 // made in this order at start and kept for the run. The settings read here decide the
 // keyring's (inert) sync flag, the first vault time-out and the cipher that opens backups.
 // Needs a QApplication; nothing is written while it is made.
-class AppComposition {
+class AppComposition final : private DamagedFileReporting {
 public:
     AppComposition();
-    ~AppComposition();
+    ~AppComposition() override;
     AppComposition(const AppComposition&) = delete;
     AppComposition& operator=(const AppComposition&) = delete;
 
     QuorbitViewModel& viewModel() { return viewModel_; }
+    // The end of the run: drops the worker's queued jobs, asks the running one to stop and
+    // gives it at most `bound`. False when it still runs then; the caller ends the process
+    // at once rather than wait for it.
+    bool stopWork(std::chrono::milliseconds bound);
     GlobalHotKeyService& hotKeyService() { return hotKeyService_; }
 
 private:
     QuorbitViewModelPorts ports();
+    void removeOrphanedSecrets();
+    // From any thread; reports made while the view model is being made wait for it.
+    void fileSetAside(const std::filesystem::path& file, const std::filesystem::path& aside) override;
+    void fileSetAsideLater(const std::filesystem::path& file, const std::filesystem::path& aside);
+
+    std::mutex setAsideMutex_;
+    std::vector<std::pair<std::filesystem::path, std::filesystem::path>> setAsideBeforeViewModel_;
+    bool viewModelMade_ = false;
 
     FileTokenRepository tokenRepository_;
     FileAccountGroupRepository groupRepository_;

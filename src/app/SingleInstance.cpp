@@ -6,9 +6,13 @@
 #include <QStandardPaths>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <thread>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -20,6 +24,9 @@ namespace {
 const QByteArray showRequest = QByteArrayLiteral("show\n");
 constexpr int answerTimeoutSeconds = 1;
 constexpr qsizetype longestRequest = 64;  // a client sending more is not one of ours
+// A launch that finds the lock taken but nobody answering yet waits this long for the socket.
+constexpr int handOverAttempts = 30;
+constexpr std::chrono::milliseconds handOverPause{100};
 
 // The socket's address, or nothing when the path does not fit into one.
 bool addressOf(const QString& path, sockaddr_un& address) {
@@ -50,20 +57,22 @@ private:
 
 SingleInstance::SingleInstance(QString socketPath, QObject* parent) : QObject(parent), socketPath_(std::move(socketPath)) {}
 
-SingleInstance::~SingleInstance() {
-    for (auto& [descriptor, client] : clients_) {
-        client.notifier.reset();  // before its descriptor goes
-        ::close(descriptor);
-    }
-    if (listening_ < 0) return;
-    listener_.reset();
-    ::close(listening_);
-    QFile::remove(socketPath_);
-}
+SingleInstance::~SingleInstance() { close(); }
 
 QString SingleInstance::defaultSocketPath() {
     // $XDG_RUNTIME_DIR, or Qt's private stand-in for it when the session has none.
     return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(QStringLiteral("quorbit.socket"));
+}
+
+SingleInstance::Claim SingleInstance::claim() {
+    for (int attempt = 0; attempt < handOverAttempts; ++attempt) {
+        if (askRunningInstanceToShow()) return Claim::handedOver;
+        if (listen()) return Claim::first;
+        if (!lockHeldElsewhere_) return Claim::refused;
+        std::this_thread::sleep_for(handOverPause);
+    }
+    problem_ = QStringLiteral("Quorbit already runs but does not answer on %1; not starting a second one.").arg(socketPath_);
+    return Claim::refused;
 }
 
 bool SingleInstance::askRunningInstanceToShow() {
@@ -87,15 +96,50 @@ bool SingleInstance::askRunningInstanceToShow() {
 }
 
 bool SingleInstance::listen() {
-    if (listening_ >= 0) return true;
-    if (!bindSocket()) {
-        // Nobody answered on it (askRunningInstanceToShow came first), so it is stale.
-        QFile::remove(socketPath_);
-        if (!bindSocket()) return false;
-    }
+    if (lock_ >= 0) return true;
+    problem_.clear();
+    if (!folderIsPrivate() || !lock()) return false;
+    if (!clearSocketPath() || !bindSocket()) return true;  // alone all the same: the lock is ours
     listener_ = std::make_unique<QSocketNotifier>(listening_, QSocketNotifier::Read);
     connect(listener_.get(), &QSocketNotifier::activated, this, &SingleInstance::acceptClients);
     return true;
+}
+
+// Another user's folder (or, with no runtime folder at all, the working folder) could hold a
+// socket someone else listens on, or let them replace ours.
+bool SingleInstance::folderIsPrivate() {
+    const QFileInfo socket(socketPath_);
+    struct stat folder {};
+    if (socket.isRelative() || ::lstat(QFile::encodeName(socket.absolutePath()).constData(), &folder) != 0 ||
+        !S_ISDIR(folder.st_mode) || folder.st_uid != ::geteuid() || (folder.st_mode & 0777) != 0700) {
+        problem_ = QStringLiteral("%1 is not a folder of this user's alone (owner only, mode 0700); not starting.")
+                       .arg(socket.absolutePath());
+        return false;
+    }
+    return true;
+}
+
+bool SingleInstance::lock() {
+    const QByteArray path = QFile::encodeName(socketPath_ + QStringLiteral(".lock"));
+    Descriptor file(::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600));
+    lockHeldElsewhere_ = false;
+    if (file.get() >= 0 && ::flock(file.get(), LOCK_EX | LOCK_NB) == 0) {
+        lock_ = file.release();
+        return true;
+    }
+    lockHeldElsewhere_ = file.get() >= 0 && errno == EWOULDBLOCK;
+    if (!lockHeldElsewhere_) problem_ = QStringLiteral("Cannot lock %1: %2").arg(QFile::decodeName(path), qt_error_string(errno));
+    return false;
+}
+
+// Only a socket nobody answers on goes; anything else in its place is reported and left alone.
+bool SingleInstance::clearSocketPath() {
+    const QByteArray path = QFile::encodeName(socketPath_);
+    struct stat found {};
+    if (::lstat(path.constData(), &found) != 0) return true;
+    if (S_ISSOCK(found.st_mode) && !askRunningInstanceToShow()) return ::unlink(path.constData()) == 0;
+    problem_ = QStringLiteral("%1 is in the way of the socket; a later launch cannot reach this one.").arg(socketPath_);
+    return false;
 }
 
 // The socket is made readable and writable by its owner only.
@@ -107,9 +151,27 @@ bool SingleInstance::bindSocket() {
     const mode_t previousMask = ::umask(0077);
     const int bound = ::bind(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address));
     ::umask(previousMask);
-    if (bound != 0 || ::listen(socket.get(), 8) != 0) return false;
+    struct stat made {};
+    if (bound != 0 || ::listen(socket.get(), 8) != 0 || ::stat(address.sun_path, &made) != 0) {
+        problem_ = QStringLiteral("Cannot listen on %1: %2").arg(socketPath_, qt_error_string(errno));
+        return false;
+    }
+    socketInode_ = made.st_ino;
     listening_ = socket.release();
     return true;
+}
+
+void SingleInstance::close() {
+    while (!clients_.empty()) dropClient(clients_.begin()->first);
+    if (listening_ >= 0) {
+        listener_.reset();  // before its descriptor goes
+        ::close(std::exchange(listening_, -1));
+        // Ours only: never a socket that replaced it.
+        const QByteArray path = QFile::encodeName(socketPath_);
+        struct stat found {};
+        if (::lstat(path.constData(), &found) == 0 && found.st_ino == socketInode_) ::unlink(path.constData());
+    }
+    if (lock_ >= 0) ::close(std::exchange(lock_, -1));
 }
 
 void SingleInstance::acceptClients() {
@@ -122,22 +184,32 @@ void SingleInstance::acceptClients() {
     }
 }
 
+// A launch sends one short request; whoever sends more is dropped before it is read.
 void SingleInstance::readClient(int descriptor) {
     Client& client = clients_.at(descriptor);
-    char buffer[longestRequest];
+    char buffer[longestRequest + 1];
     ssize_t received = 0;
-    while ((received = ::recv(descriptor, buffer, sizeof(buffer), 0)) > 0) client.pending.append(buffer, received);
+    while (client.received <= longestRequest &&
+           (received = ::recv(descriptor, buffer, std::size_t(longestRequest + 1 - client.received), 0)) > 0) {
+        client.pending.append(buffer, received);
+        client.received += received;
+    }
     const bool open = received < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR);
+    if (client.received > longestRequest) return dropClient(descriptor);
     qsizetype end = 0;
     while ((end = client.pending.indexOf('\n')) >= 0) {
         const bool show = client.pending.first(end + 1) == showRequest;
         client.pending.remove(0, end + 1);
         if (show) emit showRequested();
     }
-    if (open && client.pending.size() <= longestRequest) return;
-    client.notifier.reset();
+    if (!open) dropClient(descriptor);
+}
+
+void SingleInstance::dropClient(int descriptor) {
+    const auto found = clients_.find(descriptor);
+    found->second.notifier.reset();  // before its descriptor goes
     ::close(descriptor);
-    clients_.erase(descriptor);
+    clients_.erase(found);
 }
 
 }  // namespace quorbit

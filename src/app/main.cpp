@@ -1,6 +1,9 @@
+#include <chrono>
 #include <csignal>
+#include <cstdlib>
 
 #include <QApplication>
+#include <QDebug>
 #include <QSocketNotifier>
 #include <QSystemTrayIcon>
 
@@ -8,6 +11,7 @@
 #include <unistd.h>
 
 #include "app/AppComposition.h"
+#include "app/ProcessHardening.h"
 #include "app/QuorbitStatusItemController.h"
 #include "app/SettingsWindowHost.h"
 #include "app/SingleInstance.h"
@@ -18,6 +22,10 @@
 namespace {
 
 int terminationPipe[2];
+
+// How long the end of the run waits for the job the worker is running. An import stops
+// between accounts well within it; a keyring call that waits for a prompt may never end.
+constexpr std::chrono::seconds jobWaitAtExit{3};
 
 // SIGTERM and SIGINT end the event loop, so that the program shuts down as on Quit.
 void quitOnTerminationSignals(QApplication& app) {
@@ -38,6 +46,7 @@ void quitOnTerminationSignals(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    quorbit::ProcessHardening::apply();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorbit"));
     QApplication::setApplicationVersion(QStringLiteral(QUORBIT_VERSION));
@@ -45,8 +54,10 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     quorbit::SingleInstance instance;
-    if (instance.askRunningInstanceToShow()) return 0;
-    instance.listen();
+    const quorbit::SingleInstance::Claim claim = instance.claim();
+    if (!instance.problem().isEmpty()) qCritical().noquote() << instance.problem();
+    if (claim == quorbit::SingleInstance::Claim::handedOver) return 0;
+    if (claim == quorbit::SingleInstance::Claim::refused) return 1;
     quitOnTerminationSignals(app);
 
     quorbit::AppComposition composition;
@@ -58,5 +69,10 @@ int main(int argc, char** argv) {
                                                    QSystemTrayIcon::isSystemTrayAvailable());
     QObject::connect(&instance, &quorbit::SingleInstance::showRequested, &statusItem,
                      &quorbit::QuorbitStatusItemController::showPanel);
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    instance.close();  // a new launch must start at once, not find this one winding down
+    // Every store writes atomically and the keyring item by item, so ending in the middle of a
+    // job leaves files whole; secrets no account refers to are swept at the next start.
+    if (!composition.stopWork(jobWaitAtExit)) std::_Exit(status);
+    return status;
 }

@@ -8,6 +8,12 @@ SerialWorker::SerialWorker() {
     pool_.setExpiryTimeout(-1);
 }
 
+bool SerialWorker::stop(std::chrono::milliseconds bound) {
+    cancellation_.requestCancellation();
+    pool_.clear();
+    return pool_.waitForDone(static_cast<int>(bound.count()));
+}
+
 SerialWorker::~SerialWorker() {
     *alive_ = false;
     pool_.waitForDone();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <exception>
 #include <memory>
 #include <type_traits>
@@ -12,6 +13,8 @@
 
 #include <qcoro/qcorofuture.h>
 #include <qcoro/qcorotask.h>
+
+#include "application/CancellationToken.h"
 
 namespace quorbit {
 
@@ -25,10 +28,20 @@ public:
     struct Stopped {};
 
     SerialWorker();
-    ~SerialWorker();  // waits for the job that is running; queued ones still run first
+    ~SerialWorker();  // waits for the job that is running; queued ones still run first, unless stopped
 
     SerialWorker(const SerialWorker&) = delete;
     SerialWorker& operator=(const SerialWorker&) = delete;
+
+    // Set by stop(). A job that loops over many items (an import's accounts) asks it between
+    // items and stops where what it saved is consistent; jobs take a copy of the token.
+    const CancellationToken& cancellation() const { return cancellation_; }
+    bool cancellationRequested() const { return cancellation_.cancellationRequested(); }
+
+    // For the end of the program: drops the jobs not started yet, asks the running one to stop
+    // and waits for it at most `bound`. False when it still runs then (a keyring prompt that
+    // nobody answers, a job that does not ask for cancellation).
+    bool stop(std::chrono::milliseconds bound);
 
     // The job's result, awaited without blocking. Whatever the job throws reaches the awaiting
     // coroutine as itself: QtConcurrent's wrapping of non-QException errors is undone here.
@@ -57,6 +70,7 @@ public:
 
 private:
     std::shared_ptr<std::atomic<bool>> alive_ = std::make_shared<std::atomic<bool>>(true);
+    CancellationToken cancellation_;
     QThreadPool pool_;
 };
 

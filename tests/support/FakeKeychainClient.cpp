@@ -87,4 +87,13 @@ void FakeKeychainClient::record(Operation operation, const std::string& service)
     if (failure != failures_.end()) throw failure->second;
 }
 
+std::vector<std::string> FakeKeychainClient::unlockedAccounts(const std::string& service) {
+    std::lock_guard lock(mutex_);
+    std::vector<std::string> accounts;
+    for (const auto& [key, data] : items_) {
+        if (key.first == service) accounts.push_back(key.second);
+    }
+    return accounts;
+}
+
 }  // namespace quorbit::test

@@ -24,6 +24,7 @@ public:
     SecretBytes load(const std::string& service, const std::string& account) override;
     void remove(const std::string& service, const std::string& account) override;
     std::map<std::string, SecretBytes> loadAll(const std::string& service) override;
+    std::vector<std::string> unlockedAccounts(const std::string& service) override;
 
     void putItem(const std::string& service, const std::string& account, SecretBytes data);
     std::optional<SecretBytes> item(const std::string& service, const std::string& account) const;

@@ -95,4 +95,11 @@ void FakeSecretStore::failDeletesWith(std::optional<QuorbitError> error, std::op
     deleteErrorRef_ = std::move(onlyFor);
 }
 
+std::vector<OtpSecretRef> FakeSecretStore::storedSecretRefs() {
+    std::lock_guard lock(mutex_);
+    std::vector<OtpSecretRef> refs;
+    for (const auto& [ref, secret] : secrets_) refs.push_back(ref);
+    return refs;
+}
+
 }  // namespace quorbit::test

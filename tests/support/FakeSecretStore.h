@@ -21,6 +21,7 @@ public:
     SecretBytes loadSecret(const OtpSecretRef& ref) override;
     void deleteSecret(const OtpSecretRef& ref) override;
     std::map<OtpSecretRef, SecretBytes> loadSecrets(const std::vector<OtpSecretRef>& refs) override;
+    std::vector<OtpSecretRef> storedSecretRefs() override;
 
     std::optional<SecretBytes> secret(const OtpSecretRef& ref) const;
     bool contains(const OtpSecretRef& ref) const;

@@ -30,6 +30,8 @@ public:
 
     void failLoadsWith(std::optional<QuorbitError> error);
     void failSavesWith(std::optional<QuorbitError> error);
+    bool keepsSetAsideCopies() const override { return keepsSetAsideCopies_; }
+    void setKeepsSetAsideCopies(bool keeps) { keepsSetAsideCopies_ = keeps; }
     // Called before a save is stored; it may throw to make that save fail.
     void observeSaves(SaveObserver observer);
 
@@ -38,6 +40,7 @@ private:
     std::vector<OtpAccount> accounts_;
     int loadCount_ = 0;
     int saveCount_ = 0;
+    bool keepsSetAsideCopies_ = false;
     std::optional<QuorbitError> loadError_;
     std::optional<QuorbitError> saveError_;
     SaveObserver observer_;

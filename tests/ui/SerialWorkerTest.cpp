@@ -92,5 +92,36 @@ TEST(SerialWorkerTest, AnAwaiterResumedAfterTheWorkerIsGoneRunsNoFurther) {
     EXPECT_FALSE(handled);
 }
 
+// The end of the run: jobs not started are dropped, the running one is asked to stop, and the
+// wait for it has a bound whether it stops or not.
+TEST(SerialWorkerTest, StoppingDropsQueuedJobsAndWaitsForTheRunningOneOnlySoLong) {
+    using namespace std::chrono_literals;
+    std::atomic<bool> started{false};
+    std::atomic<bool> released{false};
+    std::atomic<bool> queuedRan{false};
+    {
+        SerialWorker worker;
+        QCoro::Task<> stubborn = worker.run([&] {
+            started = true;
+            while (!released) std::this_thread::sleep_for(1ms);
+        });
+        QCoro::Task<> queued = worker.run([&] { queuedRan = true; });
+        while (!started) std::this_thread::sleep_for(1ms);
+        EXPECT_FALSE(worker.stop(50ms)) << "a job that does not ask outlasts the bound";
+        EXPECT_TRUE(worker.cancellationRequested());
+        released = true;
+    }
+    EXPECT_FALSE(queuedRan);
+
+    SerialWorker worker;
+    started = false;
+    QCoro::Task<> looping = worker.run([&started, cancellation = worker.cancellation()] {
+        started = true;
+        while (!cancellation.cancellationRequested()) std::this_thread::sleep_for(1ms);
+    });
+    while (!started) std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(worker.stop(10s)) << "a job that asks between its steps stops";
+}
+
 }  // namespace
 }  // namespace quorbit

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "domain/SecretBytes.h"
 
@@ -20,6 +21,9 @@ public:
     // Every item of the service, keyed by account, read in one search that unlocks what is
     // locked. Fails as a whole, as `load` does, when the items cannot be read.
     virtual std::map<std::string, SecretBytes> loadAll(const std::string& service) = 0;
+    // The account of every item of the service that can be listed without asking the user:
+    // items that are locked are left out, and nothing prompts.
+    virtual std::vector<std::string> unlockedAccounts(const std::string& service) = 0;
 };
 
 }  // namespace quorbit

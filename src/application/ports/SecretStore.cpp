@@ -16,4 +16,6 @@ std::map<OtpSecretRef, SecretBytes> SecretStore::loadSecrets(const std::vector<O
     return secrets;
 }
 
+std::vector<OtpSecretRef> SecretStore::storedSecretRefs() { return {}; }
+
 }  // namespace quorbit

@@ -20,6 +20,9 @@ public:
     // cannot be read this way is left out; callers read it with loadSecret to learn why. A
     // store that reads them together throws when that one read fails.
     virtual std::map<OtpSecretRef, SecretBytes> loadSecrets(const std::vector<OtpSecretRef>& refs);
+    // The references of the secrets the store holds that it can list without asking the user
+    // (a locked keyring's are left out). A store that cannot list them lists none.
+    virtual std::vector<OtpSecretRef> storedSecretRefs();
 };
 
 }  // namespace quorbit

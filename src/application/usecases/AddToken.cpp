@@ -23,7 +23,7 @@ OtpAccount AddToken::execute(const TokenDraft& draft) const {
     }
     secretStore_.saveSecret(secret, account.secretRef);
     accounts.push_back(account);
-    repository_.saveAccounts(accounts);
+    saveListOrTakeBackSecret(accounts, account.secretRef);
     return account;
 }
 
@@ -40,6 +40,20 @@ OtpAccount AddToken::namedAccount(const TokenDraft& draft) const {
     std::string accountName = UnicodeText::trimmed(draft.accountName);
     if (issuer.empty() && accountName.empty()) throw QuorbitError(QuorbitError::Case::invalidTokenURI);
     return makeAccount(draft, std::move(issuer), std::move(accountName));
+}
+
+// A secret that no saved account refers to would stay in the keyring for good.
+void AddToken::saveListOrTakeBackSecret(const std::vector<OtpAccount>& accounts, const OtpSecretRef& written) const {
+    try {
+        repository_.saveAccounts(accounts);
+    } catch (...) {
+        try {
+            secretStore_.deleteSecret(written);
+        } catch (...) {
+            // the save's failure is the one to report; the start-up sweep removes this secret
+        }
+        throw;
+    }
 }
 
 SecretBytes AddToken::decodeCheckedSecret(const TokenDraft& draft) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "application/ports/Clock.h"
 #include "application/ports/SecretStore.h"
 #include "application/ports/TokenRepository.h"
@@ -16,8 +18,8 @@ public:
     AddToken(TokenRepository& repository, SecretStore& secretStore, const Base32Decoding& decoder, const Clock& clock);
 
     // Throws invalidSecret (unusable secret or numbers), invalidTokenURI (no issuer and no
-    // account name), duplicateAccount, or what a port threw. A failed list save leaves the
-    // saved secret in the store.
+    // account name), duplicateAccount, or what a port threw. A failed list save takes the
+    // saved secret back out of the store.
     OtpAccount execute(const TokenDraft& draft) const;
     // The account and secret an import adds for the draft, after the same checks but the
     // duplicate one, with nothing loaded or written.
@@ -27,6 +29,7 @@ private:
     OtpAccount namedAccount(const TokenDraft& draft) const;
     SecretBytes decodeCheckedSecret(const TokenDraft& draft) const;
     OtpAccount makeAccount(const TokenDraft& draft, std::string issuer, std::string accountName) const;
+    void saveListOrTakeBackSecret(const std::vector<OtpAccount>& accounts, const OtpSecretRef& written) const;
 
     TokenRepository& repository_;
     SecretStore& secretStore_;

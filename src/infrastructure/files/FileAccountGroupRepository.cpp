@@ -1,12 +1,15 @@
 #include "infrastructure/files/FileAccountGroupRepository.h"
 
+#include <chrono>
+
 #include "domain/AccountTags.h"
 #include "domain/QuorbitError.h"
 #include "infrastructure/files/ApplicationSupportDirectory.h"
 
 namespace quorbit {
 
-FileAccountGroupRepository::FileAccountGroupRepository(std::filesystem::path file) : file_(std::move(file)) {}
+FileAccountGroupRepository::FileAccountGroupRepository(std::filesystem::path file, DamagedFileReporting* reporting)
+    : file_(std::move(file), reporting) {}
 
 std::filesystem::path FileAccountGroupRepository::defaultFileURL() {
     return ApplicationSupportDirectory::quorbitFolder() / "groups.json";
@@ -23,6 +26,7 @@ std::vector<std::string> FileAccountGroupRepository::loadGroups() {
 
 void FileAccountGroupRepository::saveGroups(const std::vector<std::string>& groups) {
     const std::scoped_lock lock(mutex_);
+    file_.setAsideIfUnreadable<std::vector<std::string>>(std::chrono::system_clock::now());
     file_.writeProtected(AccountTags::normalize(groups));
 }
 

@@ -14,7 +14,7 @@ namespace quorbit {
 // any thread.
 class FileAccountGroupRepository final : public AccountGroupRepository {
 public:
-    explicit FileAccountGroupRepository(std::filesystem::path file);
+    explicit FileAccountGroupRepository(std::filesystem::path file, DamagedFileReporting* reporting = nullptr);
 
     static std::filesystem::path defaultFileURL();
 

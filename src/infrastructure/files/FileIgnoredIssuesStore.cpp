@@ -10,8 +10,9 @@ namespace quorbit {
 
 using Issues = std::vector<IgnoredSecurityIssue>;
 
-FileIgnoredIssuesStore::FileIgnoredIssuesStore(std::filesystem::path file, const Clock& clock)
-    : file_(std::move(file)), clock_(clock) {}
+FileIgnoredIssuesStore::FileIgnoredIssuesStore(std::filesystem::path file, const Clock& clock,
+                                               DamagedFileReporting* reporting)
+    : file_(std::move(file), reporting), clock_(clock) {}
 
 std::filesystem::path FileIgnoredIssuesStore::defaultFileURL() {
     return ApplicationSupportDirectory::quorbitFolder() / "ignored-security-issues.json";

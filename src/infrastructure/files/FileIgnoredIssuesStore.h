@@ -15,7 +15,7 @@ namespace quorbit {
 class FileIgnoredIssuesStore final : public IgnoredIssuesStoring {
 public:
     // The clock stamps `ignoredAt` and must outlive the store.
-    FileIgnoredIssuesStore(std::filesystem::path file, const Clock& clock);
+    FileIgnoredIssuesStore(std::filesystem::path file, const Clock& clock, DamagedFileReporting* reporting = nullptr);
 
     static std::filesystem::path defaultFileURL();
 

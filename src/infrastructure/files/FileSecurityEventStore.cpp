@@ -9,8 +9,9 @@ namespace quorbit {
 
 using Events = std::vector<SecurityEvent>;
 
-FileSecurityEventStore::FileSecurityEventStore(std::filesystem::path file, std::int64_t maxEvents, const Clock& clock)
-    : file_(std::move(file)), maxEvents_(std::max<std::int64_t>(maxEvents, 0)), clock_(clock) {}
+FileSecurityEventStore::FileSecurityEventStore(std::filesystem::path file, std::int64_t maxEvents, const Clock& clock,
+                                               DamagedFileReporting* reporting)
+    : file_(std::move(file), reporting), maxEvents_(std::max<std::int64_t>(maxEvents, 0)), clock_(clock) {}
 
 std::filesystem::path FileSecurityEventStore::defaultFileURL() {
     return ApplicationSupportDirectory::quorbitFolder() / "security-events.json";

@@ -19,7 +19,8 @@ public:
     static constexpr std::int64_t defaultMaxEvents = 1000;
 
     // The clock stamps the events and must outlive the store.
-    FileSecurityEventStore(std::filesystem::path file, std::int64_t maxEvents, const Clock& clock);
+    FileSecurityEventStore(std::filesystem::path file, std::int64_t maxEvents, const Clock& clock,
+                           DamagedFileReporting* reporting = nullptr);
 
     static std::filesystem::path defaultFileURL();
 

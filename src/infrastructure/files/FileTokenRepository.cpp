@@ -1,6 +1,7 @@
 #include "infrastructure/files/FileTokenRepository.h"
 
 #include <algorithm>
+#include <chrono>
 #include <system_error>
 
 #include "domain/QuorbitError.h"
@@ -31,8 +32,9 @@ void merge(std::vector<OtpAccount>& current, const std::vector<OtpAccount>& lega
 
 }  // namespace
 
-FileTokenRepository::FileTokenRepository(std::filesystem::path file, std::filesystem::path legacyFile)
-    : file_(std::move(file)), legacyFile_(std::move(legacyFile)) {}
+FileTokenRepository::FileTokenRepository(std::filesystem::path file, std::filesystem::path legacyFile,
+                                         DamagedFileReporting* reporting)
+    : file_(std::move(file), reporting), legacyFile_(std::move(legacyFile)) {}
 
 std::filesystem::path FileTokenRepository::defaultFileURL() {
     return ApplicationSupportDirectory::quorbitFolder() / "accounts.json";
@@ -49,8 +51,12 @@ std::vector<OtpAccount> FileTokenRepository::loadAccounts() {
 
 void FileTokenRepository::saveAccounts(const std::vector<OtpAccount>& accounts) {
     const std::scoped_lock lock(mutex_);
-    file_.writeProtectedText(encoded(accounts));
+    const std::string text = encoded(accounts);
+    file_.setAsideIfUnreadable<std::vector<OtpAccount>>(std::chrono::system_clock::now());
+    file_.writeProtectedText(text);
 }
+
+bool FileTokenRepository::keepsSetAsideCopies() const { return file_.hasSetAsideCopies(); }
 
 std::vector<OtpAccount> FileTokenRepository::migrateLegacyMetadataIfNeeded() {
     const std::scoped_lock lock(mutex_);

@@ -14,13 +14,16 @@ namespace quorbit {
 // account file. Safe to call from any thread: the calls run one at a time.
 class FileTokenRepository final : public TokenRepository {
 public:
-    FileTokenRepository(std::filesystem::path file, std::filesystem::path legacyFile);
+    FileTokenRepository(std::filesystem::path file, std::filesystem::path legacyFile,
+                        DamagedFileReporting* reporting = nullptr);
 
     static std::filesystem::path defaultFileURL();
     static std::filesystem::path legacyFileURL();
 
     std::vector<OtpAccount> loadAccounts() override;
+    // An unreadable list is set aside before the new one is written.
     void saveAccounts(const std::vector<OtpAccount>& accounts) override;
+    bool keepsSetAsideCopies() const override;
 
     // Appends the legacy accounts that repeat no current one, saves, removes the legacy file
     // (and its folder when that is then empty) and returns the list. Without a legacy file it

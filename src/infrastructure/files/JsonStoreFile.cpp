@@ -32,7 +32,24 @@ std::string encoded(const nlohmann::json& value) { return value.dump(JsonStoreFi
 
 }  // namespace
 
-JsonStoreFile::JsonStoreFile(std::filesystem::path path) : path_(std::move(path)) {}
+JsonStoreFile::JsonStoreFile(std::filesystem::path path, DamagedFileReporting* reporting)
+    : path_(std::move(path)), reporting_(reporting) {}
+
+std::filesystem::path JsonStoreFile::setAsideName(const std::filesystem::path& file, TimePoint now) {
+    const std::string base = file.string() + ".corrupt-" + compactStamp(now);
+    std::filesystem::path aside = base;
+    for (int n = 2; std::filesystem::exists(aside); ++n) aside = base + "-" + std::to_string(n);
+    return aside;
+}
+
+bool JsonStoreFile::hasSetAsideCopies() const {
+    const std::string prefix = path_.filename().string() + ".corrupt-";
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(path_.parent_path(), error)) {
+        if (entry.path().filename().string().starts_with(prefix)) return true;
+    }
+    return false;
+}
 
 bool JsonStoreFile::readText() const {
     const int descriptor = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
@@ -80,6 +97,7 @@ void JsonStoreFile::writeProtectedText(std::string_view bytes) const {
             // The plain retry of the protected write; this second error is the one reported.
             AtomicFileWriter::write(path_, bytes);
         }
+        knownSound_ = true;
     } catch (const std::exception& error) {
         throw persistenceFailure(error);
     }
@@ -98,12 +116,11 @@ bool JsonStoreFile::writeBestEffort(const nlohmann::json& value) const noexcept 
 
 bool JsonStoreFile::moveAside(TimePoint now) const noexcept {
     try {
-        const std::string base = path_.string() + ".corrupt-" + compactStamp(now);
-        std::filesystem::path aside = base;
-        for (int n = 2; std::filesystem::exists(aside); ++n) aside = base + "-" + std::to_string(n);
+        const std::filesystem::path aside = setAsideName(path_, now);
         std::filesystem::rename(path_, aside);
         qCWarning(storageLog, "\"%s\" could not be read and was moved aside as \"%s\"",
                   path_.filename().c_str(), aside.filename().c_str());
+        if (reporting_ != nullptr) reporting_->fileSetAside(path_, aside);
         return true;
     } catch (const std::exception& error) {
         qCWarning(storageLog, "\"%s\" could not be read and not be moved aside: %s", path_.filename().c_str(),

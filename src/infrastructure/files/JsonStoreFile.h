@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include <nlohmann/json.hpp>
 
+#include "application/ports/DamagedFileReporting.h"
 #include "domain/JsonReader.h"
 #include "domain/QuorbitError.h"
 #include "domain/TimePoint.h"
@@ -22,7 +24,8 @@ class JsonStoreFile {
 public:
     static constexpr int indent = 2;
 
-    explicit JsonStoreFile(std::filesystem::path path);
+    // `reporting`, when given, hears of every file set aside.
+    explicit JsonStoreFile(std::filesystem::path path, DamagedFileReporting* reporting = nullptr);
 
     const std::filesystem::path& path() const { return path_; }
 
@@ -30,8 +33,11 @@ public:
     // file cannot be read and nlohmann::json::exception when it does not decode as T.
     template <typename T>
     std::optional<T> load() const {
-        if (!readText()) return std::nullopt;
-        return reader_.decodeInPlace<T>(text_);
+        knownSound_ = false;
+        std::optional<T> value;
+        if (readText()) value = reader_.decodeInPlace<T>(text_);
+        knownSound_ = true;
+        return value;
     }
 
     // load() for files that a later write may replace: a missing file gives T{}; a file that
@@ -46,6 +52,32 @@ public:
             return T{};
         }
     }
+
+    // Before a protected write replaces the file: a file that does not decode as T is moved
+    // aside first. The write is refused with QuorbitError::persistenceFailure when such a file
+    // cannot be moved aside, and when the file cannot be read at all (nothing to judge it by).
+    // Free when the last load or write of this object found the file sound.
+    template <typename T>
+    void setAsideIfUnreadable(TimePoint now) const {
+        if (knownSound_) return;
+        try {
+            (void)load<T>();
+        } catch (const std::system_error& error) {
+            throw QuorbitError::persistenceFailure(describe(error));
+        } catch (const std::exception&) {
+            if (!moveAside(now)) {
+                throw QuorbitError::persistenceFailure("\"" + path_.filename().string() +
+                                                       "\" cannot be read and could not be set aside");
+            }
+        }
+    }
+
+    // A free name beside `file` for an unreadable copy of it: `name.corrupt-<time>`, with a
+    // number added when that is taken.
+    static std::filesystem::path setAsideName(const std::filesystem::path& file, TimePoint now);
+
+    // True when an unreadable copy of this file was set aside beside it, in this run or before.
+    bool hasSetAsideCopies() const;
 
     // Creates the folder, encodes, writes atomically and retries the write once; the last
     // failure is thrown as QuorbitError::persistenceFailure.
@@ -65,6 +97,8 @@ private:
     bool moveAside(TimePoint now) const noexcept;
 
     std::filesystem::path path_;
+    DamagedFileReporting* reporting_;
+    mutable bool knownSound_ = false;
     mutable std::string text_;
     mutable JsonReader reader_;
 };

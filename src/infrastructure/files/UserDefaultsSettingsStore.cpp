@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <chrono>
+#include <system_error>
+
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -11,6 +14,7 @@
 #include "config/StorageNames.h"
 #include "domain/JsonReader.h"
 #include "infrastructure/files/AtomicFileWriter.h"
+#include "infrastructure/files/JsonStoreFile.h"
 
 namespace quorbit {
 
@@ -26,7 +30,8 @@ QSettings settingsAt(const std::filesystem::path& file) {
 
 }  // namespace
 
-UserDefaultsSettingsStore::UserDefaultsSettingsStore(const std::filesystem::path& file) : file_(file) {}
+UserDefaultsSettingsStore::UserDefaultsSettingsStore(const std::filesystem::path& file, DamagedFileReporting* reporting)
+    : file_(file), reporting_(reporting) {}
 
 std::filesystem::path UserDefaultsSettingsStore::defaultFileURL() {
     const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
@@ -41,6 +46,9 @@ AppSettings UserDefaultsSettingsStore::loadSettings() {
         defaults.sync();
         return *current;
     }
+    if (defaults.status() == QSettings::FormatError || defaults.contains(qtKey(StorageNames::settingsKey))) {
+        setAsideDamaged(defaults);
+    }
     if (std::optional<AppSettings> legacy = decoded(defaults, StorageNames::legacySettingsKey)) {
         store(defaults, *legacy);
         defaults.remove(qtKey(StorageNames::legacySettingsKey));
@@ -48,6 +56,22 @@ AppSettings UserDefaultsSettingsStore::loadSettings() {
         return *legacy;
     }
     return AppSettings{};
+}
+
+// A copy, since the file may hold more than our value; the damaged value itself goes, so that the
+// defaults now stand and the damage is reported once.
+void UserDefaultsSettingsStore::setAsideDamaged(QSettings& defaults) const {
+    const std::filesystem::path aside = JsonStoreFile::setAsideName(file_, std::chrono::system_clock::now());
+    std::error_code error;
+    if (!std::filesystem::copy_file(file_, aside, error)) return;
+    ::chmod(aside.c_str(), 0600);
+    if (defaults.status() == QSettings::FormatError) {
+        std::filesystem::remove(file_, error);
+    } else {
+        defaults.remove(qtKey(StorageNames::settingsKey));
+        defaults.sync();
+    }
+    if (reporting_ != nullptr) reporting_->fileSetAside(file_, aside);
 }
 
 void UserDefaultsSettingsStore::saveSettings(const AppSettings& settings) {

@@ -108,4 +108,13 @@ SecretBytes KeychainSecretStore::copyLegacySecret(const OtpSecretRef& ref) {
     return legacy;
 }
 
+std::vector<OtpSecretRef> KeychainSecretStore::storedSecretRefs() {
+    std::scoped_lock lock(mutex_);
+    const std::vector<std::string> accounts = withMappedErrors([&] { return client_.unlockedAccounts(service_); });
+    std::vector<OtpSecretRef> refs;
+    refs.reserve(accounts.size());
+    for (const std::string& account : accounts) refs.push_back(OtpSecretRef{account});
+    return refs;
+}
+
 }  // namespace quorbit

@@ -24,6 +24,8 @@ public:
     std::map<OtpSecretRef, SecretBytes> loadSecrets(const std::vector<OtpSecretRef>& refs) override;
     // Removes the item under both service names; a missing item is no error.
     void deleteSecret(const OtpSecretRef& ref) override;
+    // The unlocked items under `service`; the earlier product's are not ours to list.
+    std::vector<OtpSecretRef> storedSecretRefs() override;
 
 private:
     SecretBytes migrateLegacySecret(const OtpSecretRef& ref);

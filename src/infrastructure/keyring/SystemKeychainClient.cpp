@@ -263,4 +263,29 @@ void SystemKeychainClient::remove(const std::string& service, const std::string&
     }
 }
 
+// Paths first: a locked item's attributes are not asked for, so nothing prompts.
+std::vector<std::string> SystemKeychainClient::unlockedAccounts(const std::string& service) {
+    const GObjectPtr<SecretService> secretService = openService();
+    const Attributes attributes(secret_attributes_build(itemSchema(), "service", service.c_str(), nullptr));
+    gchar** unlocked = nullptr;
+    GError* error = nullptr;
+    if (!secret_service_search_for_dbus_paths_sync(secretService.get(), itemSchema(), attributes.get(), nullptr,
+                                                   &unlocked, nullptr, &error)) {
+        throwClientError(error);
+    }
+    const Paths paths(unlocked);
+    std::vector<std::string> accounts;
+    for (gchar** path = unlocked; path != nullptr && *path != nullptr; ++path) {
+        const GObjectPtr<SecretItem> item(
+            secret_item_new_for_dbus_path_sync(secretService.get(), *path, SECRET_ITEM_NONE, nullptr, &error));
+        if (!item) {
+            if (!meansItemGone(error)) throwClientError(error);
+            g_clear_error(&error);
+        } else if (auto account = accountOf(item.get())) {
+            accounts.push_back(std::move(*account));
+        }
+    }
+    return accounts;
+}
+
 }  // namespace quorbit

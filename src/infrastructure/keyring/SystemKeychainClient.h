@@ -16,6 +16,7 @@ public:
     SecretBytes load(const std::string& service, const std::string& account) override;
     void remove(const std::string& service, const std::string& account) override;
     std::map<std::string, SecretBytes> loadAll(const std::string& service) override;
+    std::vector<std::string> unlockedAccounts(const std::string& service) override;
 };
 
 }  // namespace quorbit

@@ -209,6 +209,16 @@ QString QuorbitViewModel::text(std::string_view english, std::string_view russia
     return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
 }
 
+void QuorbitViewModel::reportFileSetAside(const std::filesystem::path& file, const std::filesystem::path& aside) {
+    const QString message = text("\"%1\" could not be read. It was set aside as \"%2\" in %3, and a new one was started.",
+                                 "Не удалось прочитать «%1». Файл отложен как «%2» в папке %3, создан новый.")
+                                .arg(QString::fromStdString(file.filename().string()),
+                                     QString::fromStdString(aside.filename().string()),
+                                     QString::fromStdString(aside.parent_path().string()));
+    setStatusMessage(message);
+    ports_.dialogs.showWarning(message.toStdString(), std::string(localized(settings_.language, "OK", "OK")));
+}
+
 void QuorbitViewModel::reportError(const std::exception& error) {
     setStatusMessage(QString::fromStdString(localizer().errorDescription(error)));
 }

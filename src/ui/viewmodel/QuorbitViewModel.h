@@ -86,6 +86,9 @@ public:
     // statusMessageChanged
     const std::optional<QString>& statusMessage() const { return statusMessage_; }
     void setStatusMessage(const std::optional<QString>& message);
+    // A store found its file unreadable and set it aside before writing a fresh one: the owner
+    // is told which file and where its copy went, in a warning and in the status line.
+    void reportFileSetAside(const std::filesystem::path& file, const std::filesystem::path& aside);
 
     // addFormChanged
     bool showingAddToken() const { return showingAddToken_; }

@@ -141,7 +141,7 @@ TEST_F(AddTokenTest, ComparesStoredNamesAsStoredWithoutTrimming) {
     EXPECT_NO_THROW(add(draft("Example", "alice")));
 }
 
-TEST_F(AddTokenTest, PassesPortFailuresOnAndKeepsAnAlreadySavedSecret) {
+TEST_F(AddTokenTest, PassesPortFailuresOnAndTakesBackASecretWhoseListSaveFailed) {
     repository.failLoadsWith(QuorbitError::persistenceFailure("unreadable"));
     EXPECT_EQ(errorCaseOf([&] { add(draft("Example", "alice")); }), C::persistenceFailure);
     expectNothingWritten();
@@ -155,7 +155,11 @@ TEST_F(AddTokenTest, PassesPortFailuresOnAndKeepsAnAlreadySavedSecret) {
     repository.failSavesWith(QuorbitError::persistenceFailure("disk full"));
     EXPECT_EQ(errorCaseOf([&] { add(draft("Example", "alice")); }), C::persistenceFailure);
     EXPECT_TRUE(repository.accounts().empty());
-    EXPECT_EQ(secretStore.size(), 1u);
+    EXPECT_EQ(secretStore.size(), 0u) << "the secret of the unsaved account is deleted again";
+
+    secretStore.failDeletesWith(QuorbitError(C::keychainAccessDenied));
+    EXPECT_EQ(errorCaseOf([&] { add(draft("Example", "alice")); }), C::persistenceFailure)
+        << "a failed take-back does not hide why the add failed";
 }
 
 }  // namespace

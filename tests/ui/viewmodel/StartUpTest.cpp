@@ -59,5 +59,18 @@ TEST_F(StartUpTest, AFailedMigrationBecomesTheStatusAndStartGoesOn) {
     EXPECT_EQ(model.statusMessage(), describe(QuorbitError::persistenceFailure("disk gone")));
 }
 
+// A store that set its unreadable file aside tells which file went where, once.
+TEST_F(StartUpTest, AFileSetAsideIsNamedWithItsCopyAndFolder) {
+    QuorbitViewModel& model = makeViewModel();
+    model.reportFileSetAside("/home/owner/.local/share/Quorbit/groups.json",
+                             "/home/owner/.local/share/Quorbit/groups.json.corrupt-20261210T101500Z");
+    const QString told = QStringLiteral(
+        "\"groups.json\" could not be read. It was set aside as \"groups.json.corrupt-20261210T101500Z\" in "
+        "/home/owner/.local/share/Quorbit, and a new one was started.");
+    EXPECT_EQ(model.statusMessage(), told);
+    ASSERT_EQ(dialogs.warnings().size(), 1u);
+    EXPECT_EQ(QString::fromStdString(dialogs.warnings()[0].first), told);
+}
+
 }  // namespace
 }  // namespace quorbit::test
