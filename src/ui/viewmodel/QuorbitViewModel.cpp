@@ -232,11 +232,13 @@ std::unique_ptr<WindowHolder> QuorbitViewModel::setGoogleAuthWindowController(st
 
 void QuorbitViewModel::clearSecretCache() {
     secretCache_.clear();
+    preparedKeys_.clear();
     ++codeInputsGeneration_;
 }
 
 void QuorbitViewModel::forgetSecret(const OtpSecretRef& ref) {
     secretCache_.erase(ref);
+    preparedKeys_.erase(ref);
     ++codeInputsGeneration_;
 }
 
@@ -444,12 +446,12 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
                 return;
             } else if (totp) {
                 computed.push_back({account.id,
-                                    ports_.generator.totpCode(*secret, account.algorithm, static_cast<int>(account.digits),
-                                                              account.period, now),
+                                    ports_.generator.totpCode(preparedKey(account, *secret),
+                                                              static_cast<int>(account.digits), account.period, now),
                                     seconds});
             } else {
                 computed.push_back({account.id,
-                                    ports_.generator.hotpCode(*secret, account.algorithm,
+                                    ports_.generator.hotpCode(preparedKey(account, *secret),
                                                               static_cast<int>(account.digits), account.hotpCounter),
                                     std::nullopt});
             }
@@ -481,6 +483,16 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
     publishCodes(computed);
     if (firstFailure) std::rethrow_exception(firstFailure);
     lastCodeError_.reset();
+}
+
+// Kept with the cached secret so that a new period costs each account only its own hashing.
+const PreparedOtpKey& QuorbitViewModel::preparedKey(const OtpAccount& account, const SecretBytes& secret) {
+    auto found = preparedKeys_.find(account.secretRef);
+    if (found == preparedKeys_.end() || found->second.algorithm() != account.algorithm) {
+        found = preparedKeys_.insert_or_assign(account.secretRef, ports_.generator.prepareKey(secret, account.algorithm))
+                    .first;
+    }
+    return found->second;
 }
 
 // After an unlock the secrets come in one keyring round trip, not one per account. What that
