@@ -1,6 +1,7 @@
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 #include <algorithm>
+#include <chrono>
 #include <unordered_set>
 #include <utility>
 
@@ -76,8 +77,12 @@ QuorbitViewModel::QuorbitViewModel(QuorbitViewModelPorts ports, QObject* parent)
       securityAuditActions_(std::make_unique<SecurityAuditActions>(context())),
       importRoads_(std::make_unique<ImportRoads>(context())), backupRoads_(std::make_unique<BackupRoads>(context())),
       exportRoads_(std::make_unique<ExportRoads>(context())), lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
-    refreshTimer_.setInterval(1000);
-    connect(&refreshTimer_, &QTimer::timeout, this, [this] { detach(refreshTick()); });
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&refreshTimer_, &QTimer::timeout, this, [this] {
+        startRefreshTimer();
+        detach(refreshTick());
+    });
 }
 
 QuorbitViewModel::~QuorbitViewModel() { refreshTimer_.stop(); }
@@ -273,7 +278,18 @@ QCoro::Task<> QuorbitViewModel::runStart() {
     watchSessionEvents();
     co_await refreshLoginItemStatus();
     co_await refreshLockState();
-    refreshTimer_.start();
+    startRefreshTimer();
+}
+
+// The tick lands just after each whole second of the clock, where codes and countdowns change:
+// one wakeup a second shows each change at once, where a free-running timer drifts across it.
+void QuorbitViewModel::startRefreshTimer() {
+    using namespace std::chrono;
+    constexpr milliseconds second = 1s;
+    constexpr milliseconds pastTheSecond = 2ms;
+    const milliseconds sinceEpoch = duration_cast<milliseconds>(ports_.clock.now().time_since_epoch());
+    const milliseconds intoSecond = (sinceEpoch % second + second) % second;
+    refreshTimer_.start(second - intoSecond + pastTheSecond);
 }
 
 QCoro::Task<> QuorbitViewModel::migrateLegacyDataIfNeeded() {

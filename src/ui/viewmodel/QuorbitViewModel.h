@@ -315,6 +315,7 @@ private:
     QCoro::Task<> reloadCodesThrowing();
     QCoro::Task<std::optional<QuorbitError>> fillSecretCache();
     void dropEndedCodes();
+    void startRefreshTimer();
     const PreparedOtpKey& preparedKey(const OtpAccount& account, const SecretBytes& secret);
     void watchSessionEvents();
     void clearUnlockedState();
