@@ -72,6 +72,11 @@ void appendUtf8(std::string& out, UChar32 c) {
     if (!failed) out.append(bytes, static_cast<std::size_t>(length));
 }
 
+icu::Collator* defaultLocaleCollator() {
+    thread_local CachedCollator cache;
+    return cache.forDefaultLocale();
+}
+
 }  // namespace
 
 std::string UnicodeText::trimmed(std::string_view text) { return std::string(trimmedView(text)); }
@@ -133,14 +138,32 @@ std::string UnicodeText::caseFolded(std::string_view text) {
 }
 
 int UnicodeText::localizedCaseInsensitiveCompare(std::string_view a, std::string_view b) {
-    thread_local CachedCollator cache;
-    icu::Collator* collator = cache.forDefaultLocale();
+    icu::Collator* collator = defaultLocaleCollator();
     if (!collator) return sign(fromUtf8(a).caseCompare(fromUtf8(b), U_FOLD_CASE_DEFAULT));
     UErrorCode status = U_ZERO_ERROR;
     const auto order = collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
                                              icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
     return U_FAILURE(status) ? sign(a.compare(b)) : static_cast<int>(order);
 }
+
+std::string UnicodeText::collationKey(std::string_view text) {
+    icu::Collator* collator = defaultLocaleCollator();
+    if (!collator) return caseFolded(text);
+    const icu::UnicodeString unicode = fromUtf8(text);
+    std::string key(static_cast<std::size_t>(unicode.length()) * 3 + 16, '\0');
+    for (;;) {
+        const int32_t size =
+            collator->getSortKey(unicode, reinterpret_cast<uint8_t*>(key.data()), static_cast<int32_t>(key.size()));
+        if (size <= 0) return caseFolded(text);
+        if (static_cast<std::size_t>(size) <= key.size()) {
+            key.resize(static_cast<std::size_t>(size) - 1);  // without ICU's terminating zero
+            return key;
+        }
+        key.resize(static_cast<std::size_t>(size));
+    }
+}
+
+std::string UnicodeText::collationLocale() { return icu::Locale::getDefault().getName(); }
 
 bool UnicodeText::containsCaseInsensitive(std::string_view haystack, std::string_view needle) {
     return lowercased(haystack).find(lowercased(needle)) != std::string::npos;

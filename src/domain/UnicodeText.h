@@ -35,6 +35,12 @@ public:
     // Negative, zero or positive like strcmp. The collator is cached per thread.
     static int localizedCaseInsensitiveCompare(std::string_view a, std::string_view b);
 
+    // Bytes whose plain ordering (std::string's) is that of localizedCaseInsensitiveCompare,
+    // made once per text so that each comparison of a sort compares bytes. Keys made under one
+    // collationLocale() do not compare with keys made under another.
+    static std::string collationKey(std::string_view text);
+    static std::string collationLocale();
+
     // Plain containment after lower-casing both sides; an empty needle is always contained.
     static bool containsCaseInsensitive(std::string_view haystack, std::string_view needle);
 

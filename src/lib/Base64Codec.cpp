@@ -11,16 +11,6 @@ namespace quorbit {
 namespace {
 
 constexpr std::string_view alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-constexpr std::int8_t notInAlphabet = -1;
-
-constexpr std::array<std::int8_t, 256> lookup = [] {
-    std::array<std::int8_t, 256> values{};
-    values.fill(notInAlphabet);
-    for (std::size_t i = 0; i < alphabet.size(); ++i) {
-        values[static_cast<unsigned char>(alphabet[i])] = static_cast<std::int8_t>(i);
-    }
-    return values;
-}();
 
 // The two characters of every 12 bits, so that three bytes take two look-ups instead of four.
 constexpr std::array<std::array<char, 2>, 4096> characterPairs = [] {

@@ -17,15 +17,6 @@ constexpr std::array<std::uint32_t, 9> powersOfTen{1, 10, 100, 1000, 10000, 1000
 
 [[noreturn]] void failInvalidSecret() { throw QuorbitError(QuorbitError::Case::invalidSecret); }
 
-Hmac::Hash hashOf(OtpAlgorithm algorithm) {
-    switch (algorithm) {
-    case OtpAlgorithm::sha1: return Hmac::Hash::sha1;
-    case OtpAlgorithm::sha256: return Hmac::Hash::sha256;
-    case OtpAlgorithm::sha512: return Hmac::Hash::sha512;
-    }
-    failInvalidSecret();
-}
-
 std::array<std::uint8_t, 8> bigEndian(std::uint64_t counter) {
     std::array<std::uint8_t, 8> bytes{};
     for (std::size_t i = bytes.size(); i-- > 0; counter >>= 8) bytes[i] = static_cast<std::uint8_t>(counter);
@@ -51,22 +42,34 @@ std::int64_t wholeSecondsSinceEpoch(TimePoint date) {
 
 }  // namespace
 
+PreparedOtpKey RFC6238TotpGenerator::prepareKey(const SecretBytes& secret, OtpAlgorithm algorithm) const {
+    return PreparedOtpKey(secret, algorithm);
+}
+
 std::string RFC6238TotpGenerator::hotpCode(const SecretBytes& secret, OtpAlgorithm algorithm, int digits,
                                            std::int64_t counter) const {
-    if (secret.empty() || digits < 6 || digits > 8 || counter < 0) failInvalidSecret();
-    const Hmac hmac(hashOf(algorithm), secret.view());
+    return hotpCode(prepareKey(secret, algorithm), digits, counter);
+}
+
+std::string RFC6238TotpGenerator::totpCode(const SecretBytes& secret, OtpAlgorithm algorithm, int digits,
+                                           std::int64_t period, TimePoint date) const {
+    return totpCode(prepareKey(secret, algorithm), digits, period, date);
+}
+
+std::string RFC6238TotpGenerator::hotpCode(const PreparedOtpKey& key, int digits, std::int64_t counter) const {
+    if (digits < 6 || digits > 8 || counter < 0) failInvalidSecret();
     std::array<std::uint8_t, Hmac::maxDigestSize> mac{};
-    const std::size_t size = hmac.compute(bigEndian(static_cast<std::uint64_t>(counter)), mac);
+    const std::size_t size = key.hmac().compute(bigEndian(static_cast<std::uint64_t>(counter)), mac);
     const std::uint32_t value = truncate(std::span(mac.data(), size));
     OPENSSL_cleanse(mac.data(), mac.size());
     return zeroPadded(value % powersOfTen[static_cast<std::size_t>(digits)], digits);
 }
 
-std::string RFC6238TotpGenerator::totpCode(const SecretBytes& secret, OtpAlgorithm algorithm, int digits,
-                                           std::int64_t period, TimePoint date) const {
+std::string RFC6238TotpGenerator::totpCode(const PreparedOtpKey& key, int digits, std::int64_t period,
+                                           TimePoint date) const {
     if (period < 1 || date.time_since_epoch().count() < 0) failInvalidSecret();
     // Whole periods of the truncated seconds equal the floor of the exact quotient.
-    return hotpCode(secret, algorithm, digits, wholeSecondsSinceEpoch(date) / period);
+    return hotpCode(key, digits, wholeSecondsSinceEpoch(date) / period);
 }
 
 int RFC6238TotpGenerator::secondsRemaining(std::int64_t period, TimePoint date) const {

@@ -1,5 +1,7 @@
 #include "ui/SerialWorker.h"
 
+#include <openssl/crypto.h>
+
 namespace quorbit {
 
 // A thread that never expires: the keyring and PAM sessions stay on one thread for the run.
@@ -16,6 +18,9 @@ bool SerialWorker::stop(std::chrono::milliseconds bound) {
 
 SerialWorker::~SerialWorker() {
     *alive_ = false;
+    // Qt's threads are detached: OpenSSL's exit handler would free the thread's keys and random
+    // state while the process may already be exiting. Freed on the thread itself, by its last job.
+    pool_.start([] { OPENSSL_thread_stop(); });
     pool_.waitForDone();
 }
 

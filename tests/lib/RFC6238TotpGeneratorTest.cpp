@@ -58,6 +58,10 @@ TEST(HotpCodeTest, UsesAnySecretLengthAsTheKey) {
 TEST(HotpCodeTest, RejectsUnusableMaterial) {
     const RFC6238TotpGenerator generator;
     expectInvalidSecret([&] { generator.hotpCode(SecretBytes{}, OtpAlgorithm::sha1, 6, 0); }, "empty secret");
+    expectInvalidSecret([&] { generator.prepareKey(SecretBytes{}, OtpAlgorithm::sha1); }, "empty prepared secret");
+    const PreparedOtpKey key = generator.prepareKey(sha1Seed, OtpAlgorithm::sha1);
+    expectInvalidSecret([&] { generator.hotpCode(key, 9, 0); }, "prepared key, digits 9");
+    expectInvalidSecret([&] { generator.hotpCode(key, 6, -1); }, "prepared key, counter -1");
     for (int digits : {-1, 0, 5, 9, 10}) {
         expectInvalidSecret([&] { generator.hotpCode(sha1Seed, OtpAlgorithm::sha1, digits, 0); },
                             "digits " + std::to_string(digits));
@@ -89,9 +93,14 @@ TEST_P(TotpRfc6238Test, ReproducesAppendixB) {
     const auto& [time, algorithm, code] = GetParam();
     const RFC6238TotpGenerator generator;
     EXPECT_EQ(generator.hotpCode(seedFor(algorithm), algorithm, 8, time / 30), code);
+    // A key prepared once gives the same code at every use.
+    const PreparedOtpKey key = generator.prepareKey(seedFor(algorithm), algorithm);
+    EXPECT_EQ(generator.hotpCode(key, 8, time / 30), code);
+    EXPECT_EQ(generator.hotpCode(key, 8, time / 30), code);
     // The last time of the appendix lies beyond what a nanosecond time point can hold.
     if (time <= std::chrono::duration_cast<seconds>(TimePoint::max().time_since_epoch()).count()) {
         EXPECT_EQ(generator.totpCode(seedFor(algorithm), algorithm, 8, 30, at(seconds(time))), code);
+        EXPECT_EQ(generator.totpCode(key, 8, 30, at(seconds(time))), code);
     }
 }
 

@@ -9,11 +9,9 @@
 namespace quorbit {
 namespace {
 
-// An account with its alphabetical key and id text, made once rather than at every comparison.
 struct Candidate {
     const OtpAccount* account;
-    std::string nameKey;
-    std::string idText;
+    const AccountCollationKeys::Key* key;
 };
 
 bool passesFilter(const OtpAccount& account, const AccountFilterSelection& filter) {
@@ -43,9 +41,9 @@ bool matchesQuery(const OtpAccount& account, const std::string& loweredQuery) {
 }
 
 bool alphabeticalCompare(const Candidate& a, const Candidate& b) {
-    const int order = UnicodeText::localizedCaseInsensitiveCompare(a.nameKey, b.nameKey);
+    const int order = a.key->collation.compare(b.key->collation);
     if (order != 0) return order < 0;
-    return a.idText < b.idText;
+    return a.key->idText < b.key->idText;
 }
 
 bool compare(const Candidate& a, const Candidate& b, AccountSortOption sort) {
@@ -73,10 +71,12 @@ bool compare(const Candidate& a, const Candidate& b, AccountSortOption sort) {
 std::vector<OtpAccount> SearchAccounts::execute(const std::vector<OtpAccount>& accounts, std::string_view query,
                                                 const AccountFilterSelection& filter, AccountSortOption sort) const {
     const std::string loweredQuery = UnicodeText::lowercased(UnicodeText::trimmed(query));
+    keys_.followLocale();
+    keys_.forgetAbsent(accounts);
     std::vector<Candidate> candidates;
     for (const OtpAccount& account : accounts) {
         if (passesFilter(account, filter) && matchesQuery(account, loweredQuery)) {
-            candidates.push_back({&account, account.issuer + " " + account.accountName, account.id.toString()});
+            candidates.push_back({&account, &keys_.keyFor(account)});
         }
     }
     std::ranges::stable_sort(candidates, [sort](const Candidate& a, const Candidate& b) { return compare(a, b, sort); });

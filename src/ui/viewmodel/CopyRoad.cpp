@@ -38,7 +38,7 @@ std::vector<AccountFilterSelection> CopyRoad::availableFilters() const {
 
 std::vector<OtpAccount> CopyRoad::visibleAccounts() const {
     const QuorbitViewModel& viewModel = context_.viewModel();
-    return quorbit::visibleAccounts(viewModel.accounts(), viewModel.query().toStdString(), viewModel.settings());
+    return quorbit::visibleAccounts(search_, viewModel.accounts(), viewModel.query().toStdString(), viewModel.settings());
 }
 
 QCoro::Task<> CopyRoad::primaryAction(OtpAccount account) {

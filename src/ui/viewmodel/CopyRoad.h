@@ -7,6 +7,7 @@
 
 #include <qcoro/qcorotask.h>
 
+#include "application/usecases/SearchAccounts.h"
 #include "domain/AccountFilterSelection.h"
 #include "domain/OtpAccount.h"
 #include "domain/Uuid.h"
@@ -37,6 +38,7 @@ private:
     QCoro::Task<> clearCopiedMarkLater(Uuid accountId);
 
     ActionContext& context_;
+    SearchAccounts search_;  // keeps the accounts' sort keys from one read of the list to the next
 };
 
 }  // namespace quorbit

@@ -1,6 +1,7 @@
 #include "ui/viewmodel/QuorbitViewModel.h"
 
 #include <algorithm>
+#include <chrono>
 #include <unordered_set>
 #include <utility>
 
@@ -80,8 +81,12 @@ QuorbitViewModel::QuorbitViewModel(QuorbitViewModelPorts ports, QObject* parent)
       importRoads_(std::make_unique<ImportRoads>(context(), *bulkImport_)),
       backupRoads_(std::make_unique<BackupRoads>(context(), *bulkImport_)),
       exportRoads_(std::make_unique<ExportRoads>(context())), lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
-    refreshTimer_.setInterval(1000);
-    connect(&refreshTimer_, &QTimer::timeout, this, [this] { detach(refreshTick()); });
+    refreshTimer_.setSingleShot(true);
+    refreshTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&refreshTimer_, &QTimer::timeout, this, [this] {
+        startRefreshTimer();
+        detach(refreshTick());
+    });
 }
 
 QuorbitViewModel::~QuorbitViewModel() { refreshTimer_.stop(); }
@@ -246,11 +251,13 @@ std::unique_ptr<WindowHolder> QuorbitViewModel::setGoogleAuthWindowController(st
 
 void QuorbitViewModel::clearSecretCache() {
     secretCache_.clear();
+    preparedKeys_.clear();
     ++codeInputsGeneration_;
 }
 
 void QuorbitViewModel::forgetSecret(const OtpSecretRef& ref) {
     secretCache_.erase(ref);
+    preparedKeys_.erase(ref);
     ++codeInputsGeneration_;
 }
 
@@ -285,7 +292,18 @@ QCoro::Task<> QuorbitViewModel::runStart() {
     watchSessionEvents();
     co_await refreshLoginItemStatus();
     co_await refreshLockState();
-    refreshTimer_.start();
+    startRefreshTimer();
+}
+
+// The tick lands just after each whole second of the clock, where codes and countdowns change:
+// one wakeup a second shows each change at once, where a free-running timer drifts across it.
+void QuorbitViewModel::startRefreshTimer() {
+    using namespace std::chrono;
+    constexpr milliseconds second = 1s;
+    constexpr milliseconds pastTheSecond = 2ms;
+    const milliseconds sinceEpoch = duration_cast<milliseconds>(ports_.clock.now().time_since_epoch());
+    const milliseconds intoSecond = (sinceEpoch % second + second) % second;
+    refreshTimer_.start(second - intoSecond + pastTheSecond);
 }
 
 QCoro::Task<> QuorbitViewModel::migrateLegacyDataIfNeeded() {
@@ -457,7 +475,8 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
             } else if (!secret) {
                 return;
             } else {
-                computed.push_back({account.id, currentCode(ports_.generator, account, *secret, now), seconds});
+                computed.push_back(
+                    {account.id, currentCode(ports_.generator, account, preparedKey(account, *secret), now), seconds});
             }
         } catch (const std::exception&) {
             if (!firstFailure) firstFailure = std::current_exception();
@@ -487,6 +506,16 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
     publishCodes(computed);
     if (firstFailure) std::rethrow_exception(firstFailure);
     lastCodeError_.reset();
+}
+
+// Kept with the cached secret so that a new period costs each account only its own hashing.
+const PreparedOtpKey& QuorbitViewModel::preparedKey(const OtpAccount& account, const SecretBytes& secret) {
+    auto found = preparedKeys_.find(account.secretRef);
+    if (found == preparedKeys_.end() || found->second.algorithm() != account.algorithm) {
+        found = preparedKeys_.insert_or_assign(account.secretRef, ports_.generator.prepareKey(secret, account.algorithm))
+                    .first;
+    }
+    return found->second;
 }
 
 // After an unlock the secrets come in one keyring round trip, not one per account. What that

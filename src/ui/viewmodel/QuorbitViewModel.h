@@ -26,6 +26,7 @@
 #include "domain/SecurityAuditIssue.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
+#include "lib/PreparedOtpKey.h"
 #include "ui/SecretQString.h"
 #include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
@@ -324,6 +325,8 @@ private:
     QCoro::Task<> reloadCodesThrowing();
     QCoro::Task<std::optional<QuorbitError>> fillSecretCache();
     void dropEndedCodes();
+    void startRefreshTimer();
+    const PreparedOtpKey& preparedKey(const OtpAccount& account, const SecretBytes& secret);
     void watchSessionEvents();
     void clearUnlockedState();
     void setIsUnlocked(bool unlocked);
@@ -388,6 +391,7 @@ private:
     bool didRunMigration_ = false;
     bool watchingSession_ = false;
     std::map<OtpSecretRef, SecretBytes> secretCache_;
+    std::map<OtpSecretRef, PreparedOtpKey> preparedKeys_;  // of cached secrets, dropped with them
     std::set<OtpSecretRef> readApart_;  // not found by this unlocked period's read of many
     TimePoint codesComputedAt_;
     // Counts the changes of what codes are made from (the accounts, the cached secrets), so that

@@ -118,6 +118,24 @@ TEST_F(SearchAccountsTest, AlphabeticalOrderIgnoresLetterCaseAndBreaksTiesByIdTe
     EXPECT_EQ(search(reversed, "", AccountFilterSelection::all()), expected) << "independent of input order";
 }
 
+// One instance keeps its sort keys between calls: a renamed account and a new locale must
+// each be sorted by their own key, not by the one kept.
+TEST_F(SearchAccountsTest, KeptSortKeysFollowRenamesAndTheLocale) {
+    std::vector<OtpAccount> list{withId(storedAccount("Zeta", "x"), "00000000-0000-4000-8000-000000000001"),
+                                 withId(storedAccount("Öresund", "x"), "00000000-0000-4000-8000-000000000002")};
+    const SearchAccounts kept;
+    auto order = [&] { return labels(kept.execute(list, "", AccountFilterSelection::all(), AccountSortOption::alphabetical)); };
+    EXPECT_EQ(order(), (std::vector<std::string>{"Öresund/x", "Zeta/x"}));
+    list[0].issuer = "Alpha";
+    EXPECT_EQ(order(), (std::vector<std::string>{"Alpha/x", "Öresund/x"})) << "after a rename";
+    list[0].issuer = "Zeta";
+    {
+        const DefaultLocaleGuard swedish{"sv_SE"};  // Ö is a letter after Z
+        EXPECT_EQ(order(), (std::vector<std::string>{"Zeta/x", "Öresund/x"})) << "in Swedish";
+    }
+    EXPECT_EQ(order(), (std::vector<std::string>{"Öresund/x", "Zeta/x"})) << "back in English";
+}
+
 TEST_F(SearchAccountsTest, AlphabeticalKeyIsIssuerBlankAccountName) {
     // "ab c" against "a bc": the blank after the issuer decides, not the concatenated letters.
     const std::vector<OtpAccount> list{withId(storedAccount("ab", "c"), "00000000-0000-4000-8000-000000000001"),

@@ -121,6 +121,7 @@ TEST_F(RefreshTest, ACodeFollowsItsPeriodAndItsAccount) {
 
     auto accounts = repository.accounts();
     accounts[0].digits = 8;
+    accounts[0].algorithm = OtpAlgorithm::sha256;  // the same secret, hashed another way
     accounts[1].hotpCounter = 8;
     repository.setAccounts(accounts);
     run(model.reload());
