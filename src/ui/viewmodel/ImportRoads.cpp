@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <system_error>
 #include <utility>
 
 #include <QPointer>
@@ -260,7 +258,8 @@ QCoro::Task<> ImportRoads::importOtpAuthTextFrom(std::filesystem::path file) {
             std::optional<std::vector<std::uint8_t>> bytes = files.readWhole(file, maxUriFileBytes);
             if (!bytes) return std::optional<std::string>();
             std::string read(bytes->begin(), bytes->end());
-            if (!Utf8Validator::isValid(read)) throw std::system_error(EILSEQ, std::generic_category());
+            // Text that is not UTF-8 cannot be a list of links.
+            if (!Utf8Validator::isValid(read)) throw QuorbitError(QuorbitError::Case::invalidTokenURI);
             return std::optional<std::string>(std::move(read));
         };
         contents = co_await context_.worker().run(std::move(job));

@@ -165,5 +165,16 @@ TEST_F(ImportRoadsTest, AUriFileOverOneMebibyteIsRefusedUnread) {
     EXPECT_EQ(dialogs.openPanels().back().kind, DialogPresenter::FileKind::text);
 }
 
+TEST_F(ImportRoadsTest, AUriFileThatIsNotUtf8IsNoListOfLinks) {
+    const std::filesystem::path listPath = "/lists/uris.txt";
+    QuorbitViewModel& vm = model();
+    const std::string latin1 = validUri + "&label=Caf\xE9";
+    files.putFile(listPath, {latin1.begin(), latin1.end()});
+    dialogs.answerOpenPanel(listPath);
+    vm.importOtpAuthTextFile();
+    EXPECT_TRUE(waitForStatus(describe(QuorbitError::Case::invalidTokenURI)));
+    EXPECT_TRUE(repository.accounts().empty());
+}
+
 }  // namespace
 }  // namespace quorbit::test
