@@ -50,6 +50,8 @@ public:
     struct OpenPanel {
         std::string title;
         FileKind kind = FileKind::anyFile;
+        // Names the filter of every file of the kind, which the panel offers first ("Images").
+        std::string kindName = {};
 
         bool operator==(const OpenPanel&) const = default;
     };

@@ -74,7 +74,8 @@ void ImportRoads::importQRImage(bool closeAddTokenOnSuccess) {
     QuorbitViewModel& viewModel = context_.viewModel();
     viewModel.setStatusMessage(text("Choose QR image...", "Выбрать QR-изображение..."));
     const auto image = context_.ports().dialogs.chooseFileToOpen(
-        {text("Import QR Code", "Импорт QR-кода").toStdString(), DialogPresenter::FileKind::image});
+        {text("Import QR Code", "Импорт QR-кода").toStdString(), DialogPresenter::FileKind::image,
+         text("Images", "Изображения").toStdString()});
     if (!image) {
         viewModel.setStatusMessage(std::nullopt);
         return;
