@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "application/ports/DialogPresenter.h"
@@ -64,6 +65,9 @@ void ImportExportTab::buildImport() {
     connect(importText_, &QPushButton::clicked, this, &ImportExportTab::importText);
     connect(importTextFile_, &QPushButton::clicked, this, [this] { viewModel().importOtpAuthTextFile(); });
     connect(importBackup_, &QPushButton::clicked, this, [this] { viewModel().importEncryptedBackup(); });
+    connect(&viewModel(), &QuorbitViewModel::lockStateChanged, this, [this] {
+        if (!viewModel().isUnlocked()) forgetPastedText();
+    });
 }
 
 void ImportExportTab::buildExport() {
@@ -94,6 +98,13 @@ void ImportExportTab::buildDangerZone() {
 
 void ImportExportTab::updateImportTextEnabled() {
     importText_->setEnabled(!uriText_->toPlainText().trimmed().isEmpty());
+}
+
+// Pasted links carry secrets, which must not outlast the unlock: the text and its undo
+// history go. Qt gives no way to overwrite the document's own buffer before it is freed.
+void ImportExportTab::forgetPastedText() {
+    uriText_->clear();
+    uriText_->document()->clearUndoRedoStacks();
 }
 
 void ImportExportTab::importText() {

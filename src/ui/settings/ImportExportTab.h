@@ -12,7 +12,7 @@ class SymbolButton;
 
 // Where accounts come in (QR image, screen, pasted or filed otpauth text, encrypted backup)
 // and go out (encrypted backup, plain otpauth list, Recovery Kit), and deleting everything.
-// The pasted text stays in the editor whatever the import did.
+// The pasted text stays in the editor whatever the import did, until the vault locks.
 class ImportExportTab : public SettingsPage {
     Q_OBJECT
 public:
@@ -27,6 +27,7 @@ private:
     void buildDangerZone();
     void updateImportTextEnabled();
     void importText();
+    void forgetPastedText();
     void createRecoveryKit();
 
     SettingsSection* import_;

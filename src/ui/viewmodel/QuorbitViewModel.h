@@ -317,6 +317,8 @@ private:
     void watchSessionEvents();
     void clearUnlockedState();
     void setIsUnlocked(bool unlocked);
+    // Takes a status that shows a code off the status line.
+    void dropCodeInStatus();
     void clearCodes();
     struct ComputedCode {
         Uuid id;

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include "SettingsWindowFixture.h"
 
@@ -51,6 +52,20 @@ TEST_F(ImportExportTabTest, ImportTextHandsOverTheTextAndKeepsItInTheEditor) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return repository.accounts().size() == 1; }));
     EXPECT_EQ(repository.accounts().front().accountName, "alice");
     EXPECT_EQ(find<QPlainTextEdit>(names::uriTextEditor)->toPlainText(), pasted);
+}
+
+TEST_F(ImportExportTabTest, ALockEmptiesTheEditorAndItsUndoHistory) {
+    open();
+    run(viewModel->unlock());
+    showTab(names::importExportTabButton);
+    type(QStringLiteral("otpauth://totp/Example:alice?secret=JBSWY3DPEHPK3PXP"));
+    auto* editor = find<QPlainTextEdit>(names::uriTextEditor);
+
+    viewModel->lock();
+
+    EXPECT_TRUE(editor->toPlainText().isEmpty());
+    EXPECT_FALSE(editor->document()->isUndoAvailable()) << "an undo would bring the text back";
+    EXPECT_FALSE(find<QPushButton>(names::importTextButton)->isEnabled());
 }
 
 TEST_F(ImportExportTabTest, TheRecoveryKitFolderIsAskedForAndOnlyAChosenOneGoesOn) {
