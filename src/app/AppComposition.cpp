@@ -23,7 +23,12 @@ AppComposition::AppComposition()
       backupCrypto_(BackupCipherSettings::from(startupSettings_).iterations,
                     BackupCipherSettings::from(startupSettings_).saltBytes),
       permissionRequests_(dialogs_),
-      viewModel_(ports()) {}
+      viewModel_(ports()) {
+    // The password prompt speaks the interface language, as every text of ours does.
+    authenticationDialog_.setLanguage(viewModel_.settings().language);
+    QObject::connect(&viewModel_, &QuorbitViewModel::settingsChanged, &authenticationDialog_,
+                     [this] { authenticationDialog_.setLanguage(viewModel_.settings().language); });
+}
 
 QuorbitViewModelPorts AppComposition::ports() {
     return QuorbitViewModelPorts{
