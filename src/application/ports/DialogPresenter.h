@@ -23,6 +23,9 @@ public:
         std::optional<std::string> cancelButton;   // a second button that answers "not the first"
         std::optional<std::string> checkBoxTitle;  // shown below the texts when present
         bool checkBoxChecked = false;              // its state when the alert opens
+        // The first button destroys: Return and Escape answer the cancel button, so only a
+        // deliberate choice of the first one goes on.
+        bool destructive = false;
 
         bool operator==(const Alert&) const = default;
     };

@@ -584,13 +584,12 @@ QCoro::Task<> QuorbitViewModel::refreshLockState() {
     setCopiedAccountID(std::nullopt);
 }
 
-QCoro::Task<> QuorbitViewModel::ensureUnlocked() {
+QCoro::Task<> QuorbitViewModel::ensureUnlocked(UnlockPurpose purpose) {
     if (ports_.vault.extendIfUnlocked()) {
         setIsUnlocked(true);
         co_return;
     }
-    const std::string reason(localized(settings_.language, "Unlock locally to view and copy authentication codes.",
-                                       "Разблокируйте для просмотра и копирования кодов."));
+    const std::string reason = unlockReason(purpose, settings_.language);
     // A named job: GCC 12 frees a temporary lambda's captures twice in a co_await operand.
     auto unlock = [&vault = ports_.vault, reason] { return vault.unlock(reason); };
     const bool unlocked = co_await worker_.run(std::move(unlock));
@@ -617,8 +616,7 @@ bool QuorbitViewModel::ensureKeychainTrustMessageAccepted() {
 }
 
 QCoro::Task<> QuorbitViewModel::unlock() {
-    const std::string reason(localized(settings_.language, "Unlock locally to view and copy authentication codes.",
-                                       "Разблокируйте для просмотра и копирования кодов."));
+    const std::string reason = unlockReason(UnlockPurpose::showCodes, settings_.language);
     // A named job: GCC 12 frees a temporary lambda's captures twice in a co_await operand.
     auto unlock = [&vault = ports_.vault, reason] { return vault.unlock(reason); };
     const bool unlocked = co_await worker_.run(std::move(unlock));
