@@ -34,6 +34,10 @@ AppComposition::AppComposition()
                     BackupCipherSettings::from(startupSettings_).saltBytes),
       permissionRequests_(dialogs_),
       viewModel_(ports()) {
+    // The password prompt speaks the interface language, as every text of ours does.
+    authenticationDialog_.setLanguage(viewModel_.settings().language);
+    QObject::connect(&viewModel_, &QuorbitViewModel::settingsChanged, &authenticationDialog_,
+                     [this] { authenticationDialog_.setLanguage(viewModel_.settings().language); });
     QObject::connect(&viewModel_, &QuorbitViewModel::started, &viewModel_, [this] { removeOrphanedSecrets(); });
     const std::scoped_lock lock(setAsideMutex_);
     viewModelMade_ = true;

@@ -1,6 +1,5 @@
 #include "app/QuorbitFloatingPanel.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
@@ -45,15 +44,11 @@ void QuorbitFloatingPanel::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+// An accepted close only hides the window, so the floating panel stays for the tray to bring
+// back; refusing it would also refuse the application's quit, which closes every window first.
 void QuorbitFloatingPanel::closeEvent(QCloseEvent* event) {
-    if (kind_ == Kind::ordinary) {
-        QWidget::closeEvent(event);
-        emit closedByUser();
-        return;
-    }
-    // The floating panel is never destroyed; the tray brings it back.
-    event->ignore();
-    hide();
+    QWidget::closeEvent(event);
+    if (kind_ == Kind::ordinary) emit closedByUser();
 }
 
 // Frameless, so the background is where the panel is dragged from.

@@ -1,6 +1,7 @@
 #include "ui/OwnerAuthenticationDialog.h"
 
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -8,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "config/AppIdentity.h"
+#include "ui/kit/LocalizedText.h"
+#include "ui/kit/Palette.h"
 
 namespace quorbit {
 
@@ -25,26 +28,35 @@ QLabel* plainLabel(QWidget* parent) {
 OwnerAuthenticationDialog::OwnerAuthenticationDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    setWindowModality(Qt::ApplicationModal);
     // Cancelling while the stack waits without a question (a fingerprint reader) is
     // remembered and ends the conversation at its next message.
-    connect(this, &QDialog::rejected, this, [this] { cancelled_ = true; });
+    connect(this, &QDialog::rejected, this, [this] {
+        cancelled_ = true;
+        if (answering_) answering_->quit();
+    });
 }
 
 void OwnerAuthenticationDialog::makeContent() {
     if (buttons_) return;
     reason_ = plainLabel(this);
+    wantedPassword_ = plainLabel(this);
     note_ = plainLabel(this);
     prompt_ = plainLabel(this);
     field_ = new QLineEdit(this);
     typed_ = std::make_unique<SecretFieldText>(*field_);
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
-    for (QWidget* widget : {static_cast<QWidget*>(reason_), static_cast<QWidget*>(note_),
-                            static_cast<QWidget*>(prompt_), static_cast<QWidget*>(field_),
-                            static_cast<QWidget*>(buttons_)}) {
+    for (QWidget* widget : {static_cast<QWidget*>(reason_), static_cast<QWidget*>(wantedPassword_),
+                            static_cast<QWidget*>(note_), static_cast<QWidget*>(prompt_),
+                            static_cast<QWidget*>(field_), static_cast<QWidget*>(buttons_)}) {
         layout->addWidget(widget);
     }
-    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    // An answer ends the wait but not the dialog, which stays up while the stack checks it.
+    connect(buttons_, &QDialogButtonBox::accepted, this, [this] {
+        answered_ = true;
+        if (answering_) answering_->quit();
+    });
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
@@ -53,6 +65,11 @@ void OwnerAuthenticationDialog::begin(const std::string& reason) {
         makeContent();
         cancelled_ = false;
         reason_->setText(text);
+        wantedPassword_->setText(
+            localized(language_, "Enter your login password", "Введите пароль для входа в систему"));
+        QPalette secondary = wantedPassword_->palette();
+        secondary.setColor(QPalette::WindowText, Palette(palette()).secondaryText());
+        wantedPassword_->setPalette(secondary);
         note_->clear();
         note_->hide();
         prompt_->hide();
@@ -72,15 +89,19 @@ bool OwnerAuthenticationDialog::inform(const std::string& message, bool isError)
     onGuiThread([&, text = QString::fromStdString(message)] {
         if (cancelled_) return;
         makeContent();
-        note_->setText(text);
-        note_->setForegroundRole(isError ? QPalette::BrightText : QPalette::WindowText);
-        note_->show();
-        show();
-        raise();
-        activateWindow();
+        showNote(text, isError);
+        showOnTop();
         goOn = true;
     });
     return goOn;
+}
+
+void OwnerAuthenticationDialog::answerRefused() {
+    onGuiThread([this] {
+        if (cancelled_) return;
+        makeContent();
+        showNote(localized(language_, "Incorrect password", "Неверный пароль"), true);
+    });
 }
 
 void OwnerAuthenticationDialog::end() {
@@ -88,6 +109,31 @@ void OwnerAuthenticationDialog::end() {
         if (field_) field_->clear();
         hide();
     });
+}
+
+void OwnerAuthenticationDialog::presentQuestion(const QString& prompt, bool echoInput) {
+    makeContent();
+    prompt_->setText(prompt);
+    prompt_->show();
+    field_->clear();
+    field_->setEchoMode(echoInput ? QLineEdit::Normal : QLineEdit::Password);
+    field_->setEnabled(true);
+    field_->show();
+    buttons_->button(QDialogButtonBox::Ok)->setEnabled(true);
+}
+
+void OwnerAuthenticationDialog::showNote(const QString& text, bool isError) {
+    note_->setText(text);
+    QPalette colors = note_->palette();
+    colors.setColor(QPalette::WindowText, isError ? Palette(palette()).red() : palette().color(QPalette::WindowText));
+    note_->setPalette(colors);
+    note_->show();
+}
+
+void OwnerAuthenticationDialog::showOnTop() {
+    show();
+    raise();
+    activateWindow();
 }
 
 // A queued call and a wait of our own rather than a blocking queued connection, so that
@@ -131,20 +177,21 @@ void OwnerAuthenticationDialog::closeDown() {
     }
 }
 
+// The wait ends with an answer, a cancel, or the program's end, which leaves every loop.
 std::optional<SecretBytes> OwnerAuthenticationDialog::askOnGuiThread(const QString& prompt, bool echoInput) {
     if (cancelled_) return std::nullopt;
-    makeContent();
-    prompt_->setText(prompt);
-    prompt_->show();
-    field_->clear();
-    field_->setEchoMode(echoInput ? QLineEdit::Normal : QLineEdit::Password);
-    field_->show();
+    presentQuestion(prompt, echoInput);
+    showOnTop();
     field_->setFocus();
-    buttons_->button(QDialogButtonBox::Ok)->setEnabled(true);
-    const bool accepted = exec() == QDialog::Accepted;
+    QEventLoop answering;
+    answering_ = &answering;
+    answered_ = false;
+    answering.exec(QEventLoop::DialogExec);
+    answering_ = nullptr;
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(false);
+    field_->setEnabled(false);
     SecretBytes typed = typed_->take();  // a cancelled answer is wiped too
-    if (!accepted) return std::nullopt;
+    if (!answered_ || cancelled_) return std::nullopt;
     return typed;
 }
 

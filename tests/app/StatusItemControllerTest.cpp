@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -226,6 +227,24 @@ TEST_F(StatusItemControllerTest, OpeningTheSettingsFirstStartsTheViewModelOnceAn
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.geometry().center(), window.screen()->availableGeometry().center())
         << "centred, as no window manager may place it";
+}
+
+// Quit closes every window before it ends the program; a window that refuses stops it.
+TEST_F(StatusItemControllerTest, QuitFromTheMenuEndsTheProgramWhileTheSettingsWindowIsOpen) {
+    QuorbitStatusItemController& shell = makeController(true);
+    settingsWindow->show();
+    QAction* quit = nullptr;
+    for (QAction* action : shell.panel()->actions()) {
+        if (action->text() == QStringLiteral("Quit")) quit = action;
+    }
+    ASSERT_NE(quit, nullptr);
+
+    QTimer refused;
+    refused.setSingleShot(true);
+    QObject::connect(&refused, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    refused.start(5000);
+    quit->trigger();
+    EXPECT_EQ(QCoreApplication::exec(), 0) << "the quit was refused";
 }
 
 }  // namespace

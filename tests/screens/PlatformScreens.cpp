@@ -4,6 +4,7 @@
 #include "ui/OwnerAuthenticationDialog.h"
 #include "ui/platform/AlertBox.h"
 #include "ui/platform/PasswordDialog.h"
+#include "ui/viewmodel/UnlockPurpose.h"
 
 namespace quorbit::screens {
 namespace {
@@ -33,6 +34,7 @@ const ScreenRegistration alertScreen("platform-alert", [](const ScreenContext& c
         .cancelButton = text(context, "Cancel", "Отмена"),
         .checkBoxTitle = text(context, "Also clear the security log", "Также очистить журнал безопасности"),
         .checkBoxChecked = false,
+        .destructive = true,
     };
     return std::make_unique<AlertBox>(alert);
 });
@@ -40,6 +42,7 @@ const ScreenRegistration alertScreen("platform-alert", [](const ScreenContext& c
 // Qt's own texts: the standard buttons of the unlock prompt and the file dialog.
 const ScreenRegistration ownerAuthenticationScreen("platform-owner-authentication", [](const ScreenContext& context) {
     auto dialog = std::make_unique<OwnerAuthenticationDialog>();
+    dialog->setLanguage(context.language);
     dialog->begin(text(context, "Unlock locally to view and copy authentication codes.",
                        "Разблокируйте для просмотра и копирования кодов."));
     return dialog;
@@ -52,6 +55,16 @@ const ScreenRegistration saveFileScreen("platform-save-file", [](const ScreenCon
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->resize(640, 420);
+    return dialog;
+});
+
+// The owner's prompt after a refused password, waiting for the next try.
+const ScreenRegistration ownerPromptScreen("platform-owner-prompt-refused", [](const ScreenContext& context) {
+    auto dialog = std::make_unique<OwnerAuthenticationDialog>();
+    dialog->setLanguage(context.language);
+    dialog->begin(unlockReason(UnlockPurpose::exportAccounts, context.language));
+    dialog->answerRefused();
+    dialog->presentQuestion(QStringLiteral("Password: "), false);
     return dialog;
 });
 

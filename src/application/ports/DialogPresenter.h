@@ -23,6 +23,9 @@ public:
         std::optional<std::string> cancelButton;   // a second button that answers "not the first"
         std::optional<std::string> checkBoxTitle;  // shown below the texts when present
         bool checkBoxChecked = false;              // its state when the alert opens
+        // The first button destroys: Return and Escape answer the cancel button, so only a
+        // deliberate choice of the first one goes on.
+        bool destructive = false;
 
         bool operator==(const Alert&) const = default;
     };
@@ -50,6 +53,8 @@ public:
     struct OpenPanel {
         std::string title;
         FileKind kind = FileKind::anyFile;
+        // Names the filter of every file of the kind, which the panel offers first ("Images").
+        std::string kindName = {};
 
         bool operator==(const OpenPanel&) const = default;
     };

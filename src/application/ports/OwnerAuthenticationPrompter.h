@@ -25,6 +25,10 @@ public:
     // owner has cancelled meanwhile.
     virtual bool inform(const std::string& message, bool isError) = 0;
 
+    // The stack refused the answers: the dialog stays open, says so, and the next questions
+    // are another try.
+    virtual void answerRefused() = 0;
+
     virtual void end() = 0;
 };
 

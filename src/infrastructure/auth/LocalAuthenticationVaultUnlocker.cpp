@@ -14,18 +14,32 @@ LocalAuthenticationVaultUnlocker::LocalAuthenticationVaultUnlocker(OwnerAuthenti
                                                                    std::string service)
     : prompter_(prompter), service_(std::move(service)) {}
 
+// A refused password keeps the prompt open for another try, as a login does; each try is a
+// transaction of its own, so that no module reuses the refused answer.
 bool LocalAuthenticationVaultUnlocker::unlock(const std::string& reason) {
     const auto user = currentUserName();
     if (!user) return false;
     PamConversation conversation(prompter_, reason);
+    for (int attempt = 1;; ++attempt) {
+        const Outcome outcome = authenticate(*user, conversation);
+        const bool refusedAnswer = outcome == Outcome::refused && conversation.takeTypedAnswer();
+        if (!refusedAnswer || attempt == maxAttempts) return outcome == Outcome::authenticated;
+        conversation.answerRefused();
+    }
+}
+
+LocalAuthenticationVaultUnlocker::Outcome LocalAuthenticationVaultUnlocker::authenticate(const std::string& user,
+                                                                                       PamConversation& conversation) {
     pam_handle_t* handle = nullptr;
-    int status = pam_start(service_.c_str(), user->c_str(), conversation.conversation(), &handle);
-    if (status != PAM_SUCCESS) return false;
+    int status = pam_start(service_.c_str(), user.c_str(), conversation.conversation(), &handle);
+    if (status != PAM_SUCCESS) return Outcome::failed;
     // An account without a password must not open the vault.
     status = pam_authenticate(handle, PAM_DISALLOW_NULL_AUTHTOK);
+    const bool refused = status == PAM_AUTH_ERR;
     if (status == PAM_SUCCESS) status = pam_acct_mgmt(handle, PAM_DISALLOW_NULL_AUTHTOK);
     pam_end(handle, status);
-    return status == PAM_SUCCESS;
+    if (status == PAM_SUCCESS) return Outcome::authenticated;
+    return refused ? Outcome::refused : Outcome::failed;
 }
 
 std::optional<std::string> LocalAuthenticationVaultUnlocker::currentUserName() {

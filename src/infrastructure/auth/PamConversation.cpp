@@ -79,17 +79,25 @@ bool PamConversation::answerOne(const pam_message& message, pam_response& respon
     case PAM_PROMPT_ECHO_OFF:
     case PAM_PROMPT_ECHO_ON: {
         const auto typed = prompter_.answer(text, message.msg_style == PAM_PROMPT_ECHO_ON);
-        if (!typed) return false;
+        if (!typed) {
+            cancelled_ = true;
+            return false;
+        }
+        typed_ = true;
         response.resp = mallocCopy(typed->asText());
         return response.resp != nullptr;
     }
     case PAM_ERROR_MSG:
     case PAM_TEXT_INFO:
-        return prompter_.inform(text, message.msg_style == PAM_ERROR_MSG);
+        if (prompter_.inform(text, message.msg_style == PAM_ERROR_MSG)) return true;
+        cancelled_ = true;
+        return false;
     default:
         return false;
     }
 }
+
+void PamConversation::answerRefused() { prompter_.answerRefused(); }
 
 void PamConversation::beginIfNeeded() {
     if (begun_) return;

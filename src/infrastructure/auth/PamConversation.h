@@ -3,6 +3,7 @@
 #include <security/pam_appl.h>
 
 #include <string>
+#include <utility>
 
 namespace quorbit {
 
@@ -20,6 +21,12 @@ public:
     // The structure to hand to pam_start; valid while this object lives.
     const pam_conv* conversation() const noexcept { return &conversation_; }
 
+    // Whether the owner typed an answer since the last call, which starts the next try, and
+    // has not cancelled.
+    bool takeTypedAnswer() noexcept { return std::exchange(typed_, false) && !cancelled_; }
+    // Tells the owner that the stack refused the answers; the dialog stays open.
+    void answerRefused();
+
 private:
     static int converse(int count, const pam_message** messages, pam_response** responses,
                         void* self);
@@ -30,6 +37,8 @@ private:
     OwnerAuthenticationPrompter& prompter_;
     std::string reason_;
     bool begun_ = false;
+    bool typed_ = false;
+    bool cancelled_ = false;
     pam_conv conversation_;
 };
 

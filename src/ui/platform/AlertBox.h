@@ -7,7 +7,8 @@
 namespace quorbit {
 
 // One alert of the view model: its icon by style, plain texts, the first button as the
-// default and the cancel button (if any) as the Escape answer, the optional check box.
+// default and the cancel button (if any) as the Escape answer, the optional check box. In an
+// alert that destroys, Cancel comes first and is both the default and the Escape answer.
 class AlertBox final : public QMessageBox {
     Q_OBJECT
 
@@ -18,7 +19,9 @@ public:
     DialogPresenter::AlertAnswer answer() const;
 
 private:
-    QAbstractButton* first_;
+    void addDestructiveButtons(const std::string& destructive, const std::string& cancel);
+
+    QPushButton* first_ = nullptr;
 };
 
 }  // namespace quorbit

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QImageReader>
+#include <QMimeDatabase>
 
 #include "ui/platform/AlertBox.h"
 #include "ui/platform/DialogParent.h"
@@ -23,6 +24,20 @@ QStringList mimeFilters(DialogPresenter::FileKind kind) {
     case DialogPresenter::FileKind::anyFile: break;
     }
     return {};
+}
+
+// One entry for every file of the kind, chosen when the panel opens, before the single types.
+void offerAllOfKindFirst(QFileDialog& dialog, const QStringList& mimeTypes, const QString& kindName) {
+    const QMimeDatabase database;
+    QStringList patterns;
+    for (const QString& type : mimeTypes) {
+        for (const QString& pattern : database.mimeTypeForName(type).globPatterns()) {
+            if (!patterns.contains(pattern)) patterns << pattern;
+        }
+    }
+    const QString allOfKind = kindName + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    dialog.setNameFilters(QStringList{allOfKind} + dialog.nameFilters());
+    dialog.selectNameFilter(allOfKind);
 }
 
 std::optional<std::filesystem::path> chosenPath(QFileDialog& dialog) {
@@ -57,6 +72,7 @@ std::optional<std::filesystem::path> WidgetDialogPresenter::chooseFileToOpen(con
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     const QStringList filters = mimeFilters(panel.kind);
     if (!filters.isEmpty()) dialog.setMimeTypeFilters(filters);
+    if (!filters.isEmpty() && !panel.kindName.empty()) offerAllOfKindFirst(dialog, filters, qText(panel.kindName));
     return chosenPath(dialog);
 }
 

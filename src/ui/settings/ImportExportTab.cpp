@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "application/ports/DialogPresenter.h"
@@ -68,6 +69,9 @@ void ImportExportTab::buildImport() {
     connect(importBackup_, &QPushButton::clicked, this, [this] { viewModel().importEncryptedBackup(); });
     connect(cancelImport_, &QPushButton::clicked, this, [this] { viewModel().cancelImport(); });
     connect(&viewModel(), &QuorbitViewModel::importRunningChanged, this, &ImportExportTab::followImportRunning);
+    connect(&viewModel(), &QuorbitViewModel::lockStateChanged, this, [this] {
+        if (!viewModel().isUnlocked()) forgetPastedText();
+    });
 }
 
 void ImportExportTab::buildExport() {
@@ -106,6 +110,13 @@ void ImportExportTab::followImportRunning() {
     importBackup_->setEnabled(!running);
     cancelImport_->setVisible(running);
     updateImportTextEnabled();
+}
+
+// Pasted links carry secrets, which must not outlast the unlock: the text and its undo
+// history go. Qt gives no way to overwrite the document's own buffer before it is freed.
+void ImportExportTab::forgetPastedText() {
+    uriText_->clear();
+    uriText_->document()->clearUndoRedoStacks();
 }
 
 void ImportExportTab::importText() {

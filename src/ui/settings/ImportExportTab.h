@@ -12,8 +12,8 @@ class SymbolButton;
 
 // Where accounts come in (QR image, screen, pasted or filed otpauth text, encrypted backup)
 // and go out (encrypted backup, plain otpauth list, Recovery Kit), and deleting everything.
-// The pasted text stays in the editor whatever the import did. While an import of many
-// accounts runs, the other imports wait and a Cancel stops it.
+// The pasted text stays in the editor whatever the import did, until the vault locks. While an
+// import of many accounts runs, the other imports wait and a Cancel stops it.
 class ImportExportTab : public SettingsPage {
     Q_OBJECT
 public:
@@ -29,6 +29,7 @@ private:
     void updateImportTextEnabled();
     void followImportRunning();
     void importText();
+    void forgetPastedText();
     void createRecoveryKit();
 
     SettingsSection* import_;

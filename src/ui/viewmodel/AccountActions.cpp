@@ -67,7 +67,7 @@ QCoro::Task<> AccountActions::perform(OtpAccount account, Action action) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     try {
-        if (action.deletesAccount) co_await context_.ensureUnlocked();
+        if (action.deletesAccount) co_await context_.ensureUnlocked(UnlockPurpose::deleteAccounts);
         auto job = [&ports, useCase = std::move(action.useCase)] { useCase(ports); };
         co_await context_.worker().run(std::move(job));
         if (!alive) co_return;

@@ -20,6 +20,7 @@
 #include "domain/SecretBytes.h"
 #include "domain/SecurityEventKind.h"
 #include "domain/Uuid.h"
+#include "ui/viewmodel/UnlockPurpose.h"
 
 namespace quorbit {
 
@@ -66,9 +67,9 @@ public:
     // The one-time keyring notice of the run; false when the user declined (a cancellation:
     // the caller stops quietly). Shows nothing once accepted.
     virtual bool ensureKeychainTrustMessageAccepted() = 0;
-    // Extends a running vault session, or asks the owner; throws QuorbitError locked when
-    // refused. Never shows the keyring notice.
-    virtual QCoro::Task<> ensureUnlocked() = 0;
+    // Extends a running vault session, or asks the owner, giving the purpose as the reason;
+    // throws QuorbitError locked when refused. Never shows the keyring notice.
+    virtual QCoro::Task<> ensureUnlocked(UnlockPurpose purpose = UnlockPurpose::showCodes) = 0;
     // Grows by one on every lock; compare before and after a co_await.
     virtual std::uint64_t lockGeneration() const = 0;
     // The secret through the cache of this unlocked period; read from the store on the worker

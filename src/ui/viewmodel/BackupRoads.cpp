@@ -70,16 +70,19 @@ std::optional<SecretBytes> BackupRoads::requestPassword(ActionContext& context, 
 
 // --- export --------------------------------------------------------------------------------
 
-void BackupRoads::exportEncryptedBackup() {
+void BackupRoads::exportEncryptedBackup() { detach(askAndExportBackup()); }
+
+QCoro::Task<> BackupRoads::askAndExportBackup() {
+    if (!co_await unlockBeforeAsking(context_)) co_return;
     auto password = requestPassword(context_, text("Export Encrypted Backup", "Экспорт зашифрованной копии"),
                                     text("Choose a backup password.", "Укажите пароль резервной копии."));
-    if (!password) return;
+    if (!password) co_return;
     const auto target = context_.ports().dialogs.chooseFileToSave(
         {text("Export Quorbit Backup", "Экспорт резервной копии Quorbit"), "Quorbit.quorbitbackup"});
-    if (!target) return;
+    if (!target) co_return;
     // Read when the panel closes, so a setting changed just before applies.
     const BackupCipherSettings cipher = BackupCipherSettings::from(context_.viewModel().settings());
-    detach(writeBackup(std::move(*password), *target, cipher));
+    co_await writeBackup(std::move(*password), *target, cipher);
 }
 
 QCoro::Task<> BackupRoads::writeBackup(SecretBytes password, std::filesystem::path target,

@@ -36,6 +36,7 @@ public:
     static std::string summaryText(const BackupInfo& info, AppLanguage language);
 
 private:
+    QCoro::Task<> askAndExportBackup();
     QCoro::Task<> writeBackup(SecretBytes password, std::filesystem::path target, BackupCipherSettings cipher);
     QCoro::Task<> importBackupFile(std::filesystem::path source, SecretBytes password);
     QCoro::Task<> mergeConfirmedBackup(std::vector<std::uint8_t> data, SecretBytes password);

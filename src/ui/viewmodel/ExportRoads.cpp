@@ -31,7 +31,7 @@ std::string ExportRoads::text(std::string_view english, std::string_view russian
 }
 
 bool ExportRoads::confirm(AlertStyle style, std::string_view message, std::string_view informativeText,
-                          std::string_view firstButton) {
+                          std::string_view firstButton, bool destructive) {
     return context_.ports()
         .dialogs
         .showAlert({
@@ -42,23 +42,27 @@ bool ExportRoads::confirm(AlertStyle style, std::string_view message, std::strin
             .cancelButton = text("Cancel", "Отмена"),
             .checkBoxTitle = std::nullopt,
             .checkBoxChecked = false,
+            .destructive = destructive,
         })
         .firstButtonChosen;
 }
 
 // --- plain export --------------------------------------------------------------------------
 
-void ExportRoads::exportOtpAuthURIs() {
+void ExportRoads::exportOtpAuthURIs() { detach(askAndExportOtpAuthURIs()); }
+
+QCoro::Task<> ExportRoads::askAndExportOtpAuthURIs() {
+    if (!co_await unlockBeforeAsking(context_)) co_return;
     const bool confirmed = confirm(
         AlertStyle::warning, text("Export unencrypted otpauth URIs?", "Экспорт расшифрованных URI?"),
         text("This file contains live authenticator secrets in plain text. Anyone with the file can generate your "
              "2FA codes. Use encrypted backup unless you explicitly need standard URIs.",
              "Внимание: секреты будут сохранены в открытом виде."),
         text("Export", "Экспорт"));
-    if (!confirmed) return;
+    if (!confirmed) co_return;
     const auto target = context_.ports().dialogs.chooseFileToSave(
         {text("Export otpauth URIs", "Экспорт otpauth URI"), "Quorbit-otpauth.txt"});
-    if (target) detach(writeOtpAuthURIs(*target));
+    if (target) co_await writeOtpAuthURIs(*target);
 }
 
 QCoro::Task<> ExportRoads::writeOtpAuthURIs(std::filesystem::path target) {
@@ -81,6 +85,11 @@ void ExportRoads::exportSelectedAccounts(std::set<Uuid> accountIds) {
             QString::fromStdString(text("No accounts selected.", "Не выбрано ни одного аккаунта.")));
         return;
     }
+    detach(askAndExportSelected(std::move(accountIds)));
+}
+
+QCoro::Task<> ExportRoads::askAndExportSelected(std::set<Uuid> accountIds) {
+    if (!co_await unlockBeforeAsking(context_)) co_return;
     const bool confirmed =
         confirm(AlertStyle::warning, text("Before selective export", "Перед выборочным экспортом"),
                 text("Export contains encrypted data for selected accounts. Save and transfer the file only to a "
@@ -88,16 +97,16 @@ void ExportRoads::exportSelectedAccounts(std::set<Uuid> accountIds) {
                      "Экспорт содержит зашифрованные данные выбранных аккаунтов. Передавайте файл только в "
                      "безопасное место."),
                 text("Continue", "Продолжить"));
-    if (!confirmed) return;
+    if (!confirmed) co_return;
     auto password = BackupRoads::requestPassword(
         context_, text("Export Selected", "Экспорт выбранных"),
         text("Export selected accounts to a backup file.", "Экспорт выбранных аккаунтов в резервную копию."));
-    if (!password) return;
+    if (!password) co_return;
     const auto target = context_.ports().dialogs.chooseFileToSave(
         {text("Export Selected", "Экспорт выбранных"), "Quorbit.quorbitbackup"});
-    if (!target) return;
+    if (!target) co_return;
     const BackupCipherSettings cipher = BackupCipherSettings::from(context_.viewModel().settings());
-    detach(writeSelectedAccounts(std::move(accountIds), std::move(*password), *target, cipher));
+    co_await writeSelectedAccounts(std::move(accountIds), std::move(*password), *target, cipher);
 }
 
 QCoro::Task<> ExportRoads::writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password,
@@ -122,6 +131,11 @@ QCoro::Task<> ExportRoads::writeSelectedAccounts(std::set<Uuid> accountIds, Secr
 // --- Recovery Kit --------------------------------------------------------------------------
 
 void ExportRoads::createRecoveryKit(std::filesystem::path destination) {
+    detach(askAndCreateRecoveryKit(std::move(destination)));
+}
+
+QCoro::Task<> ExportRoads::askAndCreateRecoveryKit(std::filesystem::path destination) {
+    if (!co_await unlockBeforeAsking(context_)) co_return;
     const bool confirmed =
         confirm(AlertStyle::warning, text("Before creating Recovery Kit", "Перед созданием Recovery Kit"),
                 text("Recovery Kit contains an encrypted backup. Store it separately from your computer and keep "
@@ -129,13 +143,13 @@ void ExportRoads::createRecoveryKit(std::filesystem::path destination) {
                      "Recovery Kit содержит зашифрованную резервную копию. Храните его отдельно от компьютера и не "
                      "забывайте пароль — без него восстановление невозможно."),
                 text("Continue", "Продолжить"));
-    if (!confirmed) return;
+    if (!confirmed) co_return;
     auto password = BackupRoads::requestPassword(
         context_, text("Create Recovery Kit", "Создать набор для восстановления"),
         text("Choose a backup password.", "Укажите пароль резервной копии."));
-    if (!password) return;
+    if (!password) co_return;
     const BackupCipherSettings cipher = BackupCipherSettings::from(context_.viewModel().settings());
-    detach(writeRecoveryKit(std::move(destination), std::move(*password), cipher));
+    co_await writeRecoveryKit(std::move(destination), std::move(*password), cipher);
 }
 
 QCoro::Task<> ExportRoads::writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
@@ -161,13 +175,13 @@ void ExportRoads::deleteAllTokensWithConfirmation() {
                                text("This removes all account metadata and deletes all linked secrets from the "
                                     "system keyring.",
                                     "Удаляет все метаданные и секреты."),
-                               text("Continue", "Продолжить"));
+                               text("Continue", "Продолжить"), true);
     if (!first) return;
     const bool second = confirm(AlertStyle::critical, text("Confirm permanent deletion", "Подтверждение удаления"),
                                 text("This cannot be undone. Make an encrypted backup first if you may need these "
                                      "tokens later.",
                                      "Это действие необратимо."),
-                                text("Delete All", "Удалить все"));
+                                text("Delete All", "Удалить все"), true);
     if (second) detach(deleteAllTokens());
 }
 
@@ -175,7 +189,7 @@ QCoro::Task<> ExportRoads::deleteAllTokens() {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     try {
-        co_await context_.ensureUnlocked();
+        co_await context_.ensureUnlocked(UnlockPurpose::deleteAccounts);
         auto job = [&ports] { DeleteAllTokens(ports.repository, ports.secretStore).execute(); };
         co_await context_.worker().run(std::move(job));
         if (!alive) co_return;

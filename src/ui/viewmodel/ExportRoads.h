@@ -27,15 +27,19 @@ public:
     void deleteAllTokensWithConfirmation();
 
 private:
+    // Each export asks the owner first, then its questions, then writes.
+    QCoro::Task<> askAndExportOtpAuthURIs();
+    QCoro::Task<> askAndExportSelected(std::set<Uuid> accountIds);
+    QCoro::Task<> askAndCreateRecoveryKit(std::filesystem::path destination);
     QCoro::Task<> writeOtpAuthURIs(std::filesystem::path target);
     QCoro::Task<> writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password,
                                         std::filesystem::path target, BackupCipherSettings cipher);
     QCoro::Task<> writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
                                    BackupCipherSettings cipher);
     QCoro::Task<> deleteAllTokens();
-    // True when the user chose the first button.
+    // True when the user chose the first button; a destructive one needs a deliberate choice.
     bool confirm(DialogPresenter::AlertStyle style, std::string_view message, std::string_view informativeText,
-                 std::string_view firstButton);
+                 std::string_view firstButton, bool destructive = false);
     std::string text(std::string_view english, std::string_view russian) const;
 
     ActionContext& context_;

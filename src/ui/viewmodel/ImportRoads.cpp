@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
-#include <system_error>
 #include <utility>
 
 #include <QPointer>
@@ -77,7 +75,8 @@ void ImportRoads::importQRImage(bool closeAddTokenOnSuccess) {
     QuorbitViewModel& viewModel = context_.viewModel();
     viewModel.setStatusMessage(text("Choose QR image...", "Выбрать QR-изображение..."));
     const auto image = context_.ports().dialogs.chooseFileToOpen(
-        {text("Import QR Code", "Импорт QR-кода").toStdString(), DialogPresenter::FileKind::image});
+        {text("Import QR Code", "Импорт QR-кода").toStdString(), DialogPresenter::FileKind::image,
+         text("Images", "Изображения").toStdString()});
     if (!image) {
         viewModel.setStatusMessage(std::nullopt);
         return;
@@ -269,7 +268,8 @@ QCoro::Task<> ImportRoads::importOtpAuthTextFrom(std::filesystem::path file) {
             std::optional<std::vector<std::uint8_t>> bytes = files.readWhole(file, maxUriFileBytes);
             if (!bytes) return std::optional<std::string>();
             std::string read(bytes->begin(), bytes->end());
-            if (!Utf8Validator::isValid(read)) throw std::system_error(EILSEQ, std::generic_category());
+            // Text that is not UTF-8 cannot be a list of links.
+            if (!Utf8Validator::isValid(read)) throw QuorbitError(QuorbitError::Case::invalidTokenURI);
             return std::optional<std::string>(std::move(read));
         };
         contents = co_await context_.worker().run(std::move(job));

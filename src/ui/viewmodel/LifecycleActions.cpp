@@ -45,7 +45,7 @@ QCoro::Task<> LifecycleActions::performLifecycleAction(DataLifecycleAction actio
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     try {
-        if (deletesSecrets(action)) co_await context_.ensureUnlocked();
+        if (deletesSecrets(action)) co_await context_.ensureUnlocked(UnlockPurpose::deleteAccounts);
         auto job = [&ports, action, accountIds] {
             perform(DataLifecycleService(ports.repository, ports.secretStore, ports.clock, unusedThresholdDays),
                     action, accountIds);

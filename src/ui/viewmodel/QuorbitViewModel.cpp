@@ -133,10 +133,30 @@ QUORBIT_FORM_SETTER(setEditorNewTag, const QString&, editorNewTag_, editorChange
 QUORBIT_FORM_SETTER(setForceFullOnboarding, bool, forceFullOnboarding_, onboardingChanged)
 QUORBIT_FORM_SETTER(setOnboardingDeferredForSession, bool, onboardingDeferredForSession_, onboardingChanged)
 QUORBIT_FORM_SETTER(setHasStoredAccountsForOnboarding, bool, hasStoredAccountsForOnboarding_, onboardingChanged)
-QUORBIT_FORM_SETTER(setIsUnlocked, bool, isUnlocked_, lockStateChanged)
 QUORBIT_FORM_SETTER(setPbkdf2Warning, const std::optional<QString>&, pbkdf2Warning_, settingsChanged)
 
 #undef QUORBIT_FORM_SETTER
+
+// A status line that the new state contradicts goes: "locked" once unlocked, a code once
+// locked. A lock also wipes the secret typed into the add form.
+void QuorbitViewModel::setIsUnlocked(bool unlocked) {
+    if (!assign(isUnlocked_, unlocked)) return;
+    if (unlocked) {
+        const QuorbitError locked(QuorbitError::Case::locked);
+        if (statusMessage_ == QString::fromStdString(localizer().errorDescription(locked))) {
+            setStatusMessage(std::nullopt);
+        }
+    } else {
+        dropCodeInStatus();
+        setManualSecret({});
+    }
+    emit lockStateChanged();
+}
+
+void QuorbitViewModel::dropCodeInStatus() {
+    if (codeInStatus_ && statusMessage_ == codeInStatus_) setStatusMessage(std::nullopt);
+    codeInStatus_.reset();
+}
 
 void QuorbitViewModel::publishAccounts(std::vector<OtpAccount> accounts) {
     if (accounts_ == accounts) return;
@@ -599,13 +619,12 @@ QCoro::Task<> QuorbitViewModel::refreshLockState() {
     setCopiedAccountID(std::nullopt);
 }
 
-QCoro::Task<> QuorbitViewModel::ensureUnlocked() {
+QCoro::Task<> QuorbitViewModel::ensureUnlocked(UnlockPurpose purpose) {
     if (ports_.vault.extendIfUnlocked()) {
         setIsUnlocked(true);
         co_return;
     }
-    const std::string reason(localized(settings_.language, "Unlock locally to view and copy authentication codes.",
-                                       "Разблокируйте для просмотра и копирования кодов."));
+    const std::string reason = unlockReason(purpose, settings_.language);
     // A named job: GCC 12 frees a temporary lambda's captures twice in a co_await operand.
     auto unlock = [&vault = ports_.vault, reason] { return vault.unlock(reason); };
     const bool unlocked = co_await worker_.run(std::move(unlock));
@@ -632,8 +651,7 @@ bool QuorbitViewModel::ensureKeychainTrustMessageAccepted() {
 }
 
 QCoro::Task<> QuorbitViewModel::unlock() {
-    const std::string reason(localized(settings_.language, "Unlock locally to view and copy authentication codes.",
-                                       "Разблокируйте для просмотра и копирования кодов."));
+    const std::string reason = unlockReason(UnlockPurpose::showCodes, settings_.language);
     // A named job: GCC 12 frees a temporary lambda's captures twice in a co_await operand.
     auto unlock = [&vault = ports_.vault, reason] { return vault.unlock(reason); };
     const bool unlocked = co_await worker_.run(std::move(unlock));
@@ -668,8 +686,7 @@ void QuorbitViewModel::clearUnlockedState() {
     setRevealedAccountIDs({});
     setCopiedAccountID(std::nullopt);
     // A code must not stay readable on the lock screen.
-    if (codeInStatus_ && statusMessage_ == codeInStatus_) setStatusMessage(std::nullopt);
-    codeInStatus_.reset();
+    dropCodeInStatus();
     setShowingAddToken(false);
     setEditingTagsAccount(std::nullopt);
 }
@@ -700,6 +717,7 @@ void QuorbitViewModel::applySettingsChange(const AppSettings& old) {
     if (settings_.hideCodesByDefault != old.hideCodesByDefault || settings_.copyCodeOnClick != old.copyCodeOnClick) {
         setRevealedAccountIDs({});
     }
+    if (settings_.hideCodesByDefault && !old.hideCodesByDefault) dropCodeInStatus();
     if (settings_.language != old.language) setStatusMessage(std::nullopt);
     if (settings_.hasCompletedOnboarding != old.hasCompletedOnboarding) emit onboardingChanged();
     if (settings_.theme != old.theme) emit themeChanged();

@@ -304,7 +304,7 @@ private:
     void showCodeInStatus(const QString& message) override;
     void reportError(const std::exception& error) override;
     bool ensureKeychainTrustMessageAccepted() override;
-    QCoro::Task<> ensureUnlocked() override;
+    QCoro::Task<> ensureUnlocked(UnlockPurpose purpose = UnlockPurpose::showCodes) override;
     std::uint64_t lockGeneration() const override { return lockGeneration_; }
     QCoro::Task<SecretBytes> loadSecretCached(OtpSecretRef ref) override;
     QCoro::Task<> reloadThrowing() override;
@@ -330,6 +330,8 @@ private:
     void watchSessionEvents();
     void clearUnlockedState();
     void setIsUnlocked(bool unlocked);
+    // Takes a status that shows a code off the status line.
+    void dropCodeInStatus();
     void clearCodes();
     struct ComputedCode {
         Uuid id;

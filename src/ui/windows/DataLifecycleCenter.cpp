@@ -494,6 +494,7 @@ bool DataLifecycleCenter::confirm(const char* titleEnglish, const char* titleRus
     alert.informativeText = localized(language, messageEnglish, messageRussian).toStdString();
     alert.firstButton = alert.message;
     alert.cancelButton = localized(language, "Cancel", "Отмена").toStdString();
+    alert.destructive = true;
     return viewModel_.dialogs().showAlert(alert).firstButtonChosen;
 }
 

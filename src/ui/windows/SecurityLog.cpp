@@ -177,6 +177,7 @@ QCoro::Task<> SecurityLog::clearWithConfirmation() {
                                 .toStdString();
     alert.firstButton = alert.message;
     alert.cancelButton = localized(language, "Cancel", "Отмена").toStdString();
+    alert.destructive = true;
     if (!viewModel_.dialogs().showAlert(alert).firstButtonChosen) co_return;
     const QPointer<SecurityLog> self(this);
     ++loadsRunning_;

@@ -3,6 +3,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,28 +18,31 @@
 namespace quorbit {
 namespace {
 
-// Answers every question with one scripted text, or cancels when there is none.
+// Answers the questions in turn from a script; a missing answer cancels.
 class ScriptedPrompter : public OwnerAuthenticationPrompter {
 public:
-    explicit ScriptedPrompter(std::optional<std::string> typed) : typed_(std::move(typed)) {}
+    explicit ScriptedPrompter(std::vector<std::optional<std::string>> typed) : typed_(std::move(typed)) {}
 
     void begin(const std::string& reason) override { reasons.push_back(reason); }
     std::optional<SecretBytes> answer(const std::string& prompt, bool echoInput) override {
         prompts.push_back(prompt);
         echoed.push_back(echoInput);
-        if (!typed_) return std::nullopt;
-        return SecretBytes::fromText(*typed_);
+        const std::size_t turn = prompts.size() - 1;
+        if (turn >= typed_.size() || !typed_[turn]) return std::nullopt;
+        return SecretBytes::fromText(*typed_[turn]);
     }
     bool inform(const std::string&, bool) override { return true; }
+    void answerRefused() override { ++refusals; }
     void end() override { ++ends; }
 
     std::vector<std::string> reasons;
     std::vector<std::string> prompts;
     std::vector<bool> echoed;
+    int refusals = 0;
     int ends = 0;
 
 private:
-    std::optional<std::string> typed_;
+    std::vector<std::optional<std::string>> typed_;
 };
 
 std::string currentUser() { return getpwuid(geteuid())->pw_name; }
@@ -64,34 +68,41 @@ private:
 
 struct UnlockCase {
     const char* name;
-    std::optional<std::string> typed;
+    std::vector<std::optional<std::string>> typed;
     bool unlocked;
+    int refusals;  // each one keeps the prompt open for another question
     friend void PrintTo(const UnlockCase& unlockCase, std::ostream* out) { *out << unlockCase.name; }
 };
 
 class UnlockOutcome : public PamMatrixTest, public testing::WithParamInterface<UnlockCase> {};
 
-TEST_P(UnlockOutcome, FollowsTheOwnersAnswer) {
+TEST_P(UnlockOutcome, FollowsTheOwnersAnswersInOneDialog) {
     ScriptedPrompter prompter(GetParam().typed);
     LocalAuthenticationVaultUnlocker unlocker(prompter);
 
     EXPECT_EQ(unlocker.unlock("Unlock Quorbit to show codes"), GetParam().unlocked);
 
     ASSERT_EQ(prompter.reasons, std::vector<std::string>{"Unlock Quorbit to show codes"});
-    ASSERT_EQ(prompter.prompts.size(), 1U);
+    EXPECT_EQ(prompter.refusals, GetParam().refusals);
+    EXPECT_EQ(prompter.prompts.size(), std::min(GetParam().typed.size(), std::size_t(3)));
     EXPECT_FALSE(prompter.echoed.front()) << "the password is typed hidden";
     EXPECT_EQ(prompter.ends, 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pam, UnlockOutcome,
-                         testing::Values(UnlockCase{"RightPassword", "correct horse", true},
-                                         UnlockCase{"WrongPassword", "battery staple", false},
-                                         UnlockCase{"EmptyPassword", "", false},
-                                         UnlockCase{"CancelledPrompt", std::nullopt, false}),
-                         [](const auto& testCase) { return std::string(testCase.param.name); });
+const std::optional<std::string> cancel;
+
+INSTANTIATE_TEST_SUITE_P(
+    Pam, UnlockOutcome,
+    testing::Values(UnlockCase{"RightPassword", {"correct horse"}, true, 0},
+                    UnlockCase{"WrongThenRight", {"battery staple", "correct horse"}, true, 1},
+                    UnlockCase{"WrongOnEveryTry", {"battery", "staple", "horse", "correct horse"}, false, 2},
+                    UnlockCase{"EmptyPassword", {"", "", ""}, false, 2},
+                    UnlockCase{"CancelledPrompt", {cancel}, false, 0},
+                    UnlockCase{"WrongThenCancelled", {"battery staple", cancel}, false, 1}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(PamMatrixTest, AServiceWithoutAStackRefusesWithoutOpeningTheDialog) {
-    ScriptedPrompter prompter("correct horse");
+    ScriptedPrompter prompter({"correct horse"});
     LocalAuthenticationVaultUnlocker unlocker(prompter, "quorbit-missing");
 
     EXPECT_FALSE(unlocker.unlock("Unlock"));

@@ -29,6 +29,7 @@ public:
         failIfAsked(message);
         return message != "cancel";
     }
+    void answerRefused() override { log.push_back("refused"); }
     void end() override { log.push_back("end"); }
 
     std::vector<std::string> log;
@@ -102,6 +103,20 @@ TEST(PamConversation, CancellingAnUnknownStyleOrAnExceptionFailsTheWholeCall) {
         EXPECT_EQ(exchange.status, PAM_CONV_ERR) << c.name;
         EXPECT_FALSE(exchange.answersHandedOut) << c.name;
     }
+}
+
+// A refused try is tried again only when the owner typed an answer in it and never cancelled.
+TEST(PamConversation, TellsWhetherATryHadATypedAnswer) {
+    ScriptedPrompter prompter;
+    PamConversation conversation(prompter, "reason");
+    EXPECT_FALSE(conversation.takeTypedAnswer()) << "nothing asked yet";
+    converse(conversation, {message(PAM_TEXT_INFO, "Touch the sensor")});
+    EXPECT_FALSE(conversation.takeTypedAnswer()) << "a note is no answer";
+    converse(conversation, {message(PAM_PROMPT_ECHO_OFF, "Password:")});
+    EXPECT_TRUE(conversation.takeTypedAnswer());
+    EXPECT_FALSE(conversation.takeTypedAnswer()) << "taken by the previous call";
+    converse(conversation, {message(PAM_PROMPT_ECHO_OFF, "Password:"), message(PAM_PROMPT_ECHO_ON, "cancel")});
+    EXPECT_FALSE(conversation.takeTypedAnswer()) << "cancelled";
 }
 
 TEST(PamConversation, RefusesMoreMessagesThanPamAllowsInOneCall) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
 #include <limits>
 
 #include <QLineEdit>
@@ -110,6 +112,38 @@ TEST_F(AddTokenFormTest, TheTypedSecretReachesFreedMemoryOnlyWipedOnceAdded) {
 
     EXPECT_TRUE(viewModel->manualSecret().isEmpty());
     EXPECT_EQ(watch.blocksHoldingText(), 0u);
+}
+
+TEST_F(AddTokenFormTest, ALockWipesTheTypedSecret) {
+    const struct {
+        const char* name;
+        std::function<void(AddTokenFormTest&)> lock;
+    } cases[] = {
+        {"by hand", [](AddTokenFormTest& test) { test.viewModel->lock(); }},
+        {"by the time-out",
+         [](AddTokenFormTest& test) {
+             test.clock.advance(std::chrono::minutes(6));
+             run(test.viewModel->refreshTick());
+         }},
+    };
+    const QString typing = watchedSecretQString();
+    for (const auto& c : cases) {
+        openForm();
+        auto* secret = find<QLineEdit>(names::addFormSecret);
+        FreedMemoryWatch watch({watchedSecretUtf16});
+        QTest::keyClicks(secret, typing);
+        ASSERT_EQ(viewModel->manualSecret(), typing) << c.name;
+
+        c.lock(*this);
+        settle();
+
+        EXPECT_FALSE(viewModel->isUnlocked()) << c.name;
+        EXPECT_TRUE(secret->text().isEmpty()) << c.name;
+        EXPECT_TRUE(viewModel->manualSecret().isEmpty()) << c.name;
+        EXPECT_EQ(watch.blocksHoldingText(), 0u) << c.name;
+        panel.reset();
+        viewModel.reset();
+    }
 }
 
 }  // namespace

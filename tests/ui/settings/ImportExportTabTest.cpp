@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include "SettingsWindowFixture.h"
 
@@ -82,6 +83,20 @@ TEST_F(ImportExportTabTest, ALongImportOffersItsCancelAndHoldsTheOtherImports) {
     EXPECT_TRUE(repository.accounts().empty());
 }
 
+TEST_F(ImportExportTabTest, ALockEmptiesTheEditorAndItsUndoHistory) {
+    open();
+    run(viewModel->unlock());
+    showTab(names::importExportTabButton);
+    type(QStringLiteral("otpauth://totp/Example:alice?secret=JBSWY3DPEHPK3PXP"));
+    auto* editor = find<QPlainTextEdit>(names::uriTextEditor);
+
+    viewModel->lock();
+
+    EXPECT_TRUE(editor->toPlainText().isEmpty());
+    EXPECT_FALSE(editor->document()->isUndoAvailable()) << "an undo would bring the text back";
+    EXPECT_FALSE(find<QPushButton>(names::importTextButton)->isEnabled());
+}
+
 TEST_F(ImportExportTabTest, TheRecoveryKitFolderIsAskedForAndOnlyAChosenOneGoesOn) {
     open();
     showTab(names::importExportTabButton);
@@ -93,8 +108,8 @@ TEST_F(ImportExportTabTest, TheRecoveryKitFolderIsAskedForAndOnlyAChosenOneGoesO
     dialogs.answerFolderPanel(std::filesystem::path("/backups/kit"));
     press(names::recoveryKitButton);
     EXPECT_EQ(dialogs.folderPanels().size(), 2u);
-    // The kit's own warning comes next: the view model has the chosen folder.
-    ASSERT_EQ(dialogs.alerts().size(), 1u);
+    // The kit's own warning comes next, after the unlock: the view model has the chosen folder.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.alerts().size() == 1; }));
     EXPECT_EQ(dialogs.alerts().front().message, "Before creating Recovery Kit");
 }
 

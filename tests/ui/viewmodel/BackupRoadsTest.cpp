@@ -18,6 +18,7 @@ const std::filesystem::path backupPath = "/backups/Quorbit.quorbitbackup";
 TEST_F(BackupRoadsTest, ACancelledPasswordEndsEitherRoadWithNothingChanged) {
     QuorbitViewModel& vm = model();
     vm.exportEncryptedBackup();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.passwordPrompts().size() == 1; })) << "after the unlock";
     EXPECT_TRUE(dialogs.savePanels().empty());
 
     files.putFile(backupPath, backupOf("pw"));

@@ -108,8 +108,11 @@ TEST_F(ExportRoadsTest, RecoveryKitUsesTheCurrentBackupSettings) {
                                   {Kind::recoveryKitCreated, "Recovery Kit created successfully"}}));
 }
 
-// Every road that reads secrets or deletes accounts asks the owner first; a refusal stops it
-// with the locked text before anything is read, written or deleted.
+const std::string exportReason = "Unlock locally to export your accounts.";
+const std::string deleteReason = "Unlock locally to delete accounts.";
+
+// Every road that reads secrets or deletes accounts asks the owner first, saying what for; a
+// refusal stops it with the locked text before anything is read, written or deleted.
 TEST_F(ExportRoadsTest, ALockedVaultIsUnlockedBeforeSecretsAreReadOrAccountsDeleted) {
     const std::vector<std::pair<std::string, std::function<void(QuorbitViewModel&)>>> roads{
         {"plain export", [&](QuorbitViewModel& vm) {
@@ -149,6 +152,9 @@ TEST_F(ExportRoadsTest, ALockedVaultIsUnlockedBeforeSecretsAreReadOrAccountsDele
         road(vm);
         EXPECT_TRUE(waitForStatus(describe(QuorbitError::Case::locked))) << name;
         EXPECT_EQ(unlocker.reasons().size(), asked + 1) << name;
+        EXPECT_EQ(unlocker.reasons().back(), name.ends_with("export") || name == "recovery kit" ? exportReason
+                                                                                                : deleteReason)
+            << name;
         EXPECT_FALSE(files.file(exportPath).has_value()) << name;
         EXPECT_FALSE(files.file(std::filesystem::path("/kits") / CreateRecoveryKit::backupFileName).has_value())
             << name;
@@ -157,6 +163,37 @@ TEST_F(ExportRoadsTest, ALockedVaultIsUnlockedBeforeSecretsAreReadOrAccountsDele
         EXPECT_TRUE(secrets.contains(account.secretRef)) << name;
         EXPECT_TRUE(events.events().empty()) << name;
     }
+}
+
+// Locked, an export asks the owner before its own questions: nobody types a backup password or
+// picks a file for an export the owner then refuses.
+TEST_F(ExportRoadsTest, AnExportAsksTheOwnerBeforeItsQuestions) {
+    const std::vector<std::pair<std::string, std::function<void(QuorbitViewModel&)>>> roads{
+        {"plain export", [](QuorbitViewModel& vm) { vm.exportOtpAuthURIs(); }},
+        {"encrypted export", [](QuorbitViewModel& vm) { vm.exportEncryptedBackup(); }},
+        {"selective export", [&](QuorbitViewModel& vm) { vm.exportSelectedAccounts({repository.accounts().front().id}); }},
+        {"recovery kit", [](QuorbitViewModel& vm) { vm.createRecoveryKit("/kits"); }},
+    };
+    store("A", "a");
+    unlocker.setAccepts(false);
+    for (const auto& [name, road] : roads) {
+        QuorbitViewModel& vm = model();
+        road(vm);
+        EXPECT_TRUE(waitForStatus(describe(QuorbitError::Case::locked))) << name;
+        EXPECT_EQ(unlocker.reasons().back(), exportReason) << name;
+        EXPECT_TRUE(dialogs.alerts().empty()) << name;
+        EXPECT_TRUE(dialogs.passwordPrompts().empty()) << name;
+        EXPECT_TRUE(dialogs.savePanels().empty()) << name;
+    }
+
+    // Accepted, the questions follow the unlock and the export is written.
+    unlocker.setAccepts(true);
+    QuorbitViewModel& vm = model();
+    dialogs.answerPassword(SecretBytes::fromText("pw"));
+    dialogs.answerSavePanel(exportPath);
+    vm.exportEncryptedBackup();
+    ASSERT_TRUE(waitForStatus("Backup exported"));
+    EXPECT_EQ(issuersOf(open(exportPath, "pw")), std::vector<std::string>{"A"});
 }
 
 }  // namespace

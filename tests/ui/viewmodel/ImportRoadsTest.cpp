@@ -233,6 +233,16 @@ TEST_F(ImportRoadsTest, APastedTextOverOneMebibyteIsRefusedAsTheFileIs) {
     text.resize(1024 * 1024 + 1, ' ');
     run(vm.importOtpAuthText(text));
     EXPECT_EQ(vm.statusMessage(), QStringLiteral("The file is larger than 1 MiB and was not imported."));
+}
+
+TEST_F(ImportRoadsTest, AUriFileThatIsNotUtf8IsNoListOfLinks) {
+    const std::filesystem::path listPath = "/lists/uris.txt";
+    QuorbitViewModel& vm = model();
+    const std::string latin1 = validUri + "&label=Caf\xE9";
+    files.putFile(listPath, {latin1.begin(), latin1.end()});
+    dialogs.answerOpenPanel(listPath);
+    vm.importOtpAuthTextFile();
+    EXPECT_TRUE(waitForStatus(describe(QuorbitError::Case::invalidTokenURI)));
     EXPECT_TRUE(repository.accounts().empty());
 }
 
