@@ -38,7 +38,7 @@ std::string uriLines(int count) {
             secret.data()[byte] = static_cast<std::uint8_t>((n >> (8 * (byte % 3))) + static_cast<int>(byte));
         }
         text += "otpauth://totp/Issuer%20" + std::to_string(n) + ":user" + std::to_string(n) +
-                "%40example.com?secret=" + base32.encode(secret.view()).asText() + "&issuer=Issuer%20" +
+                "%40example.com?secret=" + std::string(base32.encode(secret.view()).asText()) + "&issuer=Issuer%20" +
                 std::to_string(n) + "\n";
     }
     return text;

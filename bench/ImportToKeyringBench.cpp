@@ -50,7 +50,7 @@ std::string uriLines(const std::vector<SecretBytes>& secrets) {
     std::string text;
     for (std::size_t n = 0; n < secrets.size(); ++n) {
         text += "otpauth://totp/Issuer%20" + std::to_string(n) + ":user" + std::to_string(n) +
-                "%40example.com?secret=" + base32.encode(secrets[n].view()).asText() + "\n";
+                "%40example.com?secret=" + std::string(base32.encode(secrets[n].view()).asText()) + "\n";
     }
     return text;
 }

@@ -156,9 +156,7 @@ QWidget* SecurityCenter::buildNoIssuesView() {
 }
 
 QWidget* SecurityCenter::buildNotRunView() {
-    auto* icon = new QLabel;
-    icon->setPixmap(IconFactory::pixmap(QStringLiteral("exclamationmark.triangle"), QSize(48, 48),
-                                        Palette(palette()).orange(), devicePixelRatioF()));
+    auto* icon = new SymbolView(QStringLiteral("exclamationmark.triangle"), 48, &Palette::orange);
     notRunText_ = new PlainLabel(Typography::font(TextStyle::title3, QFont::Medium));
     notRunText_->setAlignment(Qt::AlignHCenter);
     notRunText_->setWordWrap(true);
