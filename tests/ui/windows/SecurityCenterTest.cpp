@@ -111,6 +111,8 @@ TEST_F(SecurityCenterTest, AMissingSecretIsSkippedAndARefusedUnlockShowsTheCheck
     center.reset();
     viewModel.reset();
 
+    // The first audit's unlock would still be running; the owner now refuses a fresh one.
+    vault.lock();
     unlocker.setAccepts(false);
     open();
     EXPECT_TRUE(center->didNotRun());
