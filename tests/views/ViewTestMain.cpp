@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/LeakCheckBeforeTeardown.h"
 #include "views/ViewEnvironment.h"
 
 int main(int argc, char** argv) {
@@ -9,5 +10,7 @@ int main(int argc, char** argv) {
     quorbit::test::ViewEnvironment::prepareProcess();
     QApplication app(argc, argv);
     quorbit::test::ViewEnvironment::prepareApplication();
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    quorbit::test::checkForLeaksBeforeTeardown();
+    return result;
 }
