@@ -413,7 +413,9 @@ QCoro::Task<> QuorbitViewModel::reloadThrowing() {
     co_await loadGroupsThrowing();
     if (generation != lockGeneration_) co_return;
     normalizeSelectedFilter();
-    co_await reloadCodesThrowing();
+    // An account without a code is the codes' own news, told once: it does not fail the
+    // action that reloaded, whose own text follows.
+    co_await reloadCodes();
 }
 
 QCoro::Task<> QuorbitViewModel::reloadGroups() {

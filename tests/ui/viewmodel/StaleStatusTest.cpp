@@ -61,5 +61,23 @@ TEST_F(StaleStatusTest, AStatusTheNewStateContradictsGoes) {
     }
 }
 
+// One account whose secret left the keyring is told about once; the accounts that still work
+// keep their own texts, from the copy that reloads the list to the ticks after it.
+TEST_F(StaleStatusTest, ASecretMissingFromTheKeyringLeavesLaterSuccessTextsInView) {
+    const OtpAccount working = store("Mail", "me");
+    const OtpAccount broken = store("Bank", "you");
+    secrets.deleteSecret(broken.secretRef);
+    QuorbitViewModel& vm = loadedModel();
+    ASSERT_TRUE(vm.statusMessage().has_value());
+
+    run(vm.copyCode(working));
+    const std::optional<QString> copied = vm.statusMessage();
+    ASSERT_TRUE(copied.has_value());
+    EXPECT_TRUE(copied->startsWith(QStringLiteral("Copied "))) << copied->toStdString();
+
+    run(vm.refreshTick());
+    EXPECT_EQ(vm.statusMessage(), copied);
+}
+
 }  // namespace
 }  // namespace quorbit::test
