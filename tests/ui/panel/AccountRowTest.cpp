@@ -175,15 +175,23 @@ TEST_F(AccountRowTest, FollowsTheVisibilityRuleAndNamesItselfForAssistiveTools) 
                                         aws, std::string("48291375"), 12, true, CodeFormat::grouped)));
 }
 
-// An issuer that would read "Bankexe.png" is named as stored, without its override.
+// An issuer that would read "Bankexe.png" is named and drawn as stored, without its override.
 TEST_F(AccountRowTest, ANameWithBidirectionalControlsCannotDisguiseItself) {
     OtpAccount spoofed = sampleAccount("GitHub");
     spoofed.issuer = "Bank\u202Egnp.exe";
     spoofed.accountName = "\u2067alice\u2069";
+    row.resize(368, AccountRow::preferredHeight(spoofed, AccountRow::LineHeights()));
     row.refresh(spoofed, std::string("482913"), 12, false, true, settingsIn(en));
     const QString spoken = row.accessibleName();
     EXPECT_TRUE(spoken.startsWith(QStringLiteral("Bankgnp.exe, alice, "))) << spoken.toStdString();
     EXPECT_EQ(row.account().issuer, "Bank\u202Egnp.exe");  // the stored text is left alone
+    const QImage drawn = row.grab().toImage();
+
+    OtpAccount cleaned = spoofed;
+    cleaned.issuer = "Bankgnp.exe";
+    cleaned.accountName = "alice";
+    row.refresh(cleaned, std::string("482913"), 12, false, true, settingsIn(en));
+    EXPECT_EQ(drawn, row.grab().toImage());
 }
 
 TEST_F(AccountRowTest, RepaintsWhatEachNewValueChanges) {
