@@ -16,6 +16,16 @@ namespace {
 
 namespace names = objectnames::panel;
 
+QColor mostOpaquePixel(const QImage& image) {
+    QColor most(Qt::transparent);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).alpha() > most.alpha()) most = image.pixelColor(x, y);
+        }
+    }
+    return most;
+}
+
 // The panel as its window holds it: a child, so that its palette comes from a parent.
 class PanelLookTest : public PanelFixture {
 protected:
@@ -59,6 +69,27 @@ TEST_F(PanelLookTest, EverySymbolStandsOutAfterEachThemeSwitch) {
         for (const char* name : symbols) {
             SCOPED_TRACE(std::string(name) + (theme == AppTheme::dark ? " dark" : " light"));
             EXPECT_GE(inkContrast(grabInWindow(child<QWidget>(name))), 3.0);
+        }
+    }
+}
+
+// The add form's symbols and the tag chips' marks are drawn in the accent of the theme shown.
+TEST_F(PanelLookTest, TheAddFormsSymbolsTakeTheAccentOfEachTheme) {
+    storeAccounts(sampleAccounts());
+    hostPanel(makeModel({}, true));
+    click(names::addButton);
+    std::vector<QPushButton*> buttons = {child<QPushButton>(names::addFormImportImage),
+                                         child<QPushButton>(names::addFormReadScreen)};
+    const QList<QPushButton*> chips = host->findChildren<QPushButton*>(names::tagChip);
+    ASSERT_FALSE(chips.isEmpty());
+    buttons.push_back(chips.front());
+    for (const AppTheme theme : {AppTheme::dark, AppTheme::light, AppTheme::dark}) {
+        Theme::apply(theme);
+        settle();
+        const QColor accent = QApplication::palette().color(QPalette::Highlight);
+        for (QPushButton* button : buttons) {
+            SCOPED_TRACE(button->objectName().toStdString() + (theme == AppTheme::dark ? " dark" : " light"));
+            EXPECT_EQ(mostOpaquePixel(button->icon().pixmap(QSize(16, 16)).toImage()).name(), accent.name());
         }
     }
 }
