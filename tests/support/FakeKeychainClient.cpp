@@ -8,7 +8,7 @@ const char* nameOf(FakeKeychainClient::Operation operation) {
     case FakeKeychainClient::Operation::save: return "save";
     case FakeKeychainClient::Operation::load: return "load";
     case FakeKeychainClient::Operation::remove: return "remove";
-    case FakeKeychainClient::Operation::loadAll: return "loadAll";
+    case FakeKeychainClient::Operation::loadMany: return "loadMany";
     }
     return "";
 }
@@ -39,12 +39,14 @@ void FakeKeychainClient::remove(const std::string& service, const std::string& a
     items_.erase({service, account});
 }
 
-std::map<std::string, SecretBytes> FakeKeychainClient::loadAll(const std::string& service) {
+std::map<std::string, SecretBytes> FakeKeychainClient::loadMany(const std::string& service,
+                                                              const std::vector<std::string>& accounts) {
     std::lock_guard lock(mutex_);
-    record(Operation::loadAll, service);
+    record(Operation::loadMany, service);
     std::map<std::string, SecretBytes> secrets;
-    for (const auto& [key, data] : items_) {
-        if (key.first == service) secrets.emplace(key.second, data);
+    for (const std::string& account : accounts) {
+        const auto found = items_.find({service, account});
+        if (found != items_.end()) secrets.emplace(account, found->second);
     }
     return secrets;
 }

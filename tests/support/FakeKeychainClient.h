@@ -17,13 +17,14 @@ namespace quorbit::test {
 // read back equal).
 class FakeKeychainClient final : public KeychainClient {
 public:
-    enum class Operation { save, load, remove, loadAll };
+    enum class Operation { save, load, remove, loadMany };
 
     void save(const std::string& service, const std::string& account, const SecretBytes& data,
               bool synchronizable) override;
     SecretBytes load(const std::string& service, const std::string& account) override;
     void remove(const std::string& service, const std::string& account) override;
-    std::map<std::string, SecretBytes> loadAll(const std::string& service) override;
+    std::map<std::string, SecretBytes> loadMany(const std::string& service,
+                                                const std::vector<std::string>& accounts) override;
     std::vector<std::string> unlockedAccounts(const std::string& service) override;
 
     void putItem(const std::string& service, const std::string& account, SecretBytes data);

@@ -18,9 +18,11 @@ public:
     virtual SecretBytes load(const std::string& service, const std::string& account) = 0;
     // A missing item is no error.
     virtual void remove(const std::string& service, const std::string& account) = 0;
-    // Every item of the service, keyed by account, read in one search that unlocks what is
-    // locked. Fails as a whole, as `load` does, when the items cannot be read.
-    virtual std::map<std::string, SecretBytes> loadAll(const std::string& service) = 0;
+    // The items of these accounts that exist under the service, keyed by account, their secrets
+    // fetched together; locked ones are unlocked first. Fails as a whole, as `load` does, when
+    // the items cannot be read.
+    virtual std::map<std::string, SecretBytes> loadMany(const std::string& service,
+                                                        const std::vector<std::string>& accounts) = 0;
     // The account of every item of the service that can be listed without asking the user:
     // items that are locked are left out, and nothing prompts.
     virtual std::vector<std::string> unlockedAccounts(const std::string& service) = 0;

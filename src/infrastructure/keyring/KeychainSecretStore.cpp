@@ -68,7 +68,10 @@ SecretBytes KeychainSecretStore::loadSecret(const OtpSecretRef& ref) {
 
 std::map<OtpSecretRef, SecretBytes> KeychainSecretStore::loadSecrets(const std::vector<OtpSecretRef>& refs) {
     std::scoped_lock lock(mutex_);
-    auto stored = withMappedErrors([&] { return client_.loadAll(service_); });
+    std::vector<std::string> accounts;
+    accounts.reserve(refs.size());
+    for (const OtpSecretRef& ref : refs) accounts.push_back(ref.rawValue);
+    auto stored = withMappedErrors([&] { return client_.loadMany(service_, accounts); });
     std::map<OtpSecretRef, SecretBytes> secrets;
     for (const OtpSecretRef& ref : refs) {
         if (auto item = stored.extract(ref.rawValue)) secrets.emplace(ref, std::move(item.mapped()));

@@ -19,7 +19,7 @@ public:
 
     void saveSecret(const SecretBytes& secret, const OtpSecretRef& ref) override;
     SecretBytes loadSecret(const OtpSecretRef& ref) override;
-    // One read of every item under `service`; items still under `legacyService` are left out
+    // One read of these items under `service`; items still under `legacyService` are left out
     // (their single read moves them).
     std::map<OtpSecretRef, SecretBytes> loadSecrets(const std::vector<OtpSecretRef>& refs) override;
     // Removes the item under both service names; a missing item is no error.

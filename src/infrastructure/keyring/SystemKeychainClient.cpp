@@ -124,61 +124,6 @@ bool meansItemGone(const GError* error) {
            g_error_matches(error, G_DBUS_ERROR, G_DBUS_ERROR_UNKNOWN_OBJECT);
 }
 
-// Another program may delete an item while we read: the search's own item objects would then fail
-// as a whole, so items are found by path, locked ones unlocked through the service's prompt, and
-// an item that went in the meantime is left out.
-ItemList searchAllLeavingOutDeleted(SecretService* service, GHashTable* attributes) {
-    gchar** unlocked = nullptr;
-    gchar** locked = nullptr;
-    GError* error = nullptr;
-    if (!secret_service_search_for_dbus_paths_sync(service, itemSchema(), attributes, nullptr, &unlocked, &locked,
-                                                   &error)) {
-        throwClientError(error);
-    }
-    const Paths unlockedPaths(unlocked), lockedPaths(locked);
-    if (locked != nullptr && *locked != nullptr) {
-        secret_service_unlock_dbus_paths_sync(service, const_cast<const gchar**>(locked), nullptr, nullptr, &error);
-        if (error != nullptr) throwClientError(error);
-    }
-    ItemList found;
-    for (gchar** paths : {unlocked, locked}) {
-        for (; paths != nullptr && *paths != nullptr; ++paths) {
-            SecretItem* item = secret_item_new_for_dbus_path_sync(service, *paths, SECRET_ITEM_NONE, nullptr, &error);
-            if (item != nullptr) {
-                found.reset(g_list_prepend(found.release(), item));
-            } else if (meansItemGone(error)) {
-                g_clear_error(&error);
-            } else {
-                throwClientError(error);
-            }
-        }
-    }
-    found.reset(g_list_reverse(found.release()));
-    return found;
-}
-
-// One search that unlocks the items and fetches all their secrets together. Should an item go
-// meanwhile, which fails that search, the items are found again leaving out those that went, and
-// their secrets fetched one by one; an item that went later still keeps no secret.
-ItemList searchLoadingSecrets(SecretService* service, GHashTable* attributes) {
-    GError* error = nullptr;
-    GList* items = secret_service_search_sync(
-        service, itemSchema(), attributes,
-        static_cast<SecretSearchFlags>(SECRET_SEARCH_ALL | SECRET_SEARCH_UNLOCK | SECRET_SEARCH_LOAD_SECRETS), nullptr,
-        &error);
-    if (error == nullptr) return ItemList(items);
-    if (!meansItemGone(error)) throwClientError(error);
-    g_clear_error(&error);
-    ItemList found = searchAllLeavingOutDeleted(service, attributes);
-    for (GList* entry = found.get(); entry != nullptr; entry = entry->next) {
-        if (!secret_item_load_secret_sync(static_cast<SecretItem*>(entry->data), nullptr, &error)) {
-            if (!meansItemGone(error)) throwClientError(error);
-            g_clear_error(&error);
-        }
-    }
-    return found;
-}
-
 ItemList search(SecretService* service, const std::string& serviceName, const std::string& account, int flags) {
     const Attributes attributes = itemAttributes(serviceName, account);
     return search(service, attributes.get(), flags);
@@ -200,6 +145,98 @@ SecretBytes loadedSecret(SecretItem* item) {
     const Value value(secret_item_get_secret(item));
     if (!value) throw KeychainClientError::failure("The keyring returned no secret for the item");
     return bytesOf(value.get());
+}
+
+// The path of each account's item (the first found, as a single read takes it) and which of
+// them are locked, by one search per account: no item object is made.
+struct ItemPaths {
+    std::map<std::string, std::string> accountOfPath;
+    std::vector<std::string> locked;
+};
+
+ItemPaths findPaths(SecretService* service, const std::string& serviceName, const std::vector<std::string>& accounts) {
+    ItemPaths found;
+    for (const std::string& account : accounts) {
+        const Attributes attributes = itemAttributes(serviceName, account);
+        gchar** unlocked = nullptr;
+        gchar** locked = nullptr;
+        GError* error = nullptr;
+        if (!secret_service_search_for_dbus_paths_sync(service, itemSchema(), attributes.get(), nullptr, &unlocked,
+                                                       &locked, &error)) {
+            throwClientError(error);
+        }
+        const Paths unlockedPaths(unlocked), lockedPaths(locked);
+        if (unlocked != nullptr && *unlocked != nullptr) {
+            found.accountOfPath.emplace(*unlocked, account);
+        } else if (locked != nullptr && *locked != nullptr) {
+            found.accountOfPath.emplace(*locked, account);
+            found.locked.emplace_back(*locked);
+        }
+    }
+    return found;
+}
+
+std::vector<const gchar*> nullTerminated(const std::vector<std::string>& paths) {
+    std::vector<const gchar*> pointers;
+    pointers.reserve(paths.size() + 1);
+    for (const std::string& path : paths) pointers.push_back(path.c_str());
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+// One prompt for all of them; a dismissed prompt leaves them locked.
+void unlockPaths(SecretService* service, const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    GError* error = nullptr;
+    std::vector<const gchar*> pointers = nullTerminated(paths);
+    const gint unlocked = secret_service_unlock_dbus_paths_sync(service, pointers.data(), nullptr, nullptr, &error);
+    if (error != nullptr) throwClientError(error);
+    if (unlocked < static_cast<gint>(paths.size())) throw KeychainClientError::osStatus(KeyringStatus::authFailed);
+}
+
+struct SecretTableRelease {
+    void operator()(GHashTable* table) const { g_hash_table_unref(table); }
+};
+using SecretTable = std::unique_ptr<GHashTable, SecretTableRelease>;
+
+void collectSecrets(GHashTable* fetched, const ItemPaths& items, std::map<std::string, SecretBytes>& secrets) {
+    GHashTableIter entries;
+    gpointer path = nullptr;
+    gpointer value = nullptr;
+    g_hash_table_iter_init(&entries, fetched);
+    while (g_hash_table_iter_next(&entries, &path, &value)) {
+        const auto account = items.accountOfPath.find(static_cast<const gchar*>(path));
+        if (account != items.accountOfPath.end()) {
+            secrets.insert_or_assign(account->second, bytesOf(static_cast<SecretValue*>(value)));
+        }
+    }
+}
+
+// Null, without an error, when one of the items went meanwhile.
+SecretTable fetchSecrets(SecretService* service, const std::vector<std::string>& paths) {
+    GError* error = nullptr;
+    std::vector<const gchar*> pointers = nullTerminated(paths);
+    GHashTable* secrets = secret_service_get_secrets_for_dbus_paths_sync(service, pointers.data(), nullptr, &error);
+    if (error == nullptr) return SecretTable(secrets);
+    if (!meansItemGone(error)) throwClientError(error);
+    g_error_free(error);
+    return nullptr;
+}
+
+// The service fails the whole fetch when an item went after the search (another program deleted
+// it): the items are then fetched one by one, leaving out those that went.
+void fetchSecretsLeavingOutDeleted(SecretService* service, const ItemPaths& items,
+                                   std::map<std::string, SecretBytes>& secrets) {
+    std::vector<std::string> paths;
+    paths.reserve(items.accountOfPath.size());
+    for (const auto& entry : items.accountOfPath) paths.push_back(entry.first);
+    if (SecretTable all = fetchSecrets(service, paths); all) {
+        collectSecrets(all.get(), items, secrets);
+        return;
+    }
+    for (const std::string& path : paths) {
+        if (SecretTable one = fetchSecrets(service, {path}); one) collectSecrets(one.get(), items, secrets);
+    }
 }
 
 std::optional<std::string> accountOf(SecretItem* item) {
@@ -232,23 +269,15 @@ SecretBytes SystemKeychainClient::load(const std::string& service, const std::st
     return loadedSecret(static_cast<SecretItem*>(items->data));
 }
 
-// The search unlocks the items and fetches all their secrets in one call to the service.
-std::map<std::string, SecretBytes> SystemKeychainClient::loadAll(const std::string& service) {
-    const GObjectPtr<SecretService> secretService = openService();
-    const Attributes attributes(secret_attributes_build(itemSchema(), "service", service.c_str(), nullptr));
-    const ItemList items = searchLoadingSecrets(secretService.get(), attributes.get());
+std::map<std::string, SecretBytes> SystemKeychainClient::loadMany(const std::string& service,
+                                                                 const std::vector<std::string>& accounts) {
     std::map<std::string, SecretBytes> secrets;
-    for (GList* entry = items.get(); entry != nullptr; entry = entry->next) {
-        auto* item = static_cast<SecretItem*>(entry->data);
-        // The first item of an account wins, as a single read takes the first one found.
-        if (auto account = accountOf(item); account && !secrets.contains(*account)) {
-            requireUnlocked(item);
-            // An item deleted during the read has no secret and is left out.
-            if (const Value value(secret_item_get_secret(item)); value) {
-                secrets.emplace(std::move(*account), bytesOf(value.get()));
-            }
-        }
-    }
+    if (accounts.empty()) return secrets;
+    const GObjectPtr<SecretService> secretService = openService();
+    const ItemPaths items = findPaths(secretService.get(), service, accounts);
+    if (items.accountOfPath.empty()) return secrets;
+    unlockPaths(secretService.get(), items.locked);
+    fetchSecretsLeavingOutDeleted(secretService.get(), items, secrets);
     return secrets;
 }
 

@@ -15,7 +15,10 @@ public:
               bool synchronizable) override;
     SecretBytes load(const std::string& service, const std::string& account) override;
     void remove(const std::string& service, const std::string& account) override;
-    std::map<std::string, SecretBytes> loadAll(const std::string& service) override;
+    // One search per account for its item's path, one unlock of the locked ones, then one
+    // fetch of every secret: no item object is made.
+    std::map<std::string, SecretBytes> loadMany(const std::string& service,
+                                                const std::vector<std::string>& accounts) override;
     std::vector<std::string> unlockedAccounts(const std::string& service) override;
 };
 

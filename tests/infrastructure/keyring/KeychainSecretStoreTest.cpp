@@ -98,7 +98,7 @@ TEST_F(KeychainSecretStoreTest, ReadsManySecretsInOneCallAndLeavesOutTheRest) {
     client.putItem(legacy, legacyOnly.rawValue, SecretBytes{0x04});
     const auto secrets = store.loadSecrets({ref, second, legacyOnly, missing});
     EXPECT_EQ(secrets, (std::map<OtpSecretRef, SecretBytes>{{ref, secret}, {second, SecretBytes{0x02}}}));
-    EXPECT_EQ(client.calls(), std::vector<std::string>{"loadAll " + current});
+    EXPECT_EQ(client.calls(), std::vector<std::string>{"loadMany " + current});
     EXPECT_TRUE(client.item(legacy, legacyOnly.rawValue));
 }
 
@@ -113,7 +113,7 @@ class KeychainSecretStoreErrorMapping : public testing::TestWithParam<MappingCas
 
 TEST_P(KeychainSecretStoreErrorMapping, AppliesToEveryOperation) {
     const MappingCase& mapping = GetParam();
-    for (const Operation operation : {Operation::save, Operation::load, Operation::remove, Operation::loadAll}) {
+    for (const Operation operation : {Operation::save, Operation::load, Operation::remove, Operation::loadMany}) {
         FakeKeychainClient client;
         KeychainSecretStore store{current, legacy, client, false};
         client.fail(operation, current, mapping.clientError);
@@ -121,7 +121,7 @@ TEST_P(KeychainSecretStoreErrorMapping, AppliesToEveryOperation) {
             if (operation == Operation::save) store.saveSecret(secret, ref);
             if (operation == Operation::load) store.loadSecret(ref);
             if (operation == Operation::remove) store.deleteSecret(ref);
-            if (operation == Operation::loadAll) store.loadSecrets({ref});
+            if (operation == Operation::loadMany) store.loadSecrets({ref});
         });
         EXPECT_EQ(error.errorCase(), mapping.expectedCase) << static_cast<int>(operation);
         EXPECT_NE(error.detail().find(mapping.expectedDetailPart), std::string::npos) << error.detail();

@@ -119,10 +119,12 @@ TEST_F(SystemKeychainTest, ItemsDeletedDuringABatchReadAreLeftOut) {
         SystemKeychainClient otherProgram;
         for (const OtpSecretRef& item : doomed) otherProgram.remove(current, item.rawValue);
     });
+    std::vector<std::string> accounts{ref.rawValue};
+    for (const OtpSecretRef& item : doomed) accounts.push_back(item.rawValue);
     std::map<std::string, SecretBytes> last;
     for (int read = 0; read < 40; ++read) {
         try {
-            last = client.loadAll(current);
+            last = client.loadMany(current, accounts);
         } catch (...) {
             deleter.join();
             throw;
