@@ -13,6 +13,7 @@ void FakeSecretStore::saveSecret(const SecretBytes& secret, const OtpSecretRef& 
 SecretBytes FakeSecretStore::loadSecret(const OtpSecretRef& ref) {
     std::unique_lock lock(mutex_);
     ++singleReads_;
+    ++secretsRead_;
     readsReleased_.wait(lock, [this] { return !readsHeld_; });
     if (loadError_) throw *loadError_;
     const auto found = secrets_.find(ref);
@@ -30,6 +31,7 @@ void FakeSecretStore::deleteSecret(const OtpSecretRef& ref) {
 std::map<OtpSecretRef, SecretBytes> FakeSecretStore::loadSecrets(const std::vector<OtpSecretRef>& refs) {
     std::unique_lock lock(mutex_);
     ++batchReads_;
+    secretsRead_ += static_cast<int>(refs.size());
     readsReleased_.wait(lock, [this] { return !readsHeld_; });
     if (loadError_) throw *loadError_;
     std::map<OtpSecretRef, SecretBytes> found;
@@ -64,6 +66,11 @@ std::vector<OtpSecretRef> FakeSecretStore::deleteRequests() const {
 int FakeSecretStore::singleReads() const {
     std::lock_guard lock(mutex_);
     return singleReads_;
+}
+
+int FakeSecretStore::secretsRead() const {
+    std::lock_guard lock(mutex_);
+    return secretsRead_;
 }
 
 int FakeSecretStore::batchReads() const {

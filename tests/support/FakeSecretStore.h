@@ -31,6 +31,8 @@ public:
     // Calls of loadSecret and of loadSecrets, failed ones included.
     int singleReads() const;
     int batchReads() const;
+    // Secrets asked for by both kinds of read together.
+    int secretsRead() const;
 
     // While held, reads wait (on the caller's thread) until released.
     void holdReads(bool held);
@@ -48,6 +50,7 @@ private:
     std::vector<OtpSecretRef> deleteRequests_;
     int singleReads_ = 0;
     int batchReads_ = 0;
+    int secretsRead_ = 0;
     std::optional<QuorbitError> saveError_;
     std::optional<QuorbitError> loadError_;
     std::optional<QuorbitError> deleteError_;

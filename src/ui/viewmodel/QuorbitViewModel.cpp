@@ -271,13 +271,11 @@ std::unique_ptr<WindowHolder> QuorbitViewModel::setGoogleAuthWindowController(st
 
 void QuorbitViewModel::clearSecretCache() {
     secretCache_.clear();
-    preparedKeys_.clear();
     ++codeInputsGeneration_;
 }
 
 void QuorbitViewModel::forgetSecret(const OtpSecretRef& ref) {
     secretCache_.erase(ref);
-    preparedKeys_.erase(ref);
     ++codeInputsGeneration_;
 }
 
@@ -467,23 +465,28 @@ void QuorbitViewModel::reportCodeError(const std::string& description) {
 }
 
 // Each account on its own: one that has no code gets no entry, the others are still shown.
-// The first failure is passed on after the codes are published. Accounts whose secret is at
-// hand are done without waiting, so a tick copies no account; the others wait for their read.
-// A code stays what it was while its account, its secret and (for TOTP) its period are the
-// same, so most ticks only count the seconds down.
+// The first failure is passed on after the codes are published. The secrets of the first
+// screenful come first, in one small read; the others follow in the background, and their
+// accounts get codes once read. Accounts that read of many left out are read on their own,
+// which says why. A code stays what it was while its account, its secret and (for TOTP) its
+// period are the same, so most ticks only count the seconds down.
 QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
     const std::uint64_t generation = lockGeneration_;
-    const std::optional<QuorbitError> refusal = co_await fillSecretCache();
-    if (generation != lockGeneration_) co_return;
+    std::optional<QuorbitError> refusal = secretCache_.refusal();
+    if (!unreadSecretRefs(1).empty()) {
+        refusal = co_await secretCache_.loadMany(firstScreenfulSecretRefs());
+        if (generation != lockGeneration_) co_return;
+        if (!refusal) detach(readRemainingSecrets());
+    }
     std::vector<ComputedCode> computed;
     computed.reserve(accounts_.size());
     std::exception_ptr firstFailure = refusal ? std::make_exception_ptr(*refusal) : nullptr;
     // What changes while this turn waits makes the next one compute every code again.
-    const std::uint64_t inputs = codeInputsGeneration_;
+    const std::uint64_t inputs = codeInputsGeneration_ + secretCache_.version();
     const bool sameInputs = codesInputs_ == inputs;
     // The codes count as made at the start: one made after a period ended is made again.
     const TimePoint started = ports_.clock.now();
-    auto addCode = [&](const OtpAccount& account, const SecretBytes* secret) {
+    auto addCode = [&](const OtpAccount& account) {
         try {
             const TimePoint now = ports_.clock.now();
             const bool totp = account.type == OtpType::totp;
@@ -494,32 +497,30 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
                 totp ? std::optional(ports_.generator.secondsRemaining(account.period, now)) : std::nullopt;
             if (previous != codes_.end() && samePeriod) {
                 computed.push_back({account.id, previous->second, seconds});
-            } else if (!secret) {
-                return;
-            } else {
-                computed.push_back(
-                    {account.id, currentCode(ports_.generator, account, preparedKey(account, *secret), now), seconds});
+            } else if (const PreparedOtpKey* key =
+                           secretCache_.preparedKey(account.secretRef, account.algorithm, ports_.generator)) {
+                computed.push_back({account.id, currentCode(ports_.generator, account, *key, now), seconds});
             }
         } catch (const std::exception&) {
             if (!firstFailure) firstFailure = std::current_exception();
         }
     };
-    std::vector<OtpAccount> unread;
+    std::vector<OtpAccount> leftOut;
     for (const OtpAccount& account : accounts_) {
         if (account.isTrashed()) continue;
-        const auto cached = secretCache_.find(account.secretRef);
-        if (cached != secretCache_.end()) {
-            addCode(account, &cached->second);
-        } else if (!refusal) {  // a refused keyring is not asked again for every account
-            unread.push_back(account);
+        if (secretCache_.find(account.secretRef) != nullptr) {
+            addCode(account);
+        } else if (!refusal && secretCache_.isLeftOut(account.secretRef)) {
+            leftOut.push_back(account);
         }
     }
-    for (const OtpAccount& account : unread) {
+    for (const OtpAccount& account : leftOut) {
         try {
-            const SecretBytes secret = co_await loadSecretCached(account.secretRef);
+            co_await secretCache_.load(account.secretRef);
             if (generation != lockGeneration_) co_return;
-            addCode(account, &secret);
+            addCode(account);
         } catch (const std::exception&) {
+            if (generation != lockGeneration_) co_return;
             if (!firstFailure) firstFailure = std::current_exception();
         }
     }
@@ -530,62 +531,50 @@ QCoro::Task<> QuorbitViewModel::reloadCodesThrowing() {
     lastCodeError_.reset();
 }
 
-// Kept with the cached secret so that a new period costs each account only its own hashing.
-const PreparedOtpKey& QuorbitViewModel::preparedKey(const OtpAccount& account, const SecretBytes& secret) {
-    auto found = preparedKeys_.find(account.secretRef);
-    if (found == preparedKeys_.end() || found->second.algorithm() != account.algorithm) {
-        found = preparedKeys_.insert_or_assign(account.secretRef, ports_.generator.prepareKey(secret, account.algorithm))
-                    .first;
+// In list order, at most `limit`, trashed accounts left out.
+std::vector<OtpSecretRef> QuorbitViewModel::unreadSecretRefs(std::size_t limit) const {
+    std::vector<OtpSecretRef> unread;
+    for (const OtpAccount& account : accounts_) {
+        if (unread.size() == limit) break;
+        if (!account.isTrashed() && secretCache_.isUnread(account.secretRef)) unread.push_back(account.secretRef);
     }
-    return found->second;
+    return unread;
 }
 
-// After an unlock the secrets come in one keyring round trip, not one per account. What that
-// read did not find is left to each account's own read, which reports why, and is not looked
-// for together again in this unlocked period. A refused keyring is handed back: asking it once
-// per account would prompt once per account.
-QCoro::Task<std::optional<QuorbitError>> QuorbitViewModel::fillSecretCache() {
-    std::vector<OtpSecretRef> missing;
-    for (const OtpAccount& account : accounts_) {
-        const OtpSecretRef& ref = account.secretRef;
-        if (!account.isTrashed() && !secretCache_.contains(ref) && !readApart_.contains(ref)) missing.push_back(ref);
+// The quick-access account and the rows a panel shows first; the cache skips what it has.
+std::vector<OtpSecretRef> QuorbitViewModel::firstScreenfulSecretRefs() const {
+    constexpr std::size_t rowsOfAScreenful = 16;
+    std::vector<OtpSecretRef> refs;
+    if (const std::optional<OtpAccount> quick = quickAccessAccount()) refs.push_back(quick->secretRef);
+    for (const OtpAccount& account : visibleAccounts()) {
+        if (refs.size() > rowsOfAScreenful) break;
+        if (!account.isTrashed()) refs.push_back(account.secretRef);
     }
-    if (missing.size() < 2) co_return std::nullopt;
+    return refs;
+}
+
+// One batch at a time, so that a copy of an account not read yet waits for one batch at most;
+// a lock or a refused keyring stops it. The codes follow once every secret is read.
+QCoro::Task<> QuorbitViewModel::readRemainingSecrets() {
+    constexpr std::size_t batchSize = 250;
     const std::uint64_t generation = lockGeneration_;
-    std::map<OtpSecretRef, SecretBytes> secrets;
-    std::optional<QuorbitError> refusal;
-    bool failed = false;
-    try {
-        auto load = [&store = ports_.secretStore, missing] { return store.loadSecrets(missing); };
-        secrets = co_await worker_.run(std::move(load));
-    } catch (const QuorbitError& error) {
-        failed = true;
-        if (error.errorCase() == QuorbitError::Case::keychainAccessDenied) refusal = error;
-    } catch (const std::exception&) {
-        failed = true;
+    if (readingRemainingFor_ == generation) co_return;
+    readingRemainingFor_ = generation;
+    bool read = false;
+    bool refused = false;
+    while (generation == lockGeneration_ && !refused) {
+        std::vector<OtpSecretRef> batch = unreadSecretRefs(batchSize);
+        if (batch.empty()) break;
+        refused = (co_await secretCache_.loadMany(std::move(batch))).has_value();
+        read = true;
     }
-    if (generation != lockGeneration_) co_return std::nullopt;
-    if (!failed) {
-        for (const OtpSecretRef& ref : missing) {
-            if (!secrets.contains(ref)) readApart_.insert(ref);
-        }
-    }
-    if (!secrets.empty()) ++codeInputsGeneration_;
-    secretCache_.merge(secrets);
-    co_return refusal;
+    if (generation != lockGeneration_) co_return;
+    readingRemainingFor_.reset();
+    if (read && !refused) co_await reloadCodes();
 }
 
 QCoro::Task<SecretBytes> QuorbitViewModel::loadSecretCached(OtpSecretRef ref) {
-    // A copy: QCoro's promise moves from a non-const lvalue, which would empty the cache.
-    if (const auto cached = secretCache_.find(ref); cached != secretCache_.end()) co_return SecretBytes(cached->second);
-    const std::uint64_t generation = lockGeneration_;
-    auto load = [&store = ports_.secretStore, ref] { return store.loadSecret(ref); };
-    SecretBytes secret = co_await worker_.run(std::move(load));
-    if (generation == lockGeneration_) {
-        secretCache_.insert_or_assign(ref, secret);
-        ++codeInputsGeneration_;
-    }
-    co_return secret;
+    co_return co_await secretCache_.load(std::move(ref));
 }
 
 QCoro::Task<> QuorbitViewModel::saveGroups(std::vector<std::string> groups) {
@@ -615,7 +604,6 @@ QCoro::Task<> QuorbitViewModel::refreshLockState() {
     // Expired by time: codes, secrets and marks go; the list stays until the next unlock.
     if (wasUnlocked || !secretCache_.empty() || !codes_.empty()) ++lockGeneration_;
     clearSecretCache();
-    readApart_.clear();
     if (!codes_.empty() || !secondsRemaining_.empty()) clearCodes();
     setRevealedAccountIDs({});
     setCopiedAccountID(std::nullopt);
@@ -667,6 +655,7 @@ QCoro::Task<> QuorbitViewModel::unlock() {
         co_return;
     }
     setIsUnlocked(true);
+    secretCache_.forgetRefusal();
     co_await reload();
     if (isUnlocked_ && pendingPostOnboardingAction_) runPostOnboardingAction();
     co_await recordEvent(SecurityEventKind::appUnlocked, std::nullopt, std::nullopt, "App unlocked", {});
@@ -681,7 +670,6 @@ void QuorbitViewModel::lock() {
 void QuorbitViewModel::clearUnlockedState() {
     ++lockGeneration_;
     clearSecretCache();
-    readApart_.clear();
     setIsUnlocked(false);
     publishAccounts({});
     clearCodes();
@@ -824,8 +812,17 @@ void QuorbitViewModel::runPostOnboardingAction() {
 
 std::vector<AccountFilterSelection> QuorbitViewModel::availableFilters() const { return copyRoad_->availableFilters(); }
 std::vector<OtpAccount> QuorbitViewModel::visibleAccounts() const { return copyRoad_->visibleAccounts(); }
-QCoro::Task<> QuorbitViewModel::primaryAction(OtpAccount account) { return copyRoad_->primaryAction(std::move(account)); }
-void QuorbitViewModel::toggleCodeVisibility(const OtpAccount& account) { copyRoad_->toggleCodeVisibility(account); }
+// A click that shows a code asks for it, so a keyring that refused before may ask again; a click
+// that copies asks through the copy's own read.
+QCoro::Task<> QuorbitViewModel::primaryAction(OtpAccount account) {
+    if (!settings_.copyCodeOnClick) secretCache_.forgetRefusal();
+    return copyRoad_->primaryAction(std::move(account));
+}
+// Showing a code asks for it: a keyring that refused before may ask again.
+void QuorbitViewModel::toggleCodeVisibility(const OtpAccount& account) {
+    secretCache_.forgetRefusal();
+    copyRoad_->toggleCodeVisibility(account);
+}
 QCoro::Task<> QuorbitViewModel::copyCode(OtpAccount account) { return copyRoad_->copyCode(std::move(account)); }
 std::optional<OtpAccount> QuorbitViewModel::quickAccessAccount() const { return copyRoad_->quickAccessAccount(); }
 QCoro::Task<> QuorbitViewModel::copyQuickAccessCode() { return copyRoad_->copyQuickAccessCode(); }

@@ -26,7 +26,6 @@
 #include "domain/SecurityAuditIssue.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
-#include "lib/PreparedOtpKey.h"
 #include "ui/SecretQString.h"
 #include "ui/SerialWorker.h"
 #include "ui/viewmodel/ActionContext.h"
@@ -34,6 +33,7 @@
 #include "ui/viewmodel/OnboardingCompletionAction.h"
 #include "ui/viewmodel/OnboardingMode.h"
 #include "ui/viewmodel/QuorbitViewModelPorts.h"
+#include "ui/viewmodel/SecretCache.h"
 #include "ui/viewmodel/WindowHolder.h"
 
 namespace quorbit {
@@ -323,10 +323,11 @@ private:
     QCoro::Task<> migrateLegacyDataIfNeeded();
     QCoro::Task<> refreshOnboardingAccountState();
     QCoro::Task<> reloadCodesThrowing();
-    QCoro::Task<std::optional<QuorbitError>> fillSecretCache();
+    std::vector<OtpSecretRef> unreadSecretRefs(std::size_t limit) const;
+    std::vector<OtpSecretRef> firstScreenfulSecretRefs() const;
+    QCoro::Task<> readRemainingSecrets();
     void dropEndedCodes();
     void startRefreshTimer();
-    const PreparedOtpKey& preparedKey(const OtpAccount& account, const SecretBytes& secret);
     void watchSessionEvents();
     void clearUnlockedState();
     void setIsUnlocked(bool unlocked);
@@ -392,12 +393,13 @@ private:
     bool tickRunning_ = false;
     bool didRunMigration_ = false;
     bool watchingSession_ = false;
-    std::map<OtpSecretRef, SecretBytes> secretCache_;
-    std::map<OtpSecretRef, PreparedOtpKey> preparedKeys_;  // of cached secrets, dropped with them
-    std::set<OtpSecretRef> readApart_;  // not found by this unlocked period's read of many
+    SecretCache secretCache_{ports_.secretStore, worker_};
+    // The lock generation whose secrets outside the first screenful are being read.
+    std::optional<std::uint64_t> readingRemainingFor_;
     TimePoint codesComputedAt_;
-    // Counts the changes of what codes are made from (the accounts, the cached secrets), so that
-    // a tick can tell whether the codes it published last are still those of the accounts.
+    // Counts the changes of what codes are made from (the accounts; with the cache's version,
+    // the cached secrets), so that a tick can tell whether the codes it published last are
+    // still those of the accounts.
     std::uint64_t codeInputsGeneration_ = 0;
     std::uint64_t codesInputs_ = ~std::uint64_t(0);
     std::uint64_t lockGeneration_ = 0;

@@ -43,7 +43,7 @@ public:
         viewModel = std::make_unique<QuorbitViewModel>(QuorbitViewModelPorts{
             .repository = repository,
             .groupRepository = groups,
-            .secretStore = secrets,
+            .secretStore = *secretStore,
             .generator = generator,
             .clipboard = clipboard,
             .parser = parser,
@@ -84,6 +84,8 @@ public:
     FakeTokenRepository repository;
     FakeAccountGroupRepository groups;
     FakeSecretStore secrets;
+    // A test of the real keyring may point this at its store before `makeViewModel()`.
+    SecretStore* secretStore = &secrets;
     RFC6238TotpGenerator generator;
     FakeClipboard clipboard;
     OtpAuthURIParser parser;

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include <QSignalSpy>
+#include <QTest>
 
 #include "ViewModelFixture.h"
 #include "lib/RFC6238TotpGenerator.h"
@@ -65,16 +66,40 @@ TEST_F(RefreshTest, EachAccountOnItsOwnWithTheFailureShownOnce) {
     EXPECT_EQ(secrets.singleReads(), 6);
 }
 
-TEST_F(RefreshTest, ARefusedKeyringIsAskedOnceAndNotPerAccount) {
-    secrets.failLoadsWith(QuorbitError(QuorbitError::Case::keychainAccessDenied, "The unlock prompt was dismissed"));
+// Each read of a locked keyring brings its prompt back: after a refusal only the user's own
+// request (a click, a copy, an unlock) asks it again, however long the refresh loop runs.
+TEST_F(RefreshTest, ARefusedKeyringIsAskedAgainOnlyWhenTheUserAsks) {
+    const QuorbitError refused(QuorbitError::Case::keychainAccessDenied, "The unlock prompt was dismissed");
+    secrets.failLoadsWith(refused);
     QuorbitViewModel& model = makeEnglishViewModel();
     run(model.start());
     run(model.unlock());
+    auto ticksPass = [&] {
+        QTest::qWait(1100);  // the refresh timer's own tick
+        for (int turn = 0; turn < 3; ++turn) {
+            clock.advance(1s);
+            run(model.refreshTick());
+        }
+    };
+    ticksPass();
     EXPECT_TRUE(model.codes().empty());
-    EXPECT_EQ(model.statusMessage(),
-              describe(QuorbitError(QuorbitError::Case::keychainAccessDenied, "The unlock prompt was dismissed")));
-    EXPECT_EQ(secrets.batchReads(), 1);
-    EXPECT_EQ(secrets.singleReads(), 0);
+    EXPECT_EQ(model.statusMessage(), describe(refused));
+    EXPECT_EQ(secrets.batchReads() + secrets.singleReads(), 1);
+
+    run(model.primaryAction(alpha));  // a click copies: asked again, refused again
+    ticksPass();
+    EXPECT_EQ(secrets.batchReads() + secrets.singleReads(), 2);
+
+    model.lock();
+    run(model.unlock());
+    ticksPass();
+    EXPECT_EQ(secrets.batchReads() + secrets.singleReads(), 3);
+    EXPECT_TRUE(model.codes().empty());
+
+    secrets.failLoadsWith(std::nullopt);  // the user unlocked the keyring and clicks again
+    run(model.primaryAction(alpha));
+    ticksPass();
+    EXPECT_EQ(model.codes().size(), 2u);
 }
 
 TEST_F(RefreshTest, CodesOfAnEndedPeriodGoWhileATurnStillWaits) {
