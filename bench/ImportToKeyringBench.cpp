@@ -14,6 +14,7 @@
 #include "config/KeyringNames.h"
 #include "infrastructure/files/FileTokenRepository.h"
 #include "infrastructure/keyring/KeychainSecretStore.h"
+#include "infrastructure/keyring/KeyringItemSchema.h"
 #include "infrastructure/keyring/SystemKeychainClient.h"
 #include "lib/Base32Codec.h"
 #include "lib/OtpAuthURIParser.h"
@@ -55,22 +56,10 @@ std::string uriLines(const std::vector<SecretBytes>& secrets) {
     return text;
 }
 
-const SecretSchema* schema() {
-    static const SecretSchema made = [] {
-        SecretSchema result{};
-        result.name = KeyringNames::schema.data();
-        result.flags = SECRET_SCHEMA_DONT_MATCH_NAME;
-        result.attributes[0] = {"service", SECRET_SCHEMA_ATTRIBUTE_STRING};
-        result.attributes[1] = {"account", SECRET_SCHEMA_ATTRIBUTE_STRING};
-        return result;
-    }();
-    return &made;
-}
-
 // Every item of our service goes in one call, outside the measured time.
 void clearKeyring(SecretService* service) {
-    GHashTable* attributes = secret_attributes_build(schema(), "service", KeyringNames::service.data(), nullptr);
-    secret_service_clear_sync(service, schema(), attributes, nullptr, nullptr);
+    GHashTable* attributes = secret_attributes_build(keyringItemSchema(), "service", KeyringNames::service.data(), nullptr);
+    secret_service_clear_sync(service, keyringItemSchema(), attributes, nullptr, nullptr);
     g_hash_table_unref(attributes);
 }
 
@@ -112,11 +101,11 @@ void storeSecretsOneByOne(benchmark::State& state) {
         clearKeyring(keyring.service);
         const auto begin = Clock::now();
         for (const SecretBytes& secret : secrets) {
-            GHashTable* attributes = secret_attributes_build(schema(), "service", KeyringNames::service.data(),
+            GHashTable* attributes = secret_attributes_build(keyringItemSchema(), "service", KeyringNames::service.data(),
                                                              "account", Uuid::random().toString().c_str(), nullptr);
             SecretValue* value = secret_value_new(reinterpret_cast<const gchar*>(secret.data()),
                                                   static_cast<gssize>(secret.size()), "application/octet-stream");
-            if (!secret_service_store_sync(keyring.service, schema(), attributes, SECRET_COLLECTION_DEFAULT,
+            if (!secret_service_store_sync(keyring.service, keyringItemSchema(), attributes, SECRET_COLLECTION_DEFAULT,
                                            KeyringNames::itemLabel.data(), value, nullptr, nullptr)) {
                 state.SkipWithError("libsecret did not store a secret");
             }

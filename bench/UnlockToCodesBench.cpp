@@ -37,6 +37,7 @@
 #include "infrastructure/files/FileTokenRepository.h"
 #include "infrastructure/files/UserDefaultsSettingsStore.h"
 #include "infrastructure/keyring/KeychainSecretStore.h"
+#include "infrastructure/keyring/KeyringItemSchema.h"
 #include "infrastructure/keyring/SystemKeychainClient.h"
 #include "lib/Base32Codec.h"
 #include "lib/OtpAuthURIParser.h"
@@ -105,18 +106,6 @@ public:
 
 std::filesystem::path dataFolder() { return std::filesystem::path(std::getenv("XDG_DATA_HOME")) / "Quorbit"; }
 
-const SecretSchema* itemSchema() {
-    static const SecretSchema schema = [] {
-        SecretSchema result{};
-        result.name = KeyringNames::schema.data();
-        result.flags = SECRET_SCHEMA_DONT_MATCH_NAME;
-        result.attributes[0] = {"service", SECRET_SCHEMA_ATTRIBUTE_STRING};
-        result.attributes[1] = {"account", SECRET_SCHEMA_ATTRIBUTE_STRING};
-        return result;
-    }();
-    return &schema;
-}
-
 // The items go to the keyring's in-memory collection: the login collection writes its whole
 // file for every item, which would make ten thousand of them take most of an hour.
 class SessionCollectionWriter {
@@ -127,11 +116,11 @@ public:
     ~SessionCollectionWriter() { g_object_unref(service_); }
 
     void store(const std::string& account, const SecretBytes& secret) {
-        GHashTable* attributes = secret_attributes_build(itemSchema(), "service", KeyringNames::service.data(),
+        GHashTable* attributes = secret_attributes_build(keyringItemSchema(), "service", KeyringNames::service.data(),
                                                          "account", account.c_str(), nullptr);
         SecretValue* value = secret_value_new(reinterpret_cast<const gchar*>(secret.data()),
                                               static_cast<gssize>(secret.size()), "application/octet-stream");
-        const gboolean stored = secret_service_store_sync(service_, itemSchema(), attributes,
+        const gboolean stored = secret_service_store_sync(service_, keyringItemSchema(), attributes,
                                                           "/org/freedesktop/secrets/collection/session", "bench",
                                                           value, nullptr, nullptr);
         secret_value_unref(value);
@@ -297,9 +286,9 @@ void singleItemRead(benchmark::State& state) {
 void getSecretsOfEveryPath(benchmark::State& state) {
     world->growTo(static_cast<int>(state.range(0)));
     SecretService* service = secret_service_get_sync(SECRET_SERVICE_OPEN_SESSION, nullptr, nullptr);
-    GHashTable* attributes = secret_attributes_build(itemSchema(), "service", KeyringNames::service.data(), nullptr);
+    GHashTable* attributes = secret_attributes_build(keyringItemSchema(), "service", KeyringNames::service.data(), nullptr);
     gchar** paths = nullptr;
-    secret_service_search_for_dbus_paths_sync(service, itemSchema(), attributes, nullptr, &paths, nullptr, nullptr);
+    secret_service_search_for_dbus_paths_sync(service, keyringItemSchema(), attributes, nullptr, &paths, nullptr, nullptr);
     for (auto _ : state) {
         GHashTable* secrets =
             secret_service_get_secrets_for_dbus_paths_sync(service, const_cast<const gchar**>(paths), nullptr, nullptr);

@@ -11,6 +11,7 @@
 
 #include "application/ports/KeychainClientError.h"
 #include "config/KeyringNames.h"
+#include "infrastructure/keyring/KeyringItemSchema.h"
 #include "infrastructure/keyring/KeyringStatus.h"
 
 namespace quorbit {
@@ -44,22 +45,9 @@ struct SecretValueRelease {
 };
 using Value = std::unique_ptr<SecretValue, SecretValueRelease>;
 
-// Items of the earlier product may carry another schema name, so the name is not matched.
-const SecretSchema* itemSchema() {
-    static const SecretSchema schema = [] {
-        SecretSchema result{};
-        result.name = KeyringNames::schema.data();
-        result.flags = SECRET_SCHEMA_DONT_MATCH_NAME;
-        result.attributes[0] = {"service", SECRET_SCHEMA_ATTRIBUTE_STRING};
-        result.attributes[1] = {"account", SECRET_SCHEMA_ATTRIBUTE_STRING};
-        return result;
-    }();
-    return &schema;
-}
-
 Attributes itemAttributes(const std::string& service, const std::string& account) {
-    return Attributes(secret_attributes_build(itemSchema(), "service", service.c_str(), "account", account.c_str(),
-                                              nullptr));
+    return Attributes(secret_attributes_build(keyringItemSchema(), "service", service.c_str(), "account",
+                                              account.c_str(), nullptr));
 }
 
 bool meansNoService(const GError* error) {
@@ -111,7 +99,7 @@ void unlockDefaultCollection(SecretService* service) {
 
 ItemList search(SecretService* service, GHashTable* attributes, int flags) {
     GError* error = nullptr;
-    GList* items = secret_service_search_sync(service, itemSchema(), attributes,
+    GList* items = secret_service_search_sync(service, keyringItemSchema(), attributes,
                                               static_cast<SecretSearchFlags>(flags | SECRET_SEARCH_UNLOCK), nullptr,
                                               &error);
     if (error != nullptr) throwClientError(error);
@@ -162,8 +150,8 @@ ItemPaths findPaths(SecretService* service, const std::string& serviceName, cons
         gchar** unlocked = nullptr;
         gchar** locked = nullptr;
         GError* error = nullptr;
-        if (!secret_service_search_for_dbus_paths_sync(service, itemSchema(), attributes.get(), nullptr, &unlocked,
-                                                       &locked, &error)) {
+        if (!secret_service_search_for_dbus_paths_sync(service, keyringItemSchema(), attributes.get(), nullptr,
+                                                       &unlocked, &locked, &error)) {
             throwClientError(error);
         }
         const Paths unlockedPaths(unlocked), lockedPaths(locked);
@@ -264,8 +252,9 @@ void SystemKeychainClient::save(const std::string& service, const std::string& a
     const Value value(secret_value_new(reinterpret_cast<const gchar*>(data.data()), static_cast<gssize>(data.size()),
                                        binaryContentType));
     GError* error = nullptr;
-    if (!secret_service_store_sync(secretService.get(), itemSchema(), attributes.get(), SECRET_COLLECTION_DEFAULT,
-                                   KeyringNames::itemLabel.data(), value.get(), nullptr, &error)) {
+    if (!secret_service_store_sync(secretService.get(), keyringItemSchema(), attributes.get(),
+                                   SECRET_COLLECTION_DEFAULT, KeyringNames::itemLabel.data(), value.get(), nullptr,
+                                   &error)) {
         throwClientError(error);
     }
 }
@@ -304,10 +293,10 @@ void SystemKeychainClient::remove(const std::string& service, const std::string&
 // Paths first: a locked item's attributes are not asked for, so nothing prompts.
 std::vector<std::string> SystemKeychainClient::unlockedAccounts(const std::string& service) {
     const GObjectPtr<SecretService> secretService = openService();
-    const Attributes attributes(secret_attributes_build(itemSchema(), "service", service.c_str(), nullptr));
+    const Attributes attributes(secret_attributes_build(keyringItemSchema(), "service", service.c_str(), nullptr));
     gchar** unlocked = nullptr;
     GError* error = nullptr;
-    if (!secret_service_search_for_dbus_paths_sync(secretService.get(), itemSchema(), attributes.get(), nullptr,
+    if (!secret_service_search_for_dbus_paths_sync(secretService.get(), keyringItemSchema(), attributes.get(), nullptr,
                                                    &unlocked, nullptr, &error)) {
         throwClientError(error);
     }
