@@ -1,8 +1,11 @@
 #include "domain/Uuid.h"
 
 #include <openssl/rand.h>
+#include <pthread.h>
 
+#include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <stdexcept>
 
@@ -25,13 +28,42 @@ int hexValue(char c) { return hexValues[static_cast<unsigned char>(c)]; }
 
 bool isHyphenPosition(std::size_t i) { return i == 8 || i == 13 || i == 18 || i == 23; }
 
+// Each draw from the secure source costs a system call, which dominated an import of
+// thousands of accounts; identifiers are not secrets, so they are drawn a block at a time.
+// A forked child draws afresh rather than repeat its parent's identifiers.
+std::atomic<unsigned> forks = 0;
+
+struct RandomBlock {
+    static constexpr std::size_t uuids = 256;
+    std::array<std::uint8_t, 16 * uuids> bytes;
+    std::size_t used = bytes.size();
+    unsigned forksSeen = 0;
+
+    const std::uint8_t* take16() {
+        static const bool watchingForks = pthread_atfork(nullptr, nullptr, [] { forks.fetch_add(1); }) == 0;
+        const unsigned forked = forks.load(std::memory_order_relaxed);
+        if (used == bytes.size() || forksSeen != forked || !watchingForks) refill(forked);
+        used += 16;
+        return bytes.data() + used - 16;
+    }
+
+    void refill(unsigned forked) {
+        if (RAND_bytes(bytes.data(), static_cast<int>(bytes.size())) != 1) {
+            throw std::runtime_error("secure random source unavailable");
+        }
+        used = 0;
+        forksSeen = forked;
+    }
+};
+
+thread_local RandomBlock randomBlock;
+
 }  // namespace
 
 Uuid Uuid::random() {
     Uuid uuid;
-    if (RAND_bytes(uuid.bytes_.data(), static_cast<int>(uuid.bytes_.size())) != 1) {
-        throw std::runtime_error("secure random source unavailable");
-    }
+    const std::uint8_t* drawn = randomBlock.take16();
+    std::copy_n(drawn, uuid.bytes_.size(), uuid.bytes_.begin());
     uuid.bytes_[6] = static_cast<std::uint8_t>((uuid.bytes_[6] & 0x0F) | 0x40);
     uuid.bytes_[8] = static_cast<std::uint8_t>((uuid.bytes_[8] & 0x3F) | 0x80);
     return uuid;
