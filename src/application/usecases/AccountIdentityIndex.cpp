@@ -14,7 +14,11 @@ bool AccountIdentityIndex::holdsAccountNamed(std::string_view issuer, std::strin
     return keys_.contains(DuplicateAccountRule::identityKey(issuer, accountName));
 }
 
+bool AccountIdentityIndex::holdsIdentityKey(const std::string& key) const { return keys_.contains(key); }
+
 bool AccountIdentityIndex::holdsId(const Uuid& id) const { return ids_.contains(id); }
+
+void AccountIdentityIndex::addId(const Uuid& id) { ids_.insert(id); }
 
 void AccountIdentityIndex::add(const OtpAccount& account) {
     ids_.insert(account.id);

@@ -18,8 +18,11 @@ public:
 
     // By the same-account rule: an account outside the trash has these names.
     bool holdsAccountNamed(std::string_view issuer, std::string_view accountName) const;
+    // The same with the rule's key of the names, made once by the caller.
+    bool holdsIdentityKey(const std::string& key) const;
     bool holdsId(const Uuid& id) const;
     void add(const OtpAccount& account);
+    void addId(const Uuid& id);
 
 private:
     std::unordered_set<std::string> keys_;

@@ -27,12 +27,9 @@ OtpAccount AddToken::execute(const TokenDraft& draft) const {
     return account;
 }
 
-PendingImport::Entry AddToken::prepare(const TokenDraft& draft) const {
+PendingImport::Entry AddToken::prepare(const TokenDraft& draft, std::string identityKey) const {
     SecretBytes secret = decodeCheckedSecret(draft);
-    OtpAccount account = namedAccount(draft);
-    std::string issuer = account.issuer;
-    std::string accountName = account.accountName;
-    return {std::move(account), std::move(secret), std::move(issuer), std::move(accountName)};
+    return {namedAccount(draft), std::move(secret), std::move(identityKey)};
 }
 
 OtpAccount AddToken::namedAccount(const TokenDraft& draft) const {

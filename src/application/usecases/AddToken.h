@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "application/ports/Clock.h"
@@ -22,8 +23,8 @@ public:
     // saved secret back out of the store.
     OtpAccount execute(const TokenDraft& draft) const;
     // The account and secret an import adds for the draft, after the same checks but the
-    // duplicate one, with nothing loaded or written.
-    PendingImport::Entry prepare(const TokenDraft& draft) const;
+    // duplicate one, with nothing loaded or written; `identityKey` is that of the draft's names.
+    PendingImport::Entry prepare(const TokenDraft& draft, std::string identityKey) const;
 
 private:
     OtpAccount namedAccount(const TokenDraft& draft) const;

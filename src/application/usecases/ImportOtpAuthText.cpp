@@ -78,12 +78,12 @@ std::vector<OtpAccount> ImportOtpAuthText::execute(std::string_view text) const 
 
 PendingImport ImportOtpAuthText::plan(std::string_view text) const {
     const std::vector<Draft> drafts = parseDrafts(text);
-    validateNoDuplicates(drafts);
+    std::vector<std::string> keys = identityKeysWithoutDuplicates(drafts);
     const AddToken addToken(repository_, secretStore_, decoder_, clock_);
     std::vector<PendingImport::Entry> entries;
     entries.reserve(drafts.size());
-    for (const Draft& draft : drafts) {
-        entries.push_back(atLine(draft.line, [&] { return addToken.prepare(draft.draft); }));
+    for (std::size_t n = 0; n < drafts.size(); ++n) {
+        entries.push_back(atLine(drafts[n].line, [&] { return addToken.prepare(drafts[n].draft, std::move(keys[n])); }));
     }
     return PendingImport(std::move(entries), PendingImport::WhenTaken::fail);
 }
@@ -102,18 +102,20 @@ std::vector<ImportOtpAuthText::Draft> ImportOtpAuthText::parseDrafts(std::string
     return drafts;
 }
 
-void ImportOtpAuthText::validateNoDuplicates(const std::vector<Draft>& drafts) const {
+std::vector<std::string> ImportOtpAuthText::identityKeysWithoutDuplicates(const std::vector<Draft>& drafts) const {
     const AccountIdentityIndex stored(repository_.loadAccounts());
-    std::unordered_set<std::string> keys;
+    std::vector<std::string> keys;
     keys.reserve(drafts.size());
+    std::unordered_set<std::string_view> seen;  // views of `keys`, which never grows past its reserve
+    seen.reserve(drafts.size());
     for (const Draft& draft : drafts) {
-        const std::string issuer = UnicodeText::trimmed(draft.draft.issuer);
-        const std::string accountName = UnicodeText::trimmed(draft.draft.accountName);
-        const bool repeatsEarlierLine = !keys.insert(DuplicateAccountRule::identityKey(issuer, accountName)).second;
-        if (repeatsEarlierLine || stored.holdsAccountNamed(issuer, accountName)) {
+        const std::string& key = keys.emplace_back(DuplicateAccountRule::identityKey(
+            UnicodeText::trimmedView(draft.draft.issuer), UnicodeText::trimmedView(draft.draft.accountName)));
+        if (!seen.insert(key).second || stored.holdsIdentityKey(key)) {
             throw QuorbitError(QuorbitError::Case::duplicateAccount).atLine(draft.line);
         }
     }
+    return keys;
 }
 
 }  // namespace quorbit

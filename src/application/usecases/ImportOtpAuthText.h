@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,7 +39,8 @@ private:
     };
 
     std::vector<Draft> parseDrafts(std::string_view text) const;
-    void validateNoDuplicates(const std::vector<Draft>& drafts) const;
+    // The same-account key of each draft, in order; throws duplicateAccount naming the line.
+    std::vector<std::string> identityKeysWithoutDuplicates(const std::vector<Draft>& drafts) const;
 
     TokenRepository& repository_;
     SecretStore& secretStore_;

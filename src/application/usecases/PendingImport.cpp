@@ -1,11 +1,20 @@
 #include "application/usecases/PendingImport.h"
 
+#include <iterator>
 #include <utility>
 
 #include "application/usecases/AccountIdentityIndex.h"
+#include "application/usecases/DuplicateAccountRule.h"
 #include "domain/QuorbitError.h"
 
 namespace quorbit {
+
+PendingImport::Entry::Entry(OtpAccount added, SecretBytes itsSecret, std::string_view matchIssuer,
+                            std::string_view matchAccountName)
+    : Entry(std::move(added), std::move(itsSecret), DuplicateAccountRule::identityKey(matchIssuer, matchAccountName)) {}
+
+PendingImport::Entry::Entry(OtpAccount added, SecretBytes itsSecret, std::string key)
+    : account(std::move(added)), secret(std::move(itsSecret)), identityKey(std::move(key)) {}
 
 PendingImport::PendingImport(std::vector<Entry> entries, WhenTaken whenTaken)
     : entries_(std::move(entries)), whenTaken_(whenTaken) {}
@@ -22,8 +31,11 @@ std::vector<OtpAccount> PendingImport::commit(TokenRepository& repository, Secre
     std::vector<const Entry*> skipped;
     try {
         std::vector<OtpAccount> accounts = repository.loadAccounts();
-        std::vector<OtpAccount> added = mergeInto(accounts, skipped);
+        const auto listed = static_cast<std::ptrdiff_t>(accounts.size());
+        mergeInto(accounts, skipped);
         repository.saveAccounts(accounts);
+        std::vector<OtpAccount> added(std::make_move_iterator(accounts.begin() + listed),
+                                      std::make_move_iterator(accounts.end()));
         for (const Entry* entry : skipped) {
             try {
                 store.deleteSecret(entry->account.secretRef);
@@ -39,25 +51,20 @@ std::vector<OtpAccount> PendingImport::commit(TokenRepository& repository, Secre
 }
 
 // Other work may have changed the list since the import was checked, so the check is made
-// again against the list that is saved.
-std::vector<OtpAccount> PendingImport::mergeInto(std::vector<OtpAccount>& accounts,
-                                                 std::vector<const Entry*>& skipped) const {
+// again against the list that is saved. The additions go to the end of the list.
+void PendingImport::mergeInto(std::vector<OtpAccount>& accounts, std::vector<const Entry*>& skipped) const {
     AccountIdentityIndex index(accounts);
-    std::vector<OtpAccount> added;
     accounts.reserve(accounts.size() + entries_.size());
     for (const Entry& entry : entries_) {
-        if (index.holdsAccountNamed(entry.matchIssuer, entry.matchAccountName)) {
+        if (index.holdsIdentityKey(entry.identityKey)) {
             if (whenTaken_ == WhenTaken::fail) throw QuorbitError(QuorbitError::Case::duplicateAccount);
             skipped.push_back(&entry);
             continue;
         }
-        OtpAccount account = entry.account;
+        OtpAccount& account = accounts.emplace_back(entry.account);
         if (index.holdsId(account.id)) account.id = Uuid::random();
-        index.add(account);
-        accounts.push_back(account);
-        added.push_back(std::move(account));
+        index.addId(account.id);
     }
-    return added;
 }
 
 void PendingImport::discard(SecretStore& store) noexcept {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "application/ports/SecretStore.h"
@@ -22,11 +23,13 @@ public:
     enum class WhenTaken { fail, skip };
 
     struct Entry {
+        // The names are those the same-account rule compares, as the source gave them.
+        Entry(OtpAccount added, SecretBytes itsSecret, std::string_view matchIssuer, std::string_view matchAccountName);
+        Entry(OtpAccount added, SecretBytes itsSecret, std::string key);
+
         OtpAccount account;
         SecretBytes secret;
-        // The names the same-account rule compares, as the source gave them.
-        std::string matchIssuer;
-        std::string matchAccountName;
+        std::string identityKey;  // of the same-account rule
     };
 
     PendingImport(std::vector<Entry> entries, WhenTaken whenTaken);
@@ -40,7 +43,8 @@ public:
     void writeSecrets(SecretStore& store, const std::function<bool()>& stop);
     // One load-change-save: the accounts join the list as it is now, checked again against it
     // (a taken id gets a new one; a taken name fails with duplicateAccount or is skipped, its
-    // secret then deleted after the save). Any failure deletes this import's secrets and is
+    // secret then deleted after the save). The entries are not checked against each other:
+    // the plan that made them did that. Any failure deletes this import's secrets and is
     // thrown. The accounts added, in order.
     std::vector<OtpAccount> commit(TokenRepository& repository, SecretStore& store);
     // Deletes the secrets written so far; a refused deletion cannot be reported in place of
@@ -50,7 +54,7 @@ public:
     std::vector<OtpAccount> storeAll(TokenRepository& repository, SecretStore& store);
 
 private:
-    std::vector<OtpAccount> mergeInto(std::vector<OtpAccount>& accounts, std::vector<const Entry*>& skipped) const;
+    void mergeInto(std::vector<OtpAccount>& accounts, std::vector<const Entry*>& skipped) const;
 
     std::vector<Entry> entries_;
     WhenTaken whenTaken_;
