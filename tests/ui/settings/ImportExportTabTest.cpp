@@ -66,8 +66,13 @@ TEST_F(ImportExportTabTest, ALongImportOffersItsCancelAndHoldsTheOtherImports) {
     EXPECT_FALSE(cancel->isVisible());
     bool cancelShown = false;
     bool backupHeld = false;
+    bool clicked = false;
     QObject::connect(viewModel.get(), &QuorbitViewModel::statusMessageChanged, [&] {
-        if (viewModel->statusMessage() != QStringLiteral("Importing 256 of 600\u2026")) return;
+        // A slice ends by count or by time, so how far the first one gets depends on the machine.
+        const QString status = viewModel->statusMessage().value_or(QString());
+        if (!status.startsWith(QStringLiteral("Importing ")) || !status.endsWith(QStringLiteral(" of 600\u2026"))) return;
+        if (clicked) return;
+        clicked = true;
         cancelShown = cancel->isVisible();
         backupHeld = !importBackup->isEnabled();
         QTest::mouseClick(cancel, Qt::LeftButton);
@@ -75,7 +80,7 @@ TEST_F(ImportExportTabTest, ALongImportOffersItsCancelAndHoldsTheOtherImports) {
 
     press(names::importTextButton);
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return viewModel->statusMessage() == QStringLiteral("Import cancelled"); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return viewModel->statusMessage() == QStringLiteral("Import cancelled"); }, 20'000));
     EXPECT_TRUE(cancelShown);
     EXPECT_TRUE(backupHeld);
     EXPECT_FALSE(cancel->isVisible());
