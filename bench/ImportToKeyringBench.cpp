@@ -13,9 +13,9 @@
 #include "application/usecases/ImportOtpAuthText.h"
 #include "config/KeyringNames.h"
 #include "infrastructure/files/FileTokenRepository.h"
-#include "infrastructure/keyring/KeychainSecretStore.h"
+#include "infrastructure/keyring/KeyringSecretStore.h"
 #include "infrastructure/keyring/KeyringItemSchema.h"
-#include "infrastructure/keyring/SystemKeychainClient.h"
+#include "infrastructure/keyring/SecretServiceClient.h"
 #include "lib/Base32Codec.h"
 #include "lib/OtpAuthURIParser.h"
 #include "support/PrivateKeyringSession.h"
@@ -75,8 +75,8 @@ void importUriLines(benchmark::State& state) {
     const Keyring keyring;
     SystemClock clock;
     FileTokenRepository repository{dataFolder() / "accounts.json", dataFolder() / "legacy-accounts.json"};
-    SystemKeychainClient client;
-    KeychainSecretStore secrets{std::string(KeyringNames::service), std::string(KeyringNames::legacyService), client,
+    SecretServiceClient client;
+    KeyringSecretStore secrets{std::string(KeyringNames::service), std::string(KeyringNames::legacyService), client,
                                 false};
     OtpAuthURIParser parser;
     Base32Codec base32;

@@ -1,6 +1,6 @@
 // Reading a QR code off a 4K screenshot, raced against the 50 ms the screen import may spend
 // per picture; the reference is that budget itself, so the ratio is measured time / 50 ms.
-#include "infrastructure/desktop/VisionQRCodeDetector.h"
+#include "infrastructure/desktop/ZXingQRCodeDetector.h"
 #include "support/RatioReporter.h"
 
 #include <ZXing/BarcodeFormat.h>
@@ -60,7 +60,7 @@ QImage screenshot() {
 
 void decodeScreenshot4k(benchmark::State& state) {
     const QImage image = screenshot();
-    const quorbit::VisionQRCodeDetector detector;
+    const quorbit::ZXingQRCodeDetector detector;
     const auto first = detector.detect(image);
     if (first.supportedURIs != std::vector<std::string>{kURI}) {
         state.SkipWithError("the code was not found");

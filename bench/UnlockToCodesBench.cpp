@@ -26,19 +26,19 @@
 #include "application/services/VaultSession.h"
 #include "config/KeyringNames.h"
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
-#include "infrastructure/desktop/CoreGraphicsScreenQRImportService.h"
-#include "infrastructure/desktop/MacClipboardService.h"
-#include "infrastructure/desktop/MacLoginItemService.h"
-#include "infrastructure/desktop/MacPermissionRequestCoordinator.h"
-#include "infrastructure/desktop/VisionQRImportService.h"
+#include "infrastructure/desktop/ScreenGrabQRImportService.h"
+#include "infrastructure/desktop/QtClipboardService.h"
+#include "infrastructure/desktop/XdgAutostartLoginItem.h"
+#include "infrastructure/desktop/ScreenCaptureGuidance.h"
+#include "infrastructure/desktop/ImageFileQRImportService.h"
 #include "infrastructure/files/AtomicDocumentFiles.h"
 #include "infrastructure/files/FileAccountGroupRepository.h"
 #include "infrastructure/files/FileIgnoredIssuesStore.h"
 #include "infrastructure/files/FileTokenRepository.h"
-#include "infrastructure/files/UserDefaultsSettingsStore.h"
-#include "infrastructure/keyring/KeychainSecretStore.h"
+#include "infrastructure/files/IniSettingsStore.h"
+#include "infrastructure/keyring/KeyringSecretStore.h"
 #include "infrastructure/keyring/KeyringItemSchema.h"
-#include "infrastructure/keyring/SystemKeychainClient.h"
+#include "infrastructure/keyring/SecretServiceClient.h"
 #include "lib/Base32Codec.h"
 #include "lib/OtpAuthURIParser.h"
 #include "lib/RFC6238TotpGenerator.h"
@@ -186,22 +186,22 @@ struct Composition {
     SystemClock clock;
     FileTokenRepository repository{dataFolder() / "accounts.json", dataFolder() / "legacy-accounts.json"};
     FileAccountGroupRepository groups{dataFolder() / "groups.json"};
-    SystemKeychainClient keyring;
-    KeychainSecretStore secrets{std::string(KeyringNames::service), std::string(KeyringNames::legacyService), keyring,
+    SecretServiceClient keyring;
+    KeyringSecretStore secrets{std::string(KeyringNames::service), std::string(KeyringNames::legacyService), keyring,
                                 false};
     RFC6238TotpGenerator generator;
-    MacClipboardService clipboard;
+    QtClipboardService clipboard;
     OtpAuthURIParser parser;
     Base32Codec base32;
     EncryptedBackupCryptoService backupCrypto{120'000, 16};
-    VisionQRImportService qrImport;
-    CoreGraphicsScreenQRImportService screenQRImport;
+    ImageFileQRImportService qrImport;
+    ScreenGrabQRImportService screenQRImport;
     ContinuingDialogs dialogs;
-    MacPermissionRequestCoordinator permissions{dialogs};
+    ScreenCaptureGuidance permissions{dialogs};
     AcceptingOwner owner;
     VaultSession vault{owner, clock, std::chrono::seconds(300)};
-    UserDefaultsSettingsStore settings{std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "Quorbit.conf"};
-    MacLoginItemService loginItem;
+    IniSettingsStore settings{std::filesystem::path(std::getenv("XDG_CONFIG_HOME")) / "Quorbit.conf"};
+    XdgAutostartLoginItem loginItem;
     UnkeptEventLog events;
     FileIgnoredIssuesStore ignoredIssues{dataFolder() / "ignored-security-issues.json", clock};
     AtomicDocumentFiles files;

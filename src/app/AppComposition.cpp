@@ -6,7 +6,7 @@
 #include "application/usecases/RemoveOrphanedSecrets.h"
 #include "config/KeyringNames.h"
 #include "config/LogCategoryNames.h"
-#include "infrastructure/files/ApplicationSupportDirectory.h"
+#include "infrastructure/files/XdgDataDirectory.h"
 #include "ui/viewmodel/BackupCipherSettings.h"
 
 namespace quorbit {
@@ -19,7 +19,7 @@ Q_LOGGING_CATEGORY(storageLog, LogCategoryNames::storage)
 AppComposition::AppComposition()
     : tokenRepository_(FileTokenRepository::defaultFileURL(), FileTokenRepository::legacyFileURL(), this),
       groupRepository_(FileAccountGroupRepository::defaultFileURL(), this),
-      settingsStore_(UserDefaultsSettingsStore::defaultFileURL(), this),
+      settingsStore_(IniSettingsStore::defaultFileURL(), this),
       startupSettings_(settingsStore_.loadSettings()),
       secretStore_(std::string(KeyringNames::service), std::string(KeyringNames::legacyService), keychainClient_,
                    startupSettings_.iCloudSync),
@@ -102,7 +102,7 @@ QuorbitViewModelPorts AppComposition::ports() {
         .sessionEvents = sessionEvents_,
         .windows = windows_,
         .delays = delays_,
-        .dataFolder = ApplicationSupportDirectory::quorbitFolder(),
+        .dataFolder = XdgDataDirectory::quorbitFolder(),
         .accountsFile = FileTokenRepository::defaultFileURL(),
         .makeBackupCrypto = [](int iterations, int saltBytes) -> std::unique_ptr<BackupCryptoService> {
             return std::make_unique<EncryptedBackupCryptoService>(iterations, saltBytes);

@@ -12,24 +12,24 @@
 #include "application/ports/DamagedFileReporting.h"
 #include "application/services/VaultSession.h"
 #include "application/settings/AppSettings.h"
-#include "infrastructure/auth/LocalAuthenticationVaultUnlocker.h"
+#include "infrastructure/auth/PamVaultUnlocker.h"
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
-#include "infrastructure/desktop/CoreGraphicsScreenQRImportService.h"
+#include "infrastructure/desktop/ScreenGrabQRImportService.h"
 #include "infrastructure/desktop/LogindSessionEventSource.h"
-#include "infrastructure/desktop/MacClipboardService.h"
-#include "infrastructure/desktop/MacGlobalHotKeyService.h"
-#include "infrastructure/desktop/MacLoginItemService.h"
-#include "infrastructure/desktop/MacPermissionRequestCoordinator.h"
-#include "infrastructure/desktop/VisionQRImportService.h"
+#include "infrastructure/desktop/QtClipboardService.h"
+#include "infrastructure/desktop/X11GlobalHotKeyService.h"
+#include "infrastructure/desktop/XdgAutostartLoginItem.h"
+#include "infrastructure/desktop/ScreenCaptureGuidance.h"
+#include "infrastructure/desktop/ImageFileQRImportService.h"
 #include "infrastructure/files/AtomicDocumentFiles.h"
 #include "infrastructure/files/FileAccountGroupRepository.h"
 #include "infrastructure/files/FileIgnoredIssuesStore.h"
 #include "infrastructure/files/FileSecurityEventStore.h"
 #include "infrastructure/files/FileTokenRepository.h"
 #include "infrastructure/files/LegacyAppMigration.h"
-#include "infrastructure/files/UserDefaultsSettingsStore.h"
-#include "infrastructure/keyring/KeychainSecretStore.h"
-#include "infrastructure/keyring/SystemKeychainClient.h"
+#include "infrastructure/files/IniSettingsStore.h"
+#include "infrastructure/keyring/KeyringSecretStore.h"
+#include "infrastructure/keyring/SecretServiceClient.h"
 #include "lib/Base32Codec.h"
 #include "lib/OtpAuthURIParser.h"
 #include "lib/RFC6238TotpGenerator.h"
@@ -73,29 +73,29 @@ private:
 
     FileTokenRepository tokenRepository_;
     FileAccountGroupRepository groupRepository_;
-    UserDefaultsSettingsStore settingsStore_;
+    IniSettingsStore settingsStore_;
     const AppSettings startupSettings_;
-    SystemKeychainClient keychainClient_;
-    KeychainSecretStore secretStore_;
+    SecretServiceClient keychainClient_;
+    KeyringSecretStore secretStore_;
     Base32Codec base32_;
     const std::set<std::string> allowedURITypes_{"totp", "hotp"};
-    MacGlobalHotKeyService hotKeyService_;
+    X11GlobalHotKeyService hotKeyService_;
     SystemClock clock_;
     OwnerAuthenticationDialog authenticationDialog_;
-    LocalAuthenticationVaultUnlocker unlocker_;
+    PamVaultUnlocker unlocker_;
     VaultSession vault_;
     LegacyAppMigration migration_;
     FileSecurityEventStore securityEventStore_;
     FileIgnoredIssuesStore ignoredIssuesStore_;
     RFC6238TotpGenerator generator_;
-    MacClipboardService clipboard_;
+    QtClipboardService clipboard_;
     OtpAuthURIParser parser_;
     EncryptedBackupCryptoService backupCrypto_;
-    VisionQRImportService qrImport_;
-    CoreGraphicsScreenQRImportService screenQRImport_;
+    ImageFileQRImportService qrImport_;
+    ScreenGrabQRImportService screenQRImport_;
     WidgetDialogPresenter dialogs_;
-    MacPermissionRequestCoordinator permissionRequests_;
-    MacLoginItemService loginItemService_;
+    ScreenCaptureGuidance permissionRequests_;
+    XdgAutostartLoginItem loginItemService_;
     AtomicDocumentFiles documentFiles_;
     SystemDesktopServices desktop_;
     LogindSessionEventSource sessionEvents_;

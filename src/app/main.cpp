@@ -12,7 +12,7 @@
 
 #include "app/AppComposition.h"
 #include "app/ProcessHardening.h"
-#include "app/QuorbitStatusItemController.h"
+#include "app/TrayItem.h"
 #include "app/SettingsWindowHost.h"
 #include "app/SingleInstance.h"
 #include "config/DesktopNames.h"
@@ -65,10 +65,10 @@ int main(int argc, char** argv) {
     qtTranslation.follow(composition.viewModel());
     quorbit::ApplicationTheme theme(composition.viewModel());
     quorbit::SettingsWindowHost settingsWindow(composition.viewModel());
-    quorbit::QuorbitStatusItemController statusItem(composition.viewModel(), composition.hotKeyService(), settingsWindow,
+    quorbit::TrayItem statusItem(composition.viewModel(), composition.hotKeyService(), settingsWindow,
                                                    QSystemTrayIcon::isSystemTrayAvailable());
     QObject::connect(&instance, &quorbit::SingleInstance::showRequested, &statusItem,
-                     &quorbit::QuorbitStatusItemController::showPanel);
+                     &quorbit::TrayItem::showPanel);
     const int status = QApplication::exec();
     instance.close();  // a new launch must start at once, not find this one winding down
     // Every store writes atomically and the keyring item by item, so ending in the middle of a

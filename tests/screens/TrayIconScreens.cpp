@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/QuorbitStatusItemController.h"
+#include "app/TrayItem.h"
 #include "screens/ScreenRegistry.h"
 
 namespace quorbit::screens {
@@ -15,7 +15,7 @@ std::unique_ptr<QWidget> trayIconStrips() {
     auto* strips = new QVBoxLayout(picture.get());
     strips->setContentsMargins(0, 0, 0, 0);
     strips->setSpacing(0);
-    const QIcon icon = QuorbitStatusItemController::statusIconImage();
+    const QIcon icon = TrayItem::statusIconImage();
     for (const char* panel : {"#1f1f1f", "#3c3f41", "#d6d6d6", "#fbfbfb"}) {
         auto* strip = new QWidget;
         strip->setAutoFillBackground(true);

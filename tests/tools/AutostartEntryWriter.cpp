@@ -5,13 +5,13 @@
 #include <string>
 
 #include "domain/QuorbitError.h"
-#include "infrastructure/desktop/MacLoginItemService.h"
+#include "infrastructure/desktop/XdgAutostartLoginItem.h"
 
 int main() {
     std::string line;
     std::getline(std::cin, line);
     try {
-        quorbit::MacLoginItemService().setEnabled(true);
+        quorbit::XdgAutostartLoginItem().setEnabled(true);
     } catch (const quorbit::QuorbitError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

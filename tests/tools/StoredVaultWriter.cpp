@@ -12,8 +12,8 @@
 #include "application/settings/AppSettings.h"
 #include "config/KeyringNames.h"
 #include "infrastructure/files/FileTokenRepository.h"
-#include "infrastructure/files/UserDefaultsSettingsStore.h"
-#include "infrastructure/keyring/SystemKeychainClient.h"
+#include "infrastructure/files/IniSettingsStore.h"
+#include "infrastructure/keyring/SecretServiceClient.h"
 
 using namespace quorbit;
 
@@ -30,7 +30,7 @@ SecretBytes randomSecret() {
 constexpr std::size_t distinctSecrets = 25;
 
 std::vector<OtpSecretRef> storeSecrets() {
-    SystemKeychainClient client;
+    SecretServiceClient client;
     std::vector<OtpSecretRef> refs;
     for (std::size_t index = 0; index < distinctSecrets; ++index) {
         refs.push_back(OtpSecretRef{Uuid::random().toString()});
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     AppSettings settings;
     settings.hasCompletedOnboarding = true;
     settings.language = AppLanguage::english;
-    UserDefaultsSettingsStore(UserDefaultsSettingsStore::defaultFileURL()).saveSettings(settings);
+    IniSettingsStore(IniSettingsStore::defaultFileURL()).saveSettings(settings);
     std::cout << "stored " << count << " accounts\n";
     return 0;
 }

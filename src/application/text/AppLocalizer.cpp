@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "application/ports/GlobalHotKeyRegistrationError.h"
-#include "application/ports/KeychainClientError.h"
+#include "application/ports/KeyringClientError.h"
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
 
@@ -73,7 +73,7 @@ TextPair persistenceFailureTexts(const QuorbitError& error) {
 }
 
 TextPair keychainFailureTexts(const QuorbitError& error) {
-    return error.detail() == KeychainClientError::itemNotFound().message() ? missingSecretText : keyringFailureText;
+    return error.detail() == KeyringClientError::itemNotFound().message() ? missingSecretText : keyringFailureText;
 }
 
 TextPair keychainAccessDeniedTexts(const QuorbitError& error) {

@@ -4,7 +4,7 @@
 
 #include "domain/AccountTags.h"
 #include "domain/QuorbitError.h"
-#include "infrastructure/files/ApplicationSupportDirectory.h"
+#include "infrastructure/files/XdgDataDirectory.h"
 
 namespace quorbit {
 
@@ -12,7 +12,7 @@ FileAccountGroupRepository::FileAccountGroupRepository(std::filesystem::path fil
     : file_(std::move(file), reporting) {}
 
 std::filesystem::path FileAccountGroupRepository::defaultFileURL() {
-    return ApplicationSupportDirectory::quorbitFolder() / "groups.json";
+    return XdgDataDirectory::quorbitFolder() / "groups.json";
 }
 
 std::vector<std::string> FileAccountGroupRepository::loadGroups() {

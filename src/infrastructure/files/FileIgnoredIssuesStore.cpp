@@ -4,7 +4,7 @@
 
 #include "domain/IgnoredSecurityIssue.h"
 #include "domain/QuorbitError.h"
-#include "infrastructure/files/ApplicationSupportDirectory.h"
+#include "infrastructure/files/XdgDataDirectory.h"
 
 namespace quorbit {
 
@@ -15,7 +15,7 @@ FileIgnoredIssuesStore::FileIgnoredIssuesStore(std::filesystem::path file, const
     : file_(std::move(file), reporting), clock_(clock) {}
 
 std::filesystem::path FileIgnoredIssuesStore::defaultFileURL() {
-    return ApplicationSupportDirectory::quorbitFolder() / "ignored-security-issues.json";
+    return XdgDataDirectory::quorbitFolder() / "ignored-security-issues.json";
 }
 
 std::set<std::string> FileIgnoredIssuesStore::loadIgnoredKeys() {

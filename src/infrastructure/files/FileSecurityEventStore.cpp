@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "domain/SecurityEventRedaction.h"
-#include "infrastructure/files/ApplicationSupportDirectory.h"
+#include "infrastructure/files/XdgDataDirectory.h"
 
 namespace quorbit {
 
@@ -14,7 +14,7 @@ FileSecurityEventStore::FileSecurityEventStore(std::filesystem::path file, std::
     : file_(std::move(file), reporting), maxEvents_(std::max<std::int64_t>(maxEvents, 0)), clock_(clock) {}
 
 std::filesystem::path FileSecurityEventStore::defaultFileURL() {
-    return ApplicationSupportDirectory::quorbitFolder() / "security-events.json";
+    return XdgDataDirectory::quorbitFolder() / "security-events.json";
 }
 
 void FileSecurityEventStore::log(SecurityEventKind kind, const std::optional<Uuid>& accountId,

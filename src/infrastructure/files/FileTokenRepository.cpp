@@ -6,7 +6,7 @@
 
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
-#include "infrastructure/files/ApplicationSupportDirectory.h"
+#include "infrastructure/files/XdgDataDirectory.h"
 #include "infrastructure/files/OtpAccountListWriter.h"
 
 namespace quorbit {
@@ -37,11 +37,11 @@ FileTokenRepository::FileTokenRepository(std::filesystem::path file, std::filesy
     : file_(std::move(file), reporting), legacyFile_(std::move(legacyFile)) {}
 
 std::filesystem::path FileTokenRepository::defaultFileURL() {
-    return ApplicationSupportDirectory::quorbitFolder() / "accounts.json";
+    return XdgDataDirectory::quorbitFolder() / "accounts.json";
 }
 
 std::filesystem::path FileTokenRepository::legacyFileURL() {
-    return ApplicationSupportDirectory::legacyFolder() / "accounts.json";
+    return XdgDataDirectory::legacyFolder() / "accounts.json";
 }
 
 std::vector<OtpAccount> FileTokenRepository::loadAccounts() {

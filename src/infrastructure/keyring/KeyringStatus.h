@@ -6,7 +6,7 @@
 
 namespace quorbit {
 
-// The status codes that SystemKeychainClient reports through KeychainClientError::osStatus,
+// The status codes that SecretServiceClient reports through KeyringClientError::osStatus,
 // numbered as the keychain statuses that the secret store treats as refused access.
 struct KeyringStatus {
     static constexpr std::int32_t interactionNotAllowed = -25308;  // locked, and no prompt possible

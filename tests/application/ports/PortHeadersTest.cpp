@@ -7,7 +7,7 @@
 #include "application/ports/Clock.h"
 #include "application/ports/GlobalHotKeyService.h"
 #include "application/ports/IgnoredIssuesStoring.h"
-#include "application/ports/KeychainClient.h"
+#include "application/ports/KeyringClient.h"
 #include "application/ports/LegacyMigrationService.h"
 #include "application/ports/LoginItemService.h"
 #include "application/ports/PermissionRequesting.h"
@@ -25,7 +25,7 @@ template <typename... Ports>
 constexpr bool allAbstractWithVirtualDestructor = ((std::is_abstract_v<Ports> && std::has_virtual_destructor_v<Ports>) && ...);
 
 static_assert(allAbstractWithVirtualDestructor<AccountGroupRepository, BackupCryptoService, ClipboardService, Clock,
-                                               GlobalHotKeyService, IgnoredIssuesStoring, KeychainClient,
+                                               GlobalHotKeyService, IgnoredIssuesStoring, KeyringClient,
                                                LegacyMigrationService, LoginItemService, PermissionRequesting,
                                                QRImportService, ScreenQRImportService, SecretStore,
                                                SecurityEventLogging, SettingsStore, TokenRepository, VaultUnlocking>);

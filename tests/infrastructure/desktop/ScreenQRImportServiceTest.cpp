@@ -1,4 +1,4 @@
-#include "infrastructure/desktop/CoreGraphicsScreenQRImportService.h"
+#include "infrastructure/desktop/ScreenGrabQRImportService.h"
 
 #include "domain/QuorbitError.h"
 
@@ -26,7 +26,7 @@ namespace quorbit {
 namespace {
 
 using Payloads = std::vector<std::string>;
-using DisplayId = CoreGraphicsScreenQRImportService::DisplayId;
+using DisplayId = ScreenGrabQRImportService::DisplayId;
 
 constexpr const char* kTotpA = "otpauth://totp/A:alice?secret=JBSWY3DPEHPK3PXP";
 constexpr const char* kTotpB = "otpauth://totp/B:bob?secret=KRSXG5CTMVRXEZLU";
@@ -82,7 +82,7 @@ std::vector<DisplayId> displayIds(std::size_t count) {
     return ids;
 }
 
-CoreGraphicsScreenQRImportService::Sources fakeSources(const ScanCase& scan, FakeScreens& screens) {
+ScreenGrabQRImportService::Sources fakeSources(const ScanCase& scan, FakeScreens& screens) {
     const std::vector<DisplayId> ids = displayIds(scan.displays.size());
     std::map<DisplayId, std::optional<QImage>> plain;
     std::map<DisplayId, std::optional<QImage>> best;
@@ -90,8 +90,8 @@ CoreGraphicsScreenQRImportService::Sources fakeSources(const ScanCase& scan, Fak
         plain[ids[index]] = screens.picture(scan.displays[index]);
         if (index < scan.bestPictures.size()) best[ids[index]] = screens.picture(scan.bestPictures[index]);
     }
-    CoreGraphicsScreenQRImportService::Sources sources{
-        .detector = VisionQRCodeDetector([&screens](const QImage& image) { return screens.read(image); }),
+    ScreenGrabQRImportService::Sources sources{
+        .detector = ZXingQRCodeDetector([&screens](const QImage& image) { return screens.read(image); }),
         .activeDisplaysProvider = [ids] { return ids; },
         .displayImageCapturer = [plain](DisplayId id) { return plain.at(id); },
         .aggregateSnapshotCapturer = [aggregate = screens.picture(scan.aggregate), ids](
@@ -115,7 +115,7 @@ class ScreenScanTest : public ::testing::TestWithParam<ScanCase> {};
 TEST_P(ScreenScanTest, ReturnsThePreferredTextOrTheFittingError) {
     const ScanCase& scan = GetParam();
     FakeScreens screens;
-    CoreGraphicsScreenQRImportService service(fakeSources(scan, screens));
+    ScreenGrabQRImportService service(fakeSources(scan, screens));
     if (const auto* text = std::get_if<std::string>(&scan.expected)) {
         EXPECT_EQ(service.readOtpAuthURIFromScreen(), *text);
         return;
@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ScreenScanFailureTest, DisplayListErrorIsThrownUnchangedBeforeAnyCapture) {
     bool captured = false;
-    CoreGraphicsScreenQRImportService service({
+    ScreenGrabQRImportService service({
         .detector = {},
         .activeDisplaysProvider = []() -> std::vector<DisplayId> {
             throw QuorbitError(QuorbitError::Case::screenCaptureEmpty);
@@ -168,8 +168,8 @@ TEST(ScreenScanFailureTest, ReaderErrorEndsTheScan) {
     int readings = 0;
     QImage picture(20, 20, QImage::Format_RGB32);
     picture.fill(Qt::white);
-    CoreGraphicsScreenQRImportService service({
-        .detector = VisionQRCodeDetector([&](const QImage&) -> Payloads {
+    ScreenGrabQRImportService service({
+        .detector = ZXingQRCodeDetector([&](const QImage&) -> Payloads {
             ++readings;
             throw std::runtime_error("reader failed");
         }),
@@ -192,7 +192,7 @@ protected:
 
     // The port runs on the worker thread, while the GUI thread keeps its event loop going.
     static std::string scanFromWorker() {
-        CoreGraphicsScreenQRImportService service;
+        ScreenGrabQRImportService service;
         auto scan = std::async(std::launch::async, [&service] { return service.readOtpAuthURIFromScreen(); });
         EXPECT_TRUE(QTest::qWaitFor(
             [&scan] { return scan.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }, 60'000));

@@ -13,7 +13,7 @@
 #include "infrastructure/files/FileIgnoredIssuesStore.h"
 #include "infrastructure/files/FileSecurityEventStore.h"
 #include "infrastructure/files/FileTokenRepository.h"
-#include "infrastructure/files/UserDefaultsSettingsStore.h"
+#include "infrastructure/files/IniSettingsStore.h"
 #include "support/FakeClock.h"
 #include "support/StoredAccount.h"
 
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedStoreCase{"SettingsValue", "Quorbit.conf", true,
                          "[General]\nru.velmorin.quorbit.settings.v1=\"{\\\"theme\\\": 7\"\n",
                          [](const std::filesystem::path& path, DamagedFileReporting& reporting, const Clock&) {
-                             UserDefaultsSettingsStore store(path, &reporting);
+                             IniSettingsStore store(path, &reporting);
                              EXPECT_EQ(store.loadSettings(), AppSettings{});
                              store.saveSettings(AppSettings{});
                          }}),

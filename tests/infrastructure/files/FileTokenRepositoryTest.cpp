@@ -9,7 +9,7 @@
 
 #include "TemporaryHome.h"
 #include "domain/QuorbitError.h"
-#include "infrastructure/files/ApplicationSupportDirectory.h"
+#include "infrastructure/files/XdgDataDirectory.h"
 #include "infrastructure/files/LegacyAppMigration.h"
 
 namespace quorbit {
@@ -55,7 +55,7 @@ protected:
 };
 
 TEST_F(FileTokenRepositoryTest, DefaultLocationsLieInTheUsersDataFolder) {
-    EXPECT_EQ(ApplicationSupportDirectory::userDirectory(), home.dataHome());
+    EXPECT_EQ(XdgDataDirectory::userDirectory(), home.dataHome());
     EXPECT_EQ(FileTokenRepository::defaultFileURL(), file());
     EXPECT_EQ(FileTokenRepository::legacyFileURL(), legacyFile());
 }

@@ -14,7 +14,7 @@
 #include "infrastructure/files/FileIgnoredIssuesStore.h"
 #include "infrastructure/files/FileSecurityEventStore.h"
 #include "infrastructure/files/FileTokenRepository.h"
-#include "infrastructure/files/UserDefaultsSettingsStore.h"
+#include "infrastructure/files/IniSettingsStore.h"
 #include "support/FakeClock.h"
 #include "support/HostileJsonTexts.h"
 
@@ -93,7 +93,7 @@ protected:
     FileAccountGroupRepository groups{data("groups.json")};
     FileSecurityEventStore events{data("security-events.json"), FileSecurityEventStore::defaultMaxEvents, clock};
     FileIgnoredIssuesStore ignored{data("ignored-security-issues.json"), clock};
-    UserDefaultsSettingsStore settings{settingsFile()};
+    IniSettingsStore settings{settingsFile()};
 };
 
 TEST_F(HostileStoreFilesTest, EveryStoreRefusesHostileTextsWithItsOwnAnswer) {

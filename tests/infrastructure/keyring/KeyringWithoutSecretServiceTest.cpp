@@ -14,8 +14,8 @@
 
 #include "config/KeyringNames.h"
 #include "domain/QuorbitError.h"
-#include "infrastructure/keyring/KeychainSecretStore.h"
-#include "infrastructure/keyring/SystemKeychainClient.h"
+#include "infrastructure/keyring/KeyringSecretStore.h"
+#include "infrastructure/keyring/SecretServiceClient.h"
 
 // The store's answer when nothing provides the Secret Service. The test starts a private bus
 // without any service files, so nothing can be started on demand, and runs its checks in a
@@ -77,8 +77,8 @@ void expectMissingServiceNamed(const std::function<void()>& action) {
 }
 
 void checkEveryOperationWithoutTheService() {
-    SystemKeychainClient client;
-    KeychainSecretStore store{std::string(KeyringNames::service),
+    SecretServiceClient client;
+    KeyringSecretStore store{std::string(KeyringNames::service),
                               std::string(KeyringNames::legacyService), client, false};
     const OtpSecretRef ref{"REF-WITHOUT-SERVICE"};
     expectMissingServiceNamed([&] { store.saveSecret(SecretBytes{0x01}, ref); });

@@ -8,8 +8,8 @@
 #include "KeyringItems.h"
 #include "config/KeyringNames.h"
 #include "domain/Uuid.h"
-#include "infrastructure/keyring/KeychainSecretStore.h"
-#include "infrastructure/keyring/SystemKeychainClient.h"
+#include "infrastructure/keyring/KeyringSecretStore.h"
+#include "infrastructure/keyring/SecretServiceClient.h"
 #include "support/FakeTokenRepository.h"
 #include "support/StoredAccount.h"
 
@@ -22,8 +22,8 @@ using test::KeyringItems;
 
 TEST(OrphanedSecretSweepTest, RemovesOnlyTheSecretsNoAccountRefersTo) {
     const std::string service = "Quorbit sweep test " + Uuid::random().toString();
-    SystemKeychainClient client;
-    KeychainSecretStore store{service, std::string(KeyringNames::legacyService), client, false};
+    SecretServiceClient client;
+    KeyringSecretStore store{service, std::string(KeyringNames::legacyService), client, false};
     OtpAccount listed = test::storedAccount("Example", "alice");
     OtpAccount trashed = test::storedAccount("Example", "bob");
     trashed.trashedAt = listed.createdAt;

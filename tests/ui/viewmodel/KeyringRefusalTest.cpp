@@ -10,8 +10,8 @@
 #include "ViewModelFixture.h"
 #include "config/KeyringNames.h"
 #include "domain/Uuid.h"
-#include "infrastructure/keyring/KeychainSecretStore.h"
-#include "infrastructure/keyring/SystemKeychainClient.h"
+#include "infrastructure/keyring/KeyringSecretStore.h"
+#include "infrastructure/keyring/SecretServiceClient.h"
 
 namespace quorbit::test {
 namespace {
@@ -45,8 +45,8 @@ protected:
     const std::string service = "Quorbit test " + Uuid::random().toString();
     std::optional<LockedKeyringCollection> collection;
     RefusingKeyringPrompter prompter;
-    SystemKeychainClient client;
-    KeychainSecretStore keyring{service, std::string(KeyringNames::legacyService), client, false};
+    SecretServiceClient client;
+    KeyringSecretStore keyring{service, std::string(KeyringNames::legacyService), client, false};
 };
 
 TEST_F(KeyringRefusalTest, ACancelledPromptIsNotShownAgainUntilTheUserAsks) {
