@@ -1,38 +1,52 @@
 #pragma once
 
-#include <cstdint>
 #include <exception>
 #include <string>
 #include <utility>
+
+#include "domain/QuorbitError.h"
 
 namespace quorbit {
 
 // The keyring client's own error; the secret store converts it to QuorbitError.
 class KeyringClientError : public std::exception {
 public:
-    enum class Case { osStatus, failure, itemNotFound };
+    enum class Case {
+        locked,           // locked, and no prompt possible
+        promptDismissed,  // the unlock prompt was dismissed
+        unavailable,      // no Secret Service on the bus
+        failure,
+        itemNotFound,
+    };
 
-    static KeyringClientError osStatus(std::int32_t status) {
-        return {Case::osStatus, status, "Keyring error " + std::to_string(status)};
+    static KeyringClientError locked() {
+        return {Case::locked, "the keyring is locked and cannot ask to be unlocked now"};
     }
-    static KeyringClientError failure(std::string message) { return {Case::failure, 0, std::move(message)}; }
-    static KeyringClientError itemNotFound() { return {Case::itemNotFound, 0, "Item not found"}; }
+    static KeyringClientError promptDismissed() {
+        return {Case::promptDismissed, "the keyring stayed locked because its unlock prompt was dismissed"};
+    }
+    static KeyringClientError unavailable() {
+        return {Case::unavailable, std::string(QuorbitError::keychainUnavailableDetail)};
+    }
+    static KeyringClientError failure(std::string message) { return {Case::failure, std::move(message)}; }
+    static KeyringClientError itemNotFound() { return {Case::itemNotFound, "Item not found"}; }
 
     Case errorCase() const noexcept { return case_; }
-    std::int32_t status() const noexcept { return status_; }
+    // Refused access: the user can still unlock the keyring, or start one.
+    bool isAccessDenied() const noexcept {
+        return case_ == Case::locked || case_ == Case::promptDismissed || case_ == Case::unavailable;
+    }
     const std::string& message() const noexcept { return message_; }  // never holds secret bytes
     const char* what() const noexcept override { return message_.c_str(); }
 
     bool operator==(const KeyringClientError& other) const noexcept {
-        return case_ == other.case_ && status_ == other.status_ && message_ == other.message_;
+        return case_ == other.case_ && message_ == other.message_;
     }
 
 private:
-    KeyringClientError(Case errorCase, std::int32_t status, std::string message)
-        : case_(errorCase), status_(status), message_(std::move(message)) {}
+    KeyringClientError(Case errorCase, std::string message) : case_(errorCase), message_(std::move(message)) {}
 
     Case case_;
-    std::int32_t status_;
     std::string message_;
 };
 

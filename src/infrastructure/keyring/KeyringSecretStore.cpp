@@ -5,26 +5,14 @@
 
 #include "application/ports/KeyringClientError.h"
 #include "domain/QuorbitError.h"
-#include "infrastructure/keyring/KeyringStatus.h"
 
 namespace quorbit {
 namespace {
 
-std::string message(const KeyringClientError& error) {
-    if (error.errorCase() == KeyringClientError::Case::osStatus) {
-        if (auto text = KeyringStatus::description(error.status())) return *text;
-    }
-    return error.message();
-}
-
 QuorbitError mapped(const KeyringClientError& error) {
-    if (error.errorCase() == KeyringClientError::Case::osStatus && error.status() == KeyringStatus::notAvailable) {
-        return QuorbitError::keychainUnavailable();
-    }
-    if (error.errorCase() == KeyringClientError::Case::osStatus && KeyringStatus::isAccessDenied(error.status())) {
-        return QuorbitError(QuorbitError::Case::keychainAccessDenied, message(error));
-    }
-    return QuorbitError::keychainFailure(message(error));
+    if (error.errorCase() == KeyringClientError::Case::unavailable) return QuorbitError::keychainUnavailable();
+    if (error.isAccessDenied()) return QuorbitError(QuorbitError::Case::keychainAccessDenied, error.message());
+    return QuorbitError::keychainFailure(error.message());
 }
 
 template <typename Operation>
@@ -94,7 +82,7 @@ SecretBytes KeyringSecretStore::migrateLegacySecret(const OtpSecretRef& ref) {
     } catch (const QuorbitError&) {
         throw;
     } catch (const KeyringClientError& error) {
-        throw QuorbitError::keychainFailure(message(error));
+        throw QuorbitError::keychainFailure(error.message());
     } catch (const std::exception& error) {
         throw QuorbitError::keychainFailure(error.what());
     }

@@ -12,7 +12,6 @@
 #include "application/ports/KeyringClientError.h"
 #include "config/KeyringNames.h"
 #include "infrastructure/keyring/KeyringItemSchema.h"
-#include "infrastructure/keyring/KeyringStatus.h"
 
 namespace quorbit {
 namespace {
@@ -68,10 +67,10 @@ bool meansNoService(const GError* error) {
 [[noreturn]] void throwClientError(GError* error, bool connecting = false) {
     const std::unique_ptr<GError, decltype(&g_error_free)> owned(error, &g_error_free);
     if (meansNoService(error) || (connecting && error->domain == G_IO_ERROR)) {
-        throw KeyringClientError::osStatus(KeyringStatus::notAvailable);
+        throw KeyringClientError::unavailable();
     }
     if (g_error_matches(error, SECRET_ERROR, SECRET_ERROR_IS_LOCKED)) {
-        throw KeyringClientError::osStatus(KeyringStatus::interactionNotAllowed);
+        throw KeyringClientError::locked();
     }
     throw KeyringClientError::failure(error->message);
 }
@@ -94,7 +93,7 @@ void unlockDefaultCollection(SecretService* service) {
     GList objects{collection.get(), nullptr, nullptr};
     const gint unlocked = secret_service_unlock_sync(service, &objects, nullptr, nullptr, &error);
     if (error != nullptr) throwClientError(error);
-    if (unlocked == 0) throw KeyringClientError::osStatus(KeyringStatus::authFailed);
+    if (unlocked == 0) throw KeyringClientError::promptDismissed();
 }
 
 ItemList search(SecretService* service, GHashTable* attributes, int flags) {
@@ -120,7 +119,7 @@ ItemList search(SecretService* service, const std::string& serviceName, const st
 
 // Searching with SECRET_SEARCH_UNLOCK returns items still locked when the prompt was dismissed.
 void requireUnlocked(SecretItem* item) {
-    if (secret_item_get_locked(item)) throw KeyringClientError::osStatus(KeyringStatus::authFailed);
+    if (secret_item_get_locked(item)) throw KeyringClientError::promptDismissed();
 }
 
 SecretBytes bytesOf(SecretValue* value) {
@@ -180,7 +179,7 @@ void unlockPaths(SecretService* service, const std::vector<std::string>& paths) 
     std::vector<const gchar*> pointers = nullTerminated(paths);
     const gint unlocked = secret_service_unlock_dbus_paths_sync(service, pointers.data(), nullptr, nullptr, &error);
     if (error != nullptr) throwClientError(error);
-    if (unlocked < static_cast<gint>(paths.size())) throw KeyringClientError::osStatus(KeyringStatus::authFailed);
+    if (unlocked < static_cast<gint>(paths.size())) throw KeyringClientError::promptDismissed();
 }
 
 struct SecretTableRelease {

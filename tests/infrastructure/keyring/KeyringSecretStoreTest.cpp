@@ -68,7 +68,7 @@ TEST_F(KeyringSecretStoreTest, AMoveThatDoesNotReadBackEqualKeepsTheLegacyItem) 
 
 TEST_F(KeyringSecretStoreTest, RefusedAccessDuringAMoveIsAPlainFailure) {
     client.putItem(legacy, ref.rawValue, secret);
-    client.fail(Operation::save, current, KeyringClientError::osStatus(-25308));
+    client.fail(Operation::save, current, KeyringClientError::locked());
     const QuorbitError error = test::thrownError([&] { store.loadSecret(ref); });
     EXPECT_EQ(error.errorCase(), QuorbitError::Case::keychainFailure);
     EXPECT_NE(error.detail().find("locked"), std::string::npos);
@@ -131,14 +131,12 @@ TEST_P(KeyringSecretStoreErrorMapping, AppliesToEveryOperation) {
 INSTANTIATE_TEST_SUITE_P(
     ClientErrors, KeyringSecretStoreErrorMapping,
     testing::Values(
-        MappingCase{"LockedWithoutPrompt", KeyringClientError::osStatus(-25308),
+        MappingCase{"LockedWithoutPrompt", KeyringClientError::locked(),
                     QuorbitError::Case::keychainAccessDenied, "locked"},
-        MappingCase{"PromptDismissed", KeyringClientError::osStatus(-25293), QuorbitError::Case::keychainAccessDenied,
+        MappingCase{"PromptDismissed", KeyringClientError::promptDismissed(), QuorbitError::Case::keychainAccessDenied,
                     "prompt was dismissed"},
-        MappingCase{"NoService", KeyringClientError::osStatus(-25291), QuorbitError::Case::keychainAccessDenied,
+        MappingCase{"NoService", KeyringClientError::unavailable(), QuorbitError::Case::keychainAccessDenied,
                     "no Secret Service"},
-        MappingCase{"OtherStatus", KeyringClientError::osStatus(-50), QuorbitError::Case::keychainFailure,
-                    "Keyring error -50"},
         MappingCase{"Failure", KeyringClientError::failure("daemon crashed"), QuorbitError::Case::keychainFailure,
                     "daemon crashed"}),
     [](const testing::TestParamInfo<MappingCase>& param) { return param.param.name; });

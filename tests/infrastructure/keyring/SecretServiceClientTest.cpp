@@ -29,7 +29,7 @@ SecretBytes everyByteValue() {
     return bytes;
 }
 
-class SystemKeychainTest : public testing::Test {
+class SecretServiceClientTest : public testing::Test {
 protected:
     SecretServiceClient client;
     KeyringSecretStore store{current, legacy, client, false};
@@ -41,9 +41,9 @@ struct RoundTripCase {
     SecretBytes secret;
 };
 
-class SystemKeychainRoundTrip : public SystemKeychainTest, public testing::WithParamInterface<RoundTripCase> {};
+class SecretServiceClientRoundTrip : public SecretServiceClientTest, public testing::WithParamInterface<RoundTripCase> {};
 
-TEST_P(SystemKeychainRoundTrip, KeepsTheBytesExactly) {
+TEST_P(SecretServiceClientRoundTrip, KeepsTheBytesExactly) {
     const SecretBytes& secret = GetParam().secret;
     store.saveSecret(secret, ref);
     EXPECT_EQ(store.loadSecret(ref), secret);
@@ -52,14 +52,14 @@ TEST_P(SystemKeychainRoundTrip, KeepsTheBytesExactly) {
     EXPECT_TRUE(KeyringItems::find(current, ref.rawValue).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Secrets, SystemKeychainRoundTrip,
+INSTANTIATE_TEST_SUITE_P(Secrets, SecretServiceClientRoundTrip,
                          testing::Values(RoundTripCase{"OneZeroByte", SecretBytes{0x00}},
                                          RoundTripCase{"AlternatingFFAndZero", SecretBytes{0xFF, 0x00, 0xFF, 0x00}},
                                          RoundTripCase{"ZerosAroundText", SecretBytes{0x00, 0x00, 0x41, 0x00}},
                                          RoundTripCase{"EveryByteValue", everyByteValue()}),
                          [](const testing::TestParamInfo<RoundTripCase>& param) { return param.param.name; });
 
-TEST_F(SystemKeychainTest, SavingAgainReplacesTheItemInPlace) {
+TEST_F(SecretServiceClientTest, SavingAgainReplacesTheItemInPlace) {
     store.saveSecret(SecretBytes{0x01, 0x02}, ref);
     store.saveSecret(SecretBytes{0xFE}, ref);
     EXPECT_EQ(store.loadSecret(ref), (SecretBytes{0xFE}));
@@ -67,7 +67,7 @@ TEST_F(SystemKeychainTest, SavingAgainReplacesTheItemInPlace) {
     store.deleteSecret(ref);
 }
 
-TEST_F(SystemKeychainTest, AMissingItemIsNotFoundAndDeletesQuietly) {
+TEST_F(SecretServiceClientTest, AMissingItemIsNotFoundAndDeletesQuietly) {
     try {
         store.loadSecret(ref);
         ADD_FAILURE() << "a missing item loaded";
@@ -77,7 +77,7 @@ TEST_F(SystemKeychainTest, AMissingItemIsNotFoundAndDeletesQuietly) {
     EXPECT_NO_THROW(store.deleteSecret(ref));
 }
 
-TEST_F(SystemKeychainTest, DeleteRemovesTheItemUnderBothServiceNames) {
+TEST_F(SecretServiceClientTest, DeleteRemovesTheItemUnderBothServiceNames) {
     store.saveSecret(SecretBytes{0x10}, ref);
     KeyringItems::store("org.example.EarlierProduct", legacy, ref.rawValue, SecretBytes{0x20});
     store.deleteSecret(ref);
@@ -85,7 +85,7 @@ TEST_F(SystemKeychainTest, DeleteRemovesTheItemUnderBothServiceNames) {
     EXPECT_TRUE(KeyringItems::find(legacy, ref.rawValue).empty());
 }
 
-TEST_F(SystemKeychainTest, ALegacyItemMovesOnFirstRead) {
+TEST_F(SecretServiceClientTest, ALegacyItemMovesOnFirstRead) {
     const SecretBytes secret{0x00, 0xFF, 0x80, 0x7F};
     KeyringItems::store("org.example.EarlierProduct", legacy, ref.rawValue, secret);
     EXPECT_EQ(store.loadSecret(ref), secret);
@@ -95,7 +95,7 @@ TEST_F(SystemKeychainTest, ALegacyItemMovesOnFirstRead) {
     store.deleteSecret(ref);
 }
 
-TEST_F(SystemKeychainTest, ReadsManySecretsTogetherLeavingOutLegacyAndMissingOnes) {
+TEST_F(SecretServiceClientTest, ReadsManySecretsTogetherLeavingOutLegacyAndMissingOnes) {
     const OtpSecretRef second{Uuid::random().toString()}, legacyOnly{Uuid::random().toString()},
         missing{Uuid::random().toString()};
     store.saveSecret(SecretBytes{0x00, 0x01}, ref);
@@ -108,7 +108,7 @@ TEST_F(SystemKeychainTest, ReadsManySecretsTogetherLeavingOutLegacyAndMissingOne
 }
 
 // Another program deleting items while the batch read runs must not fail the read.
-TEST_F(SystemKeychainTest, ItemsDeletedDuringABatchReadAreLeftOut) {
+TEST_F(SecretServiceClientTest, ItemsDeletedDuringABatchReadAreLeftOut) {
     std::vector<OtpSecretRef> doomed;
     for (int index = 0; index < 40; ++index) {
         doomed.push_back(OtpSecretRef{Uuid::random().toString()});
@@ -135,7 +135,7 @@ TEST_F(SystemKeychainTest, ItemsDeletedDuringABatchReadAreLeftOut) {
     store.deleteSecret(ref);
 }
 
-TEST_F(SystemKeychainTest, ItemsOfOtherReferencesAreUntouched) {
+TEST_F(SecretServiceClientTest, ItemsOfOtherReferencesAreUntouched) {
     const OtpSecretRef other{Uuid::random().toString()};
     store.saveSecret(SecretBytes{0x01}, ref);
     store.saveSecret(SecretBytes{0x02}, other);
