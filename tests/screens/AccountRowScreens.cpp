@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "screens/ScreenRegistry.h"
+#include "support/views/SampleAccounts.h"
 #include "ui/panel/AccountRow.h"
-#include "views/SampleAccounts.h"
 
 namespace quorbit::screens {
 namespace {

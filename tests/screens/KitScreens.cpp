@@ -4,12 +4,12 @@
 #include <QVBoxLayout>
 
 #include "screens/ScreenRegistry.h"
+#include "support/views/UsedSymbols.h"
 #include "ui/kit/BrandIconView.h"
 #include "ui/kit/GlassPanel.h"
 #include "ui/kit/IconFactory.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/Typography.h"
-#include "views/UsedSymbols.h"
 
 namespace quorbit::screens {
 namespace {

@@ -7,10 +7,10 @@
 #include <cstdio>
 
 #include "screens/ScreenRegistry.h"
+#include "support/views/SampleAccounts.h"
+#include "support/views/ViewEnvironment.h"
 #include "ui/kit/Theme.h"
 #include "ui/platform/QtTranslation.h"
-#include "views/SampleAccounts.h"
-#include "views/ViewEnvironment.h"
 
 namespace quorbit::screens {
 namespace {

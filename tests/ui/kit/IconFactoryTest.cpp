@@ -6,7 +6,7 @@
 
 #include <cstdlib>
 
-#include "views/UsedSymbols.h"
+#include "support/views/UsedSymbols.h"
 
 namespace quorbit {
 namespace {

@@ -14,10 +14,10 @@
 
 #include <functional>
 
+#include "support/views/PixelProbe.h"
 #include "ui/kit/Divider.h"
 #include "ui/kit/OutlineContrastStyle.h"
 #include "ui/kit/Palette.h"
-#include "views/PixelProbe.h"
 
 namespace quorbit {
 namespace {

@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "application/text/AppLocalizer.h"
+#include "support/views/SampleAccounts.h"
 #include "ui/kit/Theme.h"
-#include "views/SampleAccounts.h"
 
 namespace quorbit {
 namespace {

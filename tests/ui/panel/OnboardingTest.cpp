@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "support/ui/ViewModelHarness.h"
-#include "views/SampleAccounts.h"
+#include "support/views/SampleAccounts.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/SegmentedControl.h"
 

@@ -7,9 +7,9 @@
 #include <QApplication>
 
 #include "support/StoredAccount.h"
+#include "support/views/SampleAccounts.h"
 #include "ui/panel/PanelView.h"
 #include "ui/viewmodel/ViewModelFixture.h"
-#include "views/SampleAccounts.h"
 
 namespace quorbit::test {
 

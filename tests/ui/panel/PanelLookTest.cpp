@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 
 #include "PanelFixture.h"
+#include "support/views/PixelProbe.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/Theme.h"
-#include "views/PixelProbe.h"
 
 namespace quorbit::test {
 namespace {

@@ -8,13 +8,13 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "support/views/PixelProbe.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/ClampedLabel.h"
 #include "ui/panel/AccountList.h"
 #include "ui/panel/AccountRow.h"
 #include "ui/panel/LockScreen.h"
 #include "PanelFixture.h"
-#include "views/PixelProbe.h"
 
 namespace quorbit::test {
 namespace {

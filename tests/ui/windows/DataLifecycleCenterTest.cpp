@@ -10,10 +10,10 @@
 
 #include "domain/QuorbitError.h"
 #include "support/StoredAccount.h"
+#include "support/views/PixelProbe.h"
 #include "ui/ObjectNames.h"
 #include "ui/SerialWorker.h"
 #include "ui/windows/WindowsFixture.h"
-#include "views/PixelProbe.h"
 
 namespace quorbit::test {
 namespace {

@@ -10,13 +10,13 @@
 #define ZX_USE_UTF8 1
 #include <ZXing/ReadBarcode.h>
 
+#include "support/views/PixelProbe.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/Theme.h"
 #include "ui/windows/AddressText.h"
 #include "ui/windows/DonationWalletCard.h"
 #include "ui/windows/DonationWalletFile.h"
 #include "ui/windows/QrCodeImage.h"
-#include "views/PixelProbe.h"
 
 namespace quorbit {
 namespace {

@@ -1,4 +1,4 @@
-#include "views/SampleAccounts.h"
+#include "support/views/SampleAccounts.h"
 
 #include <chrono>
 #include <stdexcept>

@@ -1,4 +1,4 @@
-#include "views/PixelProbe.h"
+#include "support/views/PixelProbe.h"
 
 #include <QWidget>
 

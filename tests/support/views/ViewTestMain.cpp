@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/LeakCheckBeforeTeardown.h"
-#include "views/ViewEnvironment.h"
+#include "support/views/ViewEnvironment.h"
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);

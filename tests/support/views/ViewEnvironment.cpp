@@ -1,4 +1,4 @@
-#include "views/ViewEnvironment.h"
+#include "support/views/ViewEnvironment.h"
 
 #include <QApplication>
 #include <QFont>
