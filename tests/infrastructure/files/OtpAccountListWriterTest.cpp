@@ -42,5 +42,36 @@ TEST(OtpAccountListWriterTest, WritesTheSameTextAsTheDocumentFormWithTheStoresIn
     }
 }
 
+// The exact bytes of a stored list: files written by earlier versions must compare equal.
+TEST(OtpAccountListWriterTest, WritesTheStoredBytesExactly) {
+    OtpAccount stored = account("Git\\Hub", true);
+    stored.id = *Uuid::parse("0F8FAD5B-D9CB-469F-A165-70867728950E");
+    stored.secretRef = OtpSecretRef{"7C9E6679-7425-40DE-944B-E07FC1F90AE7"};
+    EXPECT_EQ(OtpAccountListWriter::text({stored}, JsonStoreFile::indent), R"([
+  {
+    "accountName": "bob \"ops\"\t@example.com",
+    "algorithm": "SHA256",
+    "createdAt": "2020-09-13T12:26:40Z",
+    "digits": 7,
+    "hotpCounter": 9223372036854775807,
+    "id": "0F8FAD5B-D9CB-469F-A165-70867728950E",
+    "isFavorite": true,
+    "issuer": "Git\\Hub",
+    "lastUsedAt": "2023-11-14T22:15:00Z",
+    "period": 45,
+    "secretRef": {
+      "rawValue": "7C9E6679-7425-40DE-944B-E07FC1F90AE7"
+    },
+    "tags": [
+      "Work",
+      "Дом"
+    ],
+    "trashedAt": "2023-11-14T22:16:40Z",
+    "type": "HOTP",
+    "updatedAt": "2023-11-14T22:13:20Z"
+  }
+])");
+}
+
 }  // namespace
 }  // namespace quorbit
