@@ -6,8 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "domain/JsonObjectReader.h"
 #include "domain/UnicodeText.h"
+#include "format/JsonObjectReader.h"
 
 namespace quorbit {
 

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "domain/JsonReader.h"
+#include "format/JsonReader.h"
 
 namespace quorbit {
 

@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "domain/BackupDate.h"
 #include "domain/Iso8601Date.h"
-#include "domain/JsonObjectReader.h"
+#include "format/BackupDate.h"
+#include "format/JsonObjectReader.h"
 
 namespace quorbit {
 

@@ -6,8 +6,8 @@
 
 #include "domain/AccountTags.h"
 #include "domain/Iso8601Date.h"
-#include "domain/JsonObjectReader.h"
 #include "domain/UnicodeText.h"
+#include "format/JsonObjectReader.h"
 
 namespace quorbit {
 

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "domain/Iso8601Date.h"
-#include "domain/JsonObjectReader.h"
+#include "format/JsonObjectReader.h"
 
 namespace quorbit {
 

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "domain/JsonObjectReader.h"
+#include "format/JsonObjectReader.h"
 
 namespace quorbit {
 

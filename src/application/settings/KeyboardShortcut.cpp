@@ -6,7 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "domain/JsonObjectReader.h"
+#include "format/JsonObjectReader.h"
 
 namespace quorbit {
 

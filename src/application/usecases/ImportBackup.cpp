@@ -8,9 +8,9 @@
 #include "application/usecases/OtpSettingsRule.h"
 #include "domain/AccountTags.h"
 #include "domain/BackupPayload.h"
-#include "domain/JsonReader.h"
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
+#include "format/JsonReader.h"
 #include "lib/Base64Codec.h"
 
 namespace quorbit {

@@ -9,13 +9,13 @@
 #include <openssl/crypto.h>
 
 #include "domain/BackupPayload.h"
-#include "domain/JsonObjectReader.h"
-#include "domain/JsonReader.h"
 #include "domain/QuorbitError.h"
+#include "format/JsonObjectReader.h"
+#include "format/JsonReader.h"
+#include "format/JsonTextWriter.h"
 #include "infrastructure/crypto/AesGcmCipher.h"
 #include "infrastructure/crypto/BackupPayloadWriter.h"
 #include "lib/Base64Codec.h"
-#include "lib/JsonTextWriter.h"
 #include "lib/PBKDF2.h"
 
 namespace quorbit {

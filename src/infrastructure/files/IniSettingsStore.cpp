@@ -12,7 +12,7 @@
 
 #include "application/settings/AppSettings.h"
 #include "config/StorageNames.h"
-#include "domain/JsonReader.h"
+#include "format/JsonReader.h"
 #include "infrastructure/files/AtomicFileWriter.h"
 #include "infrastructure/files/JsonStoreFile.h"
 

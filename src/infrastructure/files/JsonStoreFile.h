@@ -10,9 +10,9 @@
 #include <nlohmann/json.hpp>
 
 #include "application/ports/DamagedFileReporting.h"
-#include "domain/JsonReader.h"
 #include "domain/QuorbitError.h"
 #include "domain/TimePoint.h"
+#include "format/JsonReader.h"
 
 namespace quorbit {
 

@@ -1,7 +1,7 @@
 #include "infrastructure/files/OtpAccountListWriter.h"
 
 #include "domain/Iso8601Date.h"
-#include "lib/JsonTextWriter.h"
+#include "format/JsonTextWriter.h"
 
 namespace quorbit {
 

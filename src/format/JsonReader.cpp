@@ -1,11 +1,11 @@
-#include "domain/JsonReader.h"
+#include "format/JsonReader.h"
 
 #include <algorithm>
 #include <stdexcept>
 
 #include <openssl/crypto.h>
 
-#include "domain/JsonNestingScan.h"
+#include "format/JsonNestingScan.h"
 
 namespace quorbit {
 namespace {

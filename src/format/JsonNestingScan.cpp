@@ -1,4 +1,4 @@
-#include "domain/JsonNestingScan.h"
+#include "format/JsonNestingScan.h"
 
 #include <algorithm>
 #include <array>

@@ -1,11 +1,11 @@
-#include "domain/JsonReader.h"
+#include "format/JsonReader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "domain/BackupAccount.h"
-#include "domain/JsonObjectReader.h"
+#include "format/JsonObjectReader.h"
 #include "support/memory/FreedMemoryWatch.h"
 #include "support/memory/WatchedSecret.h"
 

@@ -1,4 +1,4 @@
-#include "domain/JsonObjectReader.h"
+#include "format/JsonObjectReader.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "domain/BackupDate.h"
+#include "format/BackupDate.h"
 
 #include "domain/Iso8601Date.h"
-#include "domain/JsonObjectReader.h"
+#include "format/JsonObjectReader.h"
 
 namespace quorbit {
 

@@ -1,4 +1,4 @@
-#include "domain/JsonValue.h"
+#include "format/JsonValue.h"
 
 #include <limits>
 

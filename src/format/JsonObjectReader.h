@@ -11,11 +11,11 @@
 
 #include <nlohmann/json.hpp>
 
-#include "domain/JsonReader.h"
-#include "domain/JsonValue.h"
 #include "domain/SecretBytes.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
+#include "format/JsonReader.h"
+#include "format/JsonValue.h"
 
 namespace quorbit {
 

@@ -10,8 +10,8 @@
 #include <nlohmann/json.hpp>
 #include <simdjson.h>
 
-#include "domain/JsonValue.h"
 #include "domain/SecretBytes.h"
+#include "format/JsonValue.h"
 
 namespace quorbit {
 

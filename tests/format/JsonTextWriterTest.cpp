@@ -1,4 +1,4 @@
-#include "lib/JsonTextWriter.h"
+#include "format/JsonTextWriter.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
