@@ -8,6 +8,7 @@
 
 #include "domain/UnicodeText.h"
 #include "format/JsonObjectReader.h"
+#include "format/JsonTypeError.h"
 
 namespace quorbit {
 
@@ -29,7 +30,7 @@ std::string_view keyOf(AccountFilterSelection::Case filterCase) {
 }
 
 [[noreturn]] void failDecoding(const std::string& message) {
-    throw nlohmann::json::type_error::create(302, message, nullptr);
+    throw JsonTypeError(message);
 }
 
 AccountFilterSelection tagFrom(const JsonObjectReader& payload) {
@@ -61,7 +62,6 @@ void to_json(nlohmann::json& json, const AccountFilterSelection& filter) {
     json[std::string(keyOf(filter.filterCase()))] = std::move(payload);
 }
 
-void from_json(const nlohmann::json& json, AccountFilterSelection& filter) { readThroughText(json, filter); }
 
 // Only the known case keys count; the object must hold exactly one of them.
 void readJson(const JsonValue& json, AccountFilterSelection& filter) {

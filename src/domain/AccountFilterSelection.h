@@ -37,9 +37,8 @@ private:
 };
 
 // Keyed object with exactly one case key: {"all":{}}, {"tag":{"_0":"Work"}}. Anything else
-// throws nlohmann::json::type_error.
+// throws JsonTypeError.
 void to_json(nlohmann::json& json, const AccountFilterSelection& filter);
-void from_json(const nlohmann::json& json, AccountFilterSelection& filter);
 void readJson(const JsonValue& json, AccountFilterSelection& filter);
 
 }  // namespace quorbit

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "format/JsonReader.h"
+#include "format/JsonTypeError.h"
 
 namespace quorbit {
 
@@ -37,12 +38,11 @@ std::string title(AccountSortOption option, AppLanguage language) {
 
 void to_json(nlohmann::json& json, AccountSortOption option) { json = rawValue(option); }
 
-void from_json(const nlohmann::json& json, AccountSortOption& option) { readThroughText(json, option); }
 
 void readJson(const JsonValue& json, AccountSortOption& option) {
     const auto text = json.string();
     const auto decoded = text ? accountSortOptionFromRawValue(*text) : std::nullopt;
-    if (!decoded) throw nlohmann::json::type_error::create(302, "not an account sort option", nullptr);
+    if (!decoded) throw JsonTypeError("not an account sort option");
     option = *decoded;
 }
 

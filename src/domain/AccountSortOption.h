@@ -24,9 +24,8 @@ std::string_view rawValue(AccountSortOption option);
 std::optional<AccountSortOption> accountSortOptionFromRawValue(std::string_view raw);
 std::string title(AccountSortOption option, AppLanguage language);
 
-// A text that is no raw value throws nlohmann::json::type_error.
+// A text that is no raw value throws JsonTypeError.
 void to_json(nlohmann::json& json, AccountSortOption option);
-void from_json(const nlohmann::json& json, AccountSortOption& option);
 void readJson(const JsonValue& json, AccountSortOption& option);
 
 }  // namespace quorbit

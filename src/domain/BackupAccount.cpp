@@ -31,7 +31,6 @@ void to_json(nlohmann::json& json, const BackupAccount& account) {
     if (account.trashedAt) json["trashedAt"] = Iso8601Date::format(*account.trashedAt);
 }
 
-void from_json(const nlohmann::json& json, BackupAccount& account) { readThroughText(json, account); }
 
 void readJson(const JsonValue& json, BackupAccount& account) {
     const JsonObjectReader reader(json);

@@ -41,7 +41,6 @@ struct BackupAccount {
 // The document form copies the secret into plain strings; backups are sealed from the text
 // BackupPayloadWriter writes and opened with JsonReader::decodeSecret instead.
 void to_json(nlohmann::json& json, const BackupAccount& account);
-void from_json(const nlohmann::json& json, BackupAccount& account);
 void readJson(const JsonValue& json, BackupAccount& account);
 
 }  // namespace quorbit

@@ -12,7 +12,6 @@ void to_json(nlohmann::json& json, const BackupEnvelopeForInfo& envelope) {
                           {"salt", envelope.salt},             {"sealedBox", envelope.sealedBox}};
 }
 
-void from_json(const nlohmann::json& json, BackupEnvelopeForInfo& envelope) { readThroughText(json, envelope); }
 
 void readJson(const JsonValue& json, BackupEnvelopeForInfo& envelope) {
     const JsonObjectReader reader(json);

@@ -23,7 +23,6 @@ struct BackupEnvelopeForInfo {
 };
 
 void to_json(nlohmann::json& json, const BackupEnvelopeForInfo& envelope);
-void from_json(const nlohmann::json& json, BackupEnvelopeForInfo& envelope);
 void readJson(const JsonValue& json, BackupEnvelopeForInfo& envelope);
 
 }  // namespace quorbit

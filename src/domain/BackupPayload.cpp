@@ -12,7 +12,6 @@ void to_json(nlohmann::json& json, const BackupPayload& payload) {
     json = nlohmann::json{{"exportedAt", Iso8601Date::format(payload.exportedAt)}, {"accounts", payload.accounts}};
 }
 
-void from_json(const nlohmann::json& json, BackupPayload& payload) { readThroughText(json, payload); }
 
 void readJson(const JsonValue& json, BackupPayload& payload) {
     const JsonObjectReader reader(json);

@@ -20,7 +20,6 @@ struct BackupPayload {
 };
 
 void to_json(nlohmann::json& json, const BackupPayload& payload);
-void from_json(const nlohmann::json& json, BackupPayload& payload);
 void readJson(const JsonValue& json, BackupPayload& payload);
 
 }  // namespace quorbit

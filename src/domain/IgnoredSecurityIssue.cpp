@@ -11,7 +11,6 @@ void to_json(nlohmann::json& json, const IgnoredSecurityIssue& issue) {
     json = nlohmann::json{{"issueKey", issue.issueKey}, {"ignoredAt", Iso8601Date::format(issue.ignoredAt)}};
 }
 
-void from_json(const nlohmann::json& json, IgnoredSecurityIssue& issue) { readThroughText(json, issue); }
 
 void readJson(const JsonValue& json, IgnoredSecurityIssue& issue) {
     const JsonObjectReader reader(json);

@@ -21,7 +21,6 @@ struct IgnoredSecurityIssue {
 
 // JSON: {"issueKey": text, "ignoredAt": ISO 8601}; both keys required.
 void to_json(nlohmann::json& json, const IgnoredSecurityIssue& issue);
-void from_json(const nlohmann::json& json, IgnoredSecurityIssue& issue);
 void readJson(const JsonValue& json, IgnoredSecurityIssue& issue);
 
 }  // namespace quorbit

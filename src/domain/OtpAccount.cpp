@@ -30,7 +30,6 @@ void to_json(nlohmann::json& json, const OtpAccount& account) {
     json["tags"] = account.tags;
 }
 
-void from_json(const nlohmann::json& json, OtpAccount& account) { readThroughText(json, account); }
 
 // Decodes into a fresh record so that a failure leaves `account` untouched.
 void readJson(const JsonValue& json, OtpAccount& account) {

@@ -42,9 +42,8 @@ struct OtpAccount {
 };
 
 // JSON object form with ISO 8601 dates. Decoding trims issuer and account name, normalises
-// the tags and fails (nlohmann::json::exception) on a missing required key or a wrong type.
+// the tags and fails (JsonError) on a missing required key or a wrong type.
 void to_json(nlohmann::json& json, const OtpAccount& account);
-void from_json(const nlohmann::json& json, OtpAccount& account);
 void readJson(const JsonValue& json, OtpAccount& account);
 
 }  // namespace quorbit

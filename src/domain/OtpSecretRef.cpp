@@ -8,7 +8,6 @@ namespace quorbit {
 
 void to_json(nlohmann::json& json, const OtpSecretRef& ref) { json = {{"rawValue", ref.rawValue}}; }
 
-void from_json(const nlohmann::json& json, OtpSecretRef& ref) { readThroughText(json, ref); }
 
 void readJson(const JsonValue& json, OtpSecretRef& ref) { ref.rawValue = JsonObjectReader(json).string("rawValue"); }
 

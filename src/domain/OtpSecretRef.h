@@ -18,7 +18,6 @@ struct OtpSecretRef {
 
 // JSON form: {"rawValue": "<text>"}.
 void to_json(nlohmann::json& json, const OtpSecretRef& ref);
-void from_json(const nlohmann::json& json, OtpSecretRef& ref);
 void readJson(const JsonValue& json, OtpSecretRef& ref);
 
 }  // namespace quorbit

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "format/JsonObjectReader.h"
+#include "format/JsonTypeError.h"
 
 namespace quorbit {
 namespace {
@@ -22,14 +23,13 @@ void to_json(nlohmann::json& json, const RecoveryKitManifest& manifest) {
                           {"createdAt", sinceReference.count()}};
 }
 
-void from_json(const nlohmann::json& json, RecoveryKitManifest& manifest) { readThroughText(json, manifest); }
 
 void readJson(const JsonValue& json, RecoveryKitManifest& manifest) {
     const JsonObjectReader reader(json);
     manifest.appVersion = reader.string("appVersion");
     manifest.appBuild = reader.string("appBuild");
     const auto seconds = reader.member("createdAt").number();
-    if (!seconds) throw nlohmann::json::type_error::create(302, "member \"createdAt\" must be a number", nullptr);
+    if (!seconds) throw JsonTypeError("member \"createdAt\" must be a number");
     manifest.createdAt =
         TimePoint(std::chrono::duration_cast<TimePoint::duration>(FloatSeconds(*seconds) + referenceDate));
 }

@@ -4,6 +4,7 @@
 
 #include "domain/Iso8601Date.h"
 #include "format/JsonObjectReader.h"
+#include "format/JsonTypeError.h"
 
 namespace quorbit {
 
@@ -13,12 +14,12 @@ namespace {
 std::map<std::string, std::string> metadataFrom(const JsonObjectReader& reader) {
     const JsonValue object = reader.member("metadata");
     if (!object.isObject()) {
-        throw nlohmann::json::type_error::create(302, "member \"metadata\" must be an object", nullptr);
+        throw JsonTypeError("member \"metadata\" must be an object");
     }
     std::map<std::string, std::string> metadata;
     object.forEachMember([&](std::string_view key, const JsonValue& value) {
         const auto text = value.string();
-        if (!text) throw nlohmann::json::type_error::create(302, "member \"metadata\" must hold strings", nullptr);
+        if (!text) throw JsonTypeError("member \"metadata\" must hold strings");
         metadata.insert_or_assign(std::string(key), std::string(*text));
     });
     return metadata;
@@ -36,7 +37,6 @@ void to_json(nlohmann::json& json, const SecurityEvent& event) {
     if (event.accountLabel) json["accountLabel"] = *event.accountLabel;
 }
 
-void from_json(const nlohmann::json& json, SecurityEvent& event) { readThroughText(json, event); }
 
 void readJson(const JsonValue& json, SecurityEvent& event) {
     const JsonObjectReader reader(json);

@@ -28,9 +28,8 @@ struct SecurityEvent {
 };
 
 // JSON object form. "accountId" and "accountLabel" are left out when absent and may be null;
-// every other key is required. Failures throw nlohmann::json::exception.
+// every other key is required. Failures throw JsonError.
 void to_json(nlohmann::json& json, const SecurityEvent& event);
-void from_json(const nlohmann::json& json, SecurityEvent& event);
 void readJson(const JsonValue& json, SecurityEvent& event);
 
 }  // namespace quorbit

@@ -3,16 +3,16 @@
 #include <algorithm>
 
 #include "domain/Iso8601Date.h"
+#include "format/JsonMissingKeyError.h"
+#include "format/JsonTypeError.h"
 
 namespace quorbit {
 namespace {
 
-using nlohmann::json;
-
 std::string quoted(std::string_view key) { return "\"" + std::string(key) + "\""; }
 
 [[noreturn]] void throwWrongType(std::string_view key, const char* expected) {
-    throw json::type_error::create(302, "member " + quoted(key) + " must be " + expected, nullptr);
+    throw JsonTypeError("member " + quoted(key) + " must be " + expected);
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ bool JsonObjectReader::contains(std::string_view key) const { return find(key) !
 
 JsonValue JsonObjectReader::member(std::string_view key) const {
     const JsonValue* found = find(key);
-    if (found == nullptr) throw json::out_of_range::create(403, "key " + quoted(key) + " not found", nullptr);
+    if (found == nullptr) throw JsonMissingKeyError(key);
     return *found;
 }
 
@@ -143,7 +143,7 @@ JsonObjectReader JsonObjectReader::object(std::string_view key) const {
 }
 
 void JsonObjectReader::throwInvalidValue(std::string_view key) const {
-    throw json::type_error::create(302, "member " + quoted(key) + " has an unrecognised value", nullptr);
+    throw JsonTypeError("member " + quoted(key) + " has an unrecognised value");
 }
 
 }  // namespace quorbit

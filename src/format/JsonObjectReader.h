@@ -9,8 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "domain/SecretBytes.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
@@ -23,16 +21,16 @@ namespace quorbit {
 // refers to the object's document, which must outlive it. Where a key repeats, the last
 // value counts.
 //
-// Failures throw nlohmann's own exceptions, so one `catch (const nlohmann::json::exception&)`
-// covers both a text that does not parse and a record that does not decode:
-//   - out_of_range (403): a required key is missing;
-//   - type_error (302): the value has the wrong JSON type (null included, for required keys),
+// Failures throw JsonError types, so one `catch (const JsonError&)` covers both a text that
+// does not parse and a record that does not decode:
+//   - JsonMissingKeyError: a required key is missing;
+//   - JsonTypeError: the value has the wrong JSON type (null included, for required keys),
 //     or a string that is not a valid date, UUID or enumeration value.
 // Messages name the key, never the value, since values may be secrets.
 // The optional getters treat a null value exactly like an absent key.
 class JsonObjectReader {
 public:
-    explicit JsonObjectReader(const JsonValue& object);  // type_error unless an object
+    explicit JsonObjectReader(const JsonValue& object);  // JsonTypeError unless an object
 
     bool has(std::string_view key) const;       // present and not null
     bool contains(std::string_view key) const;  // present, null included

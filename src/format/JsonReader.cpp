@@ -6,12 +6,14 @@
 #include <openssl/crypto.h>
 
 #include "format/JsonNestingScan.h"
+#include "format/JsonSyntaxError.h"
+#include "format/JsonTypeError.h"
 
 namespace quorbit {
 namespace {
 
 [[noreturn]] void failParsing(std::size_t byte, const std::string& reason) {
-    throw nlohmann::json::parse_error::create(101, byte, reason, nullptr);
+    throw JsonSyntaxError(byte, reason);
 }
 
 void failWhenTooDeep(std::string_view text) {
@@ -73,8 +75,7 @@ JsonReader::DocumentWipe::~DocumentWipe() {
 }
 
 void throwUnexpectedType(const char* expected, const JsonValue& found) {
-    throw nlohmann::json::type_error::create(302, std::string("expected ") + expected + ", found " + found.typeName(),
-                                             nullptr);
+    throw JsonTypeError(std::string("expected ") + expected + ", found " + found.typeName());
 }
 
 void readJson(const JsonValue& json, std::string& value) {

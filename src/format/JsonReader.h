@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include <nlohmann/json.hpp>
 #include <simdjson.h>
 
 #include "domain/SecretBytes.h"
@@ -20,9 +19,9 @@ namespace quorbit {
 // `maxDepth` deep, with only white space after it (a NUL byte is no end). Numbers must fit
 // a 64-bit integer or a double. Where a key repeats in an object, its last value counts.
 //
-// Failures throw nlohmann's exceptions, as the record decoders' JsonObjectReader does, so one
-// `catch (const nlohmann::json::exception&)` covers a text that does not parse and a record
-// that does not decode. A parse_error names at most a byte offset, never the text.
+// A text that does not parse throws JsonSyntaxError, which names at most a byte offset, never
+// the text; a record that does not decode throws the other JsonError types, so one
+// `catch (const JsonError&)` covers both.
 //
 // A reader keeps its buffers for the next text, so a store that reads the same file again
 // allocates nothing; it serves one caller at a time.
@@ -86,7 +85,7 @@ private:
     simdjson::dom::parser parser_;
 };
 
-// type_error "expected <expected>, found <the value's type>".
+// JsonTypeError "expected <expected>, found <the value's type>".
 [[noreturn]] void throwUnexpectedType(const char* expected, const JsonValue& found);
 
 void readJson(const JsonValue& json, std::string& value);
@@ -99,13 +98,6 @@ void readJson(const JsonValue& json, std::vector<T>& values) {
     decoded.reserve(json.size());
     json.forEachElement([&](const JsonValue& element) { readJson(element, decoded.emplace_back()); });
     values = std::move(decoded);
-}
-
-// nlohmann's from_json for a record: the value is printed and read back, so a document value
-// and a file decode by the same rules.
-template <typename T>
-void readThroughText(const nlohmann::json& json, T& value) {
-    value = JsonReader().decode<T>(json.dump());
 }
 
 }  // namespace quorbit

@@ -4,6 +4,10 @@
 
 #include "domain/AccountFilterSelection.h"
 #include "domain/AccountSortOption.h"
+#include "format/JsonError.h"
+#include "format/JsonReader.h"
+#include "format/JsonTypeError.h"
+#include "support/DocumentDecoding.h"
 
 namespace quorbit {
 namespace {
@@ -27,12 +31,12 @@ TEST(AccountFilterSelectionJsonTest, EachCaseRoundTripsAsAKeyedObject) {
     for (const auto& [filter, text] : rows) {
         const nlohmann::json json = filter;
         EXPECT_EQ(json, nlohmann::json::parse(text));
-        EXPECT_EQ(json.get<AccountFilterSelection>(), filter) << text;
+        EXPECT_EQ(test::decodeDocument<AccountFilterSelection>(json), filter) << text;
     }
 }
 
 TEST(AccountFilterSelectionJsonTest, UnknownKeysAreIgnoredBesideTheOneCase) {
-    EXPECT_EQ(nlohmann::json::parse(R"({"trash":{},"extra":1})").get<AccountFilterSelection>(),
+    EXPECT_EQ(JsonReader().decode<AccountFilterSelection>(R"({"trash":{},"extra":1})"),
               AccountFilterSelection::trash());
 }
 
@@ -40,28 +44,28 @@ TEST(AccountFilterSelectionJsonTest, RejectsAnythingButExactlyOneCase) {
     EXPECT_THROW(
         {
             try {
-                nlohmann::json::object().get<AccountFilterSelection>();
-            } catch (const nlohmann::json::type_error& error) {
+                test::decodeDocument<AccountFilterSelection>(nlohmann::json::object());
+            } catch (const JsonTypeError& error) {
                 EXPECT_NE(std::string(error.what()).find("Invalid number of keys found, expected one."),
                           std::string::npos);
                 throw;
             }
         },
-        nlohmann::json::type_error);
+        JsonTypeError);
     const char* invalid[] = {
         R"({"all":{},"trash":{}})", R"({"tag":{}})", R"({"tag":{"_0":7}})", R"({"tag":"Work"})",
         R"({"all":null})",          R"("all")",      R"({"other":{}})",
     };
     for (const char* text : invalid) {
-        EXPECT_THROW(nlohmann::json::parse(text).get<AccountFilterSelection>(), nlohmann::json::exception) << text;
+        EXPECT_THROW(JsonReader().decode<AccountFilterSelection>(text), JsonError) << text;
     }
 }
 
 TEST(AccountSortOptionJsonTest, IsStoredAsItsRawValue) {
     EXPECT_EQ(nlohmann::json(AccountSortOption::favoritesFirst), "favoritesFirst");
-    EXPECT_EQ(nlohmann::json("createdAt").get<AccountSortOption>(), AccountSortOption::createdAt);
-    EXPECT_THROW(nlohmann::json("CreatedAt").get<AccountSortOption>(), nlohmann::json::exception);
-    EXPECT_THROW(nlohmann::json(1).get<AccountSortOption>(), nlohmann::json::exception);
+    EXPECT_EQ(test::decodeDocument<AccountSortOption>(nlohmann::json("createdAt")), AccountSortOption::createdAt);
+    EXPECT_THROW(test::decodeDocument<AccountSortOption>(nlohmann::json("CreatedAt")), JsonError);
+    EXPECT_THROW(test::decodeDocument<AccountSortOption>(nlohmann::json(1)), JsonError);
 }
 
 }  // namespace

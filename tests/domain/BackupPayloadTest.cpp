@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 
 #include "domain/BackupEnvelopeForInfo.h"
+#include "format/JsonError.h"
+#include "support/DocumentDecoding.h"
 
 namespace quorbit {
 namespace {
@@ -19,7 +21,7 @@ nlohmann::json accountJson() {
 }
 
 BackupPayload decode(const nlohmann::json& account) {
-    return nlohmann::json{{"exportedAt", "2026-02-01T00:00:00Z"}, {"accounts", {account}}}.get<BackupPayload>();
+    return test::decodeDocument<BackupPayload>(nlohmann::json{{"exportedAt", "2026-02-01T00:00:00Z"}, {"accounts", {account}}});
 }
 
 TEST(BackupPayload, MissingOptionalKeysTakeDefaultsAndIssuerIsKeptAsStored) {
@@ -48,7 +50,7 @@ TEST(BackupPayload, InvalidAccountsFailTheWholePayload) {
     for (const auto& [name, change] : cases) {
         auto json = accountJson();
         change(json);
-        EXPECT_THROW(decode(json), nlohmann::json::exception) << name;
+        EXPECT_THROW(decode(json), JsonError) << name;
     }
 }
 
@@ -57,20 +59,20 @@ TEST(BackupPayload, EncodesWithoutAbsentDatesAndRoundTrips) {
     const nlohmann::json encoded = payload;
     EXPECT_FALSE(encoded["accounts"][0].contains("lastUsedAt"));
     EXPECT_FALSE(encoded["accounts"][0].contains("trashedAt"));
-    EXPECT_EQ(encoded.get<BackupPayload>(), payload);
+    EXPECT_EQ(test::decodeDocument<BackupPayload>(encoded), payload);
 
     auto withDates = payload;
     withDates.accounts[0].lastUsedAt = withDates.exportedAt;
     withDates.accounts[0].trashedAt = withDates.exportedAt;
-    EXPECT_EQ(nlohmann::json(withDates).get<BackupPayload>(), withDates);
+    EXPECT_EQ(test::decodeDocument<BackupPayload>(nlohmann::json(withDates)), withDates);
 }
 
 TEST(BackupEnvelopeForInfo, RequiresAllSixKeys) {
     auto json = nlohmann::json::parse(
         R"({"version":1,"kdf":"PBKDF2-HMAC-SHA256","iterations":5,"saltBytes":16,"salt":"AA==","sealedBox":"AA=="})");
-    EXPECT_EQ(json.get<BackupEnvelopeForInfo>().iterations, 5);
+    EXPECT_EQ(test::decodeDocument<BackupEnvelopeForInfo>(json).iterations, 5);
     json.erase("sealedBox");
-    EXPECT_THROW(json.get<BackupEnvelopeForInfo>(), nlohmann::json::exception);
+    EXPECT_THROW(test::decodeDocument<BackupEnvelopeForInfo>(json), JsonError);
 }
 
 }  // namespace

@@ -9,6 +9,9 @@
 
 #include "DefaultLocaleGuard.h"
 #include "domain/Iso8601Date.h"
+#include "format/JsonError.h"
+#include "format/JsonReader.h"
+#include "support/DocumentDecoding.h"
 
 namespace quorbit {
 namespace {
@@ -85,7 +88,7 @@ TEST(OtpAccountRoundTrip, DecodesWhatItEncodes) {
     withoutOptionals.lastUsedAt.reset();
     withoutOptionals.trashedAt.reset();
     for (const OtpAccount& account : {fullAccount(), withoutOptionals}) {
-        EXPECT_EQ(json::parse(json(account).dump()).get<OtpAccount>(), account);
+        EXPECT_EQ(JsonReader().decode<OtpAccount>(json(account).dump()), account);
     }
 }
 
@@ -93,7 +96,7 @@ TEST(OtpAccountDecoding, FillsDefaultsForAbsentOrNullOptionalKeys) {
     json withNulls = minimalRecord();
     for (const char* key : {"type", "hotpCounter", "lastUsedAt", "trashedAt", "tags"}) withNulls[key] = nullptr;
     for (const json& record : {minimalRecord(), withNulls}) {
-        const auto account = record.get<OtpAccount>();
+        const auto account = test::decodeDocument<OtpAccount>(record);
         EXPECT_EQ(account.id.toString(), "0B6A9F7E-1C2D-4E5F-8A9B-0C1D2E3F4A5B");
         EXPECT_EQ(account.type, OtpType::totp);
         EXPECT_EQ(account.hotpCounter, 0);
@@ -111,7 +114,7 @@ TEST(OtpAccountDecoding, CleansNamesTagsAndCounter) {
     record["tags"] = {"work", " Work ", "Dev", "  "};
     record["hotpCounter"] = -7;
     record["unknownKey"] = {{"anything", 1}};
-    const auto account = record.get<OtpAccount>();
+    const auto account = test::decodeDocument<OtpAccount>(record);
     EXPECT_EQ(account.issuer, "GitHub");
     EXPECT_EQ(account.accountName, "octocat");
     EXPECT_EQ(account.tags, (std::vector<std::string>{"Dev", "work"}));
@@ -129,7 +132,8 @@ TEST_P(OtpAccountDecodingFailure, FailsTheWholeRecord) {
     json record = minimalRecord();
     GetParam().breakIt(record);
     OtpAccount target = fullAccount();
-    EXPECT_THROW(record.get_to(target), json::exception);
+    JsonReader reader;
+    EXPECT_THROW(readJson(reader.read(record.dump()), target), JsonError);
     EXPECT_EQ(target, fullAccount());
 }
 
@@ -163,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                     replaced("FractionalCounter", "hotpCounter", 1.5)),
     [](const testing::TestParamInfo<BrokenRecord>& testInfo) { return std::string(testInfo.param.name); });
 
-TEST(OtpAccountDecodingFailure, RejectsANonObject) { EXPECT_THROW(json::array().get<OtpAccount>(), json::exception); }
+TEST(OtpAccountDecodingFailure, RejectsANonObject) { EXPECT_THROW(test::decodeDocument<OtpAccount>(json::array()), JsonError); }
 
 }  // namespace
 }  // namespace quorbit

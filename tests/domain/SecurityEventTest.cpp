@@ -8,6 +8,8 @@
 #include "domain/SecurityEvent.h"
 #include "domain/SecurityEventFilter.h"
 #include "domain/SecurityEventRedaction.h"
+#include "format/JsonError.h"
+#include "support/DocumentDecoding.h"
 
 namespace quorbit {
 namespace {
@@ -35,7 +37,7 @@ TEST(SecurityEventJsonTest, RoundTripsAndLeavesOutAbsentAccountKeys) {
     const nlohmann::json json = event;
     EXPECT_EQ(json["createdAt"], "2026-01-01T00:00:00Z");
     EXPECT_EQ(json["accountId"], accountId);
-    EXPECT_EQ(json.get<SecurityEvent>(), event);
+    EXPECT_EQ(test::decodeDocument<SecurityEvent>(json), event);
 
     SecurityEvent locked = event;
     locked.kind = SecurityEventKind::appLocked;
@@ -51,7 +53,7 @@ TEST(SecurityEventJsonTest, NullAccountKeysDecodeAsAbsent) {
     nlohmann::json json = accountEvent();
     json["accountId"] = nullptr;
     json["accountLabel"] = nullptr;
-    const SecurityEvent event = json.get<SecurityEvent>();
+    const SecurityEvent event = test::decodeDocument<SecurityEvent>(json);
     EXPECT_EQ(event.accountId, std::nullopt);
     EXPECT_EQ(event.accountLabel, std::nullopt);
 }
@@ -70,7 +72,7 @@ TEST(SecurityEventJsonTest, RejectsMissingRequiredKeysAndUnknownKinds) {
         invalid.push_back(broken);
     }
     for (const nlohmann::json& json : invalid) {
-        EXPECT_THROW(json.get<SecurityEvent>(), nlohmann::json::exception) << json.dump();
+        EXPECT_THROW(test::decodeDocument<SecurityEvent>(json), JsonError) << json.dump();
     }
 }
 

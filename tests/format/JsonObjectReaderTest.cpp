@@ -8,11 +8,13 @@
 
 #include "domain/Iso8601Date.h"
 #include "domain/OtpAlgorithm.h"
+#include "format/JsonMissingKeyError.h"
+#include "format/JsonReader.h"
+#include "format/JsonTypeError.h"
 
 namespace quorbit {
 namespace {
 
-using nlohmann::json;
 
 JsonValue sample() {
     static JsonReader reader;
@@ -67,7 +69,7 @@ class JsonObjectReaderWrongType : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(JsonObjectReaderWrongType, ThrowsTypeError) {
     const JsonObjectReader reader(sample());
-    EXPECT_THROW(GetParam().read(reader), json::type_error);
+    EXPECT_THROW(GetParam().read(reader), JsonTypeError);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,15 +98,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(JsonObjectReaderErrors, MissingRequiredKeyIsOutOfRange) {
     const JsonObjectReader reader(sample());
-    EXPECT_THROW(reader.string("missing"), json::out_of_range);
-    EXPECT_THROW(reader.int64("missing"), json::out_of_range);
-    EXPECT_THROW(reader.member("missing"), json::out_of_range);
+    EXPECT_THROW(reader.string("missing"), JsonMissingKeyError);
+    EXPECT_THROW(reader.int64("missing"), JsonMissingKeyError);
+    EXPECT_THROW(reader.member("missing"), JsonMissingKeyError);
 }
 
 TEST(JsonObjectReaderErrors, RejectsAnythingButAnObject) {
     JsonReader reader;
     for (const char* text : {"[]", "null", "\"text\"", "1"}) {
-        EXPECT_THROW(JsonObjectReader{reader.read(text)}, json::type_error) << text;
+        EXPECT_THROW(JsonObjectReader{reader.read(text)}, JsonTypeError) << text;
     }
 }
 
@@ -113,7 +115,7 @@ TEST(JsonObjectReaderErrors, MessageNamesTheKeyButNeverTheValue) {
     try {
         reader.int64("secret");
         FAIL() << "expected a type error";
-    } catch (const json::type_error& error) {
+    } catch (const JsonTypeError& error) {
         const std::string message = error.what();
         EXPECT_NE(message.find("\"secret\""), std::string::npos) << message;
         EXPECT_EQ(message.find("JBSWY3DP"), std::string::npos) << message;

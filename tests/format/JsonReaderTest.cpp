@@ -6,13 +6,14 @@
 
 #include "domain/BackupAccount.h"
 #include "format/JsonObjectReader.h"
+#include "format/JsonSyntaxError.h"
+#include "format/JsonTypeError.h"
 #include "support/memory/FreedMemoryWatch.h"
 #include "support/memory/WatchedSecret.h"
 
 namespace quorbit {
 namespace {
 
-using nlohmann::json;
 
 std::string nested(std::size_t depth, const std::string& inner = "") {
     return std::string(depth, '[') + inner + std::string(depth, ']');
@@ -22,10 +23,10 @@ TEST(JsonReaderLimits, NestingStopsAtThirtyTwoLevels) {
     JsonReader reader;
     EXPECT_NO_THROW(reader.read(nested(32)));
     EXPECT_NO_THROW(reader.read(std::string(31, '[') + "{}" + std::string(31, ']')));
-    EXPECT_THROW(reader.read(nested(33)), json::parse_error);
-    EXPECT_THROW(reader.read(std::string(32, '[') + "{}" + std::string(32, ']')), json::parse_error);
+    EXPECT_THROW(reader.read(nested(33)), JsonSyntaxError);
+    EXPECT_THROW(reader.read(std::string(32, '[') + "{}" + std::string(32, ']')), JsonSyntaxError);
     // Unbalanced closers earn no extra depth.
-    EXPECT_THROW(reader.read("]]]]" + nested(33)), json::parse_error);
+    EXPECT_THROW(reader.read("]]]]" + nested(33)), JsonSyntaxError);
 }
 
 TEST(JsonReaderLimits, BracketsInsideStringsAreText) {
@@ -37,7 +38,7 @@ TEST(JsonReaderLimits, BracketsInsideStringsAreText) {
         EXPECT_NO_THROW(reader.read(text)) << text;
     }
     // An escaped backslash ends the string before the brackets.
-    EXPECT_THROW(reader.read("[\"\\\\\"," + nested(40) + "]"), json::parse_error);
+    EXPECT_THROW(reader.read("[\"\\\\\"," + nested(40) + "]"), JsonSyntaxError);
 }
 
 SecretBytes backupAccountText() {
@@ -55,7 +56,7 @@ TEST(JsonReaderSecrets, DecodingASecretTextLeavesNoUnwipedCopyBehind) {
             JsonReader reader;
             const auto account = reader.decodeSecret<BackupAccount>(text.asText());
             EXPECT_EQ(account.secretBase32.asText(), test::watchedSecretBase32);
-            EXPECT_THROW(reader.decodeSecret<BackupAccount>(text.asText().substr(0, 200)), json::parse_error);
+            EXPECT_THROW(reader.decodeSecret<BackupAccount>(text.asText().substr(0, 200)), JsonSyntaxError);
         }
         EXPECT_EQ(watch.blocksHoldingText(), 0u);
     }
@@ -76,7 +77,7 @@ TEST_P(JsonReaderRejects, WithAParseErrorThatQuotesNothing) {
     try {
         reader.read(GetParam().text);
         FAIL() << "accepted";
-    } catch (const json::parse_error& error) {
+    } catch (const JsonSyntaxError& error) {
         EXPECT_EQ(std::string(error.what()).find("secret"), std::string::npos) << error.what();
     }
 }
@@ -103,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // An empty file's bytes come as a view without storage.
 TEST(JsonReaderLimits, AnEmptyViewWithoutStorageIsAParseError) {
-    EXPECT_THROW(JsonReader().read(std::string_view()), json::parse_error);
+    EXPECT_THROW(JsonReader().read(std::string_view()), JsonSyntaxError);
 }
 
 TEST(JsonReaderText, WhiteSpaceMayFollowTheValue) {
@@ -116,7 +117,7 @@ TEST(JsonReaderText, ARepeatedKeyKeepsItsLastValue) {
     const JsonObjectReader object(reader.read(R"({"digits": [], "digits": 6, "name": "a", "name": "b"})"));
     EXPECT_EQ(object.int64("digits"), 6);
     EXPECT_EQ(object.string("name"), "b");
-    EXPECT_THROW(JsonObjectReader(reader.read(R"({"digits": 6, "digits": 6.5})")).int64("digits"), json::type_error);
+    EXPECT_THROW(JsonObjectReader(reader.read(R"({"digits": 6, "digits": 6.5})")).int64("digits"), JsonTypeError);
 }
 
 TEST(JsonReaderText, IntegersAreExactlyThoseWithoutFractionOrExponent) {
@@ -127,7 +128,7 @@ TEST(JsonReaderText, IntegersAreExactlyThoseWithoutFractionOrExponent) {
     EXPECT_EQ(object.int64("zero"), 0);
     EXPECT_EQ(object.int64("min"), INT64_MIN);
     for (const char* key : {"unsigned", "fraction", "whole", "exponent"}) {
-        EXPECT_THROW(object.int64(key), json::type_error) << key;
+        EXPECT_THROW(object.int64(key), JsonTypeError) << key;
     }
 }
 
@@ -135,8 +136,8 @@ TEST(JsonReaderText, DecodesArraysElementByElement) {
     JsonReader reader;
     const auto strings = reader.decode<std::vector<std::string>>(R"(["a", "b\u00e9"])");
     EXPECT_EQ(strings, (std::vector<std::string>{"a", "b\xc3\xa9"}));
-    EXPECT_THROW(reader.decode<std::vector<std::string>>(R"(["a", 1])"), json::type_error);
-    EXPECT_THROW(reader.decode<std::vector<std::string>>(R"({"a": "b"})"), json::type_error);
+    EXPECT_THROW(reader.decode<std::vector<std::string>>(R"(["a", 1])"), JsonTypeError);
+    EXPECT_THROW(reader.decode<std::vector<std::string>>(R"({"a": "b"})"), JsonTypeError);
 }
 
 }  // namespace

@@ -66,7 +66,6 @@ void to_json(nlohmann::json& json, const AppSettings& settings) {
     };
 }
 
-void from_json(const nlohmann::json& json, AppSettings& settings) { readThroughText(json, settings); }
 
 void readJson(const JsonValue& json, AppSettings& settings) {
     const SettingsDecoder decoder(json);

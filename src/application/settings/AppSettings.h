@@ -49,9 +49,8 @@ struct AppSettings {
 };
 
 // JSON object keyed by field name. Decoding: an absent or null key takes its default; a value
-// of the wrong type or an unknown case name throws nlohmann::json::exception.
+// of the wrong type or an unknown case name throws JsonError.
 void to_json(nlohmann::json& json, const AppSettings& settings);
-void from_json(const nlohmann::json& json, AppSettings& settings);
 void readJson(const JsonValue& json, AppSettings& settings);
 
 }  // namespace quorbit

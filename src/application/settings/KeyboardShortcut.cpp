@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "format/JsonObjectReader.h"
+#include "format/JsonTypeError.h"
 
 namespace quorbit {
 
@@ -19,7 +20,7 @@ constexpr std::array qtModifierOrder{KeyboardShortcutModifier::control, Keyboard
 std::uint32_t keyCodeFrom(const JsonObjectReader& reader) {
     const std::int64_t value = reader.int64("keyCode");
     if (value < 0 || value > std::numeric_limits<std::uint32_t>::max()) {
-        throw nlohmann::json::type_error::create(302, "member \"keyCode\" must be an unsigned 32-bit integer", nullptr);
+        throw JsonTypeError("member \"keyCode\" must be an unsigned 32-bit integer");
     }
     return static_cast<std::uint32_t>(value);
 }
@@ -29,7 +30,7 @@ std::vector<KeyboardShortcutModifier> modifiersFrom(const JsonObjectReader& read
     for (const std::string& name : reader.stringList("modifiers")) {
         const auto modifier = keyboardShortcutModifierFromRawValue(name);
         if (!modifier) {
-            throw nlohmann::json::type_error::create(302, "member \"modifiers\" holds an unknown modifier", nullptr);
+            throw JsonTypeError("member \"modifiers\" holds an unknown modifier");
         }
         modifiers.push_back(*modifier);
     }
@@ -71,7 +72,6 @@ void to_json(nlohmann::json& json, const KeyboardShortcut& shortcut) {
             {"isEnabled", shortcut.isEnabled}};
 }
 
-void from_json(const nlohmann::json& json, KeyboardShortcut& shortcut) { readThroughText(json, shortcut); }
 
 void readJson(const JsonValue& json, KeyboardShortcut& shortcut) {
     const JsonObjectReader reader(json);

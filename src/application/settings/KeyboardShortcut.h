@@ -30,7 +30,6 @@ struct KeyboardShortcut {
 
 // JSON form {"keyCode", "keyEquivalent", "modifiers", "isEnabled"}; all four keys required.
 void to_json(nlohmann::json& json, const KeyboardShortcut& shortcut);
-void from_json(const nlohmann::json& json, KeyboardShortcut& shortcut);
 void readJson(const JsonValue& json, KeyboardShortcut& shortcut);
 
 }  // namespace quorbit

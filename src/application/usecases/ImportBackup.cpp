@@ -10,6 +10,7 @@
 #include "domain/BackupPayload.h"
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
+#include "format/JsonError.h"
 #include "format/JsonReader.h"
 #include "lib/Base64Codec.h"
 
@@ -72,7 +73,7 @@ BackupEnvelopeForInfo ImportBackup::readEnvelope(std::span<const std::uint8_t> d
     try {
         const char* text = reinterpret_cast<const char*>(data.data());
         return JsonReader().decode<BackupEnvelopeForInfo>(std::string_view(text, data.size()));
-    } catch (const nlohmann::json::exception&) {
+    } catch (const JsonError&) {
         failCorrupted();
     }
 }

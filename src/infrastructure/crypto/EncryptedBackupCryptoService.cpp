@@ -11,6 +11,7 @@
 #include "domain/BackupPayload.h"
 #include "domain/QuorbitError.h"
 #include "format/JsonObjectReader.h"
+#include "format/JsonError.h"
 #include "format/JsonReader.h"
 #include "format/JsonTextWriter.h"
 #include "infrastructure/crypto/AesGcmCipher.h"
@@ -79,7 +80,7 @@ Envelope readEnvelope(JsonReader& json, std::span<const std::uint8_t> data) {
         Envelope envelope{iterations, decodeBase64(salt), decodeBase64(sealedBox, JsonReader::padding)};
         if (envelope.box().size() < AesGcmCipher::nonceSize + AesGcmCipher::tagSize) failCorrupted();
         return envelope;
-    } catch (const nlohmann::json::exception&) {
+    } catch (const JsonError&) {
         failCorrupted();
     }
 }
@@ -90,7 +91,7 @@ BackupPayload readPayload(JsonReader& json, Envelope& opened) {
     const std::size_t size = opened.box().size() - AesGcmCipher::nonceSize - AesGcmCipher::tagSize;
     try {
         return json.decodeSecret<BackupPayload>(opened.paddedBox.view().subspan(AesGcmCipher::nonceSize), size);
-    } catch (const nlohmann::json::exception&) {
+    } catch (const JsonError&) {
         failCorrupted();
     }
 }

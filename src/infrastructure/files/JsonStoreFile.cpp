@@ -13,6 +13,9 @@
 #include "domain/Iso8601Date.h"
 #include "config/LogCategoryNames.h"
 #include "domain/QuorbitError.h"
+#include "format/JsonDocumentPrinter.h"
+#include "format/JsonError.h"
+#include "format/JsonSyntaxError.h"
 #include "infrastructure/files/AtomicFileWriter.h"
 
 namespace quorbit {
@@ -28,7 +31,7 @@ std::string compactStamp(TimePoint now) {
     return stamp;
 }
 
-std::string encoded(const nlohmann::json& value) { return value.dump(JsonStoreFile::indent); }
+std::string encoded(const nlohmann::json& value) { return JsonDocumentPrinter::print(value, JsonStoreFile::indent); }
 
 }  // namespace
 
@@ -136,12 +139,12 @@ QuorbitError JsonStoreFile::persistenceFailure(const std::exception& error) cons
 
 std::string JsonStoreFile::describe(const std::exception& error) const {
     // A parse error's own text is not shown, so that no reader's message can quote the file.
-    if (const auto* parseError = dynamic_cast<const nlohmann::json::parse_error*>(&error)) {
-        const std::string where = parseError->byte == 0 ? "" : " (byte " + std::to_string(parseError->byte) + ")";
+    if (const auto* parseError = dynamic_cast<const JsonSyntaxError*>(&error)) {
+        const std::string where = parseError->byte() == 0 ? "" : " (byte " + std::to_string(parseError->byte()) + ")";
         return "The data in \"" + path_.filename().string() +
                "\" couldn't be read because it isn't in the correct format" + where + ".";
     }
-    if (dynamic_cast<const nlohmann::json::exception*>(&error) != nullptr) {
+    if (dynamic_cast<const JsonError*>(&error) != nullptr) {
         return "\"" + path_.filename().string() + "\": " + error.what();
     }
     return error.what();

@@ -30,7 +30,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
     // The decoded file, or no value when there is no file. Throws std::system_error when the
-    // file cannot be read and nlohmann::json::exception when it does not decode as T.
+    // file cannot be read and JsonError when it does not decode as T.
     template <typename T>
     std::optional<T> load() const {
         knownSound_ = false;

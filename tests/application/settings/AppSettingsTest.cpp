@@ -3,11 +3,14 @@
 #include <nlohmann/json.hpp>
 
 #include "application/settings/AppSettings.h"
+#include "format/JsonError.h"
+#include "format/JsonReader.h"
+#include "support/DocumentDecoding.h"
 
 namespace quorbit {
 namespace {
 
-AppSettings decode(const char* text) { return nlohmann::json::parse(text).get<AppSettings>(); }
+AppSettings decode(const char* text) { return JsonReader().decode<AppSettings>(text); }
 
 AppSettings everyFieldChanged() {
     AppSettings settings;
@@ -47,7 +50,7 @@ TEST(AppSettingsJsonTest, RoundTripsEveryField) {
     EXPECT_EQ(json.size(), 22u);
     EXPECT_FALSE(json.contains("hasCompletedPermissionsOnboarding"));
     EXPECT_EQ(json["selectedAccountFilter"], nlohmann::json::parse(R"({"tag":{"_0":"Work"}})"));
-    EXPECT_EQ(json.get<AppSettings>(), settings);
+    EXPECT_EQ(test::decodeDocument<AppSettings>(json), settings);
 }
 
 TEST(AppSettingsJsonTest, TheEarlierOnboardingKeyCountsOnlyWithoutTheCurrentOne) {
@@ -73,7 +76,7 @@ TEST(AppSettingsJsonTest, APresentValueOfTheWrongKindFailsTheWholeRecord) {
         R"([])",
     };
     for (const char* text : invalid) {
-        EXPECT_THROW(decode(text), nlohmann::json::exception) << text;
+        EXPECT_THROW(decode(text), JsonError) << text;
     }
 }
 

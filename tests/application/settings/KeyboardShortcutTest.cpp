@@ -4,6 +4,9 @@
 
 #include "application/ports/GlobalHotKeyRegistrationError.h"
 #include "application/settings/KeyboardShortcutPreset.h"
+#include "format/JsonError.h"
+#include "format/JsonReader.h"
+#include "support/DocumentDecoding.h"
 
 namespace quorbit {
 namespace {
@@ -64,7 +67,7 @@ TEST(KeyboardShortcutJsonTest, RoundTripsItsFourKeys) {
     const nlohmann::json json = shortcut;
     EXPECT_EQ(json, nlohmann::json::parse(
                         R"({"keyCode":8,"keyEquivalent":"C","modifiers":["shift","option"],"isEnabled":true})"));
-    EXPECT_EQ(json.get<KeyboardShortcut>(), shortcut);
+    EXPECT_EQ(test::decodeDocument<KeyboardShortcut>(json), shortcut);
 }
 
 TEST(KeyboardShortcutJsonTest, RejectsMissingKeysAndWrongValues) {
@@ -76,7 +79,7 @@ TEST(KeyboardShortcutJsonTest, RejectsMissingKeysAndWrongValues) {
         R"({"keyCode":8,"keyEquivalent":"C","modifiers":[],"isEnabled":"yes"})",
     };
     for (const char* text : invalid) {
-        EXPECT_THROW(nlohmann::json::parse(text).get<KeyboardShortcut>(), nlohmann::json::exception) << text;
+        EXPECT_THROW(JsonReader().decode<KeyboardShortcut>(text), JsonError) << text;
     }
 }
 

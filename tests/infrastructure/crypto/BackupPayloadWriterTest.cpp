@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "domain/QuorbitError.h"
+#include "format/JsonReader.h"
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
 #include "support/ThrownError.h"
 
@@ -46,7 +47,7 @@ TEST(BackupPayloadWriterTest, WritesTheSameTextAsTheDocumentForm) {
         std::string text;
         BackupPayloadWriter::write(payload, text);
         EXPECT_EQ(text, nlohmann::json(payload).dump());
-        EXPECT_EQ(nlohmann::json::parse(text).get<BackupPayload>(), payload);
+        EXPECT_EQ(JsonReader().decode<BackupPayload>(text), payload);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "TemporaryHome.h"
 #include "domain/IgnoredSecurityIssue.h"
+#include "format/JsonReader.h"
 #include "support/FakeClock.h"
 #include "support/ThrownError.h"
 
@@ -19,7 +20,7 @@ class FileIgnoredIssuesStoreTest : public testing::Test {
 protected:
     std::filesystem::path file() const { return home.dataHome() / "Quorbit" / "ignored-security-issues.json"; }
     std::vector<IgnoredSecurityIssue> storedIssues() const {
-        return nlohmann::json::parse(test::readFile(file())).get<std::vector<IgnoredSecurityIssue>>();
+        return JsonReader().decode<std::vector<IgnoredSecurityIssue>>(test::readFile(file()));
     }
 
     test::TemporaryHome home;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 
+#include "format/JsonReader.h"
 #include "infrastructure/files/JsonStoreFile.h"
 
 namespace quorbit {
@@ -38,7 +39,7 @@ TEST(OtpAccountListWriterTest, WritesTheSameTextAsTheDocumentFormWithTheStoresIn
     for (const auto& accounts : lists) {
         const std::string text = OtpAccountListWriter::text(accounts, JsonStoreFile::indent);
         EXPECT_EQ(text, nlohmann::json(accounts).dump(JsonStoreFile::indent));
-        EXPECT_EQ(nlohmann::json::parse(text).get<std::vector<OtpAccount>>(), accounts);
+        EXPECT_EQ(JsonReader().decode<std::vector<OtpAccount>>(text), accounts);
     }
 }
 
