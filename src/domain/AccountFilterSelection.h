@@ -1,18 +1,27 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
-
-#include <nlohmann/json_fwd.hpp>
+#include <string_view>
+#include <utility>
 
 namespace quorbit {
-
-class JsonValue;
 
 // The list filter: all, favourites, recent, trash, or one tag (kept with its spelling).
 class AccountFilterSelection {
 public:
     enum class Case { tag, all, favorites, recent, trash };
+
+    // Each case's name, as the id and the stored form spell it.
+    static constexpr std::array<std::pair<Case, std::string_view>, 5> caseNames{{
+        {Case::tag, "tag"},
+        {Case::all, "all"},
+        {Case::favorites, "favorites"},
+        {Case::recent, "recent"},
+        {Case::trash, "trash"},
+    }};
+    static std::string_view caseName(Case filterCase);
 
     AccountFilterSelection() = default;  // all
     static AccountFilterSelection all() { return AccountFilterSelection(Case::all, {}); }
@@ -35,11 +44,6 @@ private:
     Case case_ = Case::all;
     std::string tag_;
 };
-
-// Keyed object with exactly one case key: {"all":{}}, {"tag":{"_0":"Work"}}. Anything else
-// throws JsonTypeError.
-void to_json(nlohmann::json& json, const AccountFilterSelection& filter);
-void readJson(const JsonValue& json, AccountFilterSelection& filter);
 
 }  // namespace quorbit
 

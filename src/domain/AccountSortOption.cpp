@@ -1,10 +1,5 @@
 #include "domain/AccountSortOption.h"
 
-#include <nlohmann/json.hpp>
-
-#include "format/JsonReader.h"
-#include "format/JsonTypeError.h"
-
 namespace quorbit {
 
 std::string_view rawValue(AccountSortOption option) {
@@ -34,16 +29,6 @@ std::string title(AccountSortOption option, AppLanguage language) {
         return std::string(localized(language, "Favorites first", "Избранное сверху"));
     }
     return {};
-}
-
-void to_json(nlohmann::json& json, AccountSortOption option) { json = rawValue(option); }
-
-
-void readJson(const JsonValue& json, AccountSortOption& option) {
-    const auto text = json.string();
-    const auto decoded = text ? accountSortOptionFromRawValue(*text) : std::nullopt;
-    if (!decoded) throw JsonTypeError("not an account sort option");
-    option = *decoded;
 }
 
 }  // namespace quorbit

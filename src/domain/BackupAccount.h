@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json_fwd.hpp>
-
 #include "domain/OtpAlgorithm.h"
 #include "domain/OtpType.h"
 #include "domain/SecretBytes.h"
@@ -14,8 +12,6 @@
 #include "domain/Uuid.h"
 
 namespace quorbit {
-
-class JsonValue;
 
 // One account inside a backup payload: the account's fields with its secret as Base32 text.
 struct BackupAccount {
@@ -37,10 +33,5 @@ struct BackupAccount {
 
     bool operator==(const BackupAccount&) const = default;
 };
-
-// The document form copies the secret into plain strings; backups are sealed from the text
-// BackupPayloadWriter writes and opened with JsonReader::decodeSecret instead.
-void to_json(nlohmann::json& json, const BackupAccount& account);
-void readJson(const JsonValue& json, BackupAccount& account);
 
 }  // namespace quorbit

@@ -3,11 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include <nlohmann/json_fwd.hpp>
-
 namespace quorbit {
-
-class JsonValue;
 
 // Read-only mirror of the encrypted backup's envelope, for the import summary. Decoding
 // only checks presence and types; the import checks the values.
@@ -21,8 +17,5 @@ struct BackupEnvelopeForInfo {
 
     bool operator==(const BackupEnvelopeForInfo&) const = default;
 };
-
-void to_json(nlohmann::json& json, const BackupEnvelopeForInfo& envelope);
-void readJson(const JsonValue& json, BackupEnvelopeForInfo& envelope);
 
 }  // namespace quorbit

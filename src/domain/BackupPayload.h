@@ -2,14 +2,10 @@
 
 #include <vector>
 
-#include <nlohmann/json_fwd.hpp>
-
 #include "domain/BackupAccount.h"
 #include "domain/TimePoint.h"
 
 namespace quorbit {
-
-class JsonValue;
 
 // The sealed content of an encrypted backup.
 struct BackupPayload {
@@ -18,8 +14,5 @@ struct BackupPayload {
 
     bool operator==(const BackupPayload&) const = default;
 };
-
-void to_json(nlohmann::json& json, const BackupPayload& payload);
-void readJson(const JsonValue& json, BackupPayload& payload);
 
 }  // namespace quorbit

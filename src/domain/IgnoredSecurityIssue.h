@@ -3,13 +3,9 @@
 #include <functional>
 #include <string>
 
-#include <nlohmann/json_fwd.hpp>
-
 #include "domain/TimePoint.h"
 
 namespace quorbit {
-
-class JsonValue;
 
 // The stored form of one ignored audit finding.
 struct IgnoredSecurityIssue {
@@ -18,10 +14,6 @@ struct IgnoredSecurityIssue {
 
     bool operator==(const IgnoredSecurityIssue&) const = default;
 };
-
-// JSON: {"issueKey": text, "ignoredAt": ISO 8601}; both keys required.
-void to_json(nlohmann::json& json, const IgnoredSecurityIssue& issue);
-void readJson(const JsonValue& json, IgnoredSecurityIssue& issue);
 
 }  // namespace quorbit
 

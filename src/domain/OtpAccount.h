@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include <nlohmann/json_fwd.hpp>
-
 #include "domain/OtpAlgorithm.h"
 #include "domain/OtpSecretRef.h"
 #include "domain/OtpType.h"
@@ -14,8 +12,6 @@
 #include "domain/Uuid.h"
 
 namespace quorbit {
-
-class JsonValue;
 
 // One account's metadata. Never holds the secret itself.
 struct OtpAccount {
@@ -40,10 +36,5 @@ struct OtpAccount {
     const std::string& label() const { return issuer.empty() ? accountName : issuer; }
     bool operator==(const OtpAccount&) const = default;
 };
-
-// JSON object form with ISO 8601 dates. Decoding trims issuer and account name, normalises
-// the tags and fails (JsonError) on a missing required key or a wrong type.
-void to_json(nlohmann::json& json, const OtpAccount& account);
-void readJson(const JsonValue& json, OtpAccount& account);
 
 }  // namespace quorbit

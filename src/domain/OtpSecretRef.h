@@ -3,11 +3,7 @@
 #include <functional>
 #include <string>
 
-#include <nlohmann/json_fwd.hpp>
-
 namespace quorbit {
-
-class JsonValue;
 
 // Key of an account's secret in the secret store (the keyring item's account attribute).
 struct OtpSecretRef {
@@ -15,10 +11,6 @@ struct OtpSecretRef {
 
     auto operator<=>(const OtpSecretRef&) const = default;
 };
-
-// JSON form: {"rawValue": "<text>"}.
-void to_json(nlohmann::json& json, const OtpSecretRef& ref);
-void readJson(const JsonValue& json, OtpSecretRef& ref);
 
 }  // namespace quorbit
 

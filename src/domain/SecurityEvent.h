@@ -4,15 +4,11 @@
 #include <optional>
 #include <string>
 
-#include <nlohmann/json_fwd.hpp>
-
 #include "domain/SecurityEventKind.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
 
 namespace quorbit {
-
-class JsonValue;
 
 // One entry of the security event log.
 struct SecurityEvent {
@@ -26,10 +22,5 @@ struct SecurityEvent {
 
     bool operator==(const SecurityEvent&) const = default;
 };
-
-// JSON object form. "accountId" and "accountLabel" are left out when absent and may be null;
-// every other key is required. Failures throw JsonError.
-void to_json(nlohmann::json& json, const SecurityEvent& event);
-void readJson(const JsonValue& json, SecurityEvent& event);
 
 }  // namespace quorbit

@@ -4,6 +4,8 @@
 
 #include "domain/AccountFilterSelection.h"
 #include "domain/AccountSortOption.h"
+#include "format/AccountFilterSelectionJson.h"
+#include "format/AccountSortOptionJson.h"
 #include "format/JsonError.h"
 #include "format/JsonReader.h"
 #include "format/JsonTypeError.h"

@@ -10,6 +10,7 @@
 #include "domain/OtpType.h"
 #include "format/JsonError.h"
 #include "format/JsonReader.h"
+#include "format/OtpSecretRefJson.h"
 
 namespace quorbit {
 namespace {

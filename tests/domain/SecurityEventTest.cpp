@@ -9,6 +9,7 @@
 #include "domain/SecurityEventFilter.h"
 #include "domain/SecurityEventRedaction.h"
 #include "format/JsonError.h"
+#include "format/SecurityEventJson.h"
 #include "support/DocumentDecoding.h"
 
 namespace quorbit {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "domain/BackupAccount.h"
+#include "format/BackupAccountJson.h"
 #include "format/JsonObjectReader.h"
 #include "format/JsonSyntaxError.h"
 #include "format/JsonTypeError.h"

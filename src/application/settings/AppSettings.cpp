@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "format/AccountFilterSelectionJson.h"
+#include "format/AccountSortOptionJson.h"
 #include "format/JsonObjectReader.h"
 
 namespace quorbit {

@@ -10,6 +10,7 @@
 #include "application/usecases/ExportBackup.h"
 #include "domain/Iso8601Date.h"
 #include "domain/QuorbitError.h"
+#include "format/RecoveryKitManifestJson.h"
 
 namespace quorbit {
 namespace {

@@ -10,6 +10,7 @@
 #include "domain/BackupPayload.h"
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
+#include "format/BackupEnvelopeForInfoJson.h"
 #include "format/JsonError.h"
 #include "format/JsonReader.h"
 #include "lib/Base64Codec.h"

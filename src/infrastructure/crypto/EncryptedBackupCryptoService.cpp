@@ -10,8 +10,9 @@
 
 #include "domain/BackupPayload.h"
 #include "domain/QuorbitError.h"
-#include "format/JsonObjectReader.h"
+#include "format/BackupPayloadJson.h"
 #include "format/JsonError.h"
+#include "format/JsonObjectReader.h"
 #include "format/JsonReader.h"
 #include "format/JsonTextWriter.h"
 #include "infrastructure/crypto/AesGcmCipher.h"

@@ -4,6 +4,7 @@
 
 #include "domain/IgnoredSecurityIssue.h"
 #include "domain/QuorbitError.h"
+#include "format/IgnoredSecurityIssueJson.h"
 #include "infrastructure/files/XdgDataDirectory.h"
 
 namespace quorbit {

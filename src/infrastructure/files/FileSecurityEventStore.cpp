@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "domain/SecurityEventRedaction.h"
+#include "format/SecurityEventJson.h"
 #include "infrastructure/files/XdgDataDirectory.h"
 
 namespace quorbit {

@@ -6,6 +6,7 @@
 
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
+#include "format/OtpAccountJson.h"
 #include "infrastructure/files/XdgDataDirectory.h"
 #include "infrastructure/files/OtpAccountListWriter.h"
 

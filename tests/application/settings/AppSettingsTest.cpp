@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "application/settings/AppSettings.h"
+#include "format/AccountFilterSelectionJson.h"
+#include "format/AccountSortOptionJson.h"
 #include "format/JsonError.h"
 #include "format/JsonReader.h"
 #include "support/DocumentDecoding.h"

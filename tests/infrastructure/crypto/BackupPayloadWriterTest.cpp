@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "domain/QuorbitError.h"
+#include "format/BackupPayloadJson.h"
 #include "format/JsonReader.h"
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
 #include "support/ThrownError.h"

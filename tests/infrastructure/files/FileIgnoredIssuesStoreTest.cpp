@@ -7,6 +7,7 @@
 
 #include "TemporaryHome.h"
 #include "domain/IgnoredSecurityIssue.h"
+#include "format/IgnoredSecurityIssueJson.h"
 #include "format/JsonReader.h"
 #include "support/FakeClock.h"
 #include "support/ThrownError.h"

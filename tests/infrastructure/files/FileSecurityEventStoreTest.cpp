@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "TemporaryHome.h"
+#include "format/SecurityEventJson.h"
 #include "support/FakeClock.h"
 
 namespace quorbit {

@@ -9,6 +9,7 @@
 
 #include "TemporaryHome.h"
 #include "domain/QuorbitError.h"
+#include "format/OtpAccountJson.h"
 #include "infrastructure/files/XdgDataDirectory.h"
 #include "infrastructure/files/LegacyAppMigration.h"
 

@@ -6,6 +6,7 @@
 #include <chrono>
 
 #include "format/JsonReader.h"
+#include "format/OtpAccountJson.h"
 #include "infrastructure/files/JsonStoreFile.h"
 
 namespace quorbit {

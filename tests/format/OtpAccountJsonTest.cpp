@@ -1,4 +1,4 @@
-#include "domain/OtpAccount.h"
+#include "format/OtpAccountJson.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,12 @@
 #include <functional>
 #include <string>
 
-#include "DefaultLocaleGuard.h"
+#include "domain/DefaultLocaleGuard.h"
 #include "domain/Iso8601Date.h"
+#include "domain/OtpAccount.h"
 #include "format/JsonError.h"
 #include "format/JsonReader.h"
+#include "format/OtpSecretRefJson.h"
 #include "support/DocumentDecoding.h"
 
 namespace quorbit {

@@ -1,4 +1,4 @@
-#include "domain/BackupPayload.h"
+#include "format/BackupPayloadJson.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,8 @@
 #include <nlohmann/json.hpp>
 
 #include "domain/BackupEnvelopeForInfo.h"
+#include "domain/BackupPayload.h"
+#include "format/BackupEnvelopeForInfoJson.h"
 #include "format/JsonError.h"
 #include "support/DocumentDecoding.h"
 

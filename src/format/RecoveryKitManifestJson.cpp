@@ -1,4 +1,4 @@
-#include "domain/RecoveryKitManifest.h"
+#include "format/RecoveryKitManifestJson.h"
 
 #include <chrono>
 
@@ -22,7 +22,6 @@ void to_json(nlohmann::json& json, const RecoveryKitManifest& manifest) {
                           {"appBuild", manifest.appBuild},
                           {"createdAt", sinceReference.count()}};
 }
-
 
 void readJson(const JsonValue& json, RecoveryKitManifest& manifest) {
     const JsonObjectReader reader(json);

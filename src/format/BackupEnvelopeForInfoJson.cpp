@@ -1,4 +1,4 @@
-#include "domain/BackupEnvelopeForInfo.h"
+#include "format/BackupEnvelopeForInfoJson.h"
 
 #include <nlohmann/json.hpp>
 
@@ -11,7 +11,6 @@ void to_json(nlohmann::json& json, const BackupEnvelopeForInfo& envelope) {
                           {"iterations", envelope.iterations}, {"saltBytes", envelope.saltBytes},
                           {"salt", envelope.salt},             {"sealedBox", envelope.sealedBox}};
 }
-
 
 void readJson(const JsonValue& json, BackupEnvelopeForInfo& envelope) {
     const JsonObjectReader reader(json);

@@ -1,4 +1,4 @@
-#include "domain/OtpSecretRef.h"
+#include "format/OtpSecretRefJson.h"
 
 #include <nlohmann/json.hpp>
 
@@ -7,7 +7,6 @@
 namespace quorbit {
 
 void to_json(nlohmann::json& json, const OtpSecretRef& ref) { json = {{"rawValue", ref.rawValue}}; }
-
 
 void readJson(const JsonValue& json, OtpSecretRef& ref) { ref.rawValue = JsonObjectReader(json).string("rawValue"); }
 

@@ -1,4 +1,4 @@
-#include "domain/OtpAccount.h"
+#include "format/OtpAccountJson.h"
 
 #include <algorithm>
 
@@ -8,6 +8,7 @@
 #include "domain/Iso8601Date.h"
 #include "domain/UnicodeText.h"
 #include "format/JsonObjectReader.h"
+#include "format/OtpSecretRefJson.h"
 
 namespace quorbit {
 
@@ -29,7 +30,6 @@ void to_json(nlohmann::json& json, const OtpAccount& account) {
     if (account.trashedAt) json["trashedAt"] = Iso8601Date::format(*account.trashedAt);
     json["tags"] = account.tags;
 }
-
 
 // Decodes into a fresh record so that a failure leaves `account` untouched.
 void readJson(const JsonValue& json, OtpAccount& account) {

@@ -1,4 +1,4 @@
-#include "domain/IgnoredSecurityIssue.h"
+#include "format/IgnoredSecurityIssueJson.h"
 
 #include <nlohmann/json.hpp>
 
@@ -10,7 +10,6 @@ namespace quorbit {
 void to_json(nlohmann::json& json, const IgnoredSecurityIssue& issue) {
     json = nlohmann::json{{"issueKey", issue.issueKey}, {"ignoredAt", Iso8601Date::format(issue.ignoredAt)}};
 }
-
 
 void readJson(const JsonValue& json, IgnoredSecurityIssue& issue) {
     const JsonObjectReader reader(json);

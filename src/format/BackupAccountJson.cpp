@@ -1,4 +1,4 @@
-#include "domain/BackupAccount.h"
+#include "format/BackupAccountJson.h"
 
 #include <algorithm>
 
@@ -30,7 +30,6 @@ void to_json(nlohmann::json& json, const BackupAccount& account) {
     if (account.lastUsedAt) json["lastUsedAt"] = Iso8601Date::format(*account.lastUsedAt);
     if (account.trashedAt) json["trashedAt"] = Iso8601Date::format(*account.trashedAt);
 }
-
 
 void readJson(const JsonValue& json, BackupAccount& account) {
     const JsonObjectReader reader(json);

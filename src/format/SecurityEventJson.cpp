@@ -1,4 +1,4 @@
-#include "domain/SecurityEvent.h"
+#include "format/SecurityEventJson.h"
 
 #include <nlohmann/json.hpp>
 
@@ -36,7 +36,6 @@ void to_json(nlohmann::json& json, const SecurityEvent& event) {
     if (event.accountId) json["accountId"] = event.accountId->toString();
     if (event.accountLabel) json["accountLabel"] = *event.accountLabel;
 }
-
 
 void readJson(const JsonValue& json, SecurityEvent& event) {
     const JsonObjectReader reader(json);
