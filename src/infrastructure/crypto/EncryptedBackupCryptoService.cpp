@@ -11,12 +11,12 @@
 #include "domain/BackupPayload.h"
 #include "domain/QuorbitError.h"
 #include "format/BackupPayloadJson.h"
+#include "format/BackupPayloadWriter.h"
 #include "format/JsonError.h"
 #include "format/JsonObjectReader.h"
 #include "format/JsonReader.h"
 #include "format/JsonTextWriter.h"
 #include "infrastructure/crypto/AesGcmCipher.h"
-#include "infrastructure/crypto/BackupPayloadWriter.h"
 #include "lib/Base64Codec.h"
 #include "lib/PBKDF2.h"
 

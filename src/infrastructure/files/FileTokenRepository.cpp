@@ -7,8 +7,8 @@
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
 #include "format/OtpAccountJson.h"
+#include "format/OtpAccountListWriter.h"
 #include "infrastructure/files/XdgDataDirectory.h"
-#include "infrastructure/files/OtpAccountListWriter.h"
 
 namespace quorbit {
 

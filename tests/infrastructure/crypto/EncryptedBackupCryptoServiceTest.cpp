@@ -127,6 +127,18 @@ TEST(EncryptedBackupCryptoService, NewBackupsUseASaltOfSixteenTo1024Bytes) {
     }
 }
 
+TEST(EncryptedBackupCryptoService, TextThatIsNotUtf8FailsTheSealInsteadOfWritingAnUnreadableBackup) {
+    BackupPayload payload = samplePayload();
+    payload.accounts[0].issuer = "\xFF";
+    EncryptedBackupCryptoService service(1000, 16);
+    try {
+        service.encrypt(payload, password("password"));
+        FAIL();
+    } catch (const QuorbitError& error) {
+        EXPECT_EQ(error.errorCase(), QuorbitError::Case::persistenceFailure);
+    }
+}
+
 TEST(EncryptedBackupCryptoService, NonPositiveIterationCountFailsSealingLikeAWrongPassword) {
     EncryptedBackupCryptoService service(0, 16);
     try {

@@ -1,4 +1,4 @@
-#include "infrastructure/files/OtpAccountListWriter.h"
+#include "format/OtpAccountListWriter.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -7,10 +7,11 @@
 
 #include "format/JsonReader.h"
 #include "format/OtpAccountJson.h"
-#include "infrastructure/files/JsonStoreFile.h"
 
 namespace quorbit {
 namespace {
+
+constexpr int storesIndent = 2;  // the indent the stores write their files with
 
 OtpAccount account(std::string issuer, bool withOptionalDates) {
     OtpAccount stored;
@@ -38,8 +39,8 @@ OtpAccount account(std::string issuer, bool withOptionalDates) {
 TEST(OtpAccountListWriterTest, WritesTheSameTextAsTheDocumentFormWithTheStoresIndent) {
     const std::vector<std::vector<OtpAccount>> lists{{}, {account("GitHub", false), account("Почта \\ 1", true)}};
     for (const auto& accounts : lists) {
-        const std::string text = OtpAccountListWriter::text(accounts, JsonStoreFile::indent);
-        EXPECT_EQ(text, nlohmann::json(accounts).dump(JsonStoreFile::indent));
+        const std::string text = OtpAccountListWriter::text(accounts, storesIndent);
+        EXPECT_EQ(text, nlohmann::json(accounts).dump(storesIndent));
         EXPECT_EQ(JsonReader().decode<std::vector<OtpAccount>>(text), accounts);
     }
 }
@@ -49,7 +50,7 @@ TEST(OtpAccountListWriterTest, WritesTheStoredBytesExactly) {
     OtpAccount stored = account("Git\\Hub", true);
     stored.id = *Uuid::parse("0F8FAD5B-D9CB-469F-A165-70867728950E");
     stored.secretRef = OtpSecretRef{"7C9E6679-7425-40DE-944B-E07FC1F90AE7"};
-    EXPECT_EQ(OtpAccountListWriter::text({stored}, JsonStoreFile::indent), R"([
+    EXPECT_EQ(OtpAccountListWriter::text({stored}, storesIndent), R"([
   {
     "accountName": "bob \"ops\"\t@example.com",
     "algorithm": "SHA256",

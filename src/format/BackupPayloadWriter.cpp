@@ -1,4 +1,4 @@
-#include "infrastructure/crypto/BackupPayloadWriter.h"
+#include "format/BackupPayloadWriter.h"
 
 #include "domain/Iso8601Date.h"
 #include "format/JsonTextWriter.h"

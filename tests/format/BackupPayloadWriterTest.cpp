@@ -1,15 +1,12 @@
-#include "infrastructure/crypto/BackupPayloadWriter.h"
+#include "format/BackupPayloadWriter.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <chrono>
 
-#include "domain/QuorbitError.h"
 #include "format/BackupPayloadJson.h"
 #include "format/JsonReader.h"
-#include "infrastructure/crypto/EncryptedBackupCryptoService.h"
-#include "support/ThrownError.h"
 
 namespace quorbit {
 namespace {
@@ -65,13 +62,6 @@ TEST(BackupPayloadWriterTest, WritesThePayloadBytesExactly) {
               R"("lastUsedAt":"2023-11-14T22:15:00Z","period":60,"secretBase32":"JBSWY3DPEHPK3PXP",)"
               R"("tags":["Work","Личное"],"trashedAt":"2023-11-14T22:16:40Z","type":"HOTP",)"
               R"("updatedAt":"2023-11-14T22:13:20Z"}],"exportedAt":"2023-11-14T22:18:20Z"})");
-}
-
-TEST(BackupPayloadWriterTest, TextThatIsNotUtf8FailsTheSealInsteadOfWritingAnUnreadableBackup) {
-    BackupPayload payload{TimePoint(std::chrono::seconds(1'700'000'000)), {account("\xFF", false)}};
-    EncryptedBackupCryptoService service(1000, 16);
-    EXPECT_EQ(test::thrownError([&] { service.encrypt(payload, SecretBytes::fromText("password")); }).errorCase(),
-              QuorbitError::Case::persistenceFailure);
 }
 
 }  // namespace

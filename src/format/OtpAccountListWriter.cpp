@@ -1,4 +1,4 @@
-#include "infrastructure/files/OtpAccountListWriter.h"
+#include "format/OtpAccountListWriter.h"
 
 #include "domain/Iso8601Date.h"
 #include "format/JsonTextWriter.h"
