@@ -6,16 +6,11 @@
 
 namespace quorbit {
 
-class JsonTextWriter;
-
 // The payload's JSON text, the same as its document form prints, written in one pass into the
 // buffer that is sealed and then wiped, so no copy of a secret is left in freed document nodes.
 class BackupPayloadWriter {
 public:
     static void write(const BackupPayload& payload, std::string& output);
-
-private:
-    static void writeAccount(const BackupAccount& account, JsonTextWriter& json);
 };
 
 }  // namespace quorbit
