@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
 #include <unordered_set>
 
 #include "domain/GoogleAuthAccount.h"
 #include "domain/OtpAlgorithm.h"
 #include "domain/OtpSecretRef.h"
 #include "domain/OtpType.h"
-#include "format/JsonError.h"
-#include "format/JsonReader.h"
-#include "format/OtpSecretRefJson.h"
 
 namespace quorbit {
 namespace {
-
-using nlohmann::json;
 
 TEST(OtpEnumerationRawValues, RoundTripAndMatchCaseSensitively) {
     for (OtpType type : allOtpTypes) EXPECT_EQ(otpTypeFromRawValue(rawValue(type)), type);
@@ -26,14 +19,6 @@ TEST(OtpEnumerationRawValues, RoundTripAndMatchCaseSensitively) {
     for (const char* raw : {"sha1", "Sha256", "SHA-512", "MD5"}) {
         EXPECT_EQ(otpAlgorithmFromRawValue(raw), std::nullopt) << raw;
     }
-}
-
-TEST(OtpSecretRefJson, IsAnObjectWithRawValue) {
-    const OtpSecretRef ref{"ABC-123"};
-    EXPECT_EQ(json(ref), json::parse(R"({"rawValue": "ABC-123"})"));
-    EXPECT_EQ(JsonReader().decode<OtpSecretRef>(R"({"rawValue": "ABC-123", "extra": 1})"), ref);
-    EXPECT_THROW(JsonReader().decode<OtpSecretRef>(R"({"rawValue": 5})"), JsonError);
-    EXPECT_THROW(JsonReader().decode<OtpSecretRef>(R"("ABC-123")"), JsonError);
 }
 
 TEST(OtpSecretRefIdentity, HashesAndComparesByRawValue) {
