@@ -44,10 +44,10 @@
 #include "lib/RFC6238TotpGenerator.h"
 #include "support/PrivateKeyringSession.h"
 #include "support/RatioReporter.h"
-#include "ui/viewmodel/DesktopServices.h"
 #include "ui/viewmodel/QtDelayTimer.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
-#include "ui/viewmodel/WindowFactory.h"
+#include "ui/viewmodel/ports/DesktopServices.h"
+#include "ui/viewmodel/ports/WindowFactory.h"
 
 // From a successful unlock to the codes on screen, with the secrets in a real gnome-keyring: the
 // first screenful raced against one item read on its own, every code against one fetch of all

@@ -7,7 +7,7 @@
 #include "config/KeyringNames.h"
 #include "config/LogCategoryNames.h"
 #include "infrastructure/files/XdgDataDirectory.h"
-#include "ui/viewmodel/BackupCipherSettings.h"
+#include "ui/viewmodel/actions/BackupCipherSettings.h"
 
 namespace quorbit {
 namespace {

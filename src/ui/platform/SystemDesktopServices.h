@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/viewmodel/DesktopServices.h"
+#include "ui/viewmodel/ports/DesktopServices.h"
 
 namespace quorbit {
 

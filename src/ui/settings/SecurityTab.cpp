@@ -14,8 +14,8 @@
 #include "ui/kit/StyledLabel.h"
 #include "ui/kit/SymbolButton.h"
 #include "ui/kit/WarningLabel.h"
-#include "ui/viewmodel/BackupCipherSettings.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/actions/BackupCipherSettings.h"
 
 namespace quorbit {
 namespace {

@@ -5,7 +5,7 @@
 #include <coroutine>
 #include <map>
 
-#include "ui/viewmodel/DelayTimer.h"
+#include "ui/viewmodel/ports/DelayTimer.h"
 
 class QTimer;
 

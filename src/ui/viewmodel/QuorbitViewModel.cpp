@@ -27,16 +27,16 @@
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"
 #include "lib/TotpGenerating.h"
-#include "ui/viewmodel/AccountActions.h"
-#include "ui/viewmodel/AccountEditing.h"
-#include "ui/viewmodel/BackupRoads.h"
-#include "ui/viewmodel/BulkImport.h"
-#include "ui/viewmodel/CopyRoad.h"
-#include "ui/viewmodel/ExportRoads.h"
-#include "ui/viewmodel/ImportRoads.h"
-#include "ui/viewmodel/LifecycleActions.h"
-#include "ui/viewmodel/SecurityAuditActions.h"
-#include "ui/viewmodel/WindowFactory.h"
+#include "ui/viewmodel/actions/AccountActions.h"
+#include "ui/viewmodel/actions/AccountEditing.h"
+#include "ui/viewmodel/actions/BackupTransfer.h"
+#include "ui/viewmodel/actions/BulkImport.h"
+#include "ui/viewmodel/actions/CodeCopying.h"
+#include "ui/viewmodel/actions/Exports.h"
+#include "ui/viewmodel/actions/Imports.h"
+#include "ui/viewmodel/actions/LifecycleActions.h"
+#include "ui/viewmodel/actions/SecurityAuditActions.h"
+#include "ui/viewmodel/ports/WindowFactory.h"
 
 namespace quorbit {
 namespace {
@@ -75,12 +75,12 @@ QuorbitViewModel::QuorbitViewModel(QuorbitViewModelPorts ports, QObject* parent)
       settings_(withUsableIterations(ports_.settingsStore.loadSettings())),
       backupPBKDF2Iterations_(settings_.backupPBKDF2Iterations), backupSaltBytes_(settings_.backupSaltBytes),
       bulkImport_(std::make_unique<BulkImport>(context(), [this] { emit importRunningChanged(); })),
-      copyRoad_(std::make_unique<CopyRoad>(context())), accountActions_(std::make_unique<AccountActions>(context())),
+      codeCopying_(std::make_unique<CodeCopying>(context())), accountActions_(std::make_unique<AccountActions>(context())),
       accountEditing_(std::make_unique<AccountEditing>(context())),
       securityAuditActions_(std::make_unique<SecurityAuditActions>(context())),
-      importRoads_(std::make_unique<ImportRoads>(context(), *bulkImport_)),
-      backupRoads_(std::make_unique<BackupRoads>(context(), *bulkImport_)),
-      exportRoads_(std::make_unique<ExportRoads>(context())), lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
+      imports_(std::make_unique<Imports>(context(), *bulkImport_)),
+      backupTransfer_(std::make_unique<BackupTransfer>(context(), *bulkImport_)),
+      exports_(std::make_unique<Exports>(context())), lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
     refreshTimer_.setSingleShot(true);
     refreshTimer_.setTimerType(Qt::PreciseTimer);
     connect(&refreshTimer_, &QTimer::timeout, this, [this] {
@@ -810,22 +810,22 @@ void QuorbitViewModel::runPostOnboardingAction() {
 
 // --- operations built by the collaborators ------------------------------------------------------
 
-std::vector<AccountFilterSelection> QuorbitViewModel::availableFilters() const { return copyRoad_->availableFilters(); }
-std::vector<OtpAccount> QuorbitViewModel::visibleAccounts() const { return copyRoad_->visibleAccounts(); }
+std::vector<AccountFilterSelection> QuorbitViewModel::availableFilters() const { return codeCopying_->availableFilters(); }
+std::vector<OtpAccount> QuorbitViewModel::visibleAccounts() const { return codeCopying_->visibleAccounts(); }
 // A click that shows a code asks for it, so a keyring that refused before may ask again; a click
 // that copies asks through the copy's own read.
 QCoro::Task<> QuorbitViewModel::primaryAction(OtpAccount account) {
     if (!settings_.copyCodeOnClick) secretCache_.forgetRefusal();
-    return copyRoad_->primaryAction(std::move(account));
+    return codeCopying_->primaryAction(std::move(account));
 }
 // Showing a code asks for it: a keyring that refused before may ask again.
 void QuorbitViewModel::toggleCodeVisibility(const OtpAccount& account) {
     secretCache_.forgetRefusal();
-    copyRoad_->toggleCodeVisibility(account);
+    codeCopying_->toggleCodeVisibility(account);
 }
-QCoro::Task<> QuorbitViewModel::copyCode(OtpAccount account) { return copyRoad_->copyCode(std::move(account)); }
-std::optional<OtpAccount> QuorbitViewModel::quickAccessAccount() const { return copyRoad_->quickAccessAccount(); }
-QCoro::Task<> QuorbitViewModel::copyQuickAccessCode() { return copyRoad_->copyQuickAccessCode(); }
+QCoro::Task<> QuorbitViewModel::copyCode(OtpAccount account) { return codeCopying_->copyCode(std::move(account)); }
+std::optional<OtpAccount> QuorbitViewModel::quickAccessAccount() const { return codeCopying_->quickAccessAccount(); }
+QCoro::Task<> QuorbitViewModel::copyQuickAccessCode() { return codeCopying_->copyQuickAccessCode(); }
 
 QCoro::Task<> QuorbitViewModel::toggleFavorite(OtpAccount account) {
     return accountActions_->toggleFavorite(std::move(account));
@@ -857,35 +857,35 @@ QCoro::Task<> QuorbitViewModel::ignoreSecurityIssue(SecurityAuditIssue issue) {
     return securityAuditActions_->ignoreSecurityIssue(std::move(issue));
 }
 
-void QuorbitViewModel::importQRImage(bool closeAddTokenOnSuccess) { importRoads_->importQRImage(closeAddTokenOnSuccess); }
+void QuorbitViewModel::importQRImage(bool closeAddTokenOnSuccess) { imports_->importQRImage(closeAddTokenOnSuccess); }
 void QuorbitViewModel::importQRCodeFromScreen(bool closeAddTokenOnSuccess) {
-    importRoads_->importQRCodeFromScreen(closeAddTokenOnSuccess);
+    imports_->importQRCodeFromScreen(closeAddTokenOnSuccess);
 }
 QCoro::Task<> QuorbitViewModel::handleGoogleAuthMigration(std::string uri, bool closeAddTokenOnSuccess) {
-    return importRoads_->handleGoogleAuthMigration(std::move(uri), closeAddTokenOnSuccess);
+    return imports_->handleGoogleAuthMigration(std::move(uri), closeAddTokenOnSuccess);
 }
 QCoro::Task<bool> QuorbitViewModel::importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts,
                                                              std::set<int> selectedIndices) {
-    return importRoads_->importGoogleAuthAccounts(std::move(accounts), std::move(selectedIndices));
+    return imports_->importGoogleAuthAccounts(std::move(accounts), std::move(selectedIndices));
 }
 QCoro::Task<> QuorbitViewModel::importOtpAuthText(std::string text) {
-    return importRoads_->importOtpAuthText(std::move(text));
+    return imports_->importOtpAuthText(std::move(text));
 }
-void QuorbitViewModel::importOtpAuthTextFile() { importRoads_->importOtpAuthTextFile(); }
+void QuorbitViewModel::importOtpAuthTextFile() { imports_->importOtpAuthTextFile(); }
 bool QuorbitViewModel::isImportRunning() const { return bulkImport_->isRunning(); }
 void QuorbitViewModel::cancelImport() { bulkImport_->cancel(); }
 
-void QuorbitViewModel::exportEncryptedBackup() { backupRoads_->exportEncryptedBackup(); }
-void QuorbitViewModel::importEncryptedBackup() { backupRoads_->importEncryptedBackup(); }
+void QuorbitViewModel::exportEncryptedBackup() { backupTransfer_->exportEncryptedBackup(); }
+void QuorbitViewModel::importEncryptedBackup() { backupTransfer_->importEncryptedBackup(); }
 
-void QuorbitViewModel::exportOtpAuthURIs() { exportRoads_->exportOtpAuthURIs(); }
+void QuorbitViewModel::exportOtpAuthURIs() { exports_->exportOtpAuthURIs(); }
 void QuorbitViewModel::exportSelectedAccounts(std::set<Uuid> accountIds) {
-    exportRoads_->exportSelectedAccounts(std::move(accountIds));
+    exports_->exportSelectedAccounts(std::move(accountIds));
 }
 void QuorbitViewModel::createRecoveryKit(std::filesystem::path destination) {
-    exportRoads_->createRecoveryKit(std::move(destination));
+    exports_->createRecoveryKit(std::move(destination));
 }
-void QuorbitViewModel::deleteAllTokensWithConfirmation() { exportRoads_->deleteAllTokensWithConfirmation(); }
+void QuorbitViewModel::deleteAllTokensWithConfirmation() { exports_->deleteAllTokensWithConfirmation(); }
 
 QCoro::Task<> QuorbitViewModel::performLifecycleAction(DataLifecycleAction action, std::set<Uuid> accountIds) {
     return lifecycleActions_->performLifecycleAction(std::move(action), std::move(accountIds));

@@ -16,6 +16,7 @@
 
 #include <qcoro/qcorotask.h>
 
+#include "application/services/DataLifecycleAction.h"
 #include "application/settings/AppSettings.h"
 #include "domain/AccountFilterSelection.h"
 #include "domain/GoogleAuthAccount.h"
@@ -28,23 +29,22 @@
 #include "domain/Uuid.h"
 #include "ui/SecretQString.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
-#include "application/services/DataLifecycleAction.h"
 #include "ui/viewmodel/OnboardingCompletionAction.h"
 #include "ui/viewmodel/OnboardingMode.h"
-#include "ui/viewmodel/QuorbitViewModelPorts.h"
 #include "ui/viewmodel/SecretCache.h"
-#include "ui/viewmodel/WindowHolder.h"
+#include "ui/viewmodel/actions/ActionContext.h"
+#include "ui/viewmodel/ports/QuorbitViewModelPorts.h"
+#include "ui/viewmodel/ports/WindowHolder.h"
 
 namespace quorbit {
 
 class AccountActions;
 class AccountEditing;
-class BackupRoads;
+class BackupTransfer;
 class BulkImport;
-class CopyRoad;
-class ExportRoads;
-class ImportRoads;
+class CodeCopying;
+class Exports;
+class Imports;
 class LifecycleActions;
 class SecurityAuditActions;
 
@@ -413,13 +413,13 @@ private:
     std::unique_ptr<WindowHolder> googleAuthWindowController_;
 
     std::unique_ptr<BulkImport> bulkImport_;
-    std::unique_ptr<CopyRoad> copyRoad_;
+    std::unique_ptr<CodeCopying> codeCopying_;
     std::unique_ptr<AccountActions> accountActions_;
     std::unique_ptr<AccountEditing> accountEditing_;
     std::unique_ptr<SecurityAuditActions> securityAuditActions_;
-    std::unique_ptr<ImportRoads> importRoads_;
-    std::unique_ptr<BackupRoads> backupRoads_;
-    std::unique_ptr<ExportRoads> exportRoads_;
+    std::unique_ptr<Imports> imports_;
+    std::unique_ptr<BackupTransfer> backupTransfer_;
+    std::unique_ptr<Exports> exports_;
     std::unique_ptr<LifecycleActions> lifecycleActions_;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/viewmodel/WindowFactory.h"
+#include "ui/viewmodel/ports/WindowFactory.h"
 
 namespace quorbit {
 

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "ui/viewmodel/WindowHolder.h"
+#include "ui/viewmodel/ports/WindowHolder.h"
 
 namespace quorbit {
 

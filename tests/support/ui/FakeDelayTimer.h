@@ -4,7 +4,7 @@
 #include <coroutine>
 #include <vector>
 
-#include "ui/viewmodel/DelayTimer.h"
+#include "ui/viewmodel/ports/DelayTimer.h"
 
 namespace quorbit::test {
 

@@ -3,7 +3,7 @@
 #include <QList>
 #include <QUrl>
 
-#include "ui/viewmodel/DesktopServices.h"
+#include "ui/viewmodel/ports/DesktopServices.h"
 
 namespace quorbit::test {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/viewmodel/WindowFactory.h"
+#include "ui/viewmodel/ports/WindowFactory.h"
 
 namespace quorbit::test {
 

@@ -4,7 +4,7 @@
 
 #include <QTest>
 
-#include "ViewModelFixture.h"
+#include "ui/viewmodel/ViewModelFixture.h"
 
 namespace quorbit::test {
 namespace {

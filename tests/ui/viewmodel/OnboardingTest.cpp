@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-#include "ViewModelFixture.h"
+#include "ui/viewmodel/ViewModelFixture.h"
 
 namespace quorbit::test {
 namespace {

@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ViewModelFixture.h"
 #include "lib/RFC6238TotpGenerator.h"
+#include "ui/viewmodel/ViewModelFixture.h"
 
 namespace quorbit::test {
 namespace {

@@ -3,12 +3,12 @@
 #include <chrono>
 #include <functional>
 
-#include "DataRoadsFixture.h"
+#include "ui/viewmodel/DataActionsFixture.h"
 
 namespace quorbit::test {
 namespace {
 
-using StaleStatusTest = DataRoadsFixture;
+using StaleStatusTest = DataActionsFixture;
 
 // A status line goes when the state it describes is over, and only then.
 TEST_F(StaleStatusTest, AStatusTheNewStateContradictsGoes) {

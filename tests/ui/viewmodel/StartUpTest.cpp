@@ -2,7 +2,7 @@
 
 #include <QSignalSpy>
 
-#include "ViewModelFixture.h"
+#include "ui/viewmodel/ViewModelFixture.h"
 
 namespace quorbit::test {
 namespace {

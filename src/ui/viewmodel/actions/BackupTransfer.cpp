@@ -1,4 +1,4 @@
-#include "ui/viewmodel/BackupRoads.h"
+#include "ui/viewmodel/actions/BackupTransfer.h"
 
 #include <chrono>
 #include <tuple>
@@ -14,10 +14,10 @@
 #include "application/usecases/ExportBackup.h"
 #include "application/usecases/ImportBackup.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
-#include "ui/viewmodel/BulkImport.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
-#include "ui/viewmodel/UnlockedWrite.h"
+#include "ui/viewmodel/actions/ActionContext.h"
+#include "ui/viewmodel/actions/BulkImport.h"
+#include "ui/viewmodel/actions/UnlockedWrite.h"
 
 namespace quorbit {
 namespace {
@@ -49,14 +49,14 @@ std::string createdText(TimePoint exportedAt) {
 
 }  // namespace
 
-BackupRoads::BackupRoads(ActionContext& context, BulkImport& bulkImport)
+BackupTransfer::BackupTransfer(ActionContext& context, BulkImport& bulkImport)
     : context_(context), bulkImport_(bulkImport) {}
 
-std::string BackupRoads::text(std::string_view english, std::string_view russian) const {
+std::string BackupTransfer::text(std::string_view english, std::string_view russian) const {
     return pick(context_.localizer().language(), english, russian);
 }
 
-std::optional<SecretBytes> BackupRoads::requestPassword(ActionContext& context, std::string_view title,
+std::optional<SecretBytes> BackupTransfer::requestPassword(ActionContext& context, std::string_view title,
                                                          std::string_view prompt) {
     const AppLanguage language = context.localizer().language();
     return context.ports().dialogs.askPassword({
@@ -70,9 +70,9 @@ std::optional<SecretBytes> BackupRoads::requestPassword(ActionContext& context, 
 
 // --- export --------------------------------------------------------------------------------
 
-void BackupRoads::exportEncryptedBackup() { detach(askAndExportBackup()); }
+void BackupTransfer::exportEncryptedBackup() { detach(askAndExportBackup()); }
 
-QCoro::Task<> BackupRoads::askAndExportBackup() {
+QCoro::Task<> BackupTransfer::askAndExportBackup() {
     if (!co_await unlockBeforeAsking(context_)) co_return;
     auto password = requestPassword(context_, text("Export Encrypted Backup", "Экспорт зашифрованной копии"),
                                     text("Choose a backup password.", "Укажите пароль резервной копии."));
@@ -85,7 +85,7 @@ QCoro::Task<> BackupRoads::askAndExportBackup() {
     co_await writeBackup(std::move(*password), *target, cipher);
 }
 
-QCoro::Task<> BackupRoads::writeBackup(SecretBytes password, std::filesystem::path target,
+QCoro::Task<> BackupTransfer::writeBackup(SecretBytes password, std::filesystem::path target,
                                        BackupCipherSettings cipher) {
     const QuorbitViewModelPorts& ports = context_.ports();
     auto job = [&ports, makeCrypto = ports.makeBackupCrypto, password = std::move(password), target, cipher] {
@@ -103,7 +103,7 @@ QCoro::Task<> BackupRoads::writeBackup(SecretBytes password, std::filesystem::pa
 
 // --- import --------------------------------------------------------------------------------
 
-void BackupRoads::importEncryptedBackup() {
+void BackupTransfer::importEncryptedBackup() {
     const auto source = context_.ports().dialogs.chooseFileToOpen(
         {text("Import Quorbit Backup", "Импорт резервной копии Quorbit"), DialogPresenter::FileKind::anyFile});
     if (!source) return;
@@ -115,7 +115,7 @@ void BackupRoads::importEncryptedBackup() {
 
 // The file is untrusted: it is read once, bounded, and opened on the worker. The bytes whose
 // summary the user confirms are the bytes that get imported.
-QCoro::Task<> BackupRoads::importBackupFile(std::filesystem::path source, SecretBytes password) {
+QCoro::Task<> BackupTransfer::importBackupFile(std::filesystem::path source, SecretBytes password) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     context_.viewModel().setStatusMessage(
         QString::fromStdString(text("Checking backup...", "Проверка резервной копии...")));
@@ -141,7 +141,7 @@ QCoro::Task<> BackupRoads::importBackupFile(std::filesystem::path source, Secret
     co_await mergeConfirmedBackup(std::move(data), std::move(password));
 }
 
-QCoro::Task<> BackupRoads::mergeConfirmedBackup(std::vector<std::uint8_t> data, SecretBytes password) {
+QCoro::Task<> BackupTransfer::mergeConfirmedBackup(std::vector<std::uint8_t> data, SecretBytes password) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     try {
@@ -171,7 +171,7 @@ QCoro::Task<> BackupRoads::mergeConfirmedBackup(std::vector<std::uint8_t> data, 
     }
 }
 
-bool BackupRoads::confirmBackupImport(const BackupInfo& info) {
+bool BackupTransfer::confirmBackupImport(const BackupInfo& info) {
     // The check box only draws the eye to a weak backup; its state is not used.
     std::optional<std::string> lowIterationsWarning;
     if (info.iterations < lowIterations) lowIterationsWarning = text("Low iterations", "Слишком мало итераций!");
@@ -189,7 +189,7 @@ bool BackupRoads::confirmBackupImport(const BackupInfo& info) {
         .firstButtonChosen;
 }
 
-std::string BackupRoads::summaryText(const BackupInfo& info, AppLanguage language) {
+std::string BackupTransfer::summaryText(const BackupInfo& info, AppLanguage language) {
     const auto line = [language](std::string_view english, std::string_view russian, const std::string& value) {
         return pick(language, english, russian) + ": " + value;
     };

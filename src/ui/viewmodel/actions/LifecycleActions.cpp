@@ -1,4 +1,4 @@
-#include "ui/viewmodel/LifecycleActions.h"
+#include "ui/viewmodel/actions/LifecycleActions.h"
 
 #include <filesystem>
 #include <system_error>
@@ -9,9 +9,9 @@
 
 #include "application/services/DataLifecycleService.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
-#include "ui/viewmodel/DesktopServices.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/actions/ActionContext.h"
+#include "ui/viewmodel/ports/DesktopServices.h"
 
 namespace quorbit {
 namespace {

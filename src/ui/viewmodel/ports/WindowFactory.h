@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "domain/GoogleAuthAccount.h"
-#include "ui/viewmodel/WindowHolder.h"
+#include "ui/viewmodel/ports/WindowHolder.h"
 
 namespace quorbit {
 

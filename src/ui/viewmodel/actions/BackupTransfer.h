@@ -14,7 +14,7 @@
 #include "domain/AppLanguage.h"
 #include "domain/BackupInfo.h"
 #include "domain/SecretBytes.h"
-#include "ui/viewmodel/BackupCipherSettings.h"
+#include "ui/viewmodel/actions/BackupCipherSettings.h"
 
 namespace quorbit {
 
@@ -22,9 +22,9 @@ class ActionContext;
 class BulkImport;
 
 // Encrypted backup export and import.
-class BackupRoads {
+class BackupTransfer {
 public:
-    BackupRoads(ActionContext& context, BulkImport& bulkImport);
+    BackupTransfer(ActionContext& context, BulkImport& bulkImport);
 
     void exportEncryptedBackup();
     void importEncryptedBackup();

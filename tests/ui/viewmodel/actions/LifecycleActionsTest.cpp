@@ -4,12 +4,12 @@
 
 #include <QTemporaryDir>
 
-#include "DataRoadsFixture.h"
+#include "ui/viewmodel/DataActionsFixture.h"
 
 namespace quorbit::test {
 namespace {
 
-using LifecycleActionsTest = DataRoadsFixture;
+using LifecycleActionsTest = DataActionsFixture;
 using Kind = SecurityEventKind;
 
 TEST_F(LifecycleActionsTest, PermanentDeletionLogsEveryIdThenTheBulkCountAndReloads) {

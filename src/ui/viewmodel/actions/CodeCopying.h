@@ -17,12 +17,12 @@ namespace quorbit {
 class ActionContext;
 
 // The visible list, code display and copying a code.
-class CopyRoad {
+class CodeCopying {
 public:
     // How long a copied row keeps its mark.
     static constexpr std::chrono::milliseconds copiedMarkDuration{1200};
 
-    explicit CopyRoad(ActionContext& context);
+    explicit CodeCopying(ActionContext& context);
 
     std::vector<AccountFilterSelection> availableFilters() const;
     std::vector<OtpAccount> visibleAccounts() const;

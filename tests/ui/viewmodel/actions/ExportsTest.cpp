@@ -2,13 +2,13 @@
 
 #include <functional>
 
-#include "DataRoadsFixture.h"
 #include "application/usecases/CreateRecoveryKit.h"
+#include "ui/viewmodel/DataActionsFixture.h"
 
 namespace quorbit::test {
 namespace {
 
-using ExportRoadsTest = DataRoadsFixture;
+using ExportsTest = DataActionsFixture;
 using Kind = SecurityEventKind;
 
 const std::filesystem::path exportPath = "/exports/out";
@@ -19,7 +19,7 @@ std::vector<std::string> issuersOf(const BackupPayload& payload) {
     return issuers;
 }
 
-TEST_F(ExportRoadsTest, SelectiveExportOfNothingOnlySaysSo) {
+TEST_F(ExportsTest, SelectiveExportOfNothingOnlySaysSo) {
     QuorbitViewModel& vm = model();
     vm.exportSelectedAccounts({});
     EXPECT_EQ(vm.statusMessage(), "No accounts selected.");
@@ -27,7 +27,7 @@ TEST_F(ExportRoadsTest, SelectiveExportOfNothingOnlySaysSo) {
     EXPECT_TRUE(dialogs.passwordPrompts().empty());
 }
 
-TEST_F(ExportRoadsTest, SelectiveExportWritesTheAccountsFoundAndLogsTheIdsAskedFor) {
+TEST_F(ExportsTest, SelectiveExportWritesTheAccountsFoundAndLogsTheIdsAskedFor) {
     const OtpAccount a = store("A", "a");
     store("Unselected", "u");
     OtpAccount trashed = storedAccount("T", "t");
@@ -49,7 +49,7 @@ TEST_F(ExportRoadsTest, SelectiveExportWritesTheAccountsFoundAndLogsTheIdsAskedF
                                   {Kind::selectedAccountsExported, "Exported 3 selected accounts"}}));
 }
 
-TEST_F(ExportRoadsTest, PlainExportOfOnlyTrashedAccountsWritesAnEmptyFile) {
+TEST_F(ExportsTest, PlainExportOfOnlyTrashedAccountsWritesAnEmptyFile) {
     OtpAccount trashed = storedAccount("T", "t");
     trashed.trashedAt = startTime;
     repository.appendAccount(trashed);
@@ -65,7 +65,7 @@ TEST_F(ExportRoadsTest, PlainExportOfOnlyTrashedAccountsWritesAnEmptyFile) {
     EXPECT_TRUE(events.events().empty());
 }
 
-TEST_F(ExportRoadsTest, DeleteAllNeedsBothConfirmations) {
+TEST_F(ExportsTest, DeleteAllNeedsBothConfirmations) {
     const OtpAccount account = store("A", "a");
     QuorbitViewModel& vm = model();
     dialogs.answerAlertWithFirstButton(true);
@@ -87,7 +87,7 @@ TEST_F(ExportRoadsTest, DeleteAllNeedsBothConfirmations) {
               (std::vector<std::pair<Kind, std::string>>{{Kind::accountDeletedPermanently, "All tokens deleted"}}));
 }
 
-TEST_F(ExportRoadsTest, RecoveryKitUsesTheCurrentBackupSettings) {
+TEST_F(ExportsTest, RecoveryKitUsesTheCurrentBackupSettings) {
     store("A", "a");
     QuorbitViewModel& vm = model();
     AppSettings changed = vm.settings();
@@ -113,7 +113,7 @@ const std::string deleteReason = "Unlock locally to delete accounts.";
 
 // Every road that reads secrets or deletes accounts asks the owner first, saying what for; a
 // refusal stops it with the locked text before anything is read, written or deleted.
-TEST_F(ExportRoadsTest, ALockedVaultIsUnlockedBeforeSecretsAreReadOrAccountsDeleted) {
+TEST_F(ExportsTest, ALockedVaultIsUnlockedBeforeSecretsAreReadOrAccountsDeleted) {
     const std::vector<std::pair<std::string, std::function<void(QuorbitViewModel&)>>> roads{
         {"plain export", [&](QuorbitViewModel& vm) {
              dialogs.answerSavePanel(exportPath);
@@ -167,7 +167,7 @@ TEST_F(ExportRoadsTest, ALockedVaultIsUnlockedBeforeSecretsAreReadOrAccountsDele
 
 // Locked, an export asks the owner before its own questions: nobody types a backup password or
 // picks a file for an export the owner then refuses.
-TEST_F(ExportRoadsTest, AnExportAsksTheOwnerBeforeItsQuestions) {
+TEST_F(ExportsTest, AnExportAsksTheOwnerBeforeItsQuestions) {
     const std::vector<std::pair<std::string, std::function<void(QuorbitViewModel&)>>> roads{
         {"plain export", [](QuorbitViewModel& vm) { vm.exportOtpAuthURIs(); }},
         {"encrypted export", [](QuorbitViewModel& vm) { vm.exportEncryptedBackup(); }},

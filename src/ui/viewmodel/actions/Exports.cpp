@@ -1,4 +1,4 @@
-#include "ui/viewmodel/ExportRoads.h"
+#include "ui/viewmodel/actions/Exports.h"
 
 #include <utility>
 
@@ -10,10 +10,10 @@
 #include "application/usecases/ExportBackup.h"
 #include "application/usecases/ExportOtpAuthURIs.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
-#include "ui/viewmodel/BackupRoads.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
-#include "ui/viewmodel/UnlockedWrite.h"
+#include "ui/viewmodel/actions/ActionContext.h"
+#include "ui/viewmodel/actions/BackupTransfer.h"
+#include "ui/viewmodel/actions/UnlockedWrite.h"
 
 namespace quorbit {
 namespace {
@@ -24,13 +24,13 @@ void detach(QCoro::Task<> task) { (void)task; }
 
 }  // namespace
 
-ExportRoads::ExportRoads(ActionContext& context) : context_(context) {}
+Exports::Exports(ActionContext& context) : context_(context) {}
 
-std::string ExportRoads::text(std::string_view english, std::string_view russian) const {
+std::string Exports::text(std::string_view english, std::string_view russian) const {
     return std::string(localized(context_.localizer().language(), english, russian));
 }
 
-bool ExportRoads::confirm(AlertStyle style, std::string_view message, std::string_view informativeText,
+bool Exports::confirm(AlertStyle style, std::string_view message, std::string_view informativeText,
                           std::string_view firstButton, bool destructive) {
     return context_.ports()
         .dialogs
@@ -49,9 +49,9 @@ bool ExportRoads::confirm(AlertStyle style, std::string_view message, std::strin
 
 // --- plain export --------------------------------------------------------------------------
 
-void ExportRoads::exportOtpAuthURIs() { detach(askAndExportOtpAuthURIs()); }
+void Exports::exportOtpAuthURIs() { detach(askAndExportOtpAuthURIs()); }
 
-QCoro::Task<> ExportRoads::askAndExportOtpAuthURIs() {
+QCoro::Task<> Exports::askAndExportOtpAuthURIs() {
     if (!co_await unlockBeforeAsking(context_)) co_return;
     const bool confirmed = confirm(
         AlertStyle::warning, text("Export unencrypted otpauth URIs?", "Экспорт расшифрованных URI?"),
@@ -65,7 +65,7 @@ QCoro::Task<> ExportRoads::askAndExportOtpAuthURIs() {
     if (target) co_await writeOtpAuthURIs(*target);
 }
 
-QCoro::Task<> ExportRoads::writeOtpAuthURIs(std::filesystem::path target) {
+QCoro::Task<> Exports::writeOtpAuthURIs(std::filesystem::path target) {
     const QuorbitViewModelPorts& ports = context_.ports();
     auto job = [&ports, target] {
         const SecretBytes fileText = ExportOtpAuthURIs::fileText(
@@ -79,7 +79,7 @@ QCoro::Task<> ExportRoads::writeOtpAuthURIs(std::filesystem::path target) {
 
 // --- selective export ----------------------------------------------------------------------
 
-void ExportRoads::exportSelectedAccounts(std::set<Uuid> accountIds) {
+void Exports::exportSelectedAccounts(std::set<Uuid> accountIds) {
     if (accountIds.empty()) {
         context_.viewModel().setStatusMessage(
             QString::fromStdString(text("No accounts selected.", "Не выбрано ни одного аккаунта.")));
@@ -88,7 +88,7 @@ void ExportRoads::exportSelectedAccounts(std::set<Uuid> accountIds) {
     detach(askAndExportSelected(std::move(accountIds)));
 }
 
-QCoro::Task<> ExportRoads::askAndExportSelected(std::set<Uuid> accountIds) {
+QCoro::Task<> Exports::askAndExportSelected(std::set<Uuid> accountIds) {
     if (!co_await unlockBeforeAsking(context_)) co_return;
     const bool confirmed =
         confirm(AlertStyle::warning, text("Before selective export", "Перед выборочным экспортом"),
@@ -98,7 +98,7 @@ QCoro::Task<> ExportRoads::askAndExportSelected(std::set<Uuid> accountIds) {
                      "безопасное место."),
                 text("Continue", "Продолжить"));
     if (!confirmed) co_return;
-    auto password = BackupRoads::requestPassword(
+    auto password = BackupTransfer::requestPassword(
         context_, text("Export Selected", "Экспорт выбранных"),
         text("Export selected accounts to a backup file.", "Экспорт выбранных аккаунтов в резервную копию."));
     if (!password) co_return;
@@ -109,7 +109,7 @@ QCoro::Task<> ExportRoads::askAndExportSelected(std::set<Uuid> accountIds) {
     co_await writeSelectedAccounts(std::move(accountIds), std::move(*password), *target, cipher);
 }
 
-QCoro::Task<> ExportRoads::writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password,
+QCoro::Task<> Exports::writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password,
                                                  std::filesystem::path target, BackupCipherSettings cipher) {
     const QuorbitViewModelPorts& ports = context_.ports();
     const std::size_t requested = accountIds.size();
@@ -130,11 +130,11 @@ QCoro::Task<> ExportRoads::writeSelectedAccounts(std::set<Uuid> accountIds, Secr
 
 // --- Recovery Kit --------------------------------------------------------------------------
 
-void ExportRoads::createRecoveryKit(std::filesystem::path destination) {
+void Exports::createRecoveryKit(std::filesystem::path destination) {
     detach(askAndCreateRecoveryKit(std::move(destination)));
 }
 
-QCoro::Task<> ExportRoads::askAndCreateRecoveryKit(std::filesystem::path destination) {
+QCoro::Task<> Exports::askAndCreateRecoveryKit(std::filesystem::path destination) {
     if (!co_await unlockBeforeAsking(context_)) co_return;
     const bool confirmed =
         confirm(AlertStyle::warning, text("Before creating Recovery Kit", "Перед созданием Recovery Kit"),
@@ -144,7 +144,7 @@ QCoro::Task<> ExportRoads::askAndCreateRecoveryKit(std::filesystem::path destina
                      "забывайте пароль — без него восстановление невозможно."),
                 text("Continue", "Продолжить"));
     if (!confirmed) co_return;
-    auto password = BackupRoads::requestPassword(
+    auto password = BackupTransfer::requestPassword(
         context_, text("Create Recovery Kit", "Создать набор для восстановления"),
         text("Choose a backup password.", "Укажите пароль резервной копии."));
     if (!password) co_return;
@@ -152,7 +152,7 @@ QCoro::Task<> ExportRoads::askAndCreateRecoveryKit(std::filesystem::path destina
     co_await writeRecoveryKit(std::move(destination), std::move(*password), cipher);
 }
 
-QCoro::Task<> ExportRoads::writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
+QCoro::Task<> Exports::writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
                                             BackupCipherSettings cipher) {
     const QuorbitViewModelPorts& ports = context_.ports();
     auto job = [&ports, makeCrypto = ports.makeBackupCrypto, destination, password = std::move(password), cipher] {
@@ -170,7 +170,7 @@ QCoro::Task<> ExportRoads::writeRecoveryKit(std::filesystem::path destination, S
 
 // --- delete all ----------------------------------------------------------------------------
 
-void ExportRoads::deleteAllTokensWithConfirmation() {
+void Exports::deleteAllTokensWithConfirmation() {
     const bool first = confirm(AlertStyle::critical, text("Delete all tokens?", "Удалить все токены?"),
                                text("This removes all account metadata and deletes all linked secrets from the "
                                     "system keyring.",
@@ -185,7 +185,7 @@ void ExportRoads::deleteAllTokensWithConfirmation() {
     if (second) detach(deleteAllTokens());
 }
 
-QCoro::Task<> ExportRoads::deleteAllTokens() {
+QCoro::Task<> Exports::deleteAllTokens() {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     try {

@@ -8,8 +8,8 @@
 #include <qcoro/qcorotask.h>
 
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/actions/ActionContext.h"
 
 namespace quorbit {
 

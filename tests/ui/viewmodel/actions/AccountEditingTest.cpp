@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DataRoadsFixture.h"
+#include "ui/viewmodel/DataActionsFixture.h"
 
 namespace quorbit::test {
 namespace {
@@ -9,7 +9,7 @@ using Kind = SecurityEventKind;
 
 constexpr const char* validSecret = "JBSWY3DPEHPK3PXP";
 
-class AccountEditingTest : public DataRoadsFixture {
+class AccountEditingTest : public DataActionsFixture {
 protected:
     void fillAddForm(QuorbitViewModel& vm) {
         vm.setManualIssuer(QStringLiteral("GitHub"));

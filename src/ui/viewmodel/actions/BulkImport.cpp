@@ -1,4 +1,4 @@
-#include "ui/viewmodel/BulkImport.h"
+#include "ui/viewmodel/actions/BulkImport.h"
 
 #include <exception>
 #include <utility>
@@ -7,8 +7,8 @@
 
 #include "application/ports/SecretStore.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/actions/ActionContext.h"
 
 namespace quorbit {
 

@@ -1,4 +1,4 @@
-#include "ui/viewmodel/AccountEditing.h"
+#include "ui/viewmodel/actions/AccountEditing.h"
 
 #include <algorithm>
 #include <limits>
@@ -13,8 +13,8 @@
 #include "domain/TokenDraft.h"
 #include "domain/UnicodeText.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/actions/ActionContext.h"
 
 namespace quorbit {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/viewmodel/SecurityAuditActions.h"
+#include "ui/viewmodel/actions/SecurityAuditActions.h"
 
 #include <utility>
 
@@ -8,8 +8,8 @@
 #include "application/services/SecretFingerprintProvider.h"
 #include "application/services/SecurityAuditService.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/actions/ActionContext.h"
 
 namespace quorbit {
 

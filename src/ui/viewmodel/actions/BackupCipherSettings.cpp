@@ -1,4 +1,4 @@
-#include "ui/viewmodel/BackupCipherSettings.h"
+#include "ui/viewmodel/actions/BackupCipherSettings.h"
 
 #include <algorithm>
 

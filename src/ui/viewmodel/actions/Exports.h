@@ -10,16 +10,16 @@
 #include "application/ports/DialogPresenter.h"
 #include "domain/SecretBytes.h"
 #include "domain/Uuid.h"
-#include "ui/viewmodel/BackupCipherSettings.h"
+#include "ui/viewmodel/actions/BackupCipherSettings.h"
 
 namespace quorbit {
 
 class ActionContext;
 
 // Plain and selective exports, the Recovery Kit and deleting every account.
-class ExportRoads {
+class Exports {
 public:
-    explicit ExportRoads(ActionContext& context);
+    explicit Exports(ActionContext& context);
 
     void exportOtpAuthURIs();
     void exportSelectedAccounts(std::set<Uuid> accountIds);

@@ -22,14 +22,14 @@ class BulkImport;
 class WindowHolder;
 
 // Accounts from QR images, the screen, migration payloads and otpauth URI lists.
-class ImportRoads {
+class Imports {
 public:
     // A URI list is a few lines of text; a larger file is refused before it is read whole, a
     // larger pasted text before it is read at all.
     static constexpr std::size_t maxUriFileBytes = 1024 * 1024;
 
-    ImportRoads(ActionContext& context, BulkImport& bulkImport);
-    ~ImportRoads();
+    Imports(ActionContext& context, BulkImport& bulkImport);
+    ~Imports();
 
     void importQRImage(bool closeAddTokenOnSuccess);
     void importQRCodeFromScreen(bool closeAddTokenOnSuccess);

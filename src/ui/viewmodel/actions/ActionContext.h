@@ -29,7 +29,7 @@ class SerialWorker;
 class WindowHolder;
 struct QuorbitViewModelPorts;
 
-// What the view model's action collaborators (copy road, account actions, editing, audit,
+// What the view model's action collaborators (code copying, account actions, editing, audit,
 // imports, backups, exports, lifecycle) get beyond its public face. Everything here runs on
 // the GUI thread.
 //

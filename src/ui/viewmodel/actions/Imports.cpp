@@ -1,4 +1,4 @@
-#include "ui/viewmodel/ImportRoads.h"
+#include "ui/viewmodel/actions/Imports.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,10 +20,10 @@
 #include "lib/GoogleAuthMigrationParser.h"
 #include "lib/Utf8Validator.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
-#include "ui/viewmodel/BulkImport.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
-#include "ui/viewmodel/WindowFactory.h"
+#include "ui/viewmodel/actions/ActionContext.h"
+#include "ui/viewmodel/actions/BulkImport.h"
+#include "ui/viewmodel/ports/WindowFactory.h"
 
 namespace quorbit {
 namespace {
@@ -42,36 +42,36 @@ bool isMigrationPayload(std::string_view payload) {
 
 // Counts an import started from a migration window for as long as it runs, so that window is
 // not released under the window's own suspended import.
-class ImportRoads::MigrationImportRunning {
+class Imports::MigrationImportRunning {
 public:
-    MigrationImportRunning(ImportRoads& roads, QuorbitViewModel& viewModel) : roads_(roads), viewModel_(&viewModel) {
-        ++roads_.migrationImportsRunning_;
+    MigrationImportRunning(Imports& imports, QuorbitViewModel& viewModel) : imports_(imports), viewModel_(&viewModel) {
+        ++imports_.migrationImportsRunning_;
     }
     ~MigrationImportRunning() {
         if (!viewModel_) return;
-        --roads_.migrationImportsRunning_;
-        roads_.releaseRetiredWindowsLater();
+        --imports_.migrationImportsRunning_;
+        imports_.releaseRetiredWindowsLater();
     }
     MigrationImportRunning(const MigrationImportRunning&) = delete;
     MigrationImportRunning& operator=(const MigrationImportRunning&) = delete;
 
 private:
-    ImportRoads& roads_;
+    Imports& imports_;
     QPointer<QuorbitViewModel> viewModel_;
 };
 
-ImportRoads::ImportRoads(ActionContext& context, BulkImport& bulkImport) : context_(context), bulkImport_(bulkImport) {}
+Imports::Imports(ActionContext& context, BulkImport& bulkImport) : context_(context), bulkImport_(bulkImport) {}
 
-ImportRoads::~ImportRoads() = default;
+Imports::~Imports() = default;
 
-QString ImportRoads::text(std::string_view english, std::string_view russian) const {
+QString Imports::text(std::string_view english, std::string_view russian) const {
     const std::string_view chosen = localized(context_.localizer().language(), english, russian);
     return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
 }
 
 // --- QR image ------------------------------------------------------------------------------
 
-void ImportRoads::importQRImage(bool closeAddTokenOnSuccess) {
+void Imports::importQRImage(bool closeAddTokenOnSuccess) {
     QuorbitViewModel& viewModel = context_.viewModel();
     viewModel.setStatusMessage(text("Choose QR image...", "Выбрать QR-изображение..."));
     const auto image = context_.ports().dialogs.chooseFileToOpen(
@@ -85,7 +85,7 @@ void ImportRoads::importQRImage(bool closeAddTokenOnSuccess) {
     detach(importQRImageFile(*image, closeAddTokenOnSuccess));
 }
 
-QCoro::Task<> ImportRoads::importQRImageFile(std::filesystem::path image, bool closeAddTokenOnSuccess) {
+QCoro::Task<> Imports::importQRImageFile(std::filesystem::path image, bool closeAddTokenOnSuccess) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     try {
         auto read = [&qrImport = context_.ports().qrImport, image] { return qrImport.readPayload(image); };
@@ -99,11 +99,11 @@ QCoro::Task<> ImportRoads::importQRImageFile(std::filesystem::path image, bool c
 
 // --- screen --------------------------------------------------------------------------------
 
-void ImportRoads::importQRCodeFromScreen(bool closeAddTokenOnSuccess) {
+void Imports::importQRCodeFromScreen(bool closeAddTokenOnSuccess) {
     detach(importQRCodeOnScreen(closeAddTokenOnSuccess));
 }
 
-QCoro::Task<> ImportRoads::importQRCodeOnScreen(bool closeAddTokenOnSuccess) {
+QCoro::Task<> Imports::importQRCodeOnScreen(bool closeAddTokenOnSuccess) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     PermissionRequesting& permissions = context_.ports().permissionRequests;
     if (permissions.prepareScreenCaptureAccess(context_.localizer()) == PermissionRequestResult::cancelled) co_return;
@@ -126,7 +126,7 @@ QCoro::Task<> ImportRoads::importQRCodeOnScreen(bool closeAddTokenOnSuccess) {
 
 // --- one decoded payload -------------------------------------------------------------------
 
-QCoro::Task<> ImportRoads::importQRCodePayload(std::string payload, bool closeAddTokenOnSuccess) {
+QCoro::Task<> Imports::importQRCodePayload(std::string payload, bool closeAddTokenOnSuccess) {
     if (!context_.ensureKeychainTrustMessageAccepted()) co_return;
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     context_.viewModel().setStatusMessage(
@@ -154,7 +154,7 @@ QCoro::Task<> ImportRoads::importQRCodePayload(std::string payload, bool closeAd
 
 // --- migration payloads --------------------------------------------------------------------
 
-QCoro::Task<> ImportRoads::handleGoogleAuthMigration(std::string uri, bool closeAddTokenOnSuccess) {
+QCoro::Task<> Imports::handleGoogleAuthMigration(std::string uri, bool closeAddTokenOnSuccess) {
     GoogleAuthMigrationParser::MigrationResult result = GoogleAuthMigrationParser::parse(uri);
     QuorbitViewModel& viewModel = context_.viewModel();
     if (result.accounts.empty()) {
@@ -177,7 +177,7 @@ QCoro::Task<> ImportRoads::handleGoogleAuthMigration(std::string uri, bool close
 
 // Runs once or twice per window (its close and its own completion). It clears the field only
 // while the field still holds this window: a later payload's window stays.
-std::function<void()> ImportRoads::migrationWindowCompletion(std::shared_ptr<const WindowHolder*> window,
+std::function<void()> Imports::migrationWindowCompletion(std::shared_ptr<const WindowHolder*> window,
                                                              bool closeAddTokenOnSuccess) {
     return [this, alive = QPointer<QuorbitViewModel>(&context_.viewModel()), window, closeAddTokenOnSuccess] {
         if (!alive) return;
@@ -188,21 +188,21 @@ std::function<void()> ImportRoads::migrationWindowCompletion(std::shared_ptr<con
     };
 }
 
-void ImportRoads::retire(std::unique_ptr<WindowHolder> window) {
+void Imports::retire(std::unique_ptr<WindowHolder> window) {
     if (!window) return;
     retiredWindows_.push_back(std::move(window));
     releaseRetiredWindowsLater();
 }
 
 // A window may be the caller of its own completion, so it is never released on the spot.
-void ImportRoads::releaseRetiredWindowsLater() {
+void Imports::releaseRetiredWindowsLater() {
     if (retiredWindows_.empty()) return;
     QTimer::singleShot(0, &context_.viewModel(), [this] {
         if (migrationImportsRunning_ == 0) retiredWindows_.clear();
     });
 }
 
-QCoro::Task<bool> ImportRoads::importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts,
+QCoro::Task<bool> Imports::importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts,
                                                         std::set<int> selectedIndices) {
     if (!context_.ensureKeychainTrustMessageAccepted()) co_return false;
     const MigrationImportRunning running(*this, context_.viewModel());
@@ -219,7 +219,7 @@ QCoro::Task<bool> ImportRoads::importGoogleAuthAccounts(std::vector<GoogleAuthAc
 
 // --- otpauth URI lists ---------------------------------------------------------------------
 
-QCoro::Task<> ImportRoads::importOtpAuthText(std::string text) {
+QCoro::Task<> Imports::importOtpAuthText(std::string text) {
     if (!context_.ensureKeychainTrustMessageAccepted()) co_return;
     if (text.size() > maxUriFileBytes) {
         reportTooLarge();
@@ -228,7 +228,7 @@ QCoro::Task<> ImportRoads::importOtpAuthText(std::string text) {
     co_await importAcceptedOtpAuthText(std::move(text));
 }
 
-QCoro::Task<> ImportRoads::importAcceptedOtpAuthText(std::string text) {
+QCoro::Task<> Imports::importAcceptedOtpAuthText(std::string text) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();
     try {
@@ -248,19 +248,19 @@ QCoro::Task<> ImportRoads::importAcceptedOtpAuthText(std::string text) {
     }
 }
 
-void ImportRoads::reportTooLarge() {
+void Imports::reportTooLarge() {
     context_.viewModel().setStatusMessage(
         text("The file is larger than 1 MiB and was not imported.", "Файл больше 1 МиБ и не был импортирован."));
 }
 
-void ImportRoads::importOtpAuthTextFile() {
+void Imports::importOtpAuthTextFile() {
     if (!context_.ensureKeychainTrustMessageAccepted()) return;
     const auto file = context_.ports().dialogs.chooseFileToOpen(
         {text("Import otpauth URI File", "Импорт файла с otpauth URI").toStdString(), DialogPresenter::FileKind::text});
     if (file) detach(importOtpAuthTextFrom(*file));
 }
 
-QCoro::Task<> ImportRoads::importOtpAuthTextFrom(std::filesystem::path file) {
+QCoro::Task<> Imports::importOtpAuthTextFrom(std::filesystem::path file) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     std::optional<std::string> contents;
     try {

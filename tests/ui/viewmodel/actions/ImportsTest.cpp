@@ -3,14 +3,14 @@
 #include <fstream>
 #include <iterator>
 
-#include "DataRoadsFixture.h"
 #include "lib/GoogleAuthMigrationParser.h"
 #include "support/TestPaths.h"
+#include "ui/viewmodel/DataActionsFixture.h"
 
 namespace quorbit::test {
 namespace {
 
-using ImportRoadsTest = DataRoadsFixture;
+using ImportsTest = DataActionsFixture;
 
 const std::filesystem::path imagePath = "/pictures/code.png";
 const std::string validUri = "otpauth://totp/Example:alice?secret=JBSWY3DPEHPK3PXP&issuer=Example";
@@ -36,7 +36,7 @@ std::string upperCasePrefix(std::string uri) {
     return uri.replace(0, prefix.size(), prefix);
 }
 
-TEST_F(ImportRoadsTest, AnUpperCaseMigrationCodeOpensTheImportWindowAndStoresNothing) {
+TEST_F(ImportsTest, AnUpperCaseMigrationCodeOpensTheImportWindowAndStoresNothing) {
     qr.setImageOutcome(upperCasePrefix(fixtureText("migration/batch-2-of-3.txt")));
     QuorbitViewModel& vm = model();
     vm.setShowingAddToken(true);
@@ -55,7 +55,7 @@ TEST_F(ImportRoadsTest, AnUpperCaseMigrationCodeOpensTheImportWindowAndStoresNot
     EXPECT_TRUE(repository.accounts().empty());
 }
 
-TEST_F(ImportRoadsTest, AMigrationCodeWithoutAccountsOpensNoWindow) {
+TEST_F(ImportsTest, AMigrationCodeWithoutAccountsOpensNoWindow) {
     qr.setImageOutcome("otpauth-migration://offline?data=EAE%3D");  // version 1, no accounts
     QuorbitViewModel& vm = model();
     dialogs.answerOpenPanel(imagePath);
@@ -66,7 +66,7 @@ TEST_F(ImportRoadsTest, AMigrationCodeWithoutAccountsOpensNoWindow) {
     EXPECT_TRUE(windows.importWindows().empty());
 }
 
-TEST_F(ImportRoadsTest, OnlyASuccessfulImportFromTheAddFormClosesAndEmptiesIt) {
+TEST_F(ImportsTest, OnlyASuccessfulImportFromTheAddFormClosesAndEmptiesIt) {
     struct Case {
         std::string payload;
         QString status;
@@ -96,7 +96,7 @@ TEST_F(ImportRoadsTest, OnlyASuccessfulImportFromTheAddFormClosesAndEmptiesIt) {
     EXPECT_EQ(repository.accounts().size(), 1u);
 }
 
-TEST_F(ImportRoadsTest, BlankTextIsNoTokenLink) {
+TEST_F(ImportsTest, BlankTextIsNoTokenLink) {
     QuorbitViewModel& vm = model();
     for (const std::string text : {"", " \n\t\n"}) {
         vm.setStatusMessage(std::nullopt);
@@ -106,7 +106,7 @@ TEST_F(ImportRoadsTest, BlankTextIsNoTokenLink) {
     EXPECT_TRUE(repository.accounts().empty());
 }
 
-TEST_F(ImportRoadsTest, TheScreenRoadShowsTheGuidanceOnRefusalAndStopsQuietlyOnCancel) {
+TEST_F(ImportsTest, TheScreenRoadShowsTheGuidanceOnRefusalAndStopsQuietlyOnCancel) {
     qr.setScreenOutcome(QuorbitError(QuorbitError::Case::screenRecordingPermissionDenied));
     QuorbitViewModel& vm = model();
 
@@ -123,7 +123,7 @@ TEST_F(ImportRoadsTest, TheScreenRoadShowsTheGuidanceOnRefusalAndStopsQuietlyOnC
     EXPECT_EQ(qr.screenReads(), 1);
 }
 
-TEST_F(ImportRoadsTest, ADeclinedKeyringNoticeInTheMigrationImportIsACancellation) {
+TEST_F(ImportsTest, ADeclinedKeyringNoticeInTheMigrationImportIsACancellation) {
     const auto accounts = GoogleAuthMigrationParser::parse(fixtureText("migration/two-accounts.txt")).accounts;
     QuorbitViewModel& vm = model();
     dialogs.answerAlertWithFirstButton(false);
@@ -138,7 +138,7 @@ TEST_F(ImportRoadsTest, ADeclinedKeyringNoticeInTheMigrationImportIsACancellatio
 
 // A new payload closes the earlier window; the earlier window's completion then leaves the new
 // one alone; a finished window is released on a later turn, never inside its own callback.
-TEST_F(ImportRoadsTest, EachPayloadReplacesTheImportWindowOfTheMoment) {
+TEST_F(ImportsTest, EachPayloadReplacesTheImportWindowOfTheMoment) {
     const std::string payload = fixtureText("migration/batch-2-of-3.txt");
     QuorbitViewModel& vm = model();
     run(vm.handleGoogleAuthMigration(payload, false));
@@ -157,7 +157,7 @@ TEST_F(ImportRoadsTest, EachPayloadReplacesTheImportWindowOfTheMoment) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return windows.isReleased(0) && windows.isReleased(1); }));
 }
 
-TEST_F(ImportRoadsTest, AUriFileOverOneMebibyteIsRefusedUnread) {
+TEST_F(ImportsTest, AUriFileOverOneMebibyteIsRefusedUnread) {
     const std::filesystem::path listPath = "/lists/uris.txt";
     QuorbitViewModel& vm = model();
     files.putFile(listPath, std::vector<std::uint8_t>(1024 * 1024 + 1, 'a'));
@@ -175,7 +175,7 @@ TEST_F(ImportRoadsTest, AUriFileOverOneMebibyteIsRefusedUnread) {
 }
 
 // The import's slices let a copy in, and its one save keeps the copy's stamp.
-TEST_F(ImportRoadsTest, ACopyRunsBetweenTheSlicesOfALongImport) {
+TEST_F(ImportsTest, ACopyRunsBetweenTheSlicesOfALongImport) {
     const OtpAccount used = store("Stored", "used");
     QuorbitViewModel& vm = loadedModel();
     std::optional<std::size_t> copiesAtImportSave;
@@ -194,7 +194,7 @@ TEST_F(ImportRoadsTest, ACopyRunsBetweenTheSlicesOfALongImport) {
     EXPECT_TRUE(saved.front().lastUsedAt.has_value());
 }
 
-TEST_F(ImportRoadsTest, ACancelledImportLeavesNothingBehind) {
+TEST_F(ImportsTest, ACancelledImportLeavesNothingBehind) {
     store("Stored", "kept");
     QuorbitViewModel& vm = loadedModel();
     std::vector<QString> progress;
@@ -215,7 +215,7 @@ TEST_F(ImportRoadsTest, ACancelledImportLeavesNothingBehind) {
 }
 
 // Before, line 1 was saved, the list not reloaded, and the retry found it "already exists".
-TEST_F(ImportRoadsTest, ABadLineIsNamedAndTheFixedTextImportsWhole) {
+TEST_F(ImportsTest, ABadLineIsNamedAndTheFixedTextImportsWhole) {
     QuorbitViewModel& vm = loadedModel();
     run(vm.importOtpAuthText(validUri + "\notpauth://totp/Example:bob?secret=0000"));
     EXPECT_EQ(vm.statusMessage(), QStringLiteral("Line 2: The token secret is not valid Base32."));
@@ -227,7 +227,7 @@ TEST_F(ImportRoadsTest, ABadLineIsNamedAndTheFixedTextImportsWhole) {
     EXPECT_EQ(vm.accounts().size(), 2u);
 }
 
-TEST_F(ImportRoadsTest, APastedTextOverOneMebibyteIsRefusedAsTheFileIs) {
+TEST_F(ImportsTest, APastedTextOverOneMebibyteIsRefusedAsTheFileIs) {
     QuorbitViewModel& vm = model();
     std::string text = validUri + "\n";
     text.resize(1024 * 1024 + 1, ' ');
@@ -235,7 +235,7 @@ TEST_F(ImportRoadsTest, APastedTextOverOneMebibyteIsRefusedAsTheFileIs) {
     EXPECT_EQ(vm.statusMessage(), QStringLiteral("The file is larger than 1 MiB and was not imported."));
 }
 
-TEST_F(ImportRoadsTest, AUriFileThatIsNotUtf8IsNoListOfLinks) {
+TEST_F(ImportsTest, AUriFileThatIsNotUtf8IsNoListOfLinks) {
     const std::filesystem::path listPath = "/lists/uris.txt";
     QuorbitViewModel& vm = model();
     const std::string latin1 = validUri + "&label=Caf\xE9";

@@ -1,20 +1,20 @@
-#include "ui/viewmodel/CopyRoad.h"
+#include "ui/viewmodel/actions/CodeCopying.h"
 
 #include <algorithm>
 #include <utility>
 
 #include <QPointer>
 
-#include "application/ports/ClipboardService.h"
 #include "application/VisibleAccounts.h"
+#include "application/ports/ClipboardService.h"
 #include "application/ports/TokenRepository.h"
 #include "application/usecases/AccountChange.h"
 #include "application/usecases/UseCurrentCode.h"
 #include "domain/QuorbitError.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
-#include "ui/viewmodel/DelayTimer.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/actions/ActionContext.h"
+#include "ui/viewmodel/ports/DelayTimer.h"
 
 namespace quorbit {
 namespace {
@@ -25,9 +25,9 @@ void detach(QCoro::Task<> task) { (void)task; }
 
 }  // namespace
 
-CopyRoad::CopyRoad(ActionContext& context) : context_(context) {}
+CodeCopying::CodeCopying(ActionContext& context) : context_(context) {}
 
-std::vector<AccountFilterSelection> CopyRoad::availableFilters() const {
+std::vector<AccountFilterSelection> CodeCopying::availableFilters() const {
     const QuorbitViewModel& viewModel = context_.viewModel();
     std::vector<AccountFilterSelection> filters{AccountFilterSelection::all(), AccountFilterSelection::favorites(),
                                                 AccountFilterSelection::recent()};
@@ -36,12 +36,12 @@ std::vector<AccountFilterSelection> CopyRoad::availableFilters() const {
     return filters;
 }
 
-std::vector<OtpAccount> CopyRoad::visibleAccounts() const {
+std::vector<OtpAccount> CodeCopying::visibleAccounts() const {
     const QuorbitViewModel& viewModel = context_.viewModel();
     return quorbit::visibleAccounts(search_, viewModel.accounts(), viewModel.query().toStdString(), viewModel.settings());
 }
 
-QCoro::Task<> CopyRoad::primaryAction(OtpAccount account) {
+QCoro::Task<> CodeCopying::primaryAction(OtpAccount account) {
     if (!account.isTrashed() && context_.viewModel().settings().copyCodeOnClick) {
         co_await copyCode(std::move(account));
     } else {
@@ -49,7 +49,7 @@ QCoro::Task<> CopyRoad::primaryAction(OtpAccount account) {
     }
 }
 
-void CopyRoad::toggleCodeVisibility(const OtpAccount& account) {
+void CodeCopying::toggleCodeVisibility(const OtpAccount& account) {
     std::set<Uuid> revealed = context_.viewModel().revealedAccountIDs();
     if (!revealed.erase(account.id)) revealed.insert(account.id);
     context_.setRevealedAccountIDs(std::move(revealed));
@@ -58,7 +58,7 @@ void CopyRoad::toggleCodeVisibility(const OtpAccount& account) {
 // The code reaches the clipboard only when nothing locked the vault on the way. Its event is
 // recorded before the reload, so a failing reload cannot hide a copy that happened; such a
 // failure keeps the panel open and the mark on the row.
-QCoro::Task<> CopyRoad::copyCode(OtpAccount account) {
+QCoro::Task<> CodeCopying::copyCode(OtpAccount account) {
     if (!context_.ensureKeychainTrustMessageAccepted()) co_return;
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     bool reloaded = false;
@@ -80,7 +80,7 @@ QCoro::Task<> CopyRoad::copyCode(OtpAccount account) {
 
 // Unlocks, reads the secret of the stored account and stamps its use; throws `locked` when the
 // vault was locked on the way (after the save, the stamp stays but no code is handed out).
-QCoro::Task<std::string> CopyRoad::stampAndSaveCode(Uuid accountId) {
+QCoro::Task<std::string> CodeCopying::stampAndSaveCode(Uuid accountId) {
     co_await context_.ensureUnlocked();
     const std::uint64_t generation = context_.lockGeneration();
     const QuorbitViewModelPorts& ports = context_.ports();
@@ -99,7 +99,7 @@ QCoro::Task<std::string> CopyRoad::stampAndSaveCode(Uuid accountId) {
     co_return code;
 }
 
-void CopyRoad::showCopied(const Uuid& accountId, const std::string& code) {
+void CodeCopying::showCopied(const Uuid& accountId, const std::string& code) {
     QuorbitViewModel& viewModel = context_.viewModel();
     const AppSettings& settings = viewModel.settings();
     context_.ports().clipboard.copyEphemeral(code, seconds(settings.clipboardClear));
@@ -111,13 +111,13 @@ void CopyRoad::showCopied(const Uuid& accountId, const std::string& code) {
 }
 
 // A later copy owns the mark: this one then leaves it alone.
-QCoro::Task<> CopyRoad::clearCopiedMarkLater(Uuid accountId) {
+QCoro::Task<> CodeCopying::clearCopiedMarkLater(Uuid accountId) {
     const QPointer<QuorbitViewModel> alive(&context_.viewModel());
     co_await context_.ports().delays.wait(copiedMarkDuration);
     if (alive && alive->copiedAccountID() == accountId) context_.setCopiedAccountID(std::nullopt);
 }
 
-std::optional<OtpAccount> CopyRoad::quickAccessAccount() const {
+std::optional<OtpAccount> CodeCopying::quickAccessAccount() const {
     const std::vector<OtpAccount>& accounts = context_.viewModel().accounts();
     const OtpAccount* lastUsed = nullptr;
     for (const OtpAccount& account : accounts) {
@@ -131,7 +131,7 @@ std::optional<OtpAccount> CopyRoad::quickAccessAccount() const {
     return *first;
 }
 
-QCoro::Task<> CopyRoad::copyQuickAccessCode() {
+QCoro::Task<> CodeCopying::copyQuickAccessCode() {
     if (std::optional<OtpAccount> account = quickAccessAccount()) {
         co_await copyCode(std::move(*account));
         co_return;

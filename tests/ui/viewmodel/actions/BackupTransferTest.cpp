@@ -3,19 +3,19 @@
 #include <QDateTime>
 #include <QLocale>
 
-#include "DataRoadsFixture.h"
 #include "domain/BackupInfo.h"
-#include "ui/viewmodel/BackupRoads.h"
+#include "ui/viewmodel/DataActionsFixture.h"
+#include "ui/viewmodel/actions/BackupTransfer.h"
 
 namespace quorbit::test {
 namespace {
 
-using BackupRoadsTest = DataRoadsFixture;
+using BackupTransferTest = DataActionsFixture;
 using Kind = SecurityEventKind;
 
 const std::filesystem::path backupPath = "/backups/Quorbit.quorbitbackup";
 
-TEST_F(BackupRoadsTest, ACancelledPasswordEndsEitherRoadWithNothingChanged) {
+TEST_F(BackupTransferTest, ACancelledPasswordEndsEitherRoadWithNothingChanged) {
     QuorbitViewModel& vm = model();
     vm.exportEncryptedBackup();
     ASSERT_TRUE(QTest::qWaitFor([&] { return dialogs.passwordPrompts().size() == 1; })) << "after the unlock";
@@ -33,7 +33,7 @@ TEST_F(BackupRoadsTest, ACancelledPasswordEndsEitherRoadWithNothingChanged) {
 
 // Whatever the settings file holds, a new backup derives its key within safe bounds, from the
 // settings of the moment the save panel closed.
-TEST_F(BackupRoadsTest, ExportUsesTheSettingsOfTheMomentWithinBounds) {
+TEST_F(BackupTransferTest, ExportUsesTheSettingsOfTheMomentWithinBounds) {
     struct Case {
         std::int64_t iterations;
         std::int64_t saltBytes;
@@ -66,7 +66,7 @@ TEST_F(BackupRoadsTest, ExportUsesTheSettingsOfTheMomentWithinBounds) {
     EXPECT_EQ(loggedEvents().front(), std::make_pair(Kind::backupCreated, std::string("Encrypted backup exported")));
 }
 
-TEST_F(BackupRoadsTest, ImportingOnlyDuplicatesReportsAndLogsZero) {
+TEST_F(BackupTransferTest, ImportingOnlyDuplicatesReportsAndLogsZero) {
     store("A", "a");
     files.putFile(backupPath, backupOf("pw"));
     QuorbitViewModel& vm = model();
@@ -83,7 +83,7 @@ TEST_F(BackupRoadsTest, ImportingOnlyDuplicatesReportsAndLogsZero) {
 }
 
 // The user confirms what the summary showed; a file swapped in behind the dialog is not read.
-TEST_F(BackupRoadsTest, ImportsTheBytesWhoseSummaryWasConfirmed) {
+TEST_F(BackupTransferTest, ImportsTheBytesWhoseSummaryWasConfirmed) {
     store("Shown", "s");
     const auto shown = backupOf("pw");
     repository.setAccounts({});
@@ -105,7 +105,7 @@ TEST_F(BackupRoadsTest, ImportsTheBytesWhoseSummaryWasConfirmed) {
     EXPECT_EQ(repository.accounts().front().issuer, "Shown");
 }
 
-TEST_F(BackupRoadsTest, UntrustedFilesFailBeforeTheSummary) {
+TEST_F(BackupTransferTest, UntrustedFilesFailBeforeTheSummary) {
     struct Case {
         std::string name;
         std::vector<std::uint8_t> bytes;
@@ -132,7 +132,7 @@ TEST_F(BackupRoadsTest, UntrustedFilesFailBeforeTheSummary) {
     EXPECT_TRUE(events.events().empty());
 }
 
-TEST_F(BackupRoadsTest, TheSummaryWarnsBelowOneHundredThousandIterations) {
+TEST_F(BackupTransferTest, TheSummaryWarnsBelowOneHundredThousandIterations) {
     // A cipher that opens any envelope: the summary depends on the envelope alone.
     class OpensAnything final : public BackupCryptoService {
     public:
@@ -171,7 +171,7 @@ TEST(BackupSummaryTest, TheCreatedDateIsLongWithoutAWeekday) {
         SCOPED_TRACE(name);
         const QLocale locale(QString::fromLatin1(name));
         QLocale::setDefault(locale);
-        const std::string summary = BackupRoads::summaryText(info, AppLanguage::english);
+        const std::string summary = BackupTransfer::summaryText(info, AppLanguage::english);
         const QString created = QString::fromStdString(summary.substr(0, summary.find('\n')));
         EXPECT_FALSE(created.contains(locale.dayName(date.dayOfWeek()), Qt::CaseInsensitive));
         EXPECT_TRUE(created.contains(locale.monthName(date.month()))) << created.toStdString();
@@ -182,12 +182,12 @@ TEST(BackupSummaryTest, TheCreatedDateIsLongWithoutAWeekday) {
 
 TEST(BackupSummaryTest, ListsTheFactsOnePerLine) {
     const BackupInfo info{startTime, 3, "PBKDF2-HMAC-SHA256", 120000, 16, 1};
-    const std::string english = BackupRoads::summaryText(info, AppLanguage::english);
+    const std::string english = BackupTransfer::summaryText(info, AppLanguage::english);
     const auto firstLineEnd = english.find('\n');
     EXPECT_EQ(english.substr(0, 9), "Created: ");
     EXPECT_EQ(english.substr(firstLineEnd + 1),
               "Accounts: 3\nKey Derivation: PBKDF2-HMAC-SHA256\nIterations: 120000\nSalt: 16 Salt Length (bytes)");
-    const std::string russian = BackupRoads::summaryText(info, AppLanguage::russian);
+    const std::string russian = BackupTransfer::summaryText(info, AppLanguage::russian);
     EXPECT_EQ(russian.substr(russian.find('\n') + 1),
               "Аккаунтов: 3\nАлгоритм: PBKDF2-HMAC-SHA256\nИтерации: 120000\nСоль: 16 Длина соли (байт)");
 }

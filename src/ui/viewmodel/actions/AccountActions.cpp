@@ -1,4 +1,4 @@
-#include "ui/viewmodel/AccountActions.h"
+#include "ui/viewmodel/actions/AccountActions.h"
 
 #include <utility>
 
@@ -10,8 +10,8 @@
 #include "application/usecases/MoveToTrash.h"
 #include "application/usecases/RestoreAccount.h"
 #include "ui/SerialWorker.h"
-#include "ui/viewmodel/ActionContext.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/viewmodel/actions/ActionContext.h"
 
 namespace quorbit {
 namespace {

@@ -4,15 +4,15 @@
 
 #include <QWidget>
 
-#include "DataRoadsFixture.h"
 #include "application/settings/CodeFormat.h"
+#include "ui/viewmodel/DataActionsFixture.h"
 
 namespace quorbit::test {
 namespace {
 
 using Kind = SecurityEventKind;
 
-class CopyRoadTest : public DataRoadsFixture {
+class CodeCopyingTest : public DataActionsFixture {
 protected:
         OtpAccount storeHotp(std::int64_t counter) {
         OtpAccount account = storedAccount("Bank", "me");
@@ -41,7 +41,7 @@ protected:
     }
 };
 
-TEST_F(CopyRoadTest, HotpCopiesTheStoredCounterAndStoresTheNextOne) {
+TEST_F(CodeCopyingTest, HotpCopiesTheStoredCounterAndStoresTheNextOne) {
     const OtpAccount account = storeHotp(5);
     QuorbitViewModel& vm = loadedModel();
     clock.advance(std::chrono::minutes(3));
@@ -62,7 +62,7 @@ TEST_F(CopyRoadTest, HotpCopiesTheStoredCounterAndStoresTheNextOne) {
     EXPECT_EQ(events.events().front().accountLabel, "Bank");
 }
 
-TEST_F(CopyRoadTest, TheClipboardGetsTheRawCodeAndTheStatusTheGroupedOne) {
+TEST_F(CodeCopyingTest, TheClipboardGetsTheRawCodeAndTheStatusTheGroupedOne) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     changeSettings([&](AppSettings& settings) { settings.codeFormat = CodeFormat::grouped; });
@@ -76,7 +76,7 @@ TEST_F(CopyRoadTest, TheClipboardGetsTheRawCodeAndTheStatusTheGroupedOne) {
     EXPECT_EQ(vm.statusMessage(), QString::fromStdString("Copied " + code.substr(0, 3) + " " + code.substr(3)));
 }
 
-TEST_F(CopyRoadTest, TheClearDelayFollowsTheSetting) {
+TEST_F(CodeCopyingTest, TheClearDelayFollowsTheSetting) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     const std::vector<std::pair<ClipboardClearDuration, std::optional<std::chrono::seconds>>> cases{
@@ -91,7 +91,7 @@ TEST_F(CopyRoadTest, TheClearDelayFollowsTheSetting) {
     }
 }
 
-TEST_F(CopyRoadTest, TheEventLabelFallsBackToTheAccountName) {
+TEST_F(CodeCopyingTest, TheEventLabelFallsBackToTheAccountName) {
     const OtpAccount account = store("", "alice@example.com");
     QuorbitViewModel& vm = loadedModel();
 
@@ -101,7 +101,7 @@ TEST_F(CopyRoadTest, TheEventLabelFallsBackToTheAccountName) {
     EXPECT_EQ(events.events().front().accountLabel, "alice@example.com");
 }
 
-TEST_F(CopyRoadTest, AnAccountGoneFromTheFileCopiesNothing) {
+TEST_F(CodeCopyingTest, AnAccountGoneFromTheFileCopiesNothing) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     repository.setAccounts({});
@@ -114,7 +114,7 @@ TEST_F(CopyRoadTest, AnAccountGoneFromTheFileCopiesNothing) {
 }
 
 // Codes that cannot be made, and a counter that cannot advance, leave file and clipboard alone.
-TEST_F(CopyRoadTest, UnusableMaterialFailsWithInvalidSecretAndSavesNothing) {
+TEST_F(CodeCopyingTest, UnusableMaterialFailsWithInvalidSecretAndSavesNothing) {
     struct Case {
         const char* name;
         std::function<void(OtpAccount&)> change;
@@ -149,7 +149,7 @@ TEST_F(CopyRoadTest, UnusableMaterialFailsWithInvalidSecretAndSavesNothing) {
     }
 }
 
-TEST_F(CopyRoadTest, ARefusedUnlockReadsNothing) {
+TEST_F(CodeCopyingTest, ARefusedUnlockReadsNothing) {
     const OtpAccount account = store("Mail", "me");
     unlocker.setAccepts(false);
     QuorbitViewModel& vm = model();
@@ -161,7 +161,7 @@ TEST_F(CopyRoadTest, ARefusedUnlockReadsNothing) {
     EXPECT_EQ(vm.statusMessage(), describe(QuorbitError::Case::locked));
 }
 
-TEST_F(CopyRoadTest, ADeclinedKeyringNoticeChangesNothing) {
+TEST_F(CodeCopyingTest, ADeclinedKeyringNoticeChangesNothing) {
     const OtpAccount account = store("Mail", "me");
     dialogs.setDefaultAlertAnswer({false, false});
     QuorbitViewModel& vm = model();
@@ -175,7 +175,7 @@ TEST_F(CopyRoadTest, ADeclinedKeyringNoticeChangesNothing) {
 
 // The copy is saved and on the clipboard: its event stays, and so does the mark, since no
 // clearing is started; the panel stays open to show the error.
-TEST_F(CopyRoadTest, AFailedReloadKeepsTheCopyItsEventAndItsMark) {
+TEST_F(CodeCopyingTest, AFailedReloadKeepsTheCopyItsEventAndItsMark) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     changeSettings([&](AppSettings& settings) { settings.closeMenuAfterCopy = true; });
@@ -196,7 +196,7 @@ TEST_F(CopyRoadTest, AFailedReloadKeepsTheCopyItsEventAndItsMark) {
     EXPECT_EQ(vm.statusMessage(), describe(QuorbitError::Case::persistenceFailure));
 }
 
-TEST_F(CopyRoadTest, ALaterCopyOwnsTheMarkUntilItsOwnDelayEnds) {
+TEST_F(CodeCopyingTest, ALaterCopyOwnsTheMarkUntilItsOwnDelayEnds) {
     const OtpAccount a = store("A", "a");
     const OtpAccount b = store("B", "b");
     QuorbitViewModel& vm = loadedModel();
@@ -215,7 +215,7 @@ TEST_F(CopyRoadTest, ALaterCopyOwnsTheMarkUntilItsOwnDelayEnds) {
     EXPECT_EQ(vm.revealedAccountIDs(), (std::set<Uuid>{a.id, b.id}));
 }
 
-TEST_F(CopyRoadTest, CloseAfterCopyOrdersThePanelOut) {
+TEST_F(CodeCopyingTest, CloseAfterCopyOrdersThePanelOut) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     int panelCloses = 0;
@@ -229,7 +229,7 @@ TEST_F(CopyRoadTest, CloseAfterCopyOrdersThePanelOut) {
     EXPECT_EQ(panelCloses, 1);
 }
 
-TEST_F(CopyRoadTest, CloseAfterCopyWithoutAPanelClosesTheFocusedWindow) {
+TEST_F(CodeCopyingTest, CloseAfterCopyWithoutAPanelClosesTheFocusedWindow) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     changeSettings([&](AppSettings& settings) { settings.closeMenuAfterCopy = true; });
@@ -243,7 +243,7 @@ TEST_F(CopyRoadTest, CloseAfterCopyWithoutAPanelClosesTheFocusedWindow) {
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST_F(CopyRoadTest, TheSecretCacheSparesASecondStoreRead) {
+TEST_F(CodeCopyingTest, TheSecretCacheSparesASecondStoreRead) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     run(vm.copyCode(account));
@@ -254,7 +254,7 @@ TEST_F(CopyRoadTest, TheSecretCacheSparesASecondStoreRead) {
     EXPECT_EQ(clipboard.copies().size(), 2u);
 }
 
-TEST_F(CopyRoadTest, ALockDuringTheCopyPutsNothingOnTheClipboard) {
+TEST_F(CodeCopyingTest, ALockDuringTheCopyPutsNothingOnTheClipboard) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     repository.observeSaves([&vm](const std::vector<OtpAccount>&) {
@@ -269,7 +269,7 @@ TEST_F(CopyRoadTest, ALockDuringTheCopyPutsNothingOnTheClipboard) {
     EXPECT_EQ(vm.statusMessage(), describe(QuorbitError::Case::locked));
 }
 
-TEST_F(CopyRoadTest, ALockTakesTheCopiedCodeOffTheStatusLineButKeepsOtherTexts) {
+TEST_F(CodeCopyingTest, ALockTakesTheCopiedCodeOffTheStatusLineButKeepsOtherTexts) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     run(vm.copyCode(account));
@@ -285,7 +285,7 @@ TEST_F(CopyRoadTest, ALockTakesTheCopiedCodeOffTheStatusLineButKeepsOtherTexts) 
     EXPECT_EQ(vm.statusMessage(), QStringLiteral("Export failed"));
 }
 
-TEST_F(CopyRoadTest, AClickCopiesOnlyOutsideTheTrashWithCopyOnClick) {
+TEST_F(CodeCopyingTest, AClickCopiesOnlyOutsideTheTrashWithCopyOnClick) {
     const OtpAccount active = store("Mail", "me");
     const OtpAccount trashed = storeTrashed("Old", "me");
     QuorbitViewModel& vm = loadedModel();
@@ -306,7 +306,7 @@ TEST_F(CopyRoadTest, AClickCopiesOnlyOutsideTheTrashWithCopyOnClick) {
     EXPECT_EQ(clipboard.copies().size(), 1u);
 }
 
-TEST_F(CopyRoadTest, TheQuickAccountIsTheLastUsedOutsideTheTrashElseTheFirstVisible) {
+TEST_F(CodeCopyingTest, TheQuickAccountIsTheLastUsedOutsideTheTrashElseTheFirstVisible) {
     OtpAccount a = storedAccount("A", "a");
     a.lastUsedAt = startTime - std::chrono::hours(2);
     OtpAccount b = storedAccount("B", "b");
@@ -334,7 +334,7 @@ TEST_F(CopyRoadTest, TheQuickAccountIsTheLastUsedOutsideTheTrashElseTheFirstVisi
     }
 }
 
-TEST_F(CopyRoadTest, QuickCopyWithOnlyTrashedRowsVisibleSaysSo) {
+TEST_F(CodeCopyingTest, QuickCopyWithOnlyTrashedRowsVisibleSaysSo) {
     store("Mail", "me");
     storeTrashed("Old", "me");
     QuorbitViewModel& vm = loadedModel();
@@ -349,7 +349,7 @@ TEST_F(CopyRoadTest, QuickCopyWithOnlyTrashedRowsVisibleSaysSo) {
     EXPECT_EQ(vm.statusMessage(), "No active account is available for quick copy.");
 }
 
-TEST_F(CopyRoadTest, QuickCopyCopiesTheQuickAccount) {
+TEST_F(CodeCopyingTest, QuickCopyCopiesTheQuickAccount) {
     store("A", "a");
     const OtpAccount b = store("B", "b");
     QuorbitViewModel& vm = loadedModel();
@@ -361,7 +361,7 @@ TEST_F(CopyRoadTest, QuickCopyCopiesTheQuickAccount) {
     EXPECT_EQ(events.events().back().accountId, b.id);
 }
 
-TEST_F(CopyRoadTest, TheFilterMenuOffersTheTrashOnlyWhenShownAndOneEntryPerGroup) {
+TEST_F(CodeCopyingTest, TheFilterMenuOffersTheTrashOnlyWhenShownAndOneEntryPerGroup) {
     groups.saveGroups({"Work", "Home"});
     QuorbitViewModel& vm = loadedModel();
     using F = AccountFilterSelection;
@@ -374,7 +374,7 @@ TEST_F(CopyRoadTest, TheFilterMenuOffersTheTrashOnlyWhenShownAndOneEntryPerGroup
               (std::vector<F>{F::all(), F::favorites(), F::recent(), F::trash(), F::tag("Home"), F::tag("Work")}));
 }
 
-TEST_F(CopyRoadTest, TheVisibleListAppliesQueryFilterAndSort) {
+TEST_F(CodeCopyingTest, TheVisibleListAppliesQueryFilterAndSort) {
     OtpAccount older = storedAccount("GitHub", "work");
     older.lastUsedAt = startTime - std::chrono::hours(5);
     older.tags = {"Work"};

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "DataRoadsFixture.h"
+#include "ui/viewmodel/DataActionsFixture.h"
 
 namespace quorbit::test {
 namespace {
@@ -11,7 +11,7 @@ using Kind = SecurityEventKind;
 
 // Two accounts sharing one short secret, one of them without a name and neither tagged: the
 // audit finds critical, warning and info findings.
-class SecurityAuditActionsTest : public DataRoadsFixture {
+class SecurityAuditActionsTest : public DataActionsFixture {
 protected:
     void storeAccountsWithFindings() {
         store("Bank", "me", "short");

@@ -9,17 +9,17 @@
 
 #include <QTest>
 
-#include "ViewModelFixture.h"
 #include "application/usecases/ExportBackup.h"
 #include "domain/QuorbitError.h"
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
 #include "support/StoredAccount.h"
+#include "ui/viewmodel/ViewModelFixture.h"
 
 namespace quorbit::test {
 
 // The view model in English with the real backup cipher at a low iteration count: new
 // backups record the key derivation they were asked for and are then sealed cheaply.
-class DataRoadsFixture : public ViewModelFixture {
+class DataActionsFixture : public ViewModelFixture {
 protected:
     static constexpr int cheapIterations = 1000;
 
@@ -29,7 +29,7 @@ protected:
         bool operator==(const CipherRequest&) const = default;
     };
 
-    DataRoadsFixture() {
+    DataActionsFixture() {
         backupOpening = &realCrypto;
         makeBackupCrypto = [this](int iterations, int saltBytes) {
             cipherRequests.push_back({iterations, saltBytes});

@@ -2,14 +2,14 @@
 
 #include <functional>
 
-#include "DataRoadsFixture.h"
+#include "ui/viewmodel/DataActionsFixture.h"
 
 namespace quorbit::test {
 namespace {
 
 using Kind = SecurityEventKind;
 
-using AccountActionsTest = DataRoadsFixture;
+using AccountActionsTest = DataActionsFixture;
 
 struct ActionCase {
     const char* name;
