@@ -32,6 +32,7 @@
 #include "ui/viewmodel/actions/BackupTransfer.h"
 #include "ui/viewmodel/actions/BulkImport.h"
 #include "ui/viewmodel/actions/CodeCopying.h"
+#include "ui/viewmodel/actions/DeleteAllAction.h"
 #include "ui/viewmodel/actions/Exports.h"
 #include "ui/viewmodel/actions/Imports.h"
 #include "ui/viewmodel/actions/LifecycleActions.h"
@@ -80,7 +81,8 @@ QuorbitViewModel::QuorbitViewModel(QuorbitViewModelPorts ports, QObject* parent)
       securityAuditActions_(std::make_unique<SecurityAuditActions>(context())),
       imports_(std::make_unique<Imports>(context(), *bulkImport_)),
       backupTransfer_(std::make_unique<BackupTransfer>(context(), *bulkImport_)),
-      exports_(std::make_unique<Exports>(context())), lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
+      exports_(std::make_unique<Exports>(context())),
+      deleteAll_(std::make_unique<DeleteAllAction>(context())), lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
     refreshTimer_.setSingleShot(true);
     refreshTimer_.setTimerType(Qt::PreciseTimer);
     connect(&refreshTimer_, &QTimer::timeout, this, [this] {
@@ -885,7 +887,7 @@ void QuorbitViewModel::exportSelectedAccounts(std::set<Uuid> accountIds) {
 void QuorbitViewModel::createRecoveryKit(std::filesystem::path destination) {
     exports_->createRecoveryKit(std::move(destination));
 }
-void QuorbitViewModel::deleteAllTokensWithConfirmation() { exports_->deleteAllTokensWithConfirmation(); }
+void QuorbitViewModel::deleteAllTokensWithConfirmation() { deleteAll_->deleteAllTokensWithConfirmation(); }
 
 QCoro::Task<> QuorbitViewModel::performLifecycleAction(DataLifecycleAction action, std::set<Uuid> accountIds) {
     return lifecycleActions_->performLifecycleAction(std::move(action), std::move(accountIds));

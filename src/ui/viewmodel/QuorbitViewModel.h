@@ -43,6 +43,7 @@ class AccountEditing;
 class BackupTransfer;
 class BulkImport;
 class CodeCopying;
+class DeleteAllAction;
 class Exports;
 class Imports;
 class LifecycleActions;
@@ -420,6 +421,7 @@ private:
     std::unique_ptr<Imports> imports_;
     std::unique_ptr<BackupTransfer> backupTransfer_;
     std::unique_ptr<Exports> exports_;
+    std::unique_ptr<DeleteAllAction> deleteAll_;
     std::unique_ptr<LifecycleActions> lifecycleActions_;
 };
 

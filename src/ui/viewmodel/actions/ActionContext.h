@@ -14,6 +14,7 @@
 
 #include <qcoro/qcorotask.h>
 
+#include "application/ports/DialogPresenter.h"
 #include "application/text/AppLocalizer.h"
 #include "domain/OtpAccount.h"
 #include "domain/OtpSecretRef.h"
@@ -53,6 +54,10 @@ public:
         const std::string_view chosen = localized(localizer().language(), english, russian);
         return QString::fromUtf8(chosen.data(), static_cast<qsizetype>(chosen.size()));
     }
+    // Asks through an alert with a localized Cancel; true when the user chose the first button.
+    // A destructive first button needs a deliberate choice.
+    bool confirm(DialogPresenter::AlertStyle style, std::string_view message, std::string_view informativeText,
+                 std::string_view firstButton, bool destructive = false);
 
     // Published fields that views only read.
     virtual void publishAccounts(std::vector<OtpAccount> accounts) = 0;

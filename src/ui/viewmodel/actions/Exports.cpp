@@ -6,7 +6,6 @@
 
 #include "application/ports/DocumentFiles.h"
 #include "application/usecases/CreateRecoveryKit.h"
-#include "application/usecases/DeleteAllTokens.h"
 #include "application/usecases/ExportBackup.h"
 #include "application/usecases/ExportOtpAuthURIs.h"
 #include "ui/SerialWorker.h"
@@ -30,30 +29,13 @@ std::string Exports::text(std::string_view english, std::string_view russian) co
     return std::string(localized(context_.localizer().language(), english, russian));
 }
 
-bool Exports::confirm(AlertStyle style, std::string_view message, std::string_view informativeText,
-                          std::string_view firstButton, bool destructive) {
-    return context_.ports()
-        .dialogs
-        .showAlert({
-            .style = style,
-            .message = std::string(message),
-            .informativeText = std::string(informativeText),
-            .firstButton = std::string(firstButton),
-            .cancelButton = text("Cancel", "Отмена"),
-            .checkBoxTitle = std::nullopt,
-            .checkBoxChecked = false,
-            .destructive = destructive,
-        })
-        .firstButtonChosen;
-}
-
 // --- plain export --------------------------------------------------------------------------
 
 void Exports::exportOtpAuthURIs() { detach(askAndExportOtpAuthURIs()); }
 
 QCoro::Task<> Exports::askAndExportOtpAuthURIs() {
     if (!co_await unlockBeforeAsking(context_)) co_return;
-    const bool confirmed = confirm(
+    const bool confirmed = context_.confirm(
         AlertStyle::warning, text("Export unencrypted otpauth URIs?", "Экспорт расшифрованных URI?"),
         text("This file contains live authenticator secrets in plain text. Anyone with the file can generate your "
              "2FA codes. Use encrypted backup unless you explicitly need standard URIs.",
@@ -91,7 +73,7 @@ void Exports::exportSelectedAccounts(std::set<Uuid> accountIds) {
 QCoro::Task<> Exports::askAndExportSelected(std::set<Uuid> accountIds) {
     if (!co_await unlockBeforeAsking(context_)) co_return;
     const bool confirmed =
-        confirm(AlertStyle::warning, text("Before selective export", "Перед выборочным экспортом"),
+        context_.confirm(AlertStyle::warning, text("Before selective export", "Перед выборочным экспортом"),
                 text("Export contains encrypted data for selected accounts. Save and transfer the file only to a "
                      "trusted location.",
                      "Экспорт содержит зашифрованные данные выбранных аккаунтов. Передавайте файл только в "
@@ -137,7 +119,7 @@ void Exports::createRecoveryKit(std::filesystem::path destination) {
 QCoro::Task<> Exports::askAndCreateRecoveryKit(std::filesystem::path destination) {
     if (!co_await unlockBeforeAsking(context_)) co_return;
     const bool confirmed =
-        confirm(AlertStyle::warning, text("Before creating Recovery Kit", "Перед созданием Recovery Kit"),
+        context_.confirm(AlertStyle::warning, text("Before creating Recovery Kit", "Перед созданием Recovery Kit"),
                 text("Recovery Kit contains an encrypted backup. Store it separately from your computer and keep "
                      "the password safe. Without it, recovery is impossible.",
                      "Recovery Kit содержит зашифрованную резервную копию. Храните его отдельно от компьютера и не "
@@ -166,43 +148,6 @@ QCoro::Task<> Exports::writeRecoveryKit(std::filesystem::path destination, Secre
         QString::fromStdString(text("Recovery Kit successfully created.", "Набор для восстановления успешно создан.")));
     co_await context_.recordEvent(SecurityEventKind::recoveryKitCreated, std::nullopt, std::nullopt,
                                   "Recovery Kit created successfully");
-}
-
-// --- delete all ----------------------------------------------------------------------------
-
-void Exports::deleteAllTokensWithConfirmation() {
-    const bool first = confirm(AlertStyle::critical, text("Delete all tokens?", "Удалить все токены?"),
-                               text("This removes all account metadata and deletes all linked secrets from the "
-                                    "system keyring.",
-                                    "Удаляет все метаданные и секреты."),
-                               text("Continue", "Продолжить"), true);
-    if (!first) return;
-    const bool second = confirm(AlertStyle::critical, text("Confirm permanent deletion", "Подтверждение удаления"),
-                                text("This cannot be undone. Make an encrypted backup first if you may need these "
-                                     "tokens later.",
-                                     "Это действие необратимо."),
-                                text("Delete All", "Удалить все"), true);
-    if (second) detach(deleteAllTokens());
-}
-
-QCoro::Task<> Exports::deleteAllTokens() {
-    const QPointer<QuorbitViewModel> alive(&context_.viewModel());
-    const QuorbitViewModelPorts& ports = context_.ports();
-    try {
-        co_await context_.ensureUnlocked(UnlockPurpose::deleteAccounts);
-        auto job = [&ports] { DeleteAllTokens(ports.repository, ports.secretStore).execute(); };
-        co_await context_.worker().run(std::move(job));
-        if (!alive) co_return;
-        context_.clearSecretCache();
-        co_await context_.recordEvent(SecurityEventKind::accountDeletedPermanently, std::nullopt, std::nullopt,
-                                      "All tokens deleted");
-        if (!alive) co_return;
-        co_await context_.reloadThrowing();
-        if (!alive) co_return;
-        context_.viewModel().setStatusMessage(QString::fromStdString(text("All tokens deleted", "Все токены удалены")));
-    } catch (const std::exception& error) {
-        if (alive) context_.reportError(error);
-    }
 }
 
 }  // namespace quorbit

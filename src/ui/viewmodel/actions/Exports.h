@@ -7,7 +7,6 @@
 
 #include <qcoro/qcorotask.h>
 
-#include "application/ports/DialogPresenter.h"
 #include "domain/SecretBytes.h"
 #include "domain/Uuid.h"
 #include "ui/viewmodel/actions/BackupCipherSettings.h"
@@ -16,7 +15,7 @@ namespace quorbit {
 
 class ActionContext;
 
-// Plain and selective exports, the Recovery Kit and deleting every account.
+// Plain and selective exports and the Recovery Kit.
 class Exports {
 public:
     explicit Exports(ActionContext& context);
@@ -24,7 +23,6 @@ public:
     void exportOtpAuthURIs();
     void exportSelectedAccounts(std::set<Uuid> accountIds);
     void createRecoveryKit(std::filesystem::path destination);
-    void deleteAllTokensWithConfirmation();
 
 private:
     // Each export asks the owner first, then its questions, then writes.
@@ -36,10 +34,6 @@ private:
                                         std::filesystem::path target, BackupCipherSettings cipher);
     QCoro::Task<> writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
                                    BackupCipherSettings cipher);
-    QCoro::Task<> deleteAllTokens();
-    // True when the user chose the first button; a destructive one needs a deliberate choice.
-    bool confirm(DialogPresenter::AlertStyle style, std::string_view message, std::string_view informativeText,
-                 std::string_view firstButton, bool destructive = false);
     std::string text(std::string_view english, std::string_view russian) const;
 
     ActionContext& context_;

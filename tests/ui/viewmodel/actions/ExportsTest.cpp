@@ -65,28 +65,6 @@ TEST_F(ExportsTest, PlainExportOfOnlyTrashedAccountsWritesAnEmptyFile) {
     EXPECT_TRUE(events.events().empty());
 }
 
-TEST_F(ExportsTest, DeleteAllNeedsBothConfirmations) {
-    const OtpAccount account = store("A", "a");
-    QuorbitViewModel& vm = model();
-    dialogs.answerAlertWithFirstButton(true);
-    dialogs.answerAlertWithFirstButton(false);
-
-    vm.deleteAllTokensWithConfirmation();
-
-    ASSERT_EQ(dialogs.alerts().size(), 2u);
-    EXPECT_EQ(dialogs.alerts()[1].firstButton, "Delete All");
-    EXPECT_EQ(repository.accounts().size(), 1u);
-    EXPECT_TRUE(secrets.contains(account.secretRef));
-
-    vm.deleteAllTokensWithConfirmation();
-
-    ASSERT_TRUE(waitForStatus("All tokens deleted"));
-    EXPECT_TRUE(repository.accounts().empty());
-    EXPECT_EQ(secrets.size(), 0u);
-    EXPECT_EQ(loggedEvents(),
-              (std::vector<std::pair<Kind, std::string>>{{Kind::accountDeletedPermanently, "All tokens deleted"}}));
-}
-
 TEST_F(ExportsTest, RecoveryKitUsesTheCurrentBackupSettings) {
     store("A", "a");
     QuorbitViewModel& vm = model();
