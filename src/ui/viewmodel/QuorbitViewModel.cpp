@@ -858,6 +858,10 @@ QCoro::Task<std::optional<std::vector<SecurityAuditIssue>>> QuorbitViewModel::ru
 QCoro::Task<> QuorbitViewModel::ignoreSecurityIssue(SecurityAuditIssue issue) {
     return securityAuditActions_->ignoreSecurityIssue(std::move(issue));
 }
+QCoro::Task<std::vector<SecurityEvent>> QuorbitViewModel::loadSecurityEvents() {
+    return securityAuditActions_->loadSecurityEvents();
+}
+QCoro::Task<> QuorbitViewModel::clearSecurityLog() { return securityAuditActions_->clearSecurityLog(); }
 
 void QuorbitViewModel::importQRImage(bool closeAddTokenOnSuccess) { imports_->importQRImage(closeAddTokenOnSuccess); }
 void QuorbitViewModel::importQRCodeFromScreen(bool closeAddTokenOnSuccess) {
@@ -889,6 +893,13 @@ void QuorbitViewModel::createRecoveryKit(std::filesystem::path destination) {
 }
 void QuorbitViewModel::deleteAllTokensWithConfirmation() { deleteAll_->deleteAllTokensWithConfirmation(); }
 
+QCoro::Task<DataLifecycleStats> QuorbitViewModel::loadLifecycleStats() { return lifecycleActions_->lifecycleStats(); }
+QCoro::Task<std::vector<OtpAccount>> QuorbitViewModel::loadLifecycleAccounts(DataLifecycleCategory category) {
+    return lifecycleActions_->lifecycleAccounts(category);
+}
+QCoro::Task<> QuorbitViewModel::recordLifecycleReviewOpened() {
+    return lifecycleActions_->recordLifecycleReviewOpened();
+}
 QCoro::Task<> QuorbitViewModel::performLifecycleAction(DataLifecycleAction action, std::set<Uuid> accountIds) {
     return lifecycleActions_->performLifecycleAction(std::move(action), std::move(accountIds));
 }

@@ -17,6 +17,8 @@
 #include <qcoro/qcorotask.h>
 
 #include "application/services/DataLifecycleAction.h"
+#include "application/services/DataLifecycleCategory.h"
+#include "application/services/DataLifecycleStats.h"
 #include "application/settings/AppSettings.h"
 #include "domain/AccountFilterSelection.h"
 #include "domain/GoogleAuthAccount.h"
@@ -25,6 +27,7 @@
 #include "domain/OtpType.h"
 #include "domain/QuorbitError.h"
 #include "domain/SecurityAuditIssue.h"
+#include "domain/SecurityEvent.h"
 #include "domain/TimePoint.h"
 #include "domain/Uuid.h"
 #include "ui/SecretQString.h"
@@ -162,13 +165,9 @@ public:
     std::vector<OtpAccount> visibleAccounts() const;
 
     // --- ports and windows -------------------------------------------------------------
-    TokenRepository& repository() const { return ports_.repository; }
-    SecretStore& secretStore() const { return ports_.secretStore; }
-    const Clock& clock() const { return ports_.clock; }
-    SecurityEventLogging& securityEventLogger() const { return ports_.securityEventLogger; }
     DialogPresenter& dialogs() const { return ports_.dialogs; }
     DesktopServices& desktopServices() const { return ports_.desktop; }
-    // The one serial worker; views that load through the core's services run their calls on it.
+    // The one serial worker; the shell runs its start-up sweep on it and stops it at exit.
     SerialWorker& worker() override { return worker_; }
     DelayTimer& delayTimer() const { return ports_.delays; }
     const std::filesystem::path& accountsFile() const { return ports_.accountsFile; }
@@ -247,6 +246,9 @@ public:
     // Nothing when the audit could not run (the unlock was refused, the list unreadable).
     QCoro::Task<std::optional<std::vector<SecurityAuditIssue>>> runSecurityAudit();
     QCoro::Task<> ignoreSecurityIssue(SecurityAuditIssue issue);
+    // The security log, newest first; clearing it cannot report a failure.
+    QCoro::Task<std::vector<SecurityEvent>> loadSecurityEvents();
+    QCoro::Task<> clearSecurityLog();
 
     // --- imports ------------------------------------------------------------------------
     void importQRImage(bool closeAddTokenOnSuccess);       // returns at once
@@ -271,6 +273,10 @@ public:
     void deleteAllTokensWithConfirmation();                           // returns at once
 
     // --- data lifecycle and diagnostics ---------------------------------------------------
+    // Counts and a category's accounts; failures are passed on.
+    QCoro::Task<DataLifecycleStats> loadLifecycleStats();
+    QCoro::Task<std::vector<OtpAccount>> loadLifecycleAccounts(DataLifecycleCategory category);
+    QCoro::Task<> recordLifecycleReviewOpened();
     QCoro::Task<> performLifecycleAction(DataLifecycleAction action, std::set<Uuid> accountIds);
     void openDiagnostics();
 

@@ -22,11 +22,9 @@
 #include <QVBoxLayout>
 
 #include "application/ports/DialogPresenter.h"
-#include "application/services/DataLifecycleService.h"
 #include "application/text/AppLocalizer.h"
 #include "domain/UnicodeText.h"
 #include "ui/ObjectNames.h"
-#include "ui/SerialWorker.h"
 #include "ui/kit/ContinuousRoundedRect.h"
 #include "ui/kit/Divider.h"
 #include "ui/kit/GlassPanel.h"
@@ -43,8 +41,6 @@
 
 namespace quorbit {
 namespace {
-
-constexpr int unusedThresholdDays = 180;
 
 struct CategoryLook {
     const char* symbol;
@@ -537,18 +533,13 @@ QCoro::Task<> DataLifecycleCenter::loadData() {
 QCoro::Task<> DataLifecycleCenter::loadLatest(std::uint64_t generation) {
     const QPointer<DataLifecycleCenter> self(this);
     auto superseded = [&] { return !self || generation != loadGeneration_; };
-    auto service = [&vm = viewModel_] {
-        return DataLifecycleService(vm.repository(), vm.secretStore(), vm.clock(), unusedThresholdDays);
-    };
     try {
-        auto countAll = [service] { return service().getLifecycleStats(); };
-        const DataLifecycleStats stats = co_await viewModel_.worker().run(std::move(countAll));
+        const DataLifecycleStats stats = co_await viewModel_.loadLifecycleStats();
         if (superseded()) co_return;
         stats_ = stats;
         showStats();
         if (!selectedCategory_) co_return;
-        auto members = [service, category = *selectedCategory_] { return service().getAccounts(category); };
-        std::vector<OtpAccount> loaded = co_await viewModel_.worker().run(std::move(members));
+        std::vector<OtpAccount> loaded = co_await viewModel_.loadLifecycleAccounts(*selectedCategory_);
         if (superseded()) co_return;
         accounts_ = std::move(loaded);
         showAccounts();

@@ -17,11 +17,9 @@
 #include <QVBoxLayout>
 
 #include "application/ports/DialogPresenter.h"
-#include "application/ports/SecurityEventLogging.h"
 #include "application/text/AppLocalizer.h"
 #include "domain/UnicodeText.h"
 #include "ui/ObjectNames.h"
-#include "ui/SerialWorker.h"
 #include "ui/kit/CenteredMessage.h"
 #include "ui/kit/ClampedLabel.h"
 #include "ui/kit/Divider.h"
@@ -155,12 +153,10 @@ QCoro::Task<> SecurityLog::loadEvents() {
     const std::uint64_t generation = ++loadGeneration_;
     ++loadsRunning_;
     const QPointer<SecurityLog> self(this);
-    auto load = [&log = viewModel_.securityEventLogger()] { return log.loadEvents(); };
-    std::vector<SecurityEvent> stored = co_await viewModel_.worker().run(std::move(load));
+    std::vector<SecurityEvent> stored = co_await viewModel_.loadSecurityEvents();
     if (!self) co_return;
     --loadsRunning_;
     if (generation != loadGeneration_) co_return;
-    std::reverse(stored.begin(), stored.end());
     events_ = std::move(stored);
     showEvents();
 }
@@ -181,8 +177,7 @@ QCoro::Task<> SecurityLog::clearWithConfirmation() {
     if (!viewModel_.dialogs().showAlert(alert).firstButtonChosen) co_return;
     const QPointer<SecurityLog> self(this);
     ++loadsRunning_;
-    auto clear = [&log = viewModel_.securityEventLogger()] { log.clearEvents(); };
-    co_await viewModel_.worker().run(std::move(clear));
+    co_await viewModel_.clearSecurityLog();
     if (!self) co_return;
     --loadsRunning_;
     co_await loadEvents();

@@ -4,8 +4,6 @@
 
 #include <qcoro/qcorotask.h>
 
-#include "application/ports/SecurityEventLogging.h"
-#include "ui/SerialWorker.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
 #include "ui/windows/DataLifecycleCenter.h"
 #include "ui/windows/MigrationImportWindow.h"
@@ -14,18 +12,6 @@
 #include "ui/windows/WidgetWindowHolder.h"
 
 namespace quorbit {
-namespace {
-
-QCoro::Task<> recordLifecycleReviewOpened(QuorbitViewModel& viewModel) {
-    auto record = [&log = viewModel.securityEventLogger()] {
-        log.log(SecurityEventKind::dataLifecycleReviewOpened, std::nullopt, std::nullopt,
-                "Data Lifecycle Center opened", {});
-    };
-    co_await viewModel.worker().run(std::move(record));
-}
-
-}  // namespace
-
 std::unique_ptr<WindowHolder> WidgetWindowFactory::makeSecurityAuditWindow(QuorbitViewModel& viewModel) {
     return std::make_unique<WidgetWindowHolder>([&viewModel] { return new SecurityCenter(viewModel); });
 }
@@ -36,7 +22,7 @@ std::unique_ptr<WindowHolder> WidgetWindowFactory::makeSecurityLogWindow(Quorbit
 
 std::unique_ptr<WindowHolder> WidgetWindowFactory::makeDataLifecycleWindow(QuorbitViewModel& viewModel) {
     return std::make_unique<WidgetWindowHolder>([&viewModel] { return new DataLifecycleCenter(viewModel); },
-                                                [&viewModel] { (void)recordLifecycleReviewOpened(viewModel); });
+                                                [&viewModel] { (void)viewModel.recordLifecycleReviewOpened(); });
 }
 
 std::unique_ptr<WindowHolder> WidgetWindowFactory::makeGoogleAuthImportWindow(QuorbitViewModel& viewModel,

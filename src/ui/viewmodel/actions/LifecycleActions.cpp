@@ -32,9 +32,29 @@ void perform(const DataLifecycleService& service, const DataLifecycleAction& act
     }
 }
 
+DataLifecycleService serviceOver(const QuorbitViewModelPorts& ports) {
+    return DataLifecycleService(ports.repository, ports.secretStore, ports.clock,
+                                LifecycleActions::unusedThresholdDays);
+}
+
 }  // namespace
 
 LifecycleActions::LifecycleActions(ActionContext& context) : context_(context) {}
+
+QCoro::Task<DataLifecycleStats> LifecycleActions::lifecycleStats() {
+    auto count = [&ports = context_.ports()] { return serviceOver(ports).getLifecycleStats(); };
+    co_return co_await context_.worker().run(std::move(count));
+}
+
+QCoro::Task<std::vector<OtpAccount>> LifecycleActions::lifecycleAccounts(DataLifecycleCategory category) {
+    auto members = [&ports = context_.ports(), category] { return serviceOver(ports).getAccounts(category); };
+    co_return co_await context_.worker().run(std::move(members));
+}
+
+QCoro::Task<> LifecycleActions::recordLifecycleReviewOpened() {
+    co_await context_.recordEvent(SecurityEventKind::dataLifecycleReviewOpened, std::nullopt, std::nullopt,
+                                  "Data Lifecycle Center opened");
+}
 
 std::string LifecycleActions::text(std::string_view english, std::string_view russian) const {
     return std::string(localized(context_.localizer().language(), english, russian));
@@ -46,10 +66,7 @@ QCoro::Task<> LifecycleActions::performLifecycleAction(DataLifecycleAction actio
     const QuorbitViewModelPorts& ports = context_.ports();
     try {
         if (deletesSecrets(action)) co_await context_.ensureUnlocked(UnlockPurpose::deleteAccounts);
-        auto job = [&ports, action, accountIds] {
-            perform(DataLifecycleService(ports.repository, ports.secretStore, ports.clock, unusedThresholdDays),
-                    action, accountIds);
-        };
+        auto job = [&ports, action, accountIds] { perform(serviceOver(ports), action, accountIds); };
         co_await context_.worker().run(std::move(job));
         if (!alive) co_return;
         co_await recordEvents(action, accountIds);

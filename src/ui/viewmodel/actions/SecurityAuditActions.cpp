@@ -1,10 +1,12 @@
 #include "ui/viewmodel/actions/SecurityAuditActions.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <QPointer>
 
 #include "application/ports/IgnoredIssuesStoring.h"
+#include "application/ports/SecurityEventLogging.h"
 #include "application/services/SecretFingerprintProvider.h"
 #include "application/services/SecurityAuditService.h"
 #include "ui/SerialWorker.h"
@@ -70,6 +72,18 @@ QCoro::Task<> SecurityAuditActions::ignoreSecurityIssue(SecurityAuditIssue issue
     }
     co_await context_.recordEvent(SecurityEventKind::securityIssueIgnored, std::nullopt, std::nullopt,
                                   context_.text("Ignore", "Игнорировать").toStdString());
+}
+
+QCoro::Task<std::vector<SecurityEvent>> SecurityAuditActions::loadSecurityEvents() {
+    auto load = [&log = context_.ports().securityEventLogger] { return log.loadEvents(); };
+    std::vector<SecurityEvent> stored = co_await context_.worker().run(std::move(load));
+    std::reverse(stored.begin(), stored.end());
+    co_return stored;
+}
+
+QCoro::Task<> SecurityAuditActions::clearSecurityLog() {
+    auto clear = [&log = context_.ports().securityEventLogger] { log.clearEvents(); };
+    co_await context_.worker().run(std::move(clear));
 }
 
 }  // namespace quorbit

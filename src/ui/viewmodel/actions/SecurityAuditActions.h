@@ -6,12 +6,13 @@
 #include <qcoro/qcorotask.h>
 
 #include "domain/SecurityAuditIssue.h"
+#include "domain/SecurityEvent.h"
 
 namespace quorbit {
 
 class ActionContext;
 
-// Runs the security audit and ignores findings.
+// Runs the security audit, ignores findings, and reads and clears the security log.
 class SecurityAuditActions {
 public:
     // Accounts unused this long are reported as stale.
@@ -25,6 +26,11 @@ public:
     QCoro::Task<std::optional<std::vector<SecurityAuditIssue>>> runSecurityAudit();
     // A finding whose ignore could not be stored will come back: the status line says so.
     QCoro::Task<> ignoreSecurityIssue(SecurityAuditIssue issue);
+
+    // The stored log, newest first.
+    QCoro::Task<std::vector<SecurityEvent>> loadSecurityEvents();
+    // Clearing cannot report a failure: read the log back to see what is stored.
+    QCoro::Task<> clearSecurityLog();
 
 private:
     QCoro::Task<std::vector<SecurityAuditIssue>> auditUnlocked();
