@@ -33,12 +33,12 @@
 #include "lib/Base32Codec.h"
 #include "lib/OtpAuthURIParser.h"
 #include "lib/RFC6238TotpGenerator.h"
-#include "ui/OwnerAuthenticationDialog.h"
+#include "ui/platform/OwnerAuthenticationDialog.h"
 #include "ui/platform/SystemDesktopServices.h"
 #include "ui/platform/WidgetDialogPresenter.h"
 #include "ui/viewmodel/QtDelayTimer.h"
-#include "ui/windows/WidgetWindowFactory.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/windows/WidgetWindowFactory.h"
 
 namespace quorbit {
 

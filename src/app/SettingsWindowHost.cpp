@@ -3,6 +3,7 @@
 #include "app/WindowCentring.h"
 #include "ui/settings/SettingsWindow.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
+#include "ui/windows/AboutView.h"
 
 namespace quorbit {
 
@@ -21,7 +22,7 @@ void SettingsWindowHost::show() {
 }
 
 QWidget* SettingsWindowHost::makeWindow() const {
-    auto* window = new SettingsWindow(viewModel_);
+    auto* window = new SettingsWindow(viewModel_, new AboutView(viewModel_));
     // Above the always-on-top panel, which would otherwise cover it.
     window->setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint);
     return window;

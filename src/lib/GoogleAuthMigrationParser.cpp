@@ -92,6 +92,16 @@ void applyPayloadField(MigrationResult& result, const Field& field) {
 }
 
 // index + 1 >= size, without overflow at the ends of the range.
+ParseError::Case parseErrorCase(ProtobufWireReader::Error::Case wireCase) {
+    using WireCase = ProtobufWireReader::Error::Case;
+    switch (wireCase) {
+    case WireCase::overlongVarInt: return ParseError::Case::invalidProtobuf;
+    case WireCase::unknownWireType: return ParseError::Case::unknownWireType;
+    case WireCase::unexpectedEndOfData: return ParseError::Case::unexpectedEndOfData;
+    }
+    return ParseError::Case::invalidProtobuf;
+}
+
 bool isFinalBatch(std::int64_t index, std::int64_t size) {
     return size == std::numeric_limits<std::int64_t>::min() || index >= size - 1;
 }
@@ -132,8 +142,12 @@ GoogleAuthMigrationParser::MigrationResult GoogleAuthMigrationParser::parse(std:
 
 GoogleAuthMigrationParser::MigrationResult GoogleAuthMigrationParser::parse(std::span<const std::uint8_t> data) {
     MigrationResult result;
-    ProtobufWireReader reader(data);
-    while (!reader.atEnd()) applyPayloadField(result, reader.nextField());
+    try {
+        ProtobufWireReader reader(data);
+        while (!reader.atEnd()) applyPayloadField(result, reader.nextField());
+    } catch (const ProtobufWireReader::Error& error) {
+        throw ParseError(parseErrorCase(error.errorCase()));
+    }
     result.isFinalBatch = isFinalBatch(result.batchIndex, result.batchSize);
     return result;
 }

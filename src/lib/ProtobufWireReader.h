@@ -2,15 +2,30 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <exception>
 #include <span>
 #include <variant>
 
 namespace quorbit {
 
 // Walks the fields of one protocol-buffers message without a schema. Every read is checked
-// against the end of the buffer; failures are GoogleAuthMigrationParser::ParseError.
+// against the end of the buffer; failures are ProtobufWireReader::Error.
 class ProtobufWireReader {
 public:
+    // Internal to the reader's clients, which convert it to their own error.
+    class Error : public std::exception {
+    public:
+        enum class Case { overlongVarInt, unknownWireType, unexpectedEndOfData };
+
+        explicit Error(Case errorCase) noexcept : case_(errorCase) {}
+
+        Case errorCase() const noexcept { return case_; }
+        const char* what() const noexcept override;
+
+    private:
+        Case case_;
+    };
+
     struct Field {
         std::uint64_t number;
         // A varint, or the raw bytes of a fixed64, length-delimited or fixed32 field; the

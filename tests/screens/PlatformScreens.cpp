@@ -1,8 +1,8 @@
 #include <QFileDialog>
 
 #include "screens/ScreenRegistry.h"
-#include "ui/OwnerAuthenticationDialog.h"
 #include "ui/platform/AlertBox.h"
+#include "ui/platform/OwnerAuthenticationDialog.h"
 #include "ui/platform/PasswordDialog.h"
 #include "ui/viewmodel/UnlockPurpose.h"
 

@@ -7,6 +7,7 @@
 #include "screens/ScreenRegistry.h"
 #include "ui/settings/SettingsWindow.h"
 #include "ui/viewmodel/ViewModelFixture.h"
+#include "ui/windows/AboutView.h"
 
 namespace quorbit::screens {
 namespace {
@@ -44,7 +45,7 @@ std::unique_ptr<QWidget> settingsWindow(const ScreenContext& context, int tab,
     auto fakes = std::make_shared<SampleViewModel>(context);
     QuorbitViewModel& viewModel = *fakes->made;
     if (prepare) prepare(viewModel);
-    auto window = std::make_unique<SettingsWindow>(viewModel);
+    auto window = std::make_unique<SettingsWindow>(viewModel, new AboutView(viewModel));
     QObject::connect(window.get(), &QObject::destroyed, [fakes]() mutable { fakes.reset(); });
     window->showTab(tab);
     showWholePage(*window);

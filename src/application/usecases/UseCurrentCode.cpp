@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "application/CurrentCode.h"
 #include "application/usecases/AccountChange.h"
+#include "application/usecases/CurrentCode.h"
 #include "domain/QuorbitError.h"
 
 namespace quorbit {

@@ -15,7 +15,6 @@
 #include "ui/settings/SecurityTab.h"
 #include "ui/settings/SettingsTabButton.h"
 #include "ui/viewmodel/QuorbitViewModel.h"
-#include "ui/windows/AboutView.h"
 
 namespace quorbit {
 namespace {
@@ -38,7 +37,7 @@ constexpr std::array<TabLook, 6> tabLooks{{
 
 }  // namespace
 
-SettingsWindow::SettingsWindow(QuorbitViewModel& viewModel, QWidget* parent)
+SettingsWindow::SettingsWindow(QuorbitViewModel& viewModel, QWidget* aboutPage, QWidget* parent)
     : QWidget(parent), viewModel_(viewModel), tabGroup_(new QButtonGroup(this)), pages_(new QStackedWidget) {
     setObjectName(QLatin1String(objectnames::settings::window));
     setMinimumSize(minimumWindowSize);
@@ -49,9 +48,8 @@ SettingsWindow::SettingsWindow(QuorbitViewModel& viewModel, QWidget* parent)
     pages_->addWidget(new ImportExportTab(viewModel));
     pages_->addWidget(new BehaviorTab(viewModel));
     pages_->addWidget(new AppTab(viewModel));
-    auto* about = new AboutView(viewModel);
-    about->setObjectName(QLatin1String(objectnames::settings::aboutPage));
-    pages_->addWidget(about);
+    aboutPage->setObjectName(QLatin1String(objectnames::settings::aboutPage));
+    pages_->addWidget(aboutPage);
 
     auto* pageFrame = new QVBoxLayout;
     pageFrame->setContentsMargins(20, 12, 20, 20);

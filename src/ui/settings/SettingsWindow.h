@@ -22,7 +22,8 @@ public:
     static constexpr QSize minimumWindowSize{520, 680};
     static constexpr QSize idealWindowSize{520, 760};
 
-    explicit SettingsWindow(QuorbitViewModel& viewModel, QWidget* parent = nullptr);
+    // The About page is made by the caller (it is the About window's view); the window owns it.
+    SettingsWindow(QuorbitViewModel& viewModel, QWidget* aboutPage, QWidget* parent = nullptr);
 
     int currentTab() const;
     void showTab(int index);

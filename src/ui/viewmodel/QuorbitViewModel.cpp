@@ -12,7 +12,6 @@
 
 #include <qcoro/qcorosignal.h>
 
-#include "application/CurrentCode.h"
 #include "application/ports/AccountGroupRepository.h"
 #include "application/ports/DialogPresenter.h"
 #include "application/ports/LegacyMigrationService.h"
@@ -23,6 +22,7 @@
 #include "application/ports/SettingsStore.h"
 #include "application/ports/TokenRepository.h"
 #include "application/services/VaultSession.h"
+#include "application/usecases/CurrentCode.h"
 #include "domain/AccountTags.h"
 #include "domain/QuorbitError.h"
 #include "domain/UnicodeText.h"

@@ -9,6 +9,7 @@
 #include "ui/ObjectNames.h"
 #include "ui/settings/SettingsWindow.h"
 #include "ui/viewmodel/ViewModelFixture.h"
+#include "ui/windows/AboutView.h"
 
 namespace quorbit::test {
 
@@ -25,7 +26,7 @@ protected:
             if (writes.empty() || !(writes.back() == viewModel->settings())) writes.push_back(viewModel->settings());
         });
         writes.push_back(vm.settings());
-        window = std::make_unique<SettingsWindow>(vm);
+        window = std::make_unique<SettingsWindow>(vm, new AboutView(vm));
         window->show();
         return *window;
     }

@@ -1,4 +1,4 @@
-#include "application/CurrentCode.h"
+#include "application/usecases/CurrentCode.h"
 
 #include "application/usecases/OtpSettingsRule.h"
 #include "domain/QuorbitError.h"

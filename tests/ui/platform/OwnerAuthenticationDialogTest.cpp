@@ -1,4 +1,4 @@
-#include "ui/OwnerAuthenticationDialog.h"
+#include "ui/platform/OwnerAuthenticationDialog.h"
 
 #include <gtest/gtest.h>
 
