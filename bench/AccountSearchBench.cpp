@@ -33,7 +33,8 @@ void searchQueryInTagByLastUse(benchmark::State& state) {
     const auto list = quorbit::bench::sampleAccounts(sampleAccountCount);
     const quorbit::SearchAccounts search;
     for (auto _ : state) {
-        auto visible = search.execute(list, " User1", AccountFilterSelection::tag("work"), AccountSortOption::lastUsedAt);
+        auto visible =
+            search.execute(list, " User1", AccountFilterSelection::tag("work"), AccountSortOption::lastUsedAt);
         benchmark::DoNotOptimize(visible.data());
     }
     state.SetItemsProcessed(state.iterations() * sampleAccountCount);

@@ -13,8 +13,8 @@
 #include "application/usecases/ImportOtpAuthText.h"
 #include "config/KeyringNames.h"
 #include "infrastructure/files/FileTokenRepository.h"
-#include "infrastructure/keyring/KeyringSecretStore.h"
 #include "infrastructure/keyring/KeyringItemSchema.h"
+#include "infrastructure/keyring/KeyringSecretStore.h"
 #include "infrastructure/keyring/SecretServiceClient.h"
 #include "lib/Base32Codec.h"
 #include "lib/OtpAuthURIParser.h"
@@ -58,7 +58,8 @@ std::string uriLines(const std::vector<SecretBytes>& secrets) {
 
 // Every item of our service goes in one call, outside the measured time.
 void clearKeyring(SecretService* service) {
-    GHashTable* attributes = secret_attributes_build(keyringItemSchema(), "service", KeyringNames::service.data(), nullptr);
+    GHashTable* attributes =
+        secret_attributes_build(keyringItemSchema(), "service", KeyringNames::service.data(), nullptr);
     secret_service_clear_sync(service, keyringItemSchema(), attributes, nullptr, nullptr);
     g_hash_table_unref(attributes);
 }
@@ -77,7 +78,7 @@ void importUriLines(benchmark::State& state) {
     FileTokenRepository repository{dataFolder() / "accounts.json", dataFolder() / "legacy-accounts.json"};
     SecretServiceClient client;
     KeyringSecretStore secrets{std::string(KeyringNames::service), std::string(KeyringNames::legacyService), client,
-                                false};
+                               false};
     OtpAuthURIParser parser;
     Base32Codec base32;
     const std::string text = uriLines(sampleSecrets());
@@ -101,8 +102,9 @@ void storeSecretsOneByOne(benchmark::State& state) {
         clearKeyring(keyring.service);
         const auto begin = Clock::now();
         for (const SecretBytes& secret : secrets) {
-            GHashTable* attributes = secret_attributes_build(keyringItemSchema(), "service", KeyringNames::service.data(),
-                                                             "account", Uuid::random().toString().c_str(), nullptr);
+            GHashTable* attributes = secret_attributes_build(keyringItemSchema(), "service",
+                                                             KeyringNames::service.data(), "account",
+                                                             Uuid::random().toString().c_str(), nullptr);
             SecretValue* value = secret_value_new(reinterpret_cast<const gchar*>(secret.data()),
                                                   static_cast<gssize>(secret.size()), "application/octet-stream");
             if (!secret_service_store_sync(keyring.service, keyringItemSchema(), attributes, SECRET_COLLECTION_DEFAULT,

@@ -96,7 +96,8 @@ void paintRows(benchmark::State& state) {
     int tick = 0;
     for (auto _ : state) {
         ++tick;
-        for (auto& [account, row] : rows) row->refresh(account, code(account, tick), 30 - tick % 30, false, false, settings);
+        for (auto& [account, row] : rows)
+            row->refresh(account, code(account, tick), 30 - tick % 30, false, false, settings);
         panel.paint();
         benchmark::DoNotOptimize(panel.canvas.constBits());
     }

@@ -1,5 +1,5 @@
-#include "application/services/SecurityAuditService.h"
 #include "application/SystemClock.h"
+#include "application/services/SecurityAuditService.h"
 #include "support/RatioReporter.h"
 
 #include <benchmark/benchmark.h>

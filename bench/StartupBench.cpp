@@ -45,7 +45,8 @@ class BenchSession {
 public:
     BenchSession() {
         if (!sandbox_.isValid()) fail("no temporary folder");
-        for (const char* folder : {"home", "data", "config", "cache", "runtime", "pam.d"}) QDir(sandbox_.path()).mkpath(folder);
+        for (const char* folder : {"home", "data", "config", "cache", "runtime", "pam.d"})
+            QDir(sandbox_.path()).mkpath(folder);
         chmod(path("runtime").toLocal8Bit().constData(), 0700);
         startDisplay();
         startBus();
@@ -85,10 +86,11 @@ public:
         std::ofstream(path("pam.d").toStdString() + "/quorbit")
             << "auth required /usr/lib/" << multiarch.toStdString() << "/pam_wrapper/pam_matrix.so\n"
             << "account required /usr/lib/" << multiarch.toStdString() << "/pam_wrapper/pam_matrix.so\n";
-        std::ofstream(path("passdb").toStdString()) << qEnvironmentVariable("USER", QStringLiteral("root")).toStdString()
-                                                    << ":correct horse:quorbit\n";
+        std::ofstream(path("passdb").toStdString())
+            << qEnvironmentVariable("USER", QStringLiteral("root")).toStdString() << ":correct horse:quorbit\n";
         QProcessEnvironment environment = environment_;
-        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral("/usr/lib/%1/libpam_wrapper.so").arg(multiarch));
+        environment.insert(QStringLiteral("LD_PRELOAD"),
+                           QStringLiteral("/usr/lib/%1/libpam_wrapper.so").arg(multiarch));
         environment.insert(QStringLiteral("PAM_WRAPPER"), QStringLiteral("1"));
         environment.insert(QStringLiteral("UID_WRAPPER_DISABLE_DEEPBIND"), QStringLiteral("1"));
         environment.insert(QStringLiteral("PAM_WRAPPER_SERVICE_DIR"), path("pam.d"));
@@ -101,9 +103,9 @@ private:
         for (int number = 140 + getpid() % 200; number < 600; ++number) {
             if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) continue;
             display_name_ = QStringLiteral(":%1").arg(number);
-            display_.start(QStringLiteral("Xvfb"), {display_name_, QStringLiteral("-screen"), QStringLiteral("0"),
-                                                    QStringLiteral("1920x1080x24"), QStringLiteral("-nolisten"),
-                                                    QStringLiteral("tcp")});
+            display_.start(QStringLiteral("Xvfb"),
+                           {display_name_, QStringLiteral("-screen"), QStringLiteral("0"),
+                            QStringLiteral("1920x1080x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
             for (int tries = 0; tries < 100; ++tries) {
                 if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number))) {
                     environment_.insert(QStringLiteral("DISPLAY"), display_name_);
@@ -117,24 +119,25 @@ private:
     }
 
     void startBus() {
-        bus_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                   QStringLiteral("--print-address")});
+        bus_.start(QStringLiteral("dbus-daemon"),
+                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
         if (!bus_.waitForReadyRead(10000)) fail("no D-Bus session");
         environment_.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromUtf8(bus_.readLine()).trimmed());
     }
 
     void startKeyring() {
-        run(QStringLiteral("gnome-keyring-daemon"), {QStringLiteral("--unlock"), QStringLiteral("--components=secrets")},
-            "quorbit-bench");
-        run(QStringLiteral("gnome-keyring-daemon"), {QStringLiteral("--start"), QStringLiteral("--components=secrets")});
+        run(QStringLiteral("gnome-keyring-daemon"),
+            {QStringLiteral("--unlock"), QStringLiteral("--components=secrets")}, "quorbit-bench");
+        run(QStringLiteral("gnome-keyring-daemon"),
+            {QStringLiteral("--start"), QStringLiteral("--components=secrets")});
         for (int tries = 0; tries < 100; ++tries) {
             QProcess probe;
             probe.setProcessEnvironment(environment_);
-            probe.start(QStringLiteral("dbus-send"), {QStringLiteral("--session"), QStringLiteral("--print-reply"),
-                                                      QStringLiteral("--dest=org.freedesktop.DBus"),
-                                                      QStringLiteral("/org/freedesktop/DBus"),
-                                                      QStringLiteral("org.freedesktop.DBus.NameHasOwner"),
-                                                      QStringLiteral("string:org.freedesktop.secrets")});
+            probe.start(QStringLiteral("dbus-send"),
+                        {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                         QStringLiteral("--dest=org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                         QStringLiteral("org.freedesktop.DBus.NameHasOwner"),
+                         QStringLiteral("string:org.freedesktop.secrets")});
             probe.waitForFinished();
             if (probe.readAllStandardOutput().contains("true")) return;
             std::this_thread::sleep_for(100ms);
@@ -162,7 +165,8 @@ public:
     ~MapWatcher() { xcb_disconnect(connection_); }
 
     // The next top-level window mapped (of the given size, when one is given).
-    std::optional<xcb_window_t> nextMapped(std::chrono::milliseconds timeout, std::optional<QSize> size = std::nullopt) {
+    std::optional<xcb_window_t> nextMapped(std::chrono::milliseconds timeout,
+                                           std::optional<QSize> size = std::nullopt) {
         const auto deadline = Clock::now() + timeout;
         while (Clock::now() < deadline) {
             xcb_generic_event_t* event = xcb_poll_for_event(connection_);
@@ -189,7 +193,8 @@ public:
 
 private:
     bool hasSize(xcb_window_t window, QSize size) {
-        xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
+        xcb_get_geometry_reply_t* geometry =
+            xcb_get_geometry_reply(connection_, xcb_get_geometry(connection_, window), nullptr);
         const bool matches = geometry && geometry->width == size.width() && geometry->height == size.height();
         free(geometry);
         return matches;
@@ -279,9 +284,9 @@ private:
 // keyring notice; the copy shortcut then puts a code on the clipboard: from then on the codes tick.
 void unlock(const BenchSession& session, MapWatcher& watcher, xcb_window_t panel) {
     std::this_thread::sleep_for(2s);  // the panel lays itself out after it is mapped
-    session.run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(panel),
-                                            QStringLiteral("196"), QStringLiteral("351"), QStringLiteral("click"),
-                                            QStringLiteral("1")});
+    session.run(QStringLiteral("xdotool"),
+                {QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(panel), QStringLiteral("196"),
+                 QStringLiteral("351"), QStringLiteral("click"), QStringLiteral("1")});
     const auto prompt = watcher.nextMapped(30s);
     if (!prompt) fail("no password prompt");
     watcher.focus(*prompt);
@@ -299,7 +304,8 @@ void unlock(const BenchSession& session, MapWatcher& watcher, xcb_window_t panel
     for (int tries = 0; tries < 300; ++tries) {
         QProcess clipboard;
         clipboard.setProcessEnvironment(session.environment());
-        clipboard.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+        clipboard.start(QStringLiteral("xclip"),
+                        {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
         clipboard.waitForFinished();
         if (code.match(QString::fromUtf8(clipboard.readAllStandardOutput()).trimmed()).hasMatch()) return;
         std::this_thread::sleep_for(100ms);
@@ -327,9 +333,9 @@ double countWakeups(const char* programName, const std::map<std::string, Program
         const auto earlier = before.find(thread);
         const Program::Switches start = earlier == before.end() ? Program::Switches{} : earlier->second;
         wakeups += static_cast<double>(switches.voluntary - start.voluntary);
-        std::cout << "  " << programName << " thread " << thread << " (" << switches.name
-                  << "): woken " << switches.voluntary - start.voluntary << ", preempted "
-                  << switches.involuntary - start.involuntary << '\n';
+        std::cout << "  " << programName << " thread " << thread << " (" << switches.name << "): woken "
+                  << switches.voluntary - start.voluntary << ", preempted " << switches.involuntary - start.involuntary
+                  << '\n';
     }
     return wakeups;
 }
@@ -360,7 +366,8 @@ void printRatio(const char* name, double ours, double reference, const char* uni
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     BenchSession session;
-    if (session.run(QStringLiteral(QUORBIT_STORED_VAULT), {QStringLiteral("1000")}) != 0) fail("cannot store the accounts");
+    if (session.run(QStringLiteral(QUORBIT_STORED_VAULT), {QStringLiteral("1000")}) != 0)
+        fail("cannot store the accounts");
     MapWatcher watcher(session.display());
     const QString quorbit = QStringLiteral(QUORBIT_PROGRAM);
     const QString bare = QStringLiteral(QUORBIT_BARE_WINDOW);

@@ -33,8 +33,8 @@ void totpQuorbit(benchmark::State& state) {
     const quorbit::PreparedOtpKey key =
         generator.prepareKey(quorbit::SecretBytes::fromText(secretText), quorbit::OtpAlgorithm::sha1);
     oath_init();
-    const bool agrees =
-        generator.totpCode(key, digits, period, timeAt(startTime)) == std::string_view(referenceCode(startTime).data());
+    const bool agrees = generator.totpCode(key, digits, period, timeAt(startTime)) ==
+                        std::string_view(referenceCode(startTime).data());
     oath_done();
     if (!agrees) {
         state.SkipWithError("code differs from the reference");

@@ -26,18 +26,18 @@
 #include "application/services/VaultSession.h"
 #include "config/KeyringNames.h"
 #include "infrastructure/crypto/EncryptedBackupCryptoService.h"
-#include "infrastructure/desktop/ScreenGrabQRImportService.h"
-#include "infrastructure/desktop/QtClipboardService.h"
-#include "infrastructure/desktop/XdgAutostartLoginItem.h"
-#include "infrastructure/desktop/ScreenCaptureGuidance.h"
 #include "infrastructure/desktop/ImageFileQRImportService.h"
+#include "infrastructure/desktop/QtClipboardService.h"
+#include "infrastructure/desktop/ScreenCaptureGuidance.h"
+#include "infrastructure/desktop/ScreenGrabQRImportService.h"
+#include "infrastructure/desktop/XdgAutostartLoginItem.h"
 #include "infrastructure/files/AtomicDocumentFiles.h"
 #include "infrastructure/files/FileAccountGroupRepository.h"
 #include "infrastructure/files/FileIgnoredIssuesStore.h"
 #include "infrastructure/files/FileTokenRepository.h"
 #include "infrastructure/files/IniSettingsStore.h"
-#include "infrastructure/keyring/KeyringSecretStore.h"
 #include "infrastructure/keyring/KeyringItemSchema.h"
+#include "infrastructure/keyring/KeyringSecretStore.h"
 #include "infrastructure/keyring/SecretServiceClient.h"
 #include "lib/Base32Codec.h"
 #include "lib/OtpAuthURIParser.h"
@@ -111,8 +111,8 @@ std::filesystem::path dataFolder() { return std::filesystem::path(std::getenv("X
 class SessionCollectionWriter {
 public:
     SessionCollectionWriter()
-        : service_(secret_service_open_sync(SECRET_TYPE_SERVICE, nullptr, SECRET_SERVICE_OPEN_SESSION, nullptr,
-                                            nullptr)) {}
+        : service_(
+              secret_service_open_sync(SECRET_TYPE_SERVICE, nullptr, SECRET_SERVICE_OPEN_SESSION, nullptr, nullptr)) {}
     ~SessionCollectionWriter() { g_object_unref(service_); }
 
     void store(const std::string& account, const SecretBytes& secret) {
@@ -121,8 +121,8 @@ public:
         SecretValue* value = secret_value_new(reinterpret_cast<const gchar*>(secret.data()),
                                               static_cast<gssize>(secret.size()), "application/octet-stream");
         const gboolean stored = secret_service_store_sync(service_, keyringItemSchema(), attributes,
-                                                          "/org/freedesktop/secrets/collection/session", "bench",
-                                                          value, nullptr, nullptr);
+                                                          "/org/freedesktop/secrets/collection/session", "bench", value,
+                                                          nullptr, nullptr);
         secret_value_unref(value);
         g_hash_table_unref(attributes);
         if (!stored) throw std::runtime_error("the keyring did not store an item");
@@ -188,7 +188,7 @@ struct Composition {
     FileAccountGroupRepository groups{dataFolder() / "groups.json"};
     SecretServiceClient keyring;
     KeyringSecretStore secrets{std::string(KeyringNames::service), std::string(KeyringNames::legacyService), keyring,
-                                false};
+                               false};
     RFC6238TotpGenerator generator;
     QtClipboardService clipboard;
     OtpAuthURIParser parser;
@@ -286,9 +286,11 @@ void singleItemRead(benchmark::State& state) {
 void getSecretsOfEveryPath(benchmark::State& state) {
     world->growTo(static_cast<int>(state.range(0)));
     SecretService* service = secret_service_get_sync(SECRET_SERVICE_OPEN_SESSION, nullptr, nullptr);
-    GHashTable* attributes = secret_attributes_build(keyringItemSchema(), "service", KeyringNames::service.data(), nullptr);
+    GHashTable* attributes =
+        secret_attributes_build(keyringItemSchema(), "service", KeyringNames::service.data(), nullptr);
     gchar** paths = nullptr;
-    secret_service_search_for_dbus_paths_sync(service, keyringItemSchema(), attributes, nullptr, &paths, nullptr, nullptr);
+    secret_service_search_for_dbus_paths_sync(service, keyringItemSchema(), attributes, nullptr, &paths, nullptr,
+                                              nullptr);
     for (auto _ : state) {
         GHashTable* secrets =
             secret_service_get_secrets_for_dbus_paths_sync(service, const_cast<const gchar**>(paths), nullptr, nullptr);
@@ -311,8 +313,7 @@ BENCHMARK(unlockToEveryCode)->Apply(atBothSizes)->UseManualTime();
 BENCHMARK(singleItemRead)->Apply(atBothSizes);
 BENCHMARK(getSecretsOfEveryPath)->Apply(atBothSizes);
 
-Comparison versus(std::string name, const std::string& ours, const std::string& reference, int count,
-                  double target) {
+Comparison versus(std::string name, const std::string& ours, const std::string& reference, int count, double target) {
     const std::string size = "/" + std::to_string(count) + "/iterations:8";
     return Comparison{std::move(name), ours + size + "/manual_time", reference + size, Comparison::Measure::time,
                       target};
@@ -320,11 +321,9 @@ Comparison versus(std::string name, const std::string& ours, const std::string& 
 
 const std::array comparisons{
     versus("unlock-to-first-screenful-1000-vs-one-item-read", "unlockToFirstScreenful", "singleItemRead", 1000, 3.0),
-    versus("unlock-to-first-screenful-10000-vs-one-item-read", "unlockToFirstScreenful", "singleItemRead", 10'000,
-           3.0),
+    versus("unlock-to-first-screenful-10000-vs-one-item-read", "unlockToFirstScreenful", "singleItemRead", 10'000, 3.0),
     versus("unlock-to-every-code-1000-vs-one-getsecrets", "unlockToEveryCode", "getSecretsOfEveryPath", 1000, 2.0),
-    versus("unlock-to-every-code-10000-vs-one-getsecrets", "unlockToEveryCode", "getSecretsOfEveryPath", 10'000,
-           2.0),
+    versus("unlock-to-every-code-10000-vs-one-getsecrets", "unlockToEveryCode", "getSecretsOfEveryPath", 10'000, 2.0),
 };
 
 }  // namespace

@@ -12,7 +12,7 @@ struct Comparison {
     };
 
     std::string name;
-    std::string ours;       // benchmark names as Google Benchmark reports them
+    std::string ours;  // benchmark names as Google Benchmark reports them
     std::string reference;
     Measure measure;
     double target;

@@ -19,21 +19,16 @@ Q_LOGGING_CATEGORY(storageLog, LogCategoryNames::storage)
 AppComposition::AppComposition()
     : tokenRepository_(FileTokenRepository::defaultFileURL(), FileTokenRepository::legacyFileURL(), this),
       groupRepository_(FileAccountGroupRepository::defaultFileURL(), this),
-      settingsStore_(IniSettingsStore::defaultFileURL(), this),
-      startupSettings_(settingsStore_.loadSettings()),
+      settingsStore_(IniSettingsStore::defaultFileURL(), this), startupSettings_(settingsStore_.loadSettings()),
       secretStore_(std::string(KeyringNames::service), std::string(KeyringNames::legacyService), keychainClient_,
                    startupSettings_.iCloudSync),
-      unlocker_(authenticationDialog_),
-      vault_(unlocker_, clock_, timeout(startupSettings_.autoLock)),
-      migration_(tokenRepository_),
-      securityEventStore_(FileSecurityEventStore::defaultFileURL(), FileSecurityEventStore::defaultMaxEvents, clock_,
-                          this),
-      ignoredIssuesStore_(FileIgnoredIssuesStore::defaultFileURL(), clock_, this),
-      parser_(allowedURITypes_),
+      unlocker_(authenticationDialog_), vault_(unlocker_, clock_, timeout(startupSettings_.autoLock)),
+      migration_(tokenRepository_), securityEventStore_(FileSecurityEventStore::defaultFileURL(),
+                                                        FileSecurityEventStore::defaultMaxEvents, clock_, this),
+      ignoredIssuesStore_(FileIgnoredIssuesStore::defaultFileURL(), clock_, this), parser_(allowedURITypes_),
       backupCrypto_(BackupCipherSettings::from(startupSettings_).iterations,
                     BackupCipherSettings::from(startupSettings_).saltBytes),
-      permissionRequests_(dialogs_),
-      viewModel_(ports()) {
+      permissionRequests_(dialogs_), viewModel_(ports()) {
     // The password prompt speaks the interface language, as every text of ours does.
     authenticationDialog_.setLanguage(viewModel_.settings().language);
     QObject::connect(&viewModel_, &QuorbitViewModel::settingsChanged, &authenticationDialog_,

@@ -13,7 +13,8 @@ namespace quorbit {
 
 PanelWindow::PanelWindow(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
     setObjectName(objectnames::app::panelWindow);
-    setWindowTitle(QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
+    setWindowTitle(
+        QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
     if (kind_ == Kind::floating) {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         winId();

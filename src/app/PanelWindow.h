@@ -7,8 +7,8 @@ namespace quorbit {
 class EwmhWindowState;
 
 // The window the panel view lives in. Floating: frameless, always on top, on every desktop and
-// out of the taskbar and pager, a tool window that Escape and a close request only hide. Ordinary (no tray to bring it back): a decorated
-// window whose closing ends the program, and which Escape leaves open.
+// out of the taskbar and pager, a tool window that Escape and a close request only hide. Ordinary (no tray to bring it
+// back): a decorated window whose closing ends the program, and which Escape leaves open.
 class PanelWindow final : public QWidget {
     Q_OBJECT
 

@@ -55,13 +55,15 @@ private:
 
 }  // namespace
 
-SingleInstance::SingleInstance(QString socketPath, QObject* parent) : QObject(parent), socketPath_(std::move(socketPath)) {}
+SingleInstance::SingleInstance(QString socketPath, QObject* parent)
+    : QObject(parent), socketPath_(std::move(socketPath)) {}
 
 SingleInstance::~SingleInstance() { close(); }
 
 QString SingleInstance::defaultSocketPath() {
     // $XDG_RUNTIME_DIR, or Qt's private stand-in for it when the session has none.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation)).filePath(QStringLiteral("quorbit.socket"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
+        .filePath(QStringLiteral("quorbit.socket"));
 }
 
 SingleInstance::Claim SingleInstance::claim() {
@@ -71,7 +73,8 @@ SingleInstance::Claim SingleInstance::claim() {
         if (!lockHeldElsewhere_) return Claim::refused;
         std::this_thread::sleep_for(handOverPause);
     }
-    problem_ = QStringLiteral("Quorbit already runs but does not answer on %1; not starting a second one.").arg(socketPath_);
+    problem_ =
+        QStringLiteral("Quorbit already runs but does not answer on %1; not starting a second one.").arg(socketPath_);
     return Claim::refused;
 }
 
@@ -86,8 +89,8 @@ bool SingleInstance::askRunningInstanceToShow() {
     if (::connect(socket.get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) return false;
     qsizetype sent = 0;
     while (sent < showRequest.size()) {
-        const ssize_t written = ::send(socket.get(), showRequest.constData() + sent, std::size_t(showRequest.size() - sent),
-                                       MSG_NOSIGNAL);
+        const ssize_t written =
+            ::send(socket.get(), showRequest.constData() + sent, std::size_t(showRequest.size() - sent), MSG_NOSIGNAL);
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) return false;
         sent += written;
@@ -128,7 +131,8 @@ bool SingleInstance::lock() {
         return true;
     }
     lockHeldElsewhere_ = file.get() >= 0 && errno == EWOULDBLOCK;
-    if (!lockHeldElsewhere_) problem_ = QStringLiteral("Cannot lock %1: %2").arg(QFile::decodeName(path), qt_error_string(errno));
+    if (!lockHeldElsewhere_)
+        problem_ = QStringLiteral("Cannot lock %1: %2").arg(QFile::decodeName(path), qt_error_string(errno));
     return false;
 }
 

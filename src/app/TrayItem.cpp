@@ -35,9 +35,8 @@ QScreen* preferredPanelScreen() {
 
 }  // namespace
 
-TrayItem::TrayItem(QuorbitViewModel& viewModel, GlobalHotKeyService& hotKeyService,
-                                                         SettingsWindowHost& settingsWindow, bool trayAvailable,
-                                                         QObject* parent)
+TrayItem::TrayItem(QuorbitViewModel& viewModel, GlobalHotKeyService& hotKeyService, SettingsWindowHost& settingsWindow,
+                   bool trayAvailable, QObject* parent)
     : QObject(parent), viewModel_(viewModel), hotKeyService_(hotKeyService), settingsWindow_(settingsWindow),
       trayAvailable_(trayAvailable), hotKeys_(hotKeyService, viewModel) {
     aboutAction_ = menu_.addAction(QString());
@@ -63,8 +62,9 @@ TrayItem::TrayItem(QuorbitViewModel& viewModel, GlobalHotKeyService& hotKeyServi
     });
     // Every change of a setting registers the shortcuts again, after the view model has
     // finished reacting to it.
-    connect(&viewModel_, &QuorbitViewModel::settingsChanged, this,
-            [this] { hotKeys_.registerHotKeys(viewModel_.settings()); }, Qt::QueuedConnection);
+    connect(
+        &viewModel_, &QuorbitViewModel::settingsChanged, this,
+        [this] { hotKeys_.registerHotKeys(viewModel_.settings()); }, Qt::QueuedConnection);
     connect(&viewModel_, &QuorbitViewModel::settingsChanged, this, &TrayItem::relabelMenu);
     (void)showPanelAfterStart();
 }

@@ -30,8 +30,8 @@ class TrayItem final : public QObject {
     Q_OBJECT
 
 public:
-    TrayItem(QuorbitViewModel& viewModel, GlobalHotKeyService& hotKeyService,
-                                SettingsWindowHost& settingsWindow, bool trayAvailable, QObject* parent = nullptr);
+    TrayItem(QuorbitViewModel& viewModel, GlobalHotKeyService& hotKeyService, SettingsWindowHost& settingsWindow,
+             bool trayAvailable, QObject* parent = nullptr);
     ~TrayItem() override;
 
     // A click on the tray item: hides the panel when it is shown where the user is, else

@@ -12,9 +12,9 @@
 
 #include "app/AppComposition.h"
 #include "app/ProcessHardening.h"
-#include "app/TrayItem.h"
 #include "app/SettingsWindowHost.h"
 #include "app/SingleInstance.h"
+#include "app/TrayItem.h"
 #include "config/DesktopNames.h"
 #include "ui/platform/ApplicationTheme.h"
 #include "ui/platform/QtTranslation.h"
@@ -66,9 +66,8 @@ int main(int argc, char** argv) {
     quorbit::ApplicationTheme theme(composition.viewModel());
     quorbit::SettingsWindowHost settingsWindow(composition.viewModel());
     quorbit::TrayItem statusItem(composition.viewModel(), composition.hotKeyService(), settingsWindow,
-                                                   QSystemTrayIcon::isSystemTrayAvailable());
-    QObject::connect(&instance, &quorbit::SingleInstance::showRequested, &statusItem,
-                     &quorbit::TrayItem::showPanel);
+                                 QSystemTrayIcon::isSystemTrayAvailable());
+    QObject::connect(&instance, &quorbit::SingleInstance::showRequested, &statusItem, &quorbit::TrayItem::showPanel);
     const int status = QApplication::exec();
     instance.close();  // a new launch must start at once, not find this one winding down
     // Every store writes atomically and the keyring item by item, so ending in the middle of a

@@ -13,7 +13,6 @@ namespace quorbit {
 // text, in the selected order. Computed anew for every read, with the sort keys `search` keeps.
 // Favourites-first and show-trashed do not apply here (the latter only offers the trash filter).
 std::vector<OtpAccount> visibleAccounts(const SearchAccounts& search, const std::vector<OtpAccount>& accounts,
-                                        std::string_view query,
-                                        const AppSettings& settings);
+                                        std::string_view query, const AppSettings& settings);
 
 }  // namespace quorbit

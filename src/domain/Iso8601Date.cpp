@@ -111,7 +111,8 @@ std::optional<TimePoint> representable(sys_seconds wholeSeconds, nanoseconds fra
     const auto base = duration_cast<TimePoint::duration>(sinceEpoch);
     const auto finePart = duration_cast<TimePoint::duration>(fraction);
     // Below zero, less than a second more cannot pass the maximum.
-    if (base > TimePoint::duration::zero() && finePart > TimePoint::max().time_since_epoch() - base) return std::nullopt;
+    if (base > TimePoint::duration::zero() && finePart > TimePoint::max().time_since_epoch() - base)
+        return std::nullopt;
     return TimePoint(base + finePart);
 }
 

@@ -46,7 +46,9 @@ QuorbitError QuorbitError::fileWriteFailed(std::string detail, std::error_code c
     error.cause_ = cause;
     return error;
 }
-QuorbitError QuorbitError::keychainFailure(std::string detail) { return QuorbitError(Case::keychainFailure, std::move(detail)); }
+QuorbitError QuorbitError::keychainFailure(std::string detail) {
+    return QuorbitError(Case::keychainFailure, std::move(detail));
+}
 QuorbitError QuorbitError::persistenceFailure(std::string detail, std::error_code cause) {
     QuorbitError error(Case::persistenceFailure, std::move(detail));
     error.cause_ = cause;

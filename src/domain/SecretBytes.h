@@ -30,9 +30,7 @@ public:
     std::size_t size() const noexcept { return bytes_.size(); }
     bool empty() const noexcept { return bytes_.empty(); }
     std::span<const std::uint8_t> view() const noexcept { return bytes_; }
-    std::string_view asText() const noexcept {
-        return {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()};
-    }
+    std::string_view asText() const noexcept { return {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()}; }
 
     // Appending never reallocates a live secret without wiping the old buffer.
     void append(std::span<const std::uint8_t> bytes);

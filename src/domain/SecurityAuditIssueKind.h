@@ -21,11 +21,16 @@ enum class SecurityAuditIssueKind {
 };
 
 inline constexpr std::array<SecurityAuditIssueKind, 10> allSecurityAuditIssueKinds{
-    SecurityAuditIssueKind::duplicateAccountIdentity, SecurityAuditIssueKind::duplicateSecretFingerprint,
-    SecurityAuditIssueKind::emptyIssuer,              SecurityAuditIssueKind::emptyAccountName,
-    SecurityAuditIssueKind::weakSecret,               SecurityAuditIssueKind::nonStandardTotpPeriod,
-    SecurityAuditIssueKind::hotpMayBeOutOfSync,       SecurityAuditIssueKind::untaggedAccount,
-    SecurityAuditIssueKind::longUnusedAccount,        SecurityAuditIssueKind::deletedAccountStillRestorable,
+    SecurityAuditIssueKind::duplicateAccountIdentity,
+    SecurityAuditIssueKind::duplicateSecretFingerprint,
+    SecurityAuditIssueKind::emptyIssuer,
+    SecurityAuditIssueKind::emptyAccountName,
+    SecurityAuditIssueKind::weakSecret,
+    SecurityAuditIssueKind::nonStandardTotpPeriod,
+    SecurityAuditIssueKind::hotpMayBeOutOfSync,
+    SecurityAuditIssueKind::untaggedAccount,
+    SecurityAuditIssueKind::longUnusedAccount,
+    SecurityAuditIssueKind::deletedAccountStillRestorable,
 };
 
 constexpr std::string_view rawValue(SecurityAuditIssueKind kind) {

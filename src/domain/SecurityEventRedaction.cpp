@@ -21,7 +21,8 @@ std::string asciiLowercased(std::string_view text) {
 
 bool isSensitiveKey(std::string_view key) {
     const std::string lower = asciiLowercased(key);
-    return std::ranges::any_of(sensitiveKeyWords, [&](std::string_view word) { return lower.find(word) != std::string::npos; });
+    return std::ranges::any_of(sensitiveKeyWords,
+                               [&](std::string_view word) { return lower.find(word) != std::string::npos; });
 }
 
 }  // namespace

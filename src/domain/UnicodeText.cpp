@@ -14,7 +14,7 @@ namespace quorbit {
 namespace {
 
 bool isWhitespaceOrNewline(UChar32 c) {
-    if (c < 0) return false;  // an invalid sequence is content, not space
+    if (c < 0) return false;                                    // an invalid sequence is content, not space
     if (c < 0x80) return c == ' ' || (c >= 0x09 && c <= 0x0D);  // the same answer, without the tables
     if ((c >= 0x09 && c <= 0x0D) || c == 0x85) return true;
     const auto category = u_charType(c);

@@ -12,9 +12,7 @@ namespace quorbit {
 
 namespace {
 
-[[noreturn]] void failDecoding(const std::string& message) {
-    throw JsonTypeError(message);
-}
+[[noreturn]] void failDecoding(const std::string& message) { throw JsonTypeError(message); }
 
 AccountFilterSelection tagFrom(const JsonObjectReader& payload) {
     const auto text = payload.contains("_0") ? payload.member("_0").string() : std::nullopt;
@@ -56,7 +54,7 @@ void readJson(const JsonValue& json, AccountFilterSelection& filter) {
     const JsonValue payload = reader.member(found->second);
     if (!payload.isObject()) failDecoding("a filter case must hold an object");
     filter = found->first == AccountFilterSelection::Case::tag ? tagFrom(JsonObjectReader(payload))
-                                                                : filterFor(found->first);
+                                                               : filterFor(found->first);
 }
 
 }  // namespace quorbit

@@ -10,14 +10,22 @@ namespace {
 template <typename Account, typename WriteSecret>
 void writeAccount(const Account& account, JsonTextWriter& json, WriteSecret writeSecret) {
     json.beginObject()
-        .key("accountName").string(account.accountName)
-        .key("algorithm").string(rawValue(account.algorithm))
-        .key("createdAt").string(Iso8601Date::format(account.createdAt))
-        .key("digits").integer(account.digits)
-        .key("hotpCounter").integer(account.hotpCounter)
-        .key("id").string(account.id.toString())
-        .key("isFavorite").boolean(account.isFavorite)
-        .key("issuer").string(account.issuer);
+        .key("accountName")
+        .string(account.accountName)
+        .key("algorithm")
+        .string(rawValue(account.algorithm))
+        .key("createdAt")
+        .string(Iso8601Date::format(account.createdAt))
+        .key("digits")
+        .integer(account.digits)
+        .key("hotpCounter")
+        .integer(account.hotpCounter)
+        .key("id")
+        .string(account.id.toString())
+        .key("isFavorite")
+        .boolean(account.isFavorite)
+        .key("issuer")
+        .string(account.issuer);
     if (account.lastUsedAt) json.key("lastUsedAt").string(Iso8601Date::format(*account.lastUsedAt));
     json.key("period").integer(account.period);
     writeSecret();
@@ -25,8 +33,10 @@ void writeAccount(const Account& account, JsonTextWriter& json, WriteSecret writ
     for (const std::string& tag : account.tags) json.string(tag);
     json.endArray();
     if (account.trashedAt) json.key("trashedAt").string(Iso8601Date::format(*account.trashedAt));
-    json.key("type").string(rawValue(account.type))
-        .key("updatedAt").string(Iso8601Date::format(account.updatedAt))
+    json.key("type")
+        .string(rawValue(account.type))
+        .key("updatedAt")
+        .string(Iso8601Date::format(account.updatedAt))
         .endObject();
 }
 

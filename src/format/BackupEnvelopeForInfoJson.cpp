@@ -7,9 +7,9 @@
 namespace quorbit {
 
 void to_json(nlohmann::json& json, const BackupEnvelopeForInfo& envelope) {
-    json = nlohmann::json{{"version", envelope.version},       {"kdf", envelope.kdf},
-                          {"iterations", envelope.iterations}, {"saltBytes", envelope.saltBytes},
-                          {"salt", envelope.salt},             {"sealedBox", envelope.sealedBox}};
+    json =
+        nlohmann::json{{"version", envelope.version},     {"kdf", envelope.kdf},   {"iterations", envelope.iterations},
+                       {"saltBytes", envelope.saltBytes}, {"salt", envelope.salt}, {"sealedBox", envelope.sealedBox}};
 }
 
 void readJson(const JsonValue& json, BackupEnvelopeForInfo& envelope) {

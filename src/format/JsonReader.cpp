@@ -12,9 +12,7 @@
 namespace quorbit {
 namespace {
 
-[[noreturn]] void failParsing(std::size_t byte, const std::string& reason) {
-    throw JsonSyntaxError(byte, reason);
-}
+[[noreturn]] void failParsing(std::size_t byte, const std::string& reason) { throw JsonSyntaxError(byte, reason); }
 
 void failWhenTooDeep(std::string_view text) {
     if (const auto tooDeep = JsonNestingScan::firstTooDeep(text, JsonReader::maxDepth)) {
@@ -69,8 +67,7 @@ JsonValue JsonReader::readPadded(simdjson::dom::document& document, std::span<co
 // follows simdjson's own rule for a document of that capacity.
 JsonReader::DocumentWipe::~DocumentWipe() {
     if (!document.string_buf || document.capacity() == 0) return;
-    const std::size_t stringCapacity =
-        SIMDJSON_ROUNDUP_N(5 * document.capacity() / 3 + simdjson::SIMDJSON_PADDING, 64);
+    const std::size_t stringCapacity = SIMDJSON_ROUNDUP_N(5 * document.capacity() / 3 + simdjson::SIMDJSON_PADDING, 64);
     OPENSSL_cleanse(document.string_buf.get(), stringCapacity);
 }
 

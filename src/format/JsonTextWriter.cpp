@@ -25,14 +25,14 @@ bool isPlain(char byte) { return plainBytes[static_cast<unsigned char>(byte)]; }
 
 std::string_view shortEscape(unsigned char byte) {
     switch (byte) {
-        case '"': return "\\\"";
-        case '\\': return "\\\\";
-        case '\b': return "\\b";
-        case '\f': return "\\f";
-        case '\n': return "\\n";
-        case '\r': return "\\r";
-        case '\t': return "\\t";
-        default: return {};
+    case '"': return "\\\"";
+    case '\\': return "\\\\";
+    case '\b': return "\\b";
+    case '\f': return "\\f";
+    case '\n': return "\\n";
+    case '\r': return "\\r";
+    case '\t': return "\\t";
+    default: return {};
     }
 }
 

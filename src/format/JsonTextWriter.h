@@ -11,8 +11,8 @@ namespace quorbit {
 
 // Writes JSON straight into a caller's buffer, without building a document first: a backup's
 // payload is written once, its secrets land in one buffer the caller can wipe (the buffer is
-// wiped whenever it grows), and large Base64 values are copied in runs. Keys are written in the order given. Compact without an indent;
-// with one, laid out as the document library prints with that indent.
+// wiped whenever it grows), and large Base64 values are copied in runs. Keys are written in the order given. Compact
+// without an indent; with one, laid out as the document library prints with that indent.
 class JsonTextWriter {
 public:
     explicit JsonTextWriter(std::string& output, int indent = 0);

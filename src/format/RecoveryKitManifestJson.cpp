@@ -17,10 +17,10 @@ using FloatSeconds = std::chrono::duration<double>;
 }  // namespace
 
 void to_json(nlohmann::json& json, const RecoveryKitManifest& manifest) {
-    const auto sinceReference = std::chrono::duration_cast<FloatSeconds>(manifest.createdAt.time_since_epoch() - referenceDate);
-    json = nlohmann::json{{"appVersion", manifest.appVersion},
-                          {"appBuild", manifest.appBuild},
-                          {"createdAt", sinceReference.count()}};
+    const auto sinceReference =
+        std::chrono::duration_cast<FloatSeconds>(manifest.createdAt.time_since_epoch() - referenceDate);
+    json = nlohmann::json{
+        {"appVersion", manifest.appVersion}, {"appBuild", manifest.appBuild}, {"createdAt", sinceReference.count()}};
 }
 
 void readJson(const JsonValue& json, RecoveryKitManifest& manifest) {

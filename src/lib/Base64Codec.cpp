@@ -92,7 +92,7 @@ __attribute__((target("ssse3"))) std::size_t encodeBlocks(const std::uint8_t* by
 // digit's nibbles look up whether it is in the alphabet and what to add to it for its value.
 // Gives the groups decoded, leaving the last few to the scalar loop, and whether all were digits.
 __attribute__((target("ssse3"))) std::size_t decodeBlocks(const char* digits, std::size_t groups, std::uint8_t* out,
-                                                            bool& allDigits) {
+                                                          bool& allDigits) {
     constexpr std::size_t groupsPerBlock = 4;
     const __m128i validHighNibbles = _mm_loadu_si128(reinterpret_cast<const __m128i*>(digitHighNibbles.data()));
     const __m128i highNibbleBits = _mm_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);

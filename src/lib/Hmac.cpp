@@ -21,8 +21,7 @@ struct HashFunctions {
     std::size_t digestSize;
 };
 
-constexpr HashFunctions<SHA_CTX> sha1Functions{SHA1_Init, SHA1_Update, SHA1_Final, SHA_CBLOCK,
-                                               SHA_DIGEST_LENGTH};
+constexpr HashFunctions<SHA_CTX> sha1Functions{SHA1_Init, SHA1_Update, SHA1_Final, SHA_CBLOCK, SHA_DIGEST_LENGTH};
 constexpr HashFunctions<SHA256_CTX> sha256Functions{SHA256_Init, SHA256_Update, SHA256_Final, SHA256_CBLOCK,
                                                     SHA256_DIGEST_LENGTH};
 constexpr HashFunctions<SHA512_CTX> sha512Functions{SHA512_Init, SHA512_Update, SHA512_Final, SHA512_CBLOCK,

@@ -64,8 +64,8 @@ OtpAlgorithm parseAlgorithm(const QueryItems& items) {
 
 // The draft keeps the period as `int`; out-of-range values keep their sign.
 int clampedToInt(std::int64_t value) {
-    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 // Pieces of the label before and after its first ":", empty pieces dropped.
@@ -86,8 +86,8 @@ std::vector<std::string> labelPieces(std::string_view percentEncodedPath) {
 
 void fillNames(TokenDraft& draft, const std::vector<std::string>& pieces, const QueryItems& items) {
     const std::optional<std::string_view> issuerValue = firstValue(items, "issuer");
-    const std::optional<std::string> queryIssuer =
-        issuerValue ? std::optional(UnicodeText::trimmed(*issuerValue)) : std::nullopt;
+    const std::optional<std::string> queryIssuer = issuerValue ? std::optional(UnicodeText::trimmed(*issuerValue))
+                                                               : std::nullopt;
     if (pieces.size() == 2) {
         draft.accountName = pieces[1];
         draft.issuer = queryIssuer && !queryIssuer->empty() ? *queryIssuer : pieces[0];

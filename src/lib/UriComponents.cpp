@@ -13,9 +13,8 @@ bool isControl(char c) noexcept { return static_cast<unsigned char>(c) < 0x20 ||
 
 bool isScheme(std::string_view text) noexcept {
     if (text.empty() || !isAsciiLetter(text[0])) return false;
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return isAsciiLetter(c) || isAsciiDigit(c) || c == '+' || c == '-' || c == '.';
-    });
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return isAsciiLetter(c) || isAsciiDigit(c) || c == '+' || c == '-' || c == '.'; });
 }
 
 // Cuts `text` at the first of `delimiters` and returns the part before it.

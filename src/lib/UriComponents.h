@@ -15,7 +15,7 @@ namespace quorbit {
 // characters and overlong input because its input is untrusted.
 struct UriComponents {
     struct QueryItem {
-        std::string name;                  // percent-decoded; left as written when that fails
+        std::string name;  // percent-decoded; left as written when that fails
         // Percent-decoded; absent without "=" or when decoding fails. Values carry secrets, so
         // they live in wiping buffers.
         std::optional<SecretBytes> value;

@@ -30,28 +30,34 @@ protected:
 };
 
 TEST_F(HotKeyRegistrationTest, RegistersBothShortcutsOfTheSettings) {
-    registration->registerHotKeys(withShortcuts(KeyboardShortcutPreset::optionCommandSpace, KeyboardShortcutPreset::optionCommandC));
+    registration->registerHotKeys(
+        withShortcuts(KeyboardShortcutPreset::optionCommandSpace, KeyboardShortcutPreset::optionCommandC));
 
     ASSERT_EQ(service.registered.size(), 2U);
-    EXPECT_EQ(service.registered.at(KeyboardShortcutAction::openPanel), shortcut(KeyboardShortcutPreset::optionCommandSpace));
-    EXPECT_EQ(service.registered.at(KeyboardShortcutAction::copyCode), shortcut(KeyboardShortcutPreset::optionCommandC));
+    EXPECT_EQ(service.registered.at(KeyboardShortcutAction::openPanel),
+              shortcut(KeyboardShortcutPreset::optionCommandSpace));
+    EXPECT_EQ(service.registered.at(KeyboardShortcutAction::copyCode),
+              shortcut(KeyboardShortcutPreset::optionCommandC));
     EXPECT_EQ(status(), std::nullopt);
 }
 
 TEST_F(HotKeyRegistrationTest, DisabledShortcutsAreLeftOut) {
-    registration->registerHotKeys(withShortcuts(KeyboardShortcutPreset::disabled, KeyboardShortcutPreset::controlOptionC));
+    registration->registerHotKeys(
+        withShortcuts(KeyboardShortcutPreset::disabled, KeyboardShortcutPreset::controlOptionC));
 
     ASSERT_EQ(service.registered.size(), 1U);
     EXPECT_TRUE(service.registered.contains(KeyboardShortcutAction::copyCode));
 }
 
 TEST_F(HotKeyRegistrationTest, OneCombinationForBothRegistersNeitherUntilTheyDiffer) {
-    registration->registerHotKeys(withShortcuts(KeyboardShortcutPreset::shiftOptionC, KeyboardShortcutPreset::shiftOptionC));
+    registration->registerHotKeys(
+        withShortcuts(KeyboardShortcutPreset::shiftOptionC, KeyboardShortcutPreset::shiftOptionC));
 
     EXPECT_TRUE(service.registered.empty());
     EXPECT_EQ(status(), "Shortcut conflict: both actions use the same combination. Choose different shortcuts.");
 
-    registration->registerHotKeys(withShortcuts(KeyboardShortcutPreset::shiftOptionSpace, KeyboardShortcutPreset::shiftOptionC));
+    registration->registerHotKeys(
+        withShortcuts(KeyboardShortcutPreset::shiftOptionSpace, KeyboardShortcutPreset::shiftOptionC));
 
     EXPECT_EQ(service.registered.size(), 2U);
     EXPECT_EQ(status(), std::nullopt);
@@ -60,8 +66,8 @@ TEST_F(HotKeyRegistrationTest, OneCombinationForBothRegistersNeitherUntilTheyDif
 TEST_F(HotKeyRegistrationTest, ARefusedSecondShortcutLeavesTheFirstRegistered) {
     service.refused = KeyboardShortcutAction::copyCode;
 
-    registration->registerHotKeys(
-        withShortcuts(KeyboardShortcutPreset::optionCommandSpace, KeyboardShortcutPreset::optionCommandC, AppLanguage::russian));
+    registration->registerHotKeys(withShortcuts(KeyboardShortcutPreset::optionCommandSpace,
+                                                KeyboardShortcutPreset::optionCommandC, AppLanguage::russian));
 
     ASSERT_EQ(service.registered.size(), 1U);
     EXPECT_TRUE(service.registered.contains(KeyboardShortcutAction::openPanel));
@@ -80,8 +86,10 @@ TEST_F(HotKeyRegistrationTest, ASessionWithoutKeyGrabsSaysSoOnTheStatusLine) {
 }
 
 TEST_F(HotKeyRegistrationTest, SuccessClearsOnlyItsOwnFailureText) {
-    const AppSettings conflict = withShortcuts(KeyboardShortcutPreset::shiftOptionC, KeyboardShortcutPreset::shiftOptionC);
-    const AppSettings fine = withShortcuts(KeyboardShortcutPreset::shiftOptionSpace, KeyboardShortcutPreset::shiftOptionC);
+    const AppSettings conflict =
+        withShortcuts(KeyboardShortcutPreset::shiftOptionC, KeyboardShortcutPreset::shiftOptionC);
+    const AppSettings fine =
+        withShortcuts(KeyboardShortcutPreset::shiftOptionSpace, KeyboardShortcutPreset::shiftOptionC);
 
     registration->registerHotKeys(conflict);
     viewModel->setStatusMessage(QStringLiteral("Copied 123 456"));

@@ -27,8 +27,10 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"RoomyScreenKeepsTheSizeAndInsets", {0, 0, 1920, 1080}, {5, 5, 392, 560}, {1514, 14, 392, 560}},
         PlacementCase{"AreaBelowATopBarCountsFromItsTop", {0, 32, 1920, 1048}, {0, 0, 392, 560}, {1514, 46, 392, 560}},
         PlacementCase{"SecondScreenToTheRight", {1920, 0, 1280, 1024}, {0, 0, 392, 560}, {2794, 14, 392, 560}},
-        PlacementCase{"SmallScreenShrinksToTheAreaLessTheInsets", {0, 0, 400, 500}, {0, 0, 392, 560}, {14, 14, 372, 472}},
-        PlacementCase{"TinyScreenStopsAtTheFloorWithTheRightEdgeInside", {0, 0, 200, 300}, {0, 0, 392, 560}, {-40, 0, 240, 360}},
+        PlacementCase{
+            "SmallScreenShrinksToTheAreaLessTheInsets", {0, 0, 400, 500}, {0, 0, 392, 560}, {14, 14, 372, 472}},
+        PlacementCase{
+            "TinyScreenStopsAtTheFloorWithTheRightEdgeInside", {0, 0, 200, 300}, {0, 0, 392, 560}, {-40, 0, 240, 360}},
         PlacementCase{"NeverGrowsBack", {0, 0, 1920, 1080}, {0, 0, 300, 400}, {1606, 14, 300, 400}},
         PlacementCase{"FloorHeightKeepsTheTopOnTheScreen", {0, 100, 800, 380}, {0, 0, 392, 560}, {394, 106, 392, 360}},
         PlacementCase{"NoScreenLeavesThePanelAlone", {}, {10, 20, 392, 560}, {10, 20, 392, 560}}),

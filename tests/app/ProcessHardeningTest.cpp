@@ -18,7 +18,8 @@ TEST(ProcessHardeningTest, TheProcessCannotBeAttachedToAndWritesNoCore) {
         const bool applied = ProcessHardening::apply();
         rlimit core{};
         ::getrlimit(RLIMIT_CORE, &core);
-        const bool hardened = applied && ::prctl(PR_GET_DUMPABLE, 0, 0, 0, 0) == 0 && core.rlim_cur == 0 && core.rlim_max == 0;
+        const bool hardened = applied && ::prctl(PR_GET_DUMPABLE, 0, 0, 0, 0) == 0 && core.rlim_cur == 0 &&
+                              core.rlim_max == 0;
         ::_exit(hardened ? 0 : 1);
     }
     int status = 0;

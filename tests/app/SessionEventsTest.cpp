@@ -22,8 +22,8 @@ const QString mockInterface = QStringLiteral("org.freedesktop.DBus.Mock");
 class MockLogind {
 public:
     MockLogind() {
-        bus_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                   QStringLiteral("--print-address")});
+        bus_.start(QStringLiteral("dbus-daemon"),
+                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address")});
         if (!bus_.waitForReadyRead(10000)) return;
         address_ = QString::fromUtf8(bus_.readLine()).trimmed();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -69,7 +69,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(logind->ready()) << "the mock logind did not come up";
         qputenv("XDG_SESSION_ID", "c7");
-        source.emplace(logind->connection(QStringLiteral("as-system")), logind->connection(QStringLiteral("as-session")));
+        source.emplace(logind->connection(QStringLiteral("as-system")),
+                       logind->connection(QStringLiteral("as-session")));
         sessionEventSource = &*source;
         ASSERT_TRUE(settingsStore.loadSettings().lockOnSleepOrScreenLock);
         makeViewModel();
@@ -95,26 +96,28 @@ protected:
 
 TEST_F(SessionEventsTest, GoingToSleepLocks) {
     ASSERT_TRUE(logind->call(login1Path, QStringLiteral("EmitSignal"),
-                            {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
-                             QStringLiteral("b"), QVariantList{true}}));
+                             {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
+                              QStringLiteral("b"), QVariantList{true}}));
     EXPECT_TRUE(locksTheViewModel());
 }
 
 TEST_F(SessionEventsTest, TheSessionsLockSignalLocks) {
-    ASSERT_TRUE(logind->call(sessionPath, QStringLiteral("Lock"), {}, QStringLiteral("org.freedesktop.login1.Session")));
+    ASSERT_TRUE(
+        logind->call(sessionPath, QStringLiteral("Lock"), {}, QStringLiteral("org.freedesktop.login1.Session")));
     EXPECT_TRUE(locksTheViewModel());
 }
 
 TEST_F(SessionEventsTest, LosingTheActiveSessionLocks) {
-    ASSERT_TRUE(logind->call(sessionPath, QStringLiteral("UpdateProperties"),
-                            {QStringLiteral("org.freedesktop.login1.Session"), QVariantMap{{QStringLiteral("Active"), false}}}));
+    ASSERT_TRUE(logind->call(
+        sessionPath, QStringLiteral("UpdateProperties"),
+        {QStringLiteral("org.freedesktop.login1.Session"), QVariantMap{{QStringLiteral("Active"), false}}}));
     EXPECT_TRUE(locksTheViewModel());
 }
 
 TEST_F(SessionEventsTest, WakingUpDoesNotLock) {
     ASSERT_TRUE(logind->call(login1Path, QStringLiteral("EmitSignal"),
-                            {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
-                             QStringLiteral("b"), QVariantList{false}}));
+                             {QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"),
+                              QStringLiteral("b"), QVariantList{false}}));
     QTest::qWait(300);
     EXPECT_TRUE(viewModel->isUnlocked());
 }
@@ -129,7 +132,8 @@ TEST_F(SessionEventsTest, TheScreenSaverStartingLocks) {
 }
 
 TEST(SessionEventsWithoutLogindTest, ReportsNothing) {
-    QDBusConnection nowhere = QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), QStringLiteral("nowhere"));
+    QDBusConnection nowhere =
+        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent"), QStringLiteral("nowhere"));
     LogindSessionEventSource source(nowhere, nowhere);
     int events = 0;
     source.watch([&](SessionEventSource::Event) { ++events; });

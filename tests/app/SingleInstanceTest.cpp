@@ -41,8 +41,8 @@ TEST_F(SingleInstanceTest, ALaterLaunchAsksTheRunningOneToShowItsPanel) {
     SingleInstance running(socketPath());
     EXPECT_FALSE(running.askRunningInstanceToShow()) << "nobody runs yet";
     ASSERT_TRUE(running.listen());
-    EXPECT_EQ(QFileInfo(socketPath()).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther |
-                                                        QFile::WriteOther),
+    EXPECT_EQ(QFileInfo(socketPath()).permissions() &
+                  (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
               QFile::Permissions());
     QSignalSpy shown(&running, &SingleInstance::showRequested);
 
@@ -97,7 +97,8 @@ TEST_F(SingleInstanceTest, ALaunchThatLosesTheRaceLeavesTheRunningSocketAlone) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return shown.size() == 1; }));
 
     running.close();
-    EXPECT_EQ(SingleInstance(socketPath()).claim(), SingleInstance::Claim::first) << "a closed instance is out of the way";
+    EXPECT_EQ(SingleInstance(socketPath()).claim(), SingleInstance::Claim::first)
+        << "a closed instance is out of the way";
 }
 
 // Something else at the socket's place: the instance that holds the lock runs alone and says

@@ -18,8 +18,8 @@
 
 #include "app/FakeGlobalHotKeyService.h"
 #include "app/PanelWindow.h"
-#include "app/TrayItem.h"
 #include "app/SettingsWindowHost.h"
+#include "app/TrayItem.h"
 #include "ui/viewmodel/ViewModelFixture.h"
 
 namespace quorbit::test {
@@ -107,13 +107,16 @@ TEST_F(PanelAtTheTrayTest, AClickOpensThePanelInTheCornerNearestThePointerAndASh
 
     QCursor::setPos(area().bottomLeft() + QPoint(10, -5));
     shell.togglePanel();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return panel.geometry() == QRect(area().left() + 14, area().bottom() + 1 - 14 - 560, 392, 560); }))
-        << panel.geometry().x() << "," << panel.geometry().y();
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return panel.geometry() == QRect(area().left() + 14, area().bottom() + 1 - 14 - 560, 392, 560);
+    })) << panel.geometry().x()
+        << "," << panel.geometry().y();
 
     QCursor::setPos(area().center());
     shell.showPanel();
     QTest::qWait(150);
-    EXPECT_EQ(panel.geometry().topLeft(), QPoint(area().left() + 14, area().bottom() + 1 - 14 - 560)) << "the last corner";
+    EXPECT_EQ(panel.geometry().topLeft(), QPoint(area().left() + 14, area().bottom() + 1 - 14 - 560))
+        << "the last corner";
 }
 
 // Reads and writes the window properties a window manager would.
@@ -124,7 +127,8 @@ public:
           root_(xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root) {}
 
     xcb_atom_t atom(const char* name) const {
-        auto* reply = xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, std::strlen(name), name), nullptr);
+        auto* reply =
+            xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, std::strlen(name), name), nullptr);
         const xcb_atom_t found = reply->atom;
         std::free(reply);
         return found;
@@ -138,7 +142,8 @@ public:
         return result;
     }
     void writeCardinal(xcb_window_t window, const char* property, std::uint32_t value) const {
-        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, atom(property), XCB_ATOM_CARDINAL, 32, 1, &value);
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, atom(property), XCB_ATOM_CARDINAL, 32, 1,
+                            &value);
         xcb_flush(connection_);
     }
     void remove(xcb_window_t window, const char* property) const {
@@ -194,16 +199,17 @@ TEST_P(PanelElsewhereTest, ATrayClickBringsItHereInsteadOfHidingIt) {
     EXPECT_FALSE(panel.isVisible()) << "shown here, a click hides it again";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Desktops, PanelElsewhereTest,
-    testing::Values(ElsewhereCase{"LeftOnAnotherDesktop",
-                                  [](const DesktopProperties& x11, xcb_window_t window) {
-                                      x11.writeCardinal(x11.root(), "_NET_CURRENT_DESKTOP", 1);
-                                      x11.writeCardinal(window, "_NET_WM_DESKTOP", 0);
-                                  }},
-                    ElsewhereCase{"UnmappedByTheManager",
-                                  [](const DesktopProperties& x11, xcb_window_t window) { x11.unmap(window); }}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(Desktops, PanelElsewhereTest,
+                         testing::Values(ElsewhereCase{"LeftOnAnotherDesktop",
+                                                       [](const DesktopProperties& x11, xcb_window_t window) {
+                                                           x11.writeCardinal(x11.root(), "_NET_CURRENT_DESKTOP", 1);
+                                                           x11.writeCardinal(window, "_NET_WM_DESKTOP", 0);
+                                                       }},
+                                         ElsewhereCase{"UnmappedByTheManager",
+                                                       [](const DesktopProperties& x11, xcb_window_t window) {
+                                                           x11.unmap(window);
+                                                       }}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(TrayItemTest, EveryChangeOfASettingRegistersTheShortcutsAgain) {
     makeController(false);

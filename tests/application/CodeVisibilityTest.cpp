@@ -35,15 +35,15 @@ TEST_P(CodeVisibilityTest, FollowsCopiedThenRevealedThenSettings) {
     EXPECT_EQ(codeVisible(account, copiedId, unordered, settings), c.visible);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CodeVisibilityTest,
-    testing::Values(VisibilityCase{"copiedWinsOverHiddenAndRevealOnly", true, false, false, true, true},
-                    VisibilityCase{"revealOnlyHidesUnrevealed", false, false, false, false, false},
-                    VisibilityCase{"revealOnlyShowsRevealed", false, true, false, true, true},
-                    VisibilityCase{"copyOnClickShowsByDefault", false, false, true, false, true},
-                    VisibilityCase{"hiddenByDefaultMasks", false, false, true, true, false},
-                    VisibilityCase{"hiddenByDefaultShowsRevealed", false, true, true, true, true}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, CodeVisibilityTest,
+                         testing::Values(VisibilityCase{"copiedWinsOverHiddenAndRevealOnly", true, false, false, true,
+                                                        true},
+                                         VisibilityCase{"revealOnlyHidesUnrevealed", false, false, false, false, false},
+                                         VisibilityCase{"revealOnlyShowsRevealed", false, true, false, true, true},
+                                         VisibilityCase{"copyOnClickShowsByDefault", false, false, true, false, true},
+                                         VisibilityCase{"hiddenByDefaultMasks", false, false, true, true, false},
+                                         VisibilityCase{"hiddenByDefaultShowsRevealed", false, true, true, true, true}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(CodeVisibilityTest, NoCopiedAccountIsNotThisAccount) {
     OtpAccount account;

@@ -31,8 +31,8 @@ TEST(GoogleAuthAccountImport, NeedsASecretAndSixToEightDigits) {
         SecretBytes secret;
         int digits;
         bool valid;
-    } cases[] = {{{}, 6, false}, {{0x01}, 5, false}, {{0x01}, 9, false},
-                 {{0x01}, 6, true}, {{0x01}, 7, true}, {{0x01}, 8, true}};
+    } cases[] = {{{}, 6, false},    {{0x01}, 5, false}, {{0x01}, 9, false},
+                 {{0x01}, 6, true}, {{0x01}, 7, true},  {{0x01}, 8, true}};
     for (const auto& c : cases) {
         GoogleAuthAccount account;
         account.secret = c.secret;

@@ -29,16 +29,15 @@ TEST_P(AccountTagsNormalize, TrimsDropsRepeatsAndSortsIgnoringCase) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, AccountTagsNormalize,
-    testing::Values(
-        NormalizeCase{"Empty", {}, {}},
-        NormalizeCase{"SpellingsOfOneTag", {" Work ", "work", "WORK", "", "   "}, {"Work"}},
-        NormalizeCase{"FirstSpellingWinsCaseDoesNotOrder", {"b", "A", "a"}, {"A", "b"}},
-        NormalizeCase{"UpperCaseDoesNotSortFirst", {"beta", "Alpha"}, {"Alpha", "beta"}},
-        NormalizeCase{"InnerBlanksKept", {"  two  words "}, {"two  words"}},
-        NormalizeCase{"NewlinesAndUnicodeSpaces", {"\tHome\n", "\u00A0home\u2003"}, {"Home"}},
-        NormalizeCase{"FullCaseFolding", {"Straße", "STRASSE", "strasse"}, {"Straße"}},
-        NormalizeCase{"CyrillicSpellings", {"Работа", "РАБОТА", " работа "}, {"Работа"}},
-        NormalizeCase{"AccentsAreDifferentTags", {"Cafe", "café"}, {"Cafe", "café"}}),
+    testing::Values(NormalizeCase{"Empty", {}, {}},
+                    NormalizeCase{"SpellingsOfOneTag", {" Work ", "work", "WORK", "", "   "}, {"Work"}},
+                    NormalizeCase{"FirstSpellingWinsCaseDoesNotOrder", {"b", "A", "a"}, {"A", "b"}},
+                    NormalizeCase{"UpperCaseDoesNotSortFirst", {"beta", "Alpha"}, {"Alpha", "beta"}},
+                    NormalizeCase{"InnerBlanksKept", {"  two  words "}, {"two  words"}},
+                    NormalizeCase{"NewlinesAndUnicodeSpaces", {"\tHome\n", "\u00A0home\u2003"}, {"Home"}},
+                    NormalizeCase{"FullCaseFolding", {"Straße", "STRASSE", "strasse"}, {"Straße"}},
+                    NormalizeCase{"CyrillicSpellings", {"Работа", "РАБОТА", " работа "}, {"Работа"}},
+                    NormalizeCase{"AccentsAreDifferentTags", {"Cafe", "café"}, {"Cafe", "café"}}),
     [](const testing::TestParamInfo<NormalizeCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(AccountTagsOrder, SortsWithTheCurrentLocale) {
@@ -70,7 +69,7 @@ TEST(AccountTagsLongList, KeepsTheRulesOfShortOnes) {
         expected.insert(expected.begin(), std::string(1, letter) + " tag");
     }
     input.insert(input.begin(), {"Straße", "STRASSE", "ｗｏｒｋ", "work"});
-    expected.insert(expected.begin() + 19, "Straße");                // after "s tag"
+    expected.insert(expected.begin() + 19, "Straße");              // after "s tag"
     expected.insert(expected.begin() + 24, {"ｗｏｒｋ", "work"});  // after "w tag", in their order
     EXPECT_EQ(AccountTags::normalize(input), expected);
 }

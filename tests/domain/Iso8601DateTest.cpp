@@ -36,15 +36,16 @@ TEST_P(Iso8601DateParse, ReadsTheWrittenFormAndCommonVariants) {
 
 const TimePoint sample = utc(2026, 1, 2, 3, 4, 5);
 
-INSTANTIATE_TEST_SUITE_P(
-    Accepted, Iso8601DateParse,
-    testing::Values(ParseCase{"2026-01-02T03:04:05Z", sample}, ParseCase{"2026-01-02t03:04:05z", sample},
-                    ParseCase{"2026-01-02T03:04:05.250Z", sample + milliseconds(250)},
-                    ParseCase{"2026-01-02T03:04:05.1234567891Z", sample + nanoseconds(123456789)},
-                    ParseCase{"2026-01-02T05:04:05+02:00", sample}, ParseCase{"2026-01-01T22:34:05-04:30", sample},
-                    ParseCase{"2026-01-02T03:04:05+0000", sample},
-                    ParseCase{"2026-01-02T03:04:05.5-00:00", sample + milliseconds(500)},
-                    ParseCase{"2024-02-29T00:00:00Z", utc(2024, 2, 29, 0, 0, 0)}));
+INSTANTIATE_TEST_SUITE_P(Accepted, Iso8601DateParse,
+                         testing::Values(ParseCase{"2026-01-02T03:04:05Z", sample},
+                                         ParseCase{"2026-01-02t03:04:05z", sample},
+                                         ParseCase{"2026-01-02T03:04:05.250Z", sample + milliseconds(250)},
+                                         ParseCase{"2026-01-02T03:04:05.1234567891Z", sample + nanoseconds(123456789)},
+                                         ParseCase{"2026-01-02T05:04:05+02:00", sample},
+                                         ParseCase{"2026-01-01T22:34:05-04:30", sample},
+                                         ParseCase{"2026-01-02T03:04:05+0000", sample},
+                                         ParseCase{"2026-01-02T03:04:05.5-00:00", sample + milliseconds(500)},
+                                         ParseCase{"2024-02-29T00:00:00Z", utc(2024, 2, 29, 0, 0, 0)}));
 
 INSTANTIATE_TEST_SUITE_P(
     Rejected, Iso8601DateParse,

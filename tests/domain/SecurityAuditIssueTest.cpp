@@ -10,8 +10,14 @@ namespace {
 TEST(SecurityAuditIssue, KeyIsKindAndSortedUpperCaseIdsWhateverTheOrderOrRun) {
     const auto a = *Uuid::parse("00000000-0000-4000-8000-00000000000a");
     const auto b = *Uuid::parse("00000000-0000-4000-8000-00000000000b");
-    SecurityAuditIssue first{Uuid::random(), SecurityAuditIssueKind::duplicateSecretFingerprint,
-                             SecurityAuditSeverity::critical, {b, a}, "t", "m", std::nullopt, TimePoint{}};
+    SecurityAuditIssue first{Uuid::random(),
+                             SecurityAuditIssueKind::duplicateSecretFingerprint,
+                             SecurityAuditSeverity::critical,
+                             {b, a},
+                             "t",
+                             "m",
+                             std::nullopt,
+                             TimePoint{}};
     SecurityAuditIssue second = first;
     second.id = Uuid::random();
     second.accountIds = {a, b};
@@ -30,9 +36,9 @@ TEST(SecurityAuditSeverity, AscendingSortPutsCriticalFirst) {
     std::vector<SecurityAuditSeverity> severities{SecurityAuditSeverity::info, SecurityAuditSeverity::critical,
                                                   SecurityAuditSeverity::warning};
     std::sort(severities.begin(), severities.end());
-    EXPECT_EQ(severities, (std::vector<SecurityAuditSeverity>{SecurityAuditSeverity::critical,
-                                                              SecurityAuditSeverity::warning,
-                                                              SecurityAuditSeverity::info}));
+    EXPECT_EQ(severities,
+              (std::vector<SecurityAuditSeverity>{SecurityAuditSeverity::critical, SecurityAuditSeverity::warning,
+                                                  SecurityAuditSeverity::info}));
     EXPECT_TRUE(SecurityAuditSeverity::critical < SecurityAuditSeverity::info);
 }
 

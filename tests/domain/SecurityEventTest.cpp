@@ -79,12 +79,16 @@ TEST(SecurityEventRedactionTest, CutsEveryTextAtItsFirstOtpauthScheme) {
 
 TEST(SecurityEventRedactionTest, RedactsValuesOfSensitiveKeysAndSanitisesTheOthers) {
     const std::map<std::string, std::string> metadata{
-        {"backupPassword", "hunter2"}, {"SECRET", "JBSWY3DP"},       {"codeFormat", "grouped"},
-        {"source", "file"},            {"uri", "from OTPAUTH://totp/x?secret=A"},
+        {"backupPassword", "hunter2"},
+        {"SECRET", "JBSWY3DP"},
+        {"codeFormat", "grouped"},
+        {"source", "file"},
+        {"uri", "from OTPAUTH://totp/x?secret=A"},
     };
     const std::map<std::string, std::string> expected{
-        {"backupPassword", "***REDACTED***"}, {"SECRET", "***REDACTED***"}, {"codeFormat", "***REDACTED***"},
-        {"source", "file"},                   {"uri", "from otpauth://***REDACTED***"},
+        {"backupPassword", "***REDACTED***"},     {"SECRET", "***REDACTED***"},
+        {"codeFormat", "***REDACTED***"},         {"source", "file"},
+        {"uri", "from otpauth://***REDACTED***"},
     };
     EXPECT_EQ(SecurityEventRedaction::redactedMetadata(metadata), expected);
 }

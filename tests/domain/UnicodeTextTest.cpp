@@ -22,13 +22,13 @@ TEST_P(UnicodeTextTrimmed, StripsOnlyTheWhitespaceAndNewlineClassAtBothEnds) {
     EXPECT_EQ(UnicodeText::trimmed(GetParam().input), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, UnicodeTextTrimmed,
-    testing::Values(TrimCase{"", ""}, TrimCase{"   ", ""}, TrimCase{" Work ", "Work"},
-                    TrimCase{"\t\n\v\f\rWork\r\n", "Work"}, TrimCase{"a  b", "a  b"},
-                    TrimCase{"\u0085\u00A0\u2003Work\u2028\u2029\u3000", "Work"},  // NEL, NBSP, em space, separators
-                    TrimCase{"\u200BWork\uFEFF", "\u200BWork\uFEFF"},               // format characters stay
-                    TrimCase{" Работа\n", "Работа"}));
+INSTANTIATE_TEST_SUITE_P(Cases, UnicodeTextTrimmed,
+                         testing::Values(TrimCase{"", ""}, TrimCase{"   ", ""}, TrimCase{" Work ", "Work"},
+                                         TrimCase{"\t\n\v\f\rWork\r\n", "Work"}, TrimCase{"a  b", "a  b"},
+                                         TrimCase{"\u0085\u00A0\u2003Work\u2028\u2029\u3000",
+                                                  "Work"},  // NEL, NBSP, em space, separators
+                                         TrimCase{"\u200BWork\uFEFF", "\u200BWork\uFEFF"},  // format characters stay
+                                         TrimCase{" Работа\n", "Работа"}));
 
 struct DisplayCase {
     const char* name;
@@ -50,7 +50,10 @@ TEST(UnicodeTextDisplay, BidirectionalControlsAreRemovedAndRightToLeftTextIsIsol
         {"hebrew", "\u05D1\u05E0\u05E7", "\u2068\u05D1\u05E0\u05E7\u2069"},
         {"arabic with an override", "\u202E\u0628\u0646\u0643 1", "\u2068\u0628\u0646\u0643 1\u2069"},
         {"other format characters stay", "a\u200Bb\u200Dc", "a\u200Bb\u200Dc"},
-        {"invalid", "a\xFF" "b", "a\uFFFDb"},
+        {"invalid",
+         "a\xFF"
+         "b",
+         "a\uFFFDb"},
     };
     for (const DisplayCase& c : cases) {
         EXPECT_EQ(UnicodeText::isolatedForDisplay(c.input), c.shown) << c.name;
@@ -87,7 +90,7 @@ TEST(UnicodeTextComparison, CaseInsensitiveEqualityIgnoresCaseOnly) {
 TEST(UnicodeTextComparison, CaseFoldedTextsAreEqualExactlyWhenTheTextsAreCaseInsensitivelyEqual) {
     const std::vector<std::pair<std::string, std::string>> pairs{
         {"GitHub", "GITHUB"}, {"Straße", "STRASSE"}, {"ﬁle", "FILE"}, {"ΟΔΟΣ", "οδος"}, {"ς", "σ"},
-        {"Работа", "рАБОТА"}, {"café", "cafe"}, {"ǅ", "ǆ"}, {"a ", "a"}, {"İ", "i"}};
+        {"Работа", "рАБОТА"}, {"café", "cafe"},      {"ǅ", "ǆ"},      {"a ", "a"},      {"İ", "i"}};
     for (const auto& [a, b] : pairs) {
         EXPECT_EQ(UnicodeText::caseFolded(a) == UnicodeText::caseFolded(b), UnicodeText::caseInsensitiveEquals(a, b))
             << a << " / " << b;

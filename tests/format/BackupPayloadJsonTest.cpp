@@ -23,7 +23,8 @@ nlohmann::json accountJson() {
 }
 
 BackupPayload decode(const nlohmann::json& account) {
-    return test::decodeDocument<BackupPayload>(nlohmann::json{{"exportedAt", "2026-02-01T00:00:00Z"}, {"accounts", {account}}});
+    return test::decodeDocument<BackupPayload>(
+        nlohmann::json{{"exportedAt", "2026-02-01T00:00:00Z"}, {"accounts", {account}}});
 }
 
 TEST(BackupPayload, MissingOptionalKeysTakeDefaultsAndIssuerIsKeptAsStored) {

@@ -55,13 +55,12 @@ TEST(BackupPayloadWriterTest, WritesThePayloadBytesExactly) {
     backup.id = *Uuid::parse("0F8FAD5B-D9CB-469F-A165-70867728950E");
     std::string text;
     BackupPayloadWriter::write(BackupPayload{TimePoint(std::chrono::seconds(1'700'000'300)), {backup}}, text);
-    EXPECT_EQ(text,
-              R"({"accounts":[{"accountName":"alice \"the admin\"\n@example.com","algorithm":"SHA512",)"
-              R"("createdAt":"2020-09-13T12:26:40Z","digits":8,"hotpCounter":42,)"
-              R"("id":"0F8FAD5B-D9CB-469F-A165-70867728950E","isFavorite":true,"issuer":"Git\\Hub",)"
-              R"("lastUsedAt":"2023-11-14T22:15:00Z","period":60,"secretBase32":"JBSWY3DPEHPK3PXP",)"
-              R"("tags":["Work","Личное"],"trashedAt":"2023-11-14T22:16:40Z","type":"HOTP",)"
-              R"("updatedAt":"2023-11-14T22:13:20Z"}],"exportedAt":"2023-11-14T22:18:20Z"})");
+    EXPECT_EQ(text, R"({"accounts":[{"accountName":"alice \"the admin\"\n@example.com","algorithm":"SHA512",)"
+                    R"("createdAt":"2020-09-13T12:26:40Z","digits":8,"hotpCounter":42,)"
+                    R"("id":"0F8FAD5B-D9CB-469F-A165-70867728950E","isFavorite":true,"issuer":"Git\\Hub",)"
+                    R"("lastUsedAt":"2023-11-14T22:15:00Z","period":60,"secretBase32":"JBSWY3DPEHPK3PXP",)"
+                    R"("tags":["Work","Личное"],"trashedAt":"2023-11-14T22:16:40Z","type":"HOTP",)"
+                    R"("updatedAt":"2023-11-14T22:13:20Z"}],"exportedAt":"2023-11-14T22:18:20Z"})");
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 namespace quorbit {
 namespace {
 
-
 JsonValue sample() {
     static JsonReader reader;
     return reader.read(R"({
@@ -74,26 +73,26 @@ TEST_P(JsonObjectReaderWrongType, ThrowsTypeError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, JsonObjectReaderWrongType,
-    testing::Values(
-        FailureCase{"FractionAsInteger", [](auto& r) { r.int64("fraction"); }},
-        FailureCase{"IntegralFloatAsInteger", [](auto& r) { r.int64("integralFloat"); }},
-        FailureCase{"ExponentAsInteger", [](auto& r) { r.int64("exponent"); }},
-        FailureCase{"UnsignedBeyondInt64", [](auto& r) { r.int64("tooLarge"); }},
-        FailureCase{"StringAsInteger", [](auto& r) { r.int64("text"); }},
-        FailureCase{"BooleanAsInteger", [](auto& r) { r.int64("flag"); }},
-        FailureCase{"StringAsBoolean", [](auto& r) { r.boolean("text"); }},
-        FailureCase{"IntegerAsBoolean", [](auto& r) { r.boolean("negative"); }},
-        FailureCase{"IntegerAsString", [](auto& r) { r.string("negative"); }},
-        FailureCase{"NullForRequired", [](auto& r) { r.string("nothing"); }},
-        FailureCase{"TextAsDate", [](auto& r) { r.date("badDate"); }},
-        FailureCase{"NumberAsDate", [](auto& r) { r.date("negative"); }},
-        FailureCase{"TextAsUuid", [](auto& r) { r.uuid("text"); }},
-        FailureCase{"MixedList", [](auto& r) { r.stringList("mixedList"); }},
-        FailureCase{"StringAsList", [](auto& r) { r.stringList("text"); }},
-        FailureCase{"ListAsObject", [](auto& r) { r.object("list"); }},
-        FailureCase{"LowerCaseRawValue", [](auto& r) { r.parsed("lowerAlgorithm", otpAlgorithmFromRawValue); }},
-        FailureCase{"OptionalStillChecksType", [](auto& r) { r.optionalInt64("fraction"); }},
-        FailureCase{"OptionalStillChecksValue", [](auto& r) { r.optionalDate("badDate"); }}),
+    testing::Values(FailureCase{"FractionAsInteger", [](auto& r) { r.int64("fraction"); }},
+                    FailureCase{"IntegralFloatAsInteger", [](auto& r) { r.int64("integralFloat"); }},
+                    FailureCase{"ExponentAsInteger", [](auto& r) { r.int64("exponent"); }},
+                    FailureCase{"UnsignedBeyondInt64", [](auto& r) { r.int64("tooLarge"); }},
+                    FailureCase{"StringAsInteger", [](auto& r) { r.int64("text"); }},
+                    FailureCase{"BooleanAsInteger", [](auto& r) { r.int64("flag"); }},
+                    FailureCase{"StringAsBoolean", [](auto& r) { r.boolean("text"); }},
+                    FailureCase{"IntegerAsBoolean", [](auto& r) { r.boolean("negative"); }},
+                    FailureCase{"IntegerAsString", [](auto& r) { r.string("negative"); }},
+                    FailureCase{"NullForRequired", [](auto& r) { r.string("nothing"); }},
+                    FailureCase{"TextAsDate", [](auto& r) { r.date("badDate"); }},
+                    FailureCase{"NumberAsDate", [](auto& r) { r.date("negative"); }},
+                    FailureCase{"TextAsUuid", [](auto& r) { r.uuid("text"); }},
+                    FailureCase{"MixedList", [](auto& r) { r.stringList("mixedList"); }},
+                    FailureCase{"StringAsList", [](auto& r) { r.stringList("text"); }},
+                    FailureCase{"ListAsObject", [](auto& r) { r.object("list"); }},
+                    FailureCase{"LowerCaseRawValue",
+                                [](auto& r) { r.parsed("lowerAlgorithm", otpAlgorithmFromRawValue); }},
+                    FailureCase{"OptionalStillChecksType", [](auto& r) { r.optionalInt64("fraction"); }},
+                    FailureCase{"OptionalStillChecksValue", [](auto& r) { r.optionalDate("badDate"); }}),
     [](const testing::TestParamInfo<FailureCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(JsonObjectReaderErrors, MissingRequiredKeyIsOutOfRange) {

@@ -15,7 +15,6 @@
 namespace quorbit {
 namespace {
 
-
 std::string nested(std::size_t depth, const std::string& inner = "") {
     return std::string(depth, '[') + inner + std::string(depth, ']');
 }
@@ -43,7 +42,8 @@ TEST(JsonReaderLimits, BracketsInsideStringsAreText) {
 }
 
 SecretBytes backupAccountText() {
-    return SecretBytes::fromText(R"({"id": "0B7A5A4E-2F4C-4C8F-9C1E-3D2B1A0F9E8D", "issuer": "GitHub", "accountName": "octo",
+    return SecretBytes::fromText(
+        R"({"id": "0B7A5A4E-2F4C-4C8F-9C1E-3D2B1A0F9E8D", "issuer": "GitHub", "accountName": "octo",
         "secretBase32": "T45FDRD6EKIAXVTEDCTTYVPBAKGUT5TQ", "algorithm": "SHA1", "digits": 6, "period": 30,
         "createdAt": "2026-01-02T03:04:05Z", "updatedAt": "2026-01-02T03:04:06Z", "isFavorite": false})");
 }
@@ -98,8 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
                     HostileText{"IntegerBeyond64Bits", "{\"a\":\"secret\",\"n\":18446744073709551616}"},
                     HostileText{"NegativeBeyond64Bits", "{\"a\":\"secret\",\"n\":-9223372036854775809}"},
                     HostileText{"ExponentBeyondDouble", "{\"a\":\"secret\",\"n\":1e400}"},
-                    HostileText{"ByteOrderMark", "\xef\xbb\xbf{\"a\":\"secret\"}"},
-                    HostileText{"Empty", ""},
+                    HostileText{"ByteOrderMark", "\xef\xbb\xbf{\"a\":\"secret\"}"}, HostileText{"Empty", ""},
                     HostileText{"TooDeep", "{\"a\":\"secret\",\"b\":" + nested(40) + "}"}),
     [](const testing::TestParamInfo<HostileText>& param) { return std::string(param.param.name); });
 

@@ -44,10 +44,22 @@ TEST(JsonTextWriterTest, SeparatesMembersAndElementsAtEveryDepth) {
     const std::vector<std::uint8_t> bytes{0x00, 0xFF, 0x10, 0x20};
     JsonTextWriter(output)
         .beginObject()
-        .key("empty").beginArray().endArray()
-        .key("list").beginArray().integer(-1).boolean(true).beginObject().key("k").string("v").endObject().endArray()
-        .key("blob").base64String(bytes)
-        .key("max").integer(INT64_MAX)
+        .key("empty")
+        .beginArray()
+        .endArray()
+        .key("list")
+        .beginArray()
+        .integer(-1)
+        .boolean(true)
+        .beginObject()
+        .key("k")
+        .string("v")
+        .endObject()
+        .endArray()
+        .key("blob")
+        .base64String(bytes)
+        .key("max")
+        .integer(INT64_MAX)
         .endObject();
     EXPECT_EQ(output, R"({"empty":[],"list":[-1,true,{"k":"v"}],"blob":"AP8QIA==","max":9223372036854775807})");
 }
@@ -56,9 +68,21 @@ TEST(JsonTextWriterTest, IndentsAsTheDocumentLibraryDoes) {
     std::string output;
     JsonTextWriter(output, 2)
         .beginArray()
-        .beginObject().key("a").beginArray().endArray().key("b").beginObject().endObject()
-        .key("c").beginArray().string("x").integer(2).endArray().endObject()
-        .beginObject().endObject()
+        .beginObject()
+        .key("a")
+        .beginArray()
+        .endArray()
+        .key("b")
+        .beginObject()
+        .endObject()
+        .key("c")
+        .beginArray()
+        .string("x")
+        .integer(2)
+        .endArray()
+        .endObject()
+        .beginObject()
+        .endObject()
         .endArray();
     const auto reference = nlohmann::json::parse(R"([{"a":[],"b":{},"c":["x",2]},{}])");
     EXPECT_EQ(output, reference.dump(2));

@@ -169,7 +169,9 @@ INSTANTIATE_TEST_SUITE_P(
                     replaced("FractionalCounter", "hotpCounter", 1.5)),
     [](const testing::TestParamInfo<BrokenRecord>& testInfo) { return std::string(testInfo.param.name); });
 
-TEST(OtpAccountDecodingFailure, RejectsANonObject) { EXPECT_THROW(test::decodeDocument<OtpAccount>(json::array()), JsonError); }
+TEST(OtpAccountDecodingFailure, RejectsANonObject) {
+    EXPECT_THROW(test::decodeDocument<OtpAccount>(json::array()), JsonError);
+}
 
 }  // namespace
 }  // namespace quorbit

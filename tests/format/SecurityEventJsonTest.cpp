@@ -51,7 +51,8 @@ TEST(SecurityEventJsonTest, NullAccountKeysDecodeAsAbsent) {
 TEST(SecurityEventJsonTest, RejectsMissingRequiredKeysAndUnknownKinds) {
     const nlohmann::json valid = sampleAccountEvent();
     std::vector<nlohmann::json> invalid;
-    for (const char* key : {"id", "kind", "createdAt", "message", "metadata"}) invalid.push_back(withoutKey(valid, key));
+    for (const char* key : {"id", "kind", "createdAt", "message", "metadata"})
+        invalid.push_back(withoutKey(valid, key));
     for (const auto& [key, value] : std::map<std::string, nlohmann::json>{{"kind", "accountArchived"},
                                                                           {"kind", nullptr},
                                                                           {"metadata", {{"count", 3}}},

@@ -32,8 +32,8 @@ std::vector<std::uint8_t> referenceHmac(Hmac::Hash hash, const std::vector<std::
     unsigned int size = 0;
     // OpenSSL refuses a null key pointer even with length 0.
     const std::uint8_t noKey = 0;
-    HMAC(referenceDigest(hash), key.empty() ? &noKey : key.data(), static_cast<int>(key.size()), message.data(), message.size(), out.data(),
-         &size);
+    HMAC(referenceDigest(hash), key.empty() ? &noKey : key.data(), static_cast<int>(key.size()), message.data(),
+         message.size(), out.data(), &size);
     out.resize(size);
     return out;
 }

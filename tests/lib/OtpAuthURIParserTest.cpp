@@ -4,8 +4,8 @@
 
 #include <climits>
 #include <cstdint>
-#include <tuple>
 #include <string>
+#include <tuple>
 
 #include "domain/QuorbitError.h"
 #include "lib/UriComponents.h"
@@ -231,8 +231,8 @@ INSTANTIATE_TEST_SUITE_P(
                                      RoundTripNames{"My Bank & Co. #1", "a:b/c?d=e+f%20"},
                                      RoundTripNames{"B\xc3\xa4nk \xe2\x82\xac", "J\xc3\xb6rg \xf0\x9f\x94\x91"},
                                      RoundTripNames{"", "x:y"}, RoundTripNames{"a:b", "c"},
-                                     RoundTripNames{"Example", ""}, RoundTripNames{"", "/x/"},
-                                     RoundTripNames{"", ":x"}, RoundTripNames{"x", "y:"})));
+                                     RoundTripNames{"Example", ""}, RoundTripNames{"", "/x/"}, RoundTripNames{"", ":x"},
+                                     RoundTripNames{"x", "y:"})));
 
 // The query value, the draft and the written URI hold the secret; "%35" keeps the input itself
 // from matching.

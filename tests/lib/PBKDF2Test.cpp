@@ -59,14 +59,13 @@ TEST_P(PBKDF2ReferenceTest, MatchesOpenSsl) {
 
 // Passwords longer than the HMAC block are hashed first; key lengths off the 32-byte
 // boundary keep only part of the last block.
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PBKDF2ReferenceTest,
-    testing::Values(DerivationCase{"", "", 1, 1}, DerivationCase{"pw", "salt", 2, 31},
-                    DerivationCase{"correct horse battery staple", "0123456789abcdef", 1000, 32},
-                    DerivationCase{std::string(100, 'p'), "0123456789abcdef", 3, 33},
-                    DerivationCase{"\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C", "s", 7, 65},
-                    DerivationCase{"pw", std::string(1024, 's'), 5, 96},
-                    DerivationCase{"pw", std::string("\0salt\0", 6), 4096, 100}));
+INSTANTIATE_TEST_SUITE_P(Cases, PBKDF2ReferenceTest,
+                         testing::Values(DerivationCase{"", "", 1, 1}, DerivationCase{"pw", "salt", 2, 31},
+                                         DerivationCase{"correct horse battery staple", "0123456789abcdef", 1000, 32},
+                                         DerivationCase{std::string(100, 'p'), "0123456789abcdef", 3, 33},
+                                         DerivationCase{"\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C", "s", 7, 65},
+                                         DerivationCase{"pw", std::string(1024, 's'), 5, 96},
+                                         DerivationCase{"pw", std::string("\0salt\0", 6), 4096, 100}));
 
 TEST(PBKDF2Test, LongerKeysExtendShorterOnes) {
     const SecretBytes shortKey = PBKDF2::deriveKey("pw", bytesOf("salt"), 10, 32);
@@ -76,7 +75,8 @@ TEST(PBKDF2Test, LongerKeysExtendShorterOnes) {
 }
 
 TEST(PBKDF2Test, RejectsIterationsOrKeyLengthBelowOne) {
-    for (const auto& [iterations, keyByteCount] : std::vector<std::pair<int, int>>{{0, 32}, {-1, 32}, {1, 0}, {1, -1}}) {
+    for (const auto& [iterations, keyByteCount] :
+         std::vector<std::pair<int, int>>{{0, 32}, {-1, 32}, {1, 0}, {1, -1}}) {
         try {
             PBKDF2::deriveKey("pw", bytesOf("salt"), iterations, keyByteCount);
             ADD_FAILURE() << "accepted " << iterations << ", " << keyByteCount;

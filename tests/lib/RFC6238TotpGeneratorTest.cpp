@@ -51,8 +51,7 @@ TEST(HotpCodeTest, UsesAnySecretLengthAsTheKey) {
     const RFC6238TotpGenerator generator;
     EXPECT_EQ(generator.hotpCode(SecretBytes{0x42}, OtpAlgorithm::sha1, 6, 0).size(), 6u);
     EXPECT_EQ(generator.hotpCode(SecretBytes(std::size_t{200}), OtpAlgorithm::sha512, 8, 1).size(), 8u);
-    EXPECT_EQ(generator.hotpCode(sha1Seed, OtpAlgorithm::sha1, 6, std::numeric_limits<std::int64_t>::max()).size(),
-              6u);
+    EXPECT_EQ(generator.hotpCode(sha1Seed, OtpAlgorithm::sha1, 6, std::numeric_limits<std::int64_t>::max()).size(), 6u);
 }
 
 TEST(HotpCodeTest, RejectsUnusableMaterial) {
@@ -104,33 +103,34 @@ TEST_P(TotpRfc6238Test, ReproducesAppendixB) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    AppendixB, TotpRfc6238Test,
-    testing::Values(Rfc6238Vector{59, OtpAlgorithm::sha1, "94287082"},
-                    Rfc6238Vector{59, OtpAlgorithm::sha256, "46119246"},
-                    Rfc6238Vector{59, OtpAlgorithm::sha512, "90693936"},
-                    Rfc6238Vector{1111111109, OtpAlgorithm::sha1, "07081804"},
-                    Rfc6238Vector{1111111109, OtpAlgorithm::sha256, "68084774"},
-                    Rfc6238Vector{1111111109, OtpAlgorithm::sha512, "25091201"},
-                    Rfc6238Vector{1111111111, OtpAlgorithm::sha1, "14050471"},
-                    Rfc6238Vector{1111111111, OtpAlgorithm::sha256, "67062674"},
-                    Rfc6238Vector{1111111111, OtpAlgorithm::sha512, "99943326"},
-                    Rfc6238Vector{1234567890, OtpAlgorithm::sha1, "89005924"},
-                    Rfc6238Vector{1234567890, OtpAlgorithm::sha256, "91819424"},
-                    Rfc6238Vector{1234567890, OtpAlgorithm::sha512, "93441116"},
-                    Rfc6238Vector{2000000000, OtpAlgorithm::sha1, "69279037"},
-                    Rfc6238Vector{2000000000, OtpAlgorithm::sha256, "90698825"},
-                    Rfc6238Vector{2000000000, OtpAlgorithm::sha512, "38618901"},
-                    Rfc6238Vector{20000000000, OtpAlgorithm::sha1, "65353130"},
-                    Rfc6238Vector{20000000000, OtpAlgorithm::sha256, "77737706"},
-                    Rfc6238Vector{20000000000, OtpAlgorithm::sha512, "47863826"}));
+INSTANTIATE_TEST_SUITE_P(AppendixB, TotpRfc6238Test,
+                         testing::Values(Rfc6238Vector{59, OtpAlgorithm::sha1, "94287082"},
+                                         Rfc6238Vector{59, OtpAlgorithm::sha256, "46119246"},
+                                         Rfc6238Vector{59, OtpAlgorithm::sha512, "90693936"},
+                                         Rfc6238Vector{1111111109, OtpAlgorithm::sha1, "07081804"},
+                                         Rfc6238Vector{1111111109, OtpAlgorithm::sha256, "68084774"},
+                                         Rfc6238Vector{1111111109, OtpAlgorithm::sha512, "25091201"},
+                                         Rfc6238Vector{1111111111, OtpAlgorithm::sha1, "14050471"},
+                                         Rfc6238Vector{1111111111, OtpAlgorithm::sha256, "67062674"},
+                                         Rfc6238Vector{1111111111, OtpAlgorithm::sha512, "99943326"},
+                                         Rfc6238Vector{1234567890, OtpAlgorithm::sha1, "89005924"},
+                                         Rfc6238Vector{1234567890, OtpAlgorithm::sha256, "91819424"},
+                                         Rfc6238Vector{1234567890, OtpAlgorithm::sha512, "93441116"},
+                                         Rfc6238Vector{2000000000, OtpAlgorithm::sha1, "69279037"},
+                                         Rfc6238Vector{2000000000, OtpAlgorithm::sha256, "90698825"},
+                                         Rfc6238Vector{2000000000, OtpAlgorithm::sha512, "38618901"},
+                                         Rfc6238Vector{20000000000, OtpAlgorithm::sha1, "65353130"},
+                                         Rfc6238Vector{20000000000, OtpAlgorithm::sha256, "77737706"},
+                                         Rfc6238Vector{20000000000, OtpAlgorithm::sha512, "47863826"}));
 
 TEST(TotpCodeTest, CountsWholePeriodsOfFractionalTime) {
     const RFC6238TotpGenerator generator;
     const auto code = [&](TimePoint date, std::int64_t period) {
         return generator.totpCode(sha1Seed, OtpAlgorithm::sha1, 6, period, date);
     };
-    const auto hotp = [&](std::int64_t counter) { return generator.hotpCode(sha1Seed, OtpAlgorithm::sha1, 6, counter); };
+    const auto hotp = [&](std::int64_t counter) {
+        return generator.hotpCode(sha1Seed, OtpAlgorithm::sha1, 6, counter);
+    };
     EXPECT_EQ(code(TimePoint(milliseconds(59'999)), 30), hotp(1));
     EXPECT_EQ(code(TimePoint(milliseconds(60'000)), 30), hotp(2));
     EXPECT_EQ(code(TimePoint(milliseconds(999)), 1), hotp(0));

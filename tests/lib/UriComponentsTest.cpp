@@ -32,9 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"otpauth://user@to%74p:80/a%20b#frag?x", {"otpauth", "totp", "/a%20b", std::nullopt}},
         SplitCase{"otpauth:totp/x", {"otpauth", std::nullopt, "totp/x", std::nullopt}},
         SplitCase{"otpauth://totp?", {"otpauth", "totp", "", std::vector<Item>{}}},
-        SplitCase{
-            "s://h/p?a&&b=&%zz=c=d#f",
-            {"s", "h", "/p", std::vector<Item>{item("a"), item(""), item("b", ""), item("%zz", "c=d")}}},
+        SplitCase{"s://h/p?a&&b=&%zz=c=d#f",
+                  {"s", "h", "/p", std::vector<Item>{item("a"), item(""), item("b", ""), item("%zz", "c=d")}}},
         SplitCase{"s://h?v=%ZZ&w=a+b", {"s", "h", "", std::vector<Item>{item("v"), item("w", "a+b")}}},
         SplitCase{"s://h/My Bank?n=J\xc3\xb6rg", {"s", "h", "/My Bank", std::vector<Item>{item("n", "J\xc3\xb6rg")}}}));
 

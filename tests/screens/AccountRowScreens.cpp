@@ -78,7 +78,8 @@ const ScreenRegistration menusScreen("panel-account-row-menus", [](const ScreenC
     auto sheet = std::make_unique<QWidget>();
     auto* layout = new QHBoxLayout(sheet.get());
     layout->setContentsMargins(0, 0, 0, 0);
-    for (const char* account : {"Example Bank", "Proton", "Old Forum"}) layout->addWidget(menuPicture(context, account));
+    for (const char* account : {"Example Bank", "Proton", "Old Forum"})
+        layout->addWidget(menuPicture(context, account));
     layout->addStretch();
     return onBackdrop(std::move(sheet), 760);
 });

@@ -73,9 +73,9 @@ const ScreenRegistration controlsScreen("kit-controls", [](const ScreenContext& 
     const bool ru = russian(context);
     form->addRow(ru ? "Тип" : "Type", segmented({"TOTP", "HOTP"}, 0));
     form->addRow(ru ? "Символов" : "Digits", segmented({"6", "7", "8"}, 2));
-    form->addRow(ru ? "Тема" : "Theme", segmented(ru ? QStringList{"Системная", "Светлая", "Тёмная"}
-                                                       : QStringList{"System", "Light", "Dark"},
-                                                   -1));
+    form->addRow(
+        ru ? "Тема" : "Theme",
+        segmented(ru ? QStringList{"Системная", "Светлая", "Тёмная"} : QStringList{"System", "Light", "Dark"}, -1));
     form->addRow(ru ? "Период" : "Period", stepper(10, 120, 5, 30, " s"));
     form->addRow(ru ? "Загружено" : "Loaded", stepper(10, 120, 5, 200, " s"));
     form->addRow(ru ? "HOTP счетчик" : "HOTP counter",
@@ -91,8 +91,11 @@ const ScreenRegistration controlsScreen("kit-controls", [](const ScreenContext& 
 
 const ScreenRegistration flowScreen("kit-flow-layout", [](const ScreenContext& context) {
     std::vector<std::unique_ptr<QWidget>> panels;
-    const QStringList tags{"Work", "Personal", "Finance", "Email", "Dev", "Travel", "Privacy",
-                           context.language == AppLanguage::russian ? "Очень длинный тег" : "A very long tag name"};
+    const QStringList tags{
+        "Work",    "Personal",
+        "Finance", "Email",
+        "Dev",     "Travel",
+        "Privacy", context.language == AppLanguage::russian ? "Очень длинный тег" : "A very long tag name"};
     for (int width : {368, 200, 80}) {
         auto panel = std::make_unique<GlassPanel>(GlassPanel::rowRadius);
         auto* outer = new QVBoxLayout(panel.get());
@@ -118,14 +121,16 @@ const ScreenRegistration indicatorScreen("kit-ring-and-badge", [](const ScreenCo
     auto sheet = std::make_unique<QWidget>();
     auto* grid = new QGridLayout(sheet.get());
     grid->setContentsMargins(0, 0, 0, 0);
-    const std::pair<std::int64_t, std::int64_t> rings[] = {{30, 30}, {22, 30}, {6, 30}, {5, 30}, {0, 30}, {-3, 30}, {12, 0}};
+    const std::pair<std::int64_t, std::int64_t> rings[] = {{30, 30}, {22, 30}, {6, 30}, {5, 30},
+                                                           {0, 30},  {-3, 30}, {12, 0}};
     int column = 0;
     for (const auto& [value, total] : rings) {
-        grid->addWidget(new PaintedWidget(QSize(CountdownRing::side, CountdownRing::side),
-                                          [value, total](QPainter& painter, const QRectF& frame, const Palette& colors) {
-                                              CountdownRing(value, total).paint(painter, frame, colors);
-                                          }),
-                        0, column, Qt::AlignCenter);
+        grid->addWidget(
+            new PaintedWidget(QSize(CountdownRing::side, CountdownRing::side),
+                              [value, total](QPainter& painter, const QRectF& frame, const Palette& colors) {
+                                  CountdownRing(value, total).paint(painter, frame, colors);
+                              }),
+            0, column, Qt::AlignCenter);
         grid->addWidget(caption(QStringLiteral("%1/%2").arg(value).arg(total)), 1, column++);
     }
     const std::int64_t counters[] = {0, 42, 123456, -1, std::numeric_limits<std::int64_t>::max()};

@@ -90,11 +90,11 @@ const ScreenRegistration typographyScreen("kit-typography", [](const ScreenConte
     const QString sample = context.language == AppLanguage::russian ? QStringLiteral("Съешь же ещё этих булок")
                                                                     : QStringLiteral("The quick brown fox");
     const std::pair<const char*, TextStyle> styles[] = {
-        {"largeTitle 26", TextStyle::largeTitle}, {"title 22", TextStyle::title},
-        {"title2 17", TextStyle::title2},         {"title3 15", TextStyle::title3},
+        {"largeTitle 26", TextStyle::largeTitle},  {"title 22", TextStyle::title},
+        {"title2 17", TextStyle::title2},          {"title3 15", TextStyle::title3},
         {"headline 13 bold", TextStyle::headline}, {"body 13", TextStyle::body},
-        {"callout 12", TextStyle::callout},       {"subheadline 11", TextStyle::subheadline},
-        {"footnote 10", TextStyle::footnote},     {"caption2 10", TextStyle::caption2},
+        {"callout 12", TextStyle::callout},        {"subheadline 11", TextStyle::subheadline},
+        {"footnote 10", TextStyle::footnote},      {"caption2 10", TextStyle::caption2},
     };
     for (const auto& [name, style] : styles) {
         layout->addWidget(label(QString::fromLatin1(name) + QStringLiteral(": ") + sample, Typography::font(style),
@@ -102,7 +102,8 @@ const ScreenRegistration typographyScreen("kit-typography", [](const ScreenConte
     }
     layout->addWidget(label(QStringLiteral("482 913  4829 1375"),
                             Typography::monospaced(TextStyle::title3, QFont::DemiBold), colors.primaryText()));
-    layout->addWidget(label(QStringLiteral("secondary 55 %"), Typography::font(TextStyle::body), colors.secondaryText()));
+    layout->addWidget(
+        label(QStringLiteral("secondary 55 %"), Typography::font(TextStyle::body), colors.secondaryText()));
     layout->addWidget(label(QStringLiteral("tertiary 35 %"), Typography::font(TextStyle::body), colors.tertiaryText()));
     return onBackdrop(std::move(sheet), 392);
 });
@@ -113,9 +114,8 @@ const ScreenRegistration paletteScreen("kit-palette", [](const ScreenContext&) {
     layout->setContentsMargins(0, 0, 0, 0);
     const Palette colors(sheet->palette());
     const std::pair<const char*, QColor> swatches[] = {
-        {"accent", colors.accent()}, {"orange", colors.orange()}, {"green", colors.green()},
-        {"red", colors.red()},       {"blue", colors.blue()},     {"purple", colors.purple()},
-        {"gray", colors.gray()},
+        {"accent", colors.accent()}, {"orange", colors.orange()}, {"green", colors.green()}, {"red", colors.red()},
+        {"blue", colors.blue()},     {"purple", colors.purple()}, {"gray", colors.gray()},
     };
     int row = 0;
     for (const auto& [name, color] : swatches) {

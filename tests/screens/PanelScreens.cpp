@@ -3,9 +3,9 @@
 #include <QVBoxLayout>
 
 #include "screens/ScreenRegistry.h"
+#include "ui/ObjectNames.h"
 #include "ui/panel/AddTokenForm.h"
 #include "ui/panel/OtpSettingsSheet.h"
-#include "ui/ObjectNames.h"
 #include "ui/panel/PanelFixture.h"
 
 namespace quorbit::screens {
@@ -87,15 +87,16 @@ ScreenBuilder emptyState(AccountFilterSelection filter) {
     return [filter](const ScreenContext& context) {
         ScreenContext filtered = context;
         filtered.settings.selectedAccountFilter = filter;
-        return panel(true, [](PanelScene& scene, const ScreenContext&) { scene.groups.saveGroups({"Work"}); })(filtered);
+        return panel(true,
+                     [](PanelScene& scene, const ScreenContext&) { scene.groups.saveGroups({"Work"}); })(filtered);
     };
 }
 
 const ScreenRegistration locked("panel-locked", panel(false, sampleList, [](QuorbitViewModel& model, PanelView&) {
-    model.setStatusMessage(QString::fromUtf8(model.settings().language == AppLanguage::russian
-                                                 ? "Приложение заблокировано"
-                                                 : "App locked"));
-}));
+                                    model.setStatusMessage(QString::fromUtf8(
+                                        model.settings().language == AppLanguage::russian ? "Приложение заблокировано"
+                                                                                          : "App locked"));
+                                }));
 
 const ScreenRegistration unlockedList("panel-unlocked", panel(true, sampleList));
 
@@ -123,26 +124,26 @@ void openAddForm(QuorbitViewModel& model, PanelView&) {
 
 const ScreenRegistration addFormTop("panel-add-form-top", panel(true, sampleList, openAddForm));
 
-const ScreenRegistration addFormScrolled("panel-add-form-scrolled",
-                                         panel(true, sampleList, [](QuorbitViewModel& model, PanelView& view) {
-                                             openAddForm(model, view);
-                                             QApplication::processEvents();
-                                             QScrollBar* bar = view.findChild<AddTokenForm*>(objectnames::panel::addForm)
-                                                                   ->verticalScrollBar();
-                                             bar->setValue(bar->maximum());
-                                         }));
+const ScreenRegistration addFormScrolled(
+    "panel-add-form-scrolled", panel(true, sampleList, [](QuorbitViewModel& model, PanelView& view) {
+        openAddForm(model, view);
+        QApplication::processEvents();
+        QScrollBar* bar = view.findChild<AddTokenForm*>(objectnames::panel::addForm)->verticalScrollBar();
+        bar->setValue(bar->maximum());
+    }));
 
-const ScreenRegistration sheet("panel-otp-settings-sheet", [](const ScreenContext& context) -> std::unique_ptr<QWidget> {
-    auto scene = std::make_unique<PanelScene>();
-    sampleList(*scene, context);
-    QuorbitViewModel& model = scene->makeModel(context.settings, true);
-    model.beginEditingTags(test::sampleAccount("GitHub"));
-    auto* editor = new OtpSettingsSheet(model);
-    editor->setWindowFlags(Qt::Widget);
-    editor->adjustSize();
-    const QSize size(OtpSettingsSheet::sheetWidth, editor->sizeHint().height());
-    return std::make_unique<ScenePicture>(std::move(scene), editor, size);
-});
+const ScreenRegistration sheet("panel-otp-settings-sheet",
+                               [](const ScreenContext& context) -> std::unique_ptr<QWidget> {
+                                   auto scene = std::make_unique<PanelScene>();
+                                   sampleList(*scene, context);
+                                   QuorbitViewModel& model = scene->makeModel(context.settings, true);
+                                   model.beginEditingTags(test::sampleAccount("GitHub"));
+                                   auto* editor = new OtpSettingsSheet(model);
+                                   editor->setWindowFlags(Qt::Widget);
+                                   editor->adjustSize();
+                                   const QSize size(OtpSettingsSheet::sheetWidth, editor->sizeHint().height());
+                                   return std::make_unique<ScenePicture>(std::move(scene), editor, size);
+                               });
 
 }  // namespace
 }  // namespace quorbit::screens

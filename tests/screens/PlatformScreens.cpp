@@ -16,7 +16,8 @@ std::string text(const ScreenContext& context, const char* english, const char* 
 const ScreenRegistration passwordScreen("platform-password-prompt", [](const ScreenContext& context) {
     DialogPresenter::PasswordPrompt prompt{
         .title = text(context, "Backup password", "Пароль резервной копии"),
-        .prompt = text(context, "Enter a password to encrypt the backup.", "Введите пароль для шифрования резервной копии."),
+        .prompt =
+            text(context, "Enter a password to encrypt the backup.", "Введите пароль для шифрования резервной копии."),
         .placeholder = text(context, "Password", "Пароль"),
         .continueButton = text(context, "Export", "Экспорт"),
         .cancelButton = text(context, "Cancel", "Отмена"),

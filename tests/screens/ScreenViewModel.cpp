@@ -1,6 +1,5 @@
 #include "screens/ScreenViewModel.h"
 
-
 namespace quorbit::screens {
 
 test::ViewModelHarness& ScreenViewModel::harnessFor(const ScreenContext& context, QWidget& owner) {
@@ -19,7 +18,8 @@ QuorbitViewModel& ScreenViewModel::make(const ScreenContext& context, QWidget& o
 QuorbitViewModel& ScreenViewModel::makeUnlocked(const ScreenContext& context, QWidget& owner) {
     test::ViewModelHarness& harness = harnessFor(context, owner);
     harness.repository.setAccounts(context.accounts);
-    const SecretBytes secret{'1', '2', '3', '4', '5', '6', '7', '8', '9', '0', '1', '2', '3', '4', '5', '6', '7', '8', '9', '0'};
+    const SecretBytes secret{'1', '2', '3', '4', '5', '6', '7', '8', '9', '0',
+                             '1', '2', '3', '4', '5', '6', '7', '8', '9', '0'};
     for (const OtpAccount& account : context.accounts) harness.secrets.saveSecret(secret, account.secretRef);
     QuorbitViewModel& viewModel = harness.makeViewModel();
     test::ViewModelHarness::run(viewModel.start());

@@ -63,9 +63,9 @@ int renderAll(const QDir& out, const QString& only) {
         for (AppLanguage language : allAppLanguages) {
             qtTranslation.setLanguage(language);
             for (bool dark : {false, true}) {
-                const QString file = out.filePath(QStringLiteral("%1_%2_%3.png")
-                                                      .arg(name, language == AppLanguage::russian ? "ru" : "en",
-                                                           dark ? "dark" : "light"));
+                const QString file = out.filePath(
+                    QStringLiteral("%1_%2_%3.png")
+                        .arg(name, language == AppLanguage::russian ? "ru" : "en", dark ? "dark" : "light"));
                 const QImage image = render(screen, contextFor(language, dark));
                 if (!image.save(file) || !isPainted(QImage(file))) {
                     err << "not painted: " << file << Qt::endl;

@@ -60,8 +60,10 @@ const ScreenRegistration importExportScreen("settings-import-export",
                                             [](const ScreenContext& context) { return settingsWindow(context, 2); });
 const ScreenRegistration behaviorScreen("settings-behavior",
                                         [](const ScreenContext& context) { return settingsWindow(context, 3); });
-const ScreenRegistration appScreen("settings-app", [](const ScreenContext& context) { return settingsWindow(context, 4); });
-const ScreenRegistration aboutTabScreen("settings-about", [](const ScreenContext& context) { return settingsWindow(context, 5); });
+const ScreenRegistration appScreen("settings-app",
+                                   [](const ScreenContext& context) { return settingsWindow(context, 4); });
+const ScreenRegistration aboutTabScreen("settings-about",
+                                        [](const ScreenContext& context) { return settingsWindow(context, 5); });
 
 // The iteration warning after a low entry, and a status line long enough to wrap.
 const ScreenRegistration securityWarningScreen("settings-security-warning", [](const ScreenContext& context) {

@@ -116,12 +116,10 @@ std::unique_ptr<QWidget> importWindow(const ScreenContext& context, bool isFinal
     return picture;
 }
 
-const ScreenRegistration importBatch("window-migration-import", [](const ScreenContext& context) {
-    return importWindow(context, false, false);
-});
-const ScreenRegistration importFailed("window-migration-import-failed", [](const ScreenContext& context) {
-    return importWindow(context, true, true);
-});
+const ScreenRegistration importBatch("window-migration-import",
+                                     [](const ScreenContext& context) { return importWindow(context, false, false); });
+const ScreenRegistration importFailed("window-migration-import-failed",
+                                      [](const ScreenContext& context) { return importWindow(context, true, true); });
 
 using LifecycleStep = std::function<void(DataLifecycleCenter&)>;
 

@@ -16,7 +16,7 @@ const char* nameOf(FakeKeyringClient::Operation operation) {
 }  // namespace
 
 void FakeKeyringClient::save(const std::string& service, const std::string& account, const SecretBytes& data,
-                              bool synchronizable) {
+                             bool synchronizable) {
     std::lock_guard lock(mutex_);
     record(Operation::save, service);
     lastSaveSynchronizable_ = synchronizable;
@@ -40,7 +40,7 @@ void FakeKeyringClient::remove(const std::string& service, const std::string& ac
 }
 
 std::map<std::string, SecretBytes> FakeKeyringClient::loadMany(const std::string& service,
-                                                              const std::vector<std::string>& accounts) {
+                                                               const std::vector<std::string>& accounts) {
     std::lock_guard lock(mutex_);
     record(Operation::loadMany, service);
     std::map<std::string, SecretBytes> secrets;

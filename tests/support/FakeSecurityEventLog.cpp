@@ -10,8 +10,9 @@ FakeSecurityEventLog::FakeSecurityEventLog(const Clock* clock) : clock_(clock) {
 void FakeSecurityEventLog::log(SecurityEventKind kind, const std::optional<Uuid>& accountId,
                                const std::optional<std::string>& accountLabel, const std::string& message,
                                const std::map<std::string, std::string>& metadata) {
-    SecurityEvent event{Uuid::random(), kind, clock_ ? clock_->now() : std::chrono::system_clock::now(),
-                        accountId,      accountLabel, message, metadata};
+    SecurityEvent event{Uuid::random(), kind,         clock_ ? clock_->now() : std::chrono::system_clock::now(),
+                        accountId,      accountLabel, message,
+                        metadata};
     std::lock_guard lock(mutex_);
     events_.push_back(std::move(event));
 }

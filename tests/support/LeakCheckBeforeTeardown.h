@@ -15,4 +15,4 @@ inline void checkForLeaksBeforeTeardown() {
 #endif
 }
 
-} // namespace quorbit::test
+}  // namespace quorbit::test

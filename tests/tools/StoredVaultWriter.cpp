@@ -56,7 +56,8 @@ int main(int argc, char** argv) {
         account.updatedAt = created;
         accounts.push_back(std::move(account));
     }
-    FileTokenRepository(FileTokenRepository::defaultFileURL(), FileTokenRepository::legacyFileURL()).saveAccounts(accounts);
+    FileTokenRepository(FileTokenRepository::defaultFileURL(), FileTokenRepository::legacyFileURL())
+        .saveAccounts(accounts);
     AppSettings settings;
     settings.hasCompletedOnboarding = true;
     settings.language = AppLanguage::english;

@@ -63,8 +63,7 @@ constexpr std::array<ChangelogEntry, 15> entries{{
      "Настройки по иконке шестеренки открываются надежно из сценария значка в трее."},
     {"1.1.0", "Added English and Russian interface localization plus an app language setting.",
      "Добавлены английский и русский интерфейс, а также настройка языка приложения."},
-    {"1.0.1",
-     "Stabilized Add Token, QR picker, unlock redraw, system keyring saving, and packaged app delivery.",
+    {"1.0.1", "Stabilized Add Token, QR picker, unlock redraw, system keyring saving, and packaged app delivery.",
      "Стабилизированы добавление токена, QR-выбор, перерисовка после разблокировки, сохранение в системной связке "
      "ключей и packaged app."},
     {"1.0 RC",

@@ -19,7 +19,9 @@ public:
     static GlobalHotKeyRegistrationError duplicateShortcut() {
         return {Case::duplicateShortcut, KeyboardShortcutAction::openPanel, 0};
     }
-    static GlobalHotKeyRegistrationError unavailable() { return {Case::unavailable, KeyboardShortcutAction::openPanel, 0}; }
+    static GlobalHotKeyRegistrationError unavailable() {
+        return {Case::unavailable, KeyboardShortcutAction::openPanel, 0};
+    }
 
     Case errorCase() const noexcept { return case_; }
     KeyboardShortcutAction action() const noexcept { return action_; }  // registrationFailed only

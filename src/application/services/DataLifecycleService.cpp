@@ -49,8 +49,8 @@ int wholeCalendarDays(TimePoint from, TimePoint to) {
 
 }  // namespace
 
-DataLifecycleService::DataLifecycleService(TokenRepository& repository, SecretStore& secretStore,
-                                           const Clock& clock, int unusedThresholdDays)
+DataLifecycleService::DataLifecycleService(TokenRepository& repository, SecretStore& secretStore, const Clock& clock,
+                                           int unusedThresholdDays)
     : repository_(repository), secretStore_(secretStore), clock_(clock), unusedThresholdDays_(unusedThresholdDays) {}
 
 DataLifecycleStats DataLifecycleService::getLifecycleStats() const {

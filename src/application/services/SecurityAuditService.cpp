@@ -40,10 +40,14 @@ std::string quoted(const OtpAccount& account) { return "«" + shownLabel(account
 
 SecurityAuditIssue issue(Kind kind, std::vector<Uuid> accountIds, std::string title, std::string message,
                          std::optional<std::string> recommendedAction, TimePoint now) {
-    return {Uuid::random(),   kind,
-            severityOf(kind), std::move(accountIds),
-            std::move(title), std::move(message),
-            std::move(recommendedAction), now};
+    return {Uuid::random(),
+            kind,
+            severityOf(kind),
+            std::move(accountIds),
+            std::move(title),
+            std::move(message),
+            std::move(recommendedAction),
+            now};
 }
 
 // The part of a second past the whole second below, never negative.
@@ -116,9 +120,8 @@ std::vector<SecurityAuditIssue> SecurityAuditService::audit(const std::vector<Ot
     findLongUnused(active, now, findings);
     findTrash(trashed, now, findings);
 
-    std::erase_if(findings, [&](const SecurityAuditIssue& finding) {
-        return ignoredIssueKeys.contains(finding.issueKey());
-    });
+    std::erase_if(findings,
+                  [&](const SecurityAuditIssue& finding) { return ignoredIssueKeys.contains(finding.issueKey()); });
     std::stable_sort(findings.begin(), findings.end(),
                      [](const auto& a, const auto& b) { return a.severity < b.severity; });
     return findings;
@@ -164,36 +167,36 @@ void SecurityAuditService::findShortSecrets(const Accounts& active, const Secret
     for (const OtpAccount* account : active) {
         const std::optional<std::size_t> length = provider.secretLength(*account);
         if (!length || *length >= shortSecretBytes) continue;
-        findings.push_back(issue(Kind::weakSecret, {account->id}, "Короткий секрет",
-                                 "Секрет аккаунта " + quoted(*account) +
-                                     " содержит менее 10 байт. Это может снижать безопасность.",
-                                 "Если сервис позволяет, пересоздайте 2FA с более длинным секретом.", now));
+        findings.push_back(
+            issue(Kind::weakSecret, {account->id}, "Короткий секрет",
+                  "Секрет аккаунта " + quoted(*account) + " содержит менее 10 байт. Это может снижать безопасность.",
+                  "Если сервис позволяет, пересоздайте 2FA с более длинным секретом.", now));
     }
 }
 
 void SecurityAuditService::findUnusualSettings(const Accounts& active, TimePoint now, Findings& findings) {
     for (const OtpAccount* account : active) {
         if (account->type != OtpType::totp || account->period == standardPeriod) continue;
-        findings.push_back(issue(Kind::nonStandardTotpPeriod, {account->id}, "Нестандартный период TOTP",
-                                 "Период аккаунта " + quoted(*account) + " составляет " +
-                                     std::to_string(account->period) +
-                                     " секунд вместо стандартных 30. Это может быть нормально, если так требует сервис.",
-                                 std::nullopt, now));
+        findings.push_back(
+            issue(Kind::nonStandardTotpPeriod, {account->id}, "Нестандартный период TOTP",
+                  "Период аккаунта " + quoted(*account) + " составляет " + std::to_string(account->period) +
+                      " секунд вместо стандартных 30. Это может быть нормально, если так требует сервис.",
+                  std::nullopt, now));
     }
     for (const OtpAccount* account : active) {
         if (account->type != OtpType::hotp) continue;
         findings.push_back(issue(Kind::hotpMayBeOutOfSync, {account->id}, "HOTP зависит от счётчика",
-                                 "Аккаунт " + quoted(*account) + " использует HOTP (счётчик: " +
-                                     std::to_string(account->hotpCounter) +
+                                 "Аккаунт " + quoted(*account) +
+                                     " использует HOTP (счётчик: " + std::to_string(account->hotpCounter) +
                                      "). Если код не принимается сервисом, может потребоваться синхронизация.",
                                  "Если код не принимается, попробуйте нажать «Следующий код» несколько раз.", now));
     }
     for (const OtpAccount* account : active) {
         if (!account->tags.empty()) continue;
-        findings.push_back(issue(Kind::untaggedAccount, {account->id}, "Аккаунт без тегов",
-                                 "Аккаунт " + quoted(*account) +
-                                     " не имеет тегов. Теги помогают группировать и находить аккаунты.",
-                                 "Добавьте теги для удобной навигации.", now));
+        findings.push_back(
+            issue(Kind::untaggedAccount, {account->id}, "Аккаунт без тегов",
+                  "Аккаунт " + quoted(*account) + " не имеет тегов. Теги помогают группировать и находить аккаунты.",
+                  "Добавьте теги для удобной навигации.", now));
     }
 }
 
@@ -213,10 +216,10 @@ void SecurityAuditService::findLongUnused(const Accounts& active, TimePoint now,
 
 void SecurityAuditService::findTrash(const Accounts& trashed, TimePoint now, Findings& findings) {
     if (trashed.empty()) return;
-    findings.push_back(issue(Kind::deletedAccountStillRestorable, idsOf(trashed), "Аккаунты в корзине",
-                             "В корзине находится " + std::to_string(trashed.size()) +
-                                 " аккаунтов. Их секреты всё ещё хранятся.",
-                             "Окончательно удалите ненужные аккаунты из корзины.", now));
+    findings.push_back(
+        issue(Kind::deletedAccountStillRestorable, idsOf(trashed), "Аккаунты в корзине",
+              "В корзине находится " + std::to_string(trashed.size()) + " аккаунтов. Их секреты всё ещё хранятся.",
+              "Окончательно удалите ненужные аккаунты из корзины.", now));
 }
 
 }  // namespace quorbit

@@ -32,10 +32,10 @@ private:
 
     static void findEmptyNames(const Accounts& active, TimePoint now, Findings& findings);
     static void findDuplicateIdentities(const Accounts& active, TimePoint now, Findings& findings);
-    static void findDuplicateSecrets(const Accounts& active, const SecretFingerprintProvider& provider,
-                                     TimePoint now, Findings& findings);
-    static void findShortSecrets(const Accounts& active, const SecretFingerprintProvider& provider,
-                                 TimePoint now, Findings& findings);
+    static void findDuplicateSecrets(const Accounts& active, const SecretFingerprintProvider& provider, TimePoint now,
+                                     Findings& findings);
+    static void findShortSecrets(const Accounts& active, const SecretFingerprintProvider& provider, TimePoint now,
+                                 Findings& findings);
     static void findUnusualSettings(const Accounts& active, TimePoint now, Findings& findings);
     void findLongUnused(const Accounts& active, TimePoint now, Findings& findings) const;
     static void findTrash(const Accounts& trashed, TimePoint now, Findings& findings);

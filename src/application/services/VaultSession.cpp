@@ -39,8 +39,6 @@ void VaultSession::updateTimeout(Timeout timeout) {
 
 bool VaultSession::isUnlockedLocked() const { return unlockedUntil_ && *unlockedUntil_ > clock_.now(); }
 
-void VaultSession::extendLocked() {
-    unlockedUntil_ = timeout_ ? clock_.now() + *timeout_ : TimePoint::max();
-}
+void VaultSession::extendLocked() { unlockedUntil_ = timeout_ ? clock_.now() + *timeout_ : TimePoint::max(); }
 
 }  // namespace quorbit

@@ -68,7 +68,6 @@ void to_json(nlohmann::json& json, const AppSettings& settings) {
     };
 }
 
-
 void readJson(const JsonValue& json, AppSettings& settings) {
     const SettingsDecoder decoder(json);
     AppSettings decoded;

@@ -72,7 +72,6 @@ void to_json(nlohmann::json& json, const KeyboardShortcut& shortcut) {
             {"isEnabled", shortcut.isEnabled}};
 }
 
-
 void readJson(const JsonValue& json, KeyboardShortcut& shortcut) {
     const JsonObjectReader reader(json);
     shortcut = KeyboardShortcut{.keyCode = keyCodeFrom(reader),

@@ -10,8 +10,8 @@ namespace quorbit {
 // What a global shortcut does.
 enum class KeyboardShortcutAction { openPanel, copyCode };
 
-inline constexpr std::array<KeyboardShortcutAction, 2> allKeyboardShortcutActions{
-    KeyboardShortcutAction::openPanel, KeyboardShortcutAction::copyCode};
+inline constexpr std::array<KeyboardShortcutAction, 2> allKeyboardShortcutActions{KeyboardShortcutAction::openPanel,
+                                                                                  KeyboardShortcutAction::copyCode};
 
 constexpr std::string_view rawValue(KeyboardShortcutAction action) {
     return action == KeyboardShortcutAction::openPanel ? "openPanel" : "copyCode";

@@ -21,9 +21,9 @@ enum class KeyboardShortcutPreset {
 };
 
 inline constexpr std::array<KeyboardShortcutPreset, 7> allKeyboardShortcutPresets{
-    KeyboardShortcutPreset::disabled,           KeyboardShortcutPreset::optionCommandSpace,
-    KeyboardShortcutPreset::optionCommandC,     KeyboardShortcutPreset::controlOptionSpace,
-    KeyboardShortcutPreset::controlOptionC,     KeyboardShortcutPreset::shiftOptionSpace,
+    KeyboardShortcutPreset::disabled,       KeyboardShortcutPreset::optionCommandSpace,
+    KeyboardShortcutPreset::optionCommandC, KeyboardShortcutPreset::controlOptionSpace,
+    KeyboardShortcutPreset::controlOptionC, KeyboardShortcutPreset::shiftOptionSpace,
     KeyboardShortcutPreset::shiftOptionC};
 
 std::string_view rawValue(KeyboardShortcutPreset preset);

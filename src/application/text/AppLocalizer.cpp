@@ -102,11 +102,10 @@ TextPair quorbitErrorTexts(const QuorbitError& error) {
                 "QR-код найден, но это не код двухфакторной аутентификации."};
     case Case::screenRecordingPermissionDenied:
         // There is no privacy pane to point at here: the system asks at the next capture.
-        return {
-            "Screen access is not granted. Allow Quorbit to capture the screen when the system asks, "
-            "then try again.",
-            "Нет доступа к экрану. Разрешите Quorbit доступ к экрану, когда система запросит его, "
-            "затем попробуйте снова."};
+        return {"Screen access is not granted. Allow Quorbit to capture the screen when the system asks, "
+                "then try again.",
+                "Нет доступа к экрану. Разрешите Quorbit доступ к экрану, когда система запросит его, "
+                "затем попробуйте снова."};
     case Case::screenCaptureEmpty:
         return {"Failed to capture screen image. Try again or restart the application.",
                 "Не удалось получить изображение экрана. Попробуйте снова или перезапустите приложение."};
@@ -304,13 +303,14 @@ std::string AppLocalizer::securityEventDescription(SecurityEventKind kind) const
 std::string AppLocalizer::accountAccessibility(const OtpAccount& account, const std::optional<std::string>& code,
                                                std::int64_t seconds, bool codeVisible, CodeFormat codeFormat) const {
     return UnicodeText::isolatedForDisplay(account.label()) + ", " +
-           UnicodeText::isolatedForDisplay(account.accountName) + codeContinuation(account, format(codeFormat, code), seconds, codeVisible);
+           UnicodeText::isolatedForDisplay(account.accountName) +
+           codeContinuation(account, format(codeFormat, code), seconds, codeVisible);
 }
 
 std::string AppLocalizer::codeContinuation(const OtpAccount& account, const std::string& shownCode,
                                            std::int64_t seconds, bool codeVisible) const {
-    const std::string codePart =
-        codeVisible ? choose(", code " + shownCode, ", код " + shownCode) : pick(", code hidden", ", код скрыт");
+    const std::string codePart = codeVisible ? choose(", code " + shownCode, ", код " + shownCode)
+                                             : pick(", code hidden", ", код скрыт");
     if (account.type == OtpType::hotp) {
         return pick(", HOTP counter ", ", HOTP счетчик ") + number(account.hotpCounter) + codePart;
     }

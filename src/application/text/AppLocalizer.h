@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "domain/AppLanguage.h"
 #include "application/settings/CodeFormat.h"
 #include "domain/AccountFilterSelection.h"
+#include "domain/AppLanguage.h"
 #include "domain/OtpAccount.h"
 #include "domain/SecurityEventKind.h"
 

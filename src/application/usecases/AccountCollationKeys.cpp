@@ -16,7 +16,8 @@ void AccountCollationKeys::followLocale() {
 const AccountCollationKeys::Key& AccountCollationKeys::keyFor(const OtpAccount& account) {
     Entry& entry = entries_[account.id];
     if (entry.key.idText.empty() || entry.issuer != account.issuer || entry.accountName != account.accountName) {
-        entry = {account.issuer, account.accountName,
+        entry = {account.issuer,
+                 account.accountName,
                  {UnicodeText::collationKey(account.issuer + " " + account.accountName), account.id.toString()}};
     }
     return entry.key;

@@ -44,8 +44,9 @@ BackupInfo ImportBackup::getBackupInfo(std::span<const std::uint8_t> data, const
     requireKnownFormat(envelope);
     requireIterationsInBounds(envelope);
     const BackupPayload payload = crypto_.decrypt(data, password);
-    return BackupInfo{payload.exportedAt, static_cast<std::int64_t>(payload.accounts.size()), envelope.kdf,
-                      envelope.iterations, envelope.saltBytes, envelope.version};
+    return BackupInfo{payload.exportedAt, static_cast<std::int64_t>(payload.accounts.size()),
+                      envelope.kdf,       envelope.iterations,
+                      envelope.saltBytes, envelope.version};
 }
 
 // The cipher checks the envelope's bounds itself before deriving a key; parsing a large

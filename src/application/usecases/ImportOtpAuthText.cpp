@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_set>
 #include <string>
+#include <unordered_set>
 
 #include "application/usecases/AccountIdentityIndex.h"
 #include "application/usecases/AddToken.h"
@@ -83,7 +83,8 @@ PendingImport ImportOtpAuthText::plan(std::string_view text) const {
     std::vector<PendingImport::Entry> entries;
     entries.reserve(drafts.size());
     for (std::size_t n = 0; n < drafts.size(); ++n) {
-        entries.push_back(atLine(drafts[n].line, [&] { return addToken.prepare(drafts[n].draft, std::move(keys[n])); }));
+        entries.push_back(
+            atLine(drafts[n].line, [&] { return addToken.prepare(drafts[n].draft, std::move(keys[n])); }));
     }
     return PendingImport(std::move(entries), PendingImport::WhenTaken::fail);
 }

@@ -4,7 +4,8 @@
 
 namespace quorbit {
 
-RestoreAccount::RestoreAccount(TokenRepository& repository, const Clock& clock) : repository_(repository), clock_(clock) {}
+RestoreAccount::RestoreAccount(TokenRepository& repository, const Clock& clock)
+    : repository_(repository), clock_(clock) {}
 
 void RestoreAccount::execute(const Uuid& accountID) const {
     AccountChange(repository_).apply(accountID, [&](OtpAccount& account) {

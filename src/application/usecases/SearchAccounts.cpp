@@ -79,7 +79,8 @@ std::vector<OtpAccount> SearchAccounts::execute(const std::vector<OtpAccount>& a
             candidates.push_back({&account, &keys_.keyFor(account)});
         }
     }
-    std::ranges::stable_sort(candidates, [sort](const Candidate& a, const Candidate& b) { return compare(a, b, sort); });
+    std::ranges::stable_sort(candidates,
+                             [sort](const Candidate& a, const Candidate& b) { return compare(a, b, sort); });
     std::vector<OtpAccount> result;
     result.reserve(candidates.size());
     for (const Candidate& candidate : candidates) result.push_back(*candidate.account);

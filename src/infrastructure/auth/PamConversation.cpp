@@ -41,8 +41,7 @@ PamConversation::~PamConversation() {
     if (begun_) prompter_.end();
 }
 
-int PamConversation::converse(int count, const pam_message** messages, pam_response** responses,
-                              void* self) {
+int PamConversation::converse(int count, const pam_message** messages, pam_response** responses, void* self) {
     if (count <= 0 || count > PAM_MAX_NUM_MSG || messages == nullptr || responses == nullptr || self == nullptr) {
         return PAM_CONV_ERR;
     }
@@ -92,8 +91,7 @@ bool PamConversation::answerOne(const pam_message& message, pam_response& respon
         if (prompter_.inform(text, message.msg_style == PAM_ERROR_MSG)) return true;
         cancelled_ = true;
         return false;
-    default:
-        return false;
+    default: return false;
     }
 }
 

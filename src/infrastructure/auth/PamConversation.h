@@ -28,8 +28,7 @@ public:
     void answerRefused();
 
 private:
-    static int converse(int count, const pam_message** messages, pam_response** responses,
-                        void* self);
+    static int converse(int count, const pam_message** messages, pam_response** responses, void* self);
     int answerAll(int count, const pam_message** messages, pam_response** responses);
     bool answerOne(const pam_message& message, pam_response& response);
     void beginIfNeeded();

@@ -10,8 +10,7 @@
 
 namespace quorbit {
 
-PamVaultUnlocker::PamVaultUnlocker(OwnerAuthenticationPrompter& prompter,
-                                                                   std::string service)
+PamVaultUnlocker::PamVaultUnlocker(OwnerAuthenticationPrompter& prompter, std::string service)
     : prompter_(prompter), service_(std::move(service)) {}
 
 // A refused password keeps the prompt open for another try, as a login does; each try is a
@@ -28,8 +27,7 @@ bool PamVaultUnlocker::unlock(const std::string& reason) {
     }
 }
 
-PamVaultUnlocker::Outcome PamVaultUnlocker::authenticate(const std::string& user,
-                                                                                       PamConversation& conversation) {
+PamVaultUnlocker::Outcome PamVaultUnlocker::authenticate(const std::string& user, PamConversation& conversation) {
     pam_handle_t* handle = nullptr;
     int status = pam_start(service_.c_str(), user.c_str(), conversation.conversation(), &handle);
     if (status != PAM_SUCCESS) return Outcome::failed;

@@ -17,7 +17,7 @@ class PamConversation;
 class PamVaultUnlocker : public VaultUnlocking {
 public:
     explicit PamVaultUnlocker(OwnerAuthenticationPrompter& prompter,
-                                              std::string service = std::string(DesktopNames::pamService));
+                              std::string service = std::string(DesktopNames::pamService));
 
     // Tries of a refused typed answer, the prompt staying open between them.
     static constexpr int maxAttempts = 3;

@@ -127,10 +127,14 @@ std::vector<std::uint8_t> EncryptedBackupCryptoService::envelopeBytes(std::span<
     std::string text;
     JsonTextWriter json(text);
     json.beginObject()
-        .key("iterations").integer(iterations_)
-        .key("kdf").string(kdfName)
-        .key("salt").base64String(salt)
-        .key("saltBytes").integer(saltBytes_)
+        .key("iterations")
+        .integer(iterations_)
+        .key("kdf")
+        .string(kdfName)
+        .key("salt")
+        .base64String(salt)
+        .key("saltBytes")
+        .integer(saltBytes_)
         .key("sealedBox");
     const std::size_t boxAt = text.size() + 1;  // past the opening quote
     json.string("").key("version").integer(envelopeVersion).endObject();

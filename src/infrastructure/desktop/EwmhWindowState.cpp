@@ -56,8 +56,8 @@ bool EwmhWindowState::eventFilter(QObject* watched, QEvent* event) {
 bool EwmhWindowState::isShownOnCurrentDesktop() const {
     if (!window_.isVisible()) return false;
     if (connection_ == nullptr) return true;
-    const auto attributes =
-        owned(xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, nativeWindow()), nullptr));
+    const auto attributes = owned(
+        xcb_get_window_attributes_reply(connection_, xcb_get_window_attributes(connection_, nativeWindow()), nullptr));
     // A manager hides the windows of other desktops by unmapping their frames.
     if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) return false;
     const auto names = atoms({"_NET_CURRENT_DESKTOP", "_NET_WM_DESKTOP"});
@@ -112,13 +112,14 @@ void EwmhWindowState::sendToManager(std::uint32_t type, std::initializer_list<st
     message.window = nativeWindow();
     message.type = type;
     std::copy(data.begin(), data.end(), message.data.data32);
-    xcb_send_event(connection_, 0, rootWindow(), XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+    xcb_send_event(connection_, 0, rootWindow(),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                    reinterpret_cast<const char*>(&message));
 }
 
 std::optional<std::uint32_t> EwmhWindowState::readCardinal(std::uint32_t window, std::uint32_t property) const {
-    const auto reply = owned(
-        xcb_get_property_reply(connection_, xcb_get_property(connection_, 0, window, property, XCB_ATOM_CARDINAL, 0, 1), nullptr));
+    const auto reply = owned(xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, window, property, XCB_ATOM_CARDINAL, 0, 1), nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4) return std::nullopt;
     return *static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
 }

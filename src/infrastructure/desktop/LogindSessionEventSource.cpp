@@ -24,7 +24,8 @@ constexpr int callTimeoutMs = 2000;
 
 LogindSessionEventSource::LogindSessionEventSource(QObject* parent) : QObject(parent) {}
 
-LogindSessionEventSource::LogindSessionEventSource(QDBusConnection systemBus, QDBusConnection sessionBus, QObject* parent)
+LogindSessionEventSource::LogindSessionEventSource(QDBusConnection systemBus, QDBusConnection sessionBus,
+                                                   QObject* parent)
     : QObject(parent), systemBus_(std::move(systemBus)), sessionBus_(std::move(sessionBus)) {}
 
 void LogindSessionEventSource::watch(Handler handler) {
@@ -41,7 +42,8 @@ void LogindSessionEventSource::watch(Handler handler) {
 }
 
 void LogindSessionEventSource::subscribe() {
-    if (!watchLogind()) qCInfo(sessionLog) << "logind is not reachable; sleep and session switches will not lock the vault";
+    if (!watchLogind())
+        qCInfo(sessionLog) << "logind is not reachable; sleep and session switches will not lock the vault";
     if (sessionBus_->isConnected()) {
         // Any screen saver of the session may send it, so no sender is named.
         sessionBus_->connect(QString(), QString(), screenSaverInterface, QStringLiteral("ActiveChanged"), this,
@@ -56,7 +58,8 @@ bool LogindSessionEventSource::watchLogind() {
     systemBus_->connect(logindService, logindPath, managerInterface, QStringLiteral("PrepareForSleep"), this,
                         SLOT(onPrepareForSleep(bool)));
     systemBus_->connect(logindService, session, sessionInterface, QStringLiteral("Lock"), this, SLOT(onSessionLock()));
-    systemBus_->connect(logindService, session, sessionInterface, QStringLiteral("Unlock"), this, SLOT(onSessionUnlock()));
+    systemBus_->connect(logindService, session, sessionInterface, QStringLiteral("Unlock"), this,
+                        SLOT(onSessionUnlock()));
     systemBus_->connect(logindService, session, propertiesInterface, QStringLiteral("PropertiesChanged"), this,
                         SLOT(onSessionPropertiesChanged(QString, QVariantMap, QStringList)));
     return true;
@@ -66,7 +69,8 @@ bool LogindSessionEventSource::watchLogind() {
 QString LogindSessionEventSource::sessionPath() const {
     QString id = qEnvironmentVariable("XDG_SESSION_ID");
     if (id.isEmpty()) id = QStringLiteral("auto");
-    QDBusMessage call = QDBusMessage::createMethodCall(logindService, logindPath, managerInterface, QStringLiteral("GetSession"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(logindService, logindPath, managerInterface, QStringLiteral("GetSession"));
     call << id;
     const QDBusMessage reply = systemBus_->call(call, QDBus::Block, callTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};

@@ -31,7 +31,8 @@ private slots:
     void onPrepareForSleep(bool starting);
     void onSessionLock();
     void onSessionUnlock();
-    void onSessionPropertiesChanged(const QString& interfaceName, const QVariantMap& changed, const QStringList& invalidated);
+    void onSessionPropertiesChanged(const QString& interfaceName, const QVariantMap& changed,
+                                    const QStringList& invalidated);
     void onScreenSaverActiveChanged(bool active);
 
 private:

@@ -29,7 +29,8 @@ QtClipboardService::QtClipboardService() : QtClipboardService(&clearOnApplicatio
 QtClipboardService::QtClipboardService(ClearingScheduler scheduleClearing)
     : scheduleClearing_(std::move(scheduleClearing)) {}
 
-void QtClipboardService::copyOnGuiThread(const std::string& text, std::optional<std::chrono::seconds> clearAfter) const {
+void QtClipboardService::copyOnGuiThread(const std::string& text,
+                                         std::optional<std::chrono::seconds> clearAfter) const {
     auto* clipboard = QGuiApplication::clipboard();
     const QString code = QString::fromStdString(text);
     auto* mime = new QMimeData;

@@ -32,7 +32,8 @@ Result onGuiThread(Work work) {
     if (app == nullptr) return Result{};
     if (QThread::currentThread() == app->thread()) return work();
     Result result{};
-    QMetaObject::invokeMethod(app, [&] { result = work(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        app, [&] { result = work(); }, Qt::BlockingQueuedConnection);
     return result;
 }
 
@@ -121,8 +122,7 @@ std::optional<QImage> ScreenGrabQRImportService::captureDisplayImage(DisplayId d
     return onGuiThread<std::optional<QImage>>([display] { return grab(screenFor(display)); });
 }
 
-std::optional<QImage> ScreenGrabQRImportService::captureAggregateSnapshot(
-    const std::vector<DisplayId>& displays) {
+std::optional<QImage> ScreenGrabQRImportService::captureAggregateSnapshot(const std::vector<DisplayId>& displays) {
     if (isWaylandSession()) return ScreenshotPortal().takeScreenshot();
     return onGuiThread<std::optional<QImage>>([&displays] { return paintDesktop(displays); });
 }
@@ -144,8 +144,7 @@ std::vector<ScreenGrabQRImportService::ScanCandidate> ScreenGrabQRImportService:
     return candidates;
 }
 
-void ScreenGrabQRImportService::addDisplayCandidates(DisplayId display,
-                                                             std::vector<ScanCandidate>& candidates) const {
+void ScreenGrabQRImportService::addDisplayCandidates(DisplayId display, std::vector<ScanCandidate>& candidates) const {
     const std::string id = std::to_string(display);
     if (sources_.bestResolutionDisplayImageCapturer) {
         std::optional<QImage> best = sources_.bestResolutionDisplayImageCapturer(display);
@@ -182,7 +181,7 @@ void ScreenGrabQRImportService::failWithoutCandidates() const {
 }
 
 std::vector<std::string> ScreenGrabQRImportService::supportedURIsOf(const ScanCandidate& candidate,
-                                                                           bool& sawPayload) const {
+                                                                    bool& sawPayload) const {
     const ZXingQRCodeDetector::DetectionResult result = sources_.detector.detect(candidate.image);
     sawPayload = sawPayload || !result.uniquePayloads.empty();
     qCInfo(screenQRLog,

@@ -94,8 +94,8 @@ void ScreenshotPortal::stopListening() {
 }
 
 std::optional<QString> ScreenshotPortal::requestScreenshot(const QString& handleToken) {
-    QDBusMessage call = QDBusMessage::createMethodCall(kPortalService, kPortalPath, kScreenshotInterface,
-                                                       QStringLiteral("Screenshot"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kPortalService, kPortalPath, kScreenshotInterface, QStringLiteral("Screenshot"));
     const QVariantMap options{{QStringLiteral("handle_token"), handleToken},
                               {QStringLiteral("interactive"), false},
                               {QStringLiteral("modal"), true}};

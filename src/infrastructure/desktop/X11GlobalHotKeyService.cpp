@@ -13,8 +13,7 @@ namespace quorbit {
 namespace {
 
 constexpr std::uint16_t lockMasks[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2, XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
-constexpr std::uint16_t shortcutMask =
-    XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4 | XCB_MOD_MASK_SHIFT;
+constexpr std::uint16_t shortcutMask = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1 | XCB_MOD_MASK_4 | XCB_MOD_MASK_SHIFT;
 constexpr std::int32_t badValue = XCB_VALUE;
 
 std::vector<std::uint32_t> rootWindows(xcb_connection_t* connection) {
@@ -76,7 +75,8 @@ void X11GlobalHotKeyService::registerShortcut(const KeyboardShortcut& shortcut, 
     actionsById_[id] = action;
     // Replies read while checking the grabs may have queued events the socket no longer
     // signals; they are read from the event loop, not inside the caller's registration.
-    QMetaObject::invokeMethod(eventReader_.get(), [this] { readEvents(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        eventReader_.get(), [this] { readEvents(); }, Qt::QueuedConnection);
 }
 
 void X11GlobalHotKeyService::unregisterAll() {
@@ -87,7 +87,7 @@ void X11GlobalHotKeyService::unregisterAll() {
 }
 
 std::vector<X11GlobalHotKeyService::KeyGrab> X11GlobalHotKeyService::grabsFor(const KeyboardShortcut& shortcut,
-                                                                             KeyboardShortcutAction action) const {
+                                                                              KeyboardShortcutAction action) const {
     const auto modifiers = X11KeyTranslation::modifierMask(shortcut.modifiers);
     std::vector<KeyGrab> grabs;
     for (auto root : rootWindows(connection_)) {
@@ -164,8 +164,7 @@ void X11GlobalHotKeyService::handle(const xcb_generic_event_t& event) {
         xcb_refresh_keyboard_mapping(keySymbols_, const_cast<xcb_mapping_notify_event_t*>(
                                                       reinterpret_cast<const xcb_mapping_notify_event_t*>(&event)));
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

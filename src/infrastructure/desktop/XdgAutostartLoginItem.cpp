@@ -69,7 +69,9 @@ bool startsProgram(const std::filesystem::path& path, const std::string& execLin
 
 XdgAutostartLoginItem::XdgAutostartLoginItem(std::filesystem::path executable) : executable_(std::move(executable)) {}
 
-std::filesystem::path XdgAutostartLoginItem::entryPath() { return configHome() / "autostart" / DesktopNames::autostartEntry; }
+std::filesystem::path XdgAutostartLoginItem::entryPath() {
+    return configHome() / "autostart" / DesktopNames::autostartEntry;
+}
 
 bool XdgAutostartLoginItem::isEnabled() const {
     const auto path = entryPath();
@@ -90,10 +92,15 @@ void XdgAutostartLoginItem::setEnabled(bool enabled) {
 std::string XdgAutostartLoginItem::entryText() const {
     return "[Desktop Entry]\n"
            "Type=Application\n"
-           "Name=" + std::string(AppIdentity::productName) + "\n"
-           "Comment=Two-factor authentication codes\n"
-           + execLine() + "\n"
-           "Icon=" + std::string(DesktopNames::iconName) + "\n"
+           "Name=" +
+           std::string(AppIdentity::productName) +
+           "\n"
+           "Comment=Two-factor authentication codes\n" +
+           execLine() +
+           "\n"
+           "Icon=" +
+           std::string(DesktopNames::iconName) +
+           "\n"
            "Terminal=false\n"
            "X-GNOME-Autostart-enabled=true\n";
 }

@@ -47,14 +47,15 @@ ZXing::DecodeHints qrHints(bool tryDownscale) {
 }
 
 // QImage keeps RGB32 pixels as native 32-bit words, so their byte order follows the CPU's.
-constexpr ZXing::ImageFormat kRgb32Layout =
-    QSysInfo::ByteOrder == QSysInfo::LittleEndian ? ZXing::ImageFormat::BGRX : ZXing::ImageFormat::XRGB;
+constexpr ZXing::ImageFormat kRgb32Layout = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? ZXing::ImageFormat::BGRX
+                                                                                          : ZXing::ImageFormat::XRGB;
 
 // Premultiplied pixels laid over white, so a dark code on a transparent canvas stays dark
 // (a plain grey conversion would make the canvas black).
 QImage luminance(const QImage& image) {
     if (image.format() == QImage::Format_Grayscale8) return image;
-    const QImage source = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied
+    const QImage source = image.format() == QImage::Format_RGB32 ||
+                                  image.format() == QImage::Format_ARGB32_Premultiplied
                               ? image
                               : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage luma(source.size(), QImage::Format_Grayscale8);
@@ -64,17 +65,15 @@ QImage luminance(const QImage& image) {
         for (int x = 0; x < source.width(); ++x) {
             const QRgb pixel = pixels[x];
             const int veil = 255 - qAlpha(pixel);
-            out[x] = static_cast<uchar>(((qRed(pixel) + veil) * 77 + (qGreen(pixel) + veil) * 150 +
-                                         (qBlue(pixel) + veil) * 29) >> 8);
+            out[x] = static_cast<uchar>(
+                ((qRed(pixel) + veil) * 77 + (qGreen(pixel) + veil) * 150 + (qBlue(pixel) + veil) * 29) >> 8);
         }
     }
     return luma;
 }
 
 // Opaque screenshots go to ZXing as they are: its own grey conversion is quicker than a copy.
-QImage readableForm(const QImage& image) {
-    return image.format() == QImage::Format_RGB32 ? image : luminance(image);
-}
+QImage readableForm(const QImage& image) { return image.format() == QImage::Format_RGB32 ? image : luminance(image); }
 
 std::vector<std::string> read(const QImage& image, bool tryDownscale) {
     const bool grey = image.format() == QImage::Format_Grayscale8;

@@ -18,7 +18,8 @@ struct FileCloser {
 };
 
 [[noreturn]] void failRead(int error, const std::filesystem::path& source) {
-    throw QuorbitError::persistenceFailure("Could not read \"" + source.filename().string() + "\": " + std::strerror(error),
+    throw QuorbitError::persistenceFailure("Could not read \"" + source.filename().string() +
+                                               "\": " + std::strerror(error),
                                            std::error_code(error, std::generic_category()));
 }
 

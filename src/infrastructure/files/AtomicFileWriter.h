@@ -15,7 +15,8 @@ class AtomicFileWriter {
 public:
     AtomicFileWriter() = delete;
 
-    static constexpr std::filesystem::perms fileMode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    static constexpr std::filesystem::perms fileMode = std::filesystem::perms::owner_read |
+                                                       std::filesystem::perms::owner_write;
     static constexpr std::filesystem::perms folderMode = std::filesystem::perms::owner_all;
 
     // Creates the folder and any missing parents with mode 0700; existing folders stay as they are.

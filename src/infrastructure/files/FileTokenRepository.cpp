@@ -22,7 +22,8 @@ bool repeats(const OtpAccount& candidate, const OtpAccount& existing) {
 
 void merge(std::vector<OtpAccount>& current, const std::vector<OtpAccount>& legacy) {
     for (const OtpAccount& account : legacy) {
-        const bool known = std::ranges::any_of(current, [&](const OtpAccount& existing) { return repeats(account, existing); });
+        const bool known =
+            std::ranges::any_of(current, [&](const OtpAccount& existing) { return repeats(account, existing); });
         if (!known) current.push_back(account);
     }
 }

@@ -10,8 +10,8 @@
 
 #include <QLoggingCategory>
 
-#include "domain/Iso8601Date.h"
 #include "config/LogCategoryNames.h"
+#include "domain/Iso8601Date.h"
 #include "domain/QuorbitError.h"
 #include "format/JsonDocumentPrinter.h"
 #include "format/JsonError.h"
@@ -121,8 +121,8 @@ bool JsonStoreFile::moveAside(TimePoint now) const noexcept {
     try {
         const std::filesystem::path aside = setAsideName(path_, now);
         std::filesystem::rename(path_, aside);
-        qCWarning(storageLog, "\"%s\" could not be read and was moved aside as \"%s\"",
-                  path_.filename().c_str(), aside.filename().c_str());
+        qCWarning(storageLog, "\"%s\" could not be read and was moved aside as \"%s\"", path_.filename().c_str(),
+                  aside.filename().c_str());
         if (reporting_ != nullptr) reporting_->fileSetAside(path_, aside);
         return true;
     } catch (const std::exception& error) {

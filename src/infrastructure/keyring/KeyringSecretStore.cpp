@@ -31,7 +31,7 @@ auto withMappedErrors(Operation&& operation) {
 }  // namespace
 
 KeyringSecretStore::KeyringSecretStore(std::string service, std::string legacyService, KeyringClient& client,
-                                         bool synchronizable)
+                                       bool synchronizable)
     : service_(std::move(service)), legacyService_(std::move(legacyService)), client_(client),
       synchronizable_(synchronizable) {}
 

@@ -14,8 +14,7 @@ namespace quorbit {
 // Safe to call from any thread: the calls run one at a time.
 class KeyringSecretStore final : public SecretStore {
 public:
-    KeyringSecretStore(std::string service, std::string legacyService, KeyringClient& client,
-                        bool synchronizable);
+    KeyringSecretStore(std::string service, std::string legacyService, KeyringClient& client, bool synchronizable);
 
     void saveSecret(const SecretBytes& secret, const OtpSecretRef& ref) override;
     SecretBytes loadSecret(const OtpSecretRef& ref) override;

@@ -45,8 +45,8 @@ struct SecretValueRelease {
 using Value = std::unique_ptr<SecretValue, SecretValueRelease>;
 
 Attributes itemAttributes(const std::string& service, const std::string& account) {
-    return Attributes(secret_attributes_build(keyringItemSchema(), "service", service.c_str(), "account",
-                                              account.c_str(), nullptr));
+    return Attributes(
+        secret_attributes_build(keyringItemSchema(), "service", service.c_str(), "account", account.c_str(), nullptr));
 }
 
 bool meansNoService(const GError* error) {
@@ -244,7 +244,7 @@ void releaseFreedMemory(std::size_t itemsRead) {
 }  // namespace
 
 void SecretServiceClient::save(const std::string& service, const std::string& account, const SecretBytes& data,
-                                bool /*synchronizable*/) {
+                               bool /*synchronizable*/) {
     const GObjectPtr<SecretService> secretService = openService();
     unlockDefaultCollection(secretService.get());
     const Attributes attributes = itemAttributes(service, account);

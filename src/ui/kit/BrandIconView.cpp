@@ -13,7 +13,8 @@
 namespace quorbit {
 
 BrandIconView::BrandIconView(qreal size, bool accessibilityHidden, QWidget* parent, QString iconPath)
-    : QWidget(parent), size_(size), iconPath_(std::move(iconPath)), hasIcon_(QFile::exists(iconPath_) && QSvgRenderer(iconPath_).isValid()) {
+    : QWidget(parent), size_(size), iconPath_(std::move(iconPath)),
+      hasIcon_(QFile::exists(iconPath_) && QSvgRenderer(iconPath_).isValid()) {
     const int side = int(std::ceil(size_));
     setFixedSize(side, side);
     // Hidden icons give assistive tools nothing to read; the header names the product anyway.

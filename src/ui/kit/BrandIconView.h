@@ -12,8 +12,7 @@ class BrandIconView : public QWidget {
 public:
     static inline const QString defaultIconPath = QStringLiteral(":/icons/quorbit.svg");
 
-    BrandIconView(qreal size, bool accessibilityHidden, QWidget* parent = nullptr,
-                  QString iconPath = defaultIconPath);
+    BrandIconView(qreal size, bool accessibilityHidden, QWidget* parent = nullptr, QString iconPath = defaultIconPath);
 
     bool showsBrandIcon() const noexcept { return hasIcon_; }
     QSize sizeHint() const override;

@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QTextLayout>
 
-
 namespace quorbit {
 namespace {
 

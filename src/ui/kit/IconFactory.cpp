@@ -67,7 +67,8 @@ QImage cutOutWhite(QImage image) {
 QImage renderMask(const QString& name, const QSize& size, qreal strokeWidth);
 
 QImage scaledInner(const QString& name, const QSize& size, qreal scale, qreal strokeWidth) {
-    const QSize inner(std::max(1, int(std::lround(size.width() * scale))), std::max(1, int(std::lround(size.height() * scale))));
+    const QSize inner(std::max(1, int(std::lround(size.width() * scale))),
+                      std::max(1, int(std::lround(size.height() * scale))));
     return renderMask(name, inner, strokeWidth / scale * 0.9);
 }
 
@@ -201,9 +202,7 @@ private:
 
 }  // namespace
 
-bool IconFactory::hasSymbol(const QString& name) {
-    return !renderMask(name, QSize(8, 8), baseStroke).isNull();
-}
+bool IconFactory::hasSymbol(const QString& name) { return !renderMask(name, QSize(8, 8), baseStroke).isNull(); }
 
 QPixmap IconFactory::pixmap(const QString& name, const QSize& size, const QColor& color, qreal devicePixelRatio) {
     return cachedPixmap(QStringLiteral("symbol:") + name, size, color, devicePixelRatio,

@@ -44,7 +44,9 @@ void OutlineContrastStyle::drawComplexControl(ComplexControl control, const QSty
     std::optional<QStyleOptionSpinBox> spin;
     if (control == CC_ComboBox) combo = outlined<QStyleOptionComboBox>(option);
     if (control == CC_SpinBox) spin = outlined<QStyleOptionSpinBox>(option);
-    const QStyleOptionComplex* drawn = combo ? &*combo : spin ? static_cast<const QStyleOptionComplex*>(&*spin) : option;
+    const QStyleOptionComplex* drawn = combo  ? &*combo
+                                       : spin ? static_cast<const QStyleOptionComplex*>(&*spin)
+                                              : option;
     QProxyStyle::drawComplexControl(control, drawn, painter, widget);
 }
 

@@ -4,9 +4,7 @@ namespace quorbit {
 
 Palette::Palette(const QPalette& palette) : palette_(palette), dark_(isDark(palette)) {}
 
-bool Palette::isDark(const QPalette& palette) {
-    return palette.color(QPalette::Window).lightnessF() < 0.5;
-}
+bool Palette::isDark(const QPalette& palette) { return palette.color(QPalette::Window).lightnessF() < 0.5; }
 
 QColor Palette::withAlpha(QColor color, qreal alpha) {
     color.setAlphaF(color.alphaF() * alpha);
@@ -26,13 +24,9 @@ QColor Palette::blue() const { return dark_ ? QColor(0x0A, 0x84, 0xFF) : QColor(
 QColor Palette::purple() const { return dark_ ? QColor(0xBF, 0x5A, 0xF2) : QColor(0x8E, 0x3F, 0xB8); }
 QColor Palette::gray() const { return dark_ ? QColor(0x98, 0x98, 0x9D) : QColor(0x8E, 0x8E, 0x93); }
 
-QColor Palette::glassFill() const {
-    return dark_ ? QColor(255, 255, 255, 18) : QColor(255, 255, 255, 178);
-}
+QColor Palette::glassFill() const { return dark_ ? QColor(255, 255, 255, 18) : QColor(255, 255, 255, 178); }
 
-QColor Palette::glassBorder() const {
-    return dark_ ? QColor(255, 255, 255, 28) : QColor(0, 0, 0, 22);
-}
+QColor Palette::glassBorder() const { return dark_ ? QColor(255, 255, 255, 28) : QColor(0, 0, 0, 22); }
 
 QColor Palette::separator() const { return withAlpha(primaryText(), 0.12); }
 

@@ -32,8 +32,7 @@ QToolButton* stepButton(const QString& glyph, const char* objectName, QWidget* p
 }  // namespace
 
 Stepper::Stepper(QWidget* parent)
-    : QWidget(parent),
-      label_(new QLabel(this)),
+    : QWidget(parent), label_(new QLabel(this)),
       decrement_(stepButton(QStringLiteral("−"), objectnames::kit::stepperDecrement, this)),
       increment_(stepButton(QStringLiteral("+"), objectnames::kit::stepperIncrement, this)) {
     label_->setTextFormat(Qt::PlainText);

@@ -69,9 +69,7 @@ bool Theme::resolvesToDark(AppTheme theme) {
     return systemDark;
 }
 
-QPalette Theme::palette(bool dark) {
-    return dark ? paletteOf(darkColors, true) : paletteOf(lightColors, false);
-}
+QPalette Theme::palette(bool dark) { return dark ? paletteOf(darkColors, true) : paletteOf(lightColors, false); }
 
 void Theme::apply(AppTheme theme) {
     const bool dark = resolvesToDark(theme);

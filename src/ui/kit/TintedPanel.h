@@ -14,7 +14,6 @@ namespace quorbit {
 class TintedPanel : public QWidget {
     Q_OBJECT
 public:
-
     TintedPanel(Palette::Tint tint, qreal alpha, qreal radius, QWidget* parent = nullptr);
 
     static void paint(QPainter& painter, const QRectF& rect, const QColor& fill, qreal radius);

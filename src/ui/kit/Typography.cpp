@@ -25,9 +25,7 @@ QFont Typography::font(TextStyle style) {
     return font(style, style == TextStyle::headline ? QFont::Bold : QFont::Normal);
 }
 
-QFont Typography::font(TextStyle style, QFont::Weight weight) {
-    return system(pixelSize(style), weight);
-}
+QFont Typography::font(TextStyle style, QFont::Weight weight) { return system(pixelSize(style), weight); }
 
 QFont Typography::system(int pixelSize, QFont::Weight weight) {
     QFont font = QApplication::font();
@@ -44,8 +42,6 @@ QFont Typography::monospaced(TextStyle style, QFont::Weight weight) {
     return font;
 }
 
-QFont Typography::rounded(int pixelSize, QFont::Weight weight) {
-    return system(pixelSize, weight);
-}
+QFont Typography::rounded(int pixelSize, QFont::Weight weight) { return system(pixelSize, weight); }
 
 }  // namespace quorbit

@@ -5,7 +5,19 @@
 namespace quorbit {
 
 // The text styles of the views, each a pixel size on the application's font.
-enum class TextStyle { largeTitle, title, title2, title3, headline, body, callout, subheadline, footnote, caption, caption2 };
+enum class TextStyle {
+    largeTitle,
+    title,
+    title2,
+    title3,
+    headline,
+    body,
+    callout,
+    subheadline,
+    footnote,
+    caption,
+    caption2
+};
 
 class Typography {
 public:

@@ -93,7 +93,8 @@ int WrappingRowLayout::arrange(const QRect& rect, bool apply) const {
         bool first = true;
         for (QLayoutItem* item : line.items) {
             if (isStretch(item)) {
-                if (apply) item->setGeometry(QStyle::visualRect(direction, area, QRect(x, y, stretchWidth, line.height)));
+                if (apply)
+                    item->setGeometry(QStyle::visualRect(direction, area, QRect(x, y, stretchWidth, line.height)));
                 x += stretchWidth;
                 continue;
             }

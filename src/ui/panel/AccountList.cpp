@@ -55,7 +55,8 @@ AccountRow* AccountList::row(const Uuid& id) const {
 
 std::vector<AccountRow*> AccountList::rows() const {
     std::vector<AccountRow*> made;
-    std::copy_if(shown_.begin(), shown_.end(), std::back_inserter(made), [](AccountRow* row) { return row != nullptr; });
+    std::copy_if(shown_.begin(), shown_.end(), std::back_inserter(made),
+                 [](AccountRow* row) { return row != nullptr; });
     return made;
 }
 
@@ -160,8 +161,8 @@ void AccountList::refreshRow(std::size_t index) {
     const auto left = seconds.find(account.id);
     shown_[index]->refresh(account, code == codes.end() ? std::nullopt : std::optional(code->second),
                            left == seconds.end() ? account.period : left->second,
-                           viewModel_.copiedAccountID() == account.id, viewModel_.revealedAccountIDs().contains(account.id),
-                           viewModel_.settings());
+                           viewModel_.copiedAccountID() == account.id,
+                           viewModel_.revealedAccountIDs().contains(account.id), viewModel_.settings());
 }
 
 std::pair<std::size_t, std::size_t> AccountList::indicesInView(int margin) const {

@@ -56,8 +56,8 @@ private:
     EmptyAccountsView* empty_;
     QWidget* canvas_;  // as tall as all the places; the rows sit on it at theirs
     std::vector<OtpAccount> visible_;
-    std::vector<int> tops_;     // of each place on the canvas
-    std::vector<int> heights_;  // of each place
+    std::vector<int> tops_;           // of each place on the canvas
+    std::vector<int> heights_;        // of each place
     std::vector<AccountRow*> shown_;  // in the order of visible_; null where no row is made yet
     std::map<Uuid, AccountRow*> rows_;
 };

@@ -83,7 +83,8 @@ AccountRow::AccountRow(QWidget* parent) : QAbstractButton(parent) {
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    connect(this, &QAbstractButton::clicked, this, [this] { emit actionRequested(AccountRowAction::primary, account_.id); });
+    connect(this, &QAbstractButton::clicked, this,
+            [this] { emit actionRequested(AccountRowAction::primary, account_.id); });
 }
 
 AccountRow::~AccountRow() = default;
@@ -97,10 +98,12 @@ QString AccountRow::codeText(const std::optional<std::string>& code, bool copied
 
 void AccountRow::refresh(const OtpAccount& account, const std::optional<std::string>& code,
                          std::int64_t secondsRemaining, bool copied, bool revealed, const AppSettings& settings) {
-    const bool visible = codeVisible(account, copied ? std::optional<Uuid>(account.id) : std::nullopt, revealed, settings);
+    const bool visible =
+        codeVisible(account, copied ? std::optional<Uuid>(account.id) : std::nullopt, revealed, settings);
     const QString shownCode = codeText(code, copied, visible, settings.codeFormat, settings.language);
     const QString spoken = QString::fromStdString(
-        AppLocalizer(settings.language).accountAccessibility(account, code, secondsRemaining, visible, settings.codeFormat));
+        AppLocalizer(settings.language)
+            .accountAccessibility(account, code, secondsRemaining, visible, settings.codeFormat));
     if (accessibleName() != spoken) setAccessibleName(spoken);
     const bool sameStill = account == account_ && settings.language == language_;
     if (sameStill && secondsRemaining == secondsRemaining_ && copied == copied_ && shownCode == codeText_) return;
@@ -147,7 +150,8 @@ void AccountRow::paintEvent(QPaintEvent*) {
     // beyond that it shrinks, then elides.
     const qreal shared = content.width() - indicatorWidth(account_) - 3 * stackSpacing - spacerMinimum;
     const qreal codeNatural = QFontMetricsF(current.code).horizontalAdvance(codeText_);
-    const FittedText code = FittedText::fit(codeText_, current.code, std::min(codeNatural, shared / 2), codeMinimumScale);
+    const FittedText code =
+        FittedText::fit(codeText_, current.code, std::min(codeNatural, shared / 2), codeMinimumScale);
     const qreal codeWidth = std::min(QFontMetricsF(code.font).horizontalAdvance(code.text), shared / 2);
     const qreal columnWidth = std::max<qreal>(0, shared - codeWidth);
     if (still_.isNull() || columnWidth != stillColumnWidth_) paintStill(columnWidth);
@@ -241,10 +245,9 @@ void AccountRow::paintText(QPainter& painter, const QRectF& column) const {
         y += lineSpacing;
         painter.setFont(look.caption);
         painter.setPen(look.colors.secondaryText());
-        painter.drawText(QRectF(column.left(), y, column.width(), lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         QFontMetricsF(look.caption)
-                             .elidedText(shown(account_.accountName), Qt::ElideRight, column.width()));
+        painter.drawText(
+            QRectF(column.left(), y, column.width(), lineHeight), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+            QFontMetricsF(look.caption).elidedText(shown(account_.accountName), Qt::ElideRight, column.width()));
         y += lineHeight;
     }
     if (!account_.tags.empty()) {

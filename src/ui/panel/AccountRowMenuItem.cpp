@@ -22,8 +22,8 @@ std::vector<AccountRowMenuItem> AccountRowMenuItem::forAccount(const OtpAccount&
     items.push_back(account.isFavorite
                         ? AccountRowMenuItem{text("Unpin", "Открепить"), "pin.slash", AccountRowAction::favorite}
                         : AccountRowMenuItem{text("Pin", "Закрепить"), "pin", AccountRowAction::favorite});
-    items.push_back(
-        {text("Edit OTP settings", "Изменить настройки OTP"), "slider.horizontal.3", AccountRowAction::editOtpSettings});
+    items.push_back({text("Edit OTP settings", "Изменить настройки OTP"), "slider.horizontal.3",
+                     AccountRowAction::editOtpSettings});
     items.push_back({text("Move to Trash", "Переместить в корзину"), "trash", AccountRowAction::trash, true});
     return items;
 }

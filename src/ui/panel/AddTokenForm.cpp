@@ -39,8 +39,7 @@ AddTokenForm::AddTokenForm(QuorbitViewModel& viewModel, QWidget* parent)
       importImage_(new QPushButton), readScreen_(new QPushButton), issuerCaption_(secondaryLabel()),
       accountCaption_(secondaryLabel()), secretCaption_(secondaryLabel()), issuer_(new QLineEdit),
       account_(new QLineEdit), secret_(new QLineEdit), secretText_(*secret_), otpHeading_(new QLabel),
-      otpFields_(new OtpSettingsFields),
-      tags_(new TagPicker), cancel_(new QPushButton), submit_(new ProminentButton) {
+      otpFields_(new OtpSettingsFields), tags_(new TagPicker), cancel_(new QPushButton), submit_(new ProminentButton) {
     setObjectName(objectnames::panel::addForm);
     importImage_->setObjectName(objectnames::panel::addFormImportImage);
     readScreen_->setObjectName(objectnames::panel::addFormReadScreen);
@@ -178,7 +177,7 @@ void AddTokenForm::showTexts() {
     const AppLanguage language = viewModel_.settings().language;
     title_->setText(localized(language, "Add Token", "Добавить токен"));
     subtitle_->setText(localized(language, "Add a token manually, from a QR image, or from the screen.",
-                            "Добавьте токен вручную или через QR-код."));
+                                 "Добавьте токен вручную или через QR-код."));
     importImage_->setText(localized(language, "Import QR Code", "Импорт QR-кода"));
     readScreen_->setText(localized(language, "Read QR from Screen", "Сканировать QR с экрана"));
     issuerCaption_->setText(localized(language, "Issuer", "Издатель"));

@@ -19,23 +19,23 @@ struct EmptyState {
 };
 
 EmptyState emptyState(const AccountFilterSelection& filter, AppLanguage language) {
-    const QString fillHint =
-        localized(language, "Add a token from a QR image or manual secret.", "Добавьте токен из QR-изображения или введите секрет.");
+    const QString fillHint = localized(language, "Add a token from a QR image or manual secret.",
+                                       "Добавьте токен из QR-изображения или введите секрет.");
     switch (filter.filterCase()) {
     case AccountFilterSelection::Case::all:
         return {"plus.circle", localized(language, "No tokens yet", "Пока нет токенов"), fillHint};
     case AccountFilterSelection::Case::favorites:
         return {"pin", localized(language, "No favorites", "Нет избранных"),
-                localized(language, "Pin high-frequency accounts for faster access.", "Закрепите аккаунты для быстрого доступа.")};
+                localized(language, "Pin high-frequency accounts for faster access.",
+                          "Закрепите аккаунты для быстрого доступа.")};
     case AccountFilterSelection::Case::recent:
         return {"clock", localized(language, "No recent copies", "Нет недавних копий"),
                 localized(language, "Copied codes appear here.", "Скопированные коды появятся здесь.")};
     case AccountFilterSelection::Case::trash:
         return {"trash", localized(language, "Trash is empty", "Корзина пуста"),
                 localized(language, "Removed accounts can be restored before permanent deletion.",
-                     "Удаленные аккаунты можно восстановить.")};
-    case AccountFilterSelection::Case::tag:
-        return {"tag", QString::fromStdString(filter.tagText()), fillHint};
+                          "Удаленные аккаунты можно восстановить.")};
+    case AccountFilterSelection::Case::tag: return {"tag", QString::fromStdString(filter.tagText()), fillHint};
     }
     return {"plus.circle", {}, fillHint};
 }

@@ -13,7 +13,8 @@
 namespace quorbit {
 
 LockScreen::LockScreen(QWidget* parent)
-    : GlassPanel(cardRadius, parent), title_(new QLabel), explanation_(new StyledLabel(TextStyle::callout, StyledLabel::Tone::secondary)), unlock_(new ProminentButton) {
+    : GlassPanel(cardRadius, parent), title_(new QLabel),
+      explanation_(new StyledLabel(TextStyle::callout, StyledLabel::Tone::secondary)), unlock_(new ProminentButton) {
     setObjectName(objectnames::panel::lockScreen);
     unlock_->setObjectName(objectnames::panel::unlockButton);
 
@@ -31,7 +32,8 @@ LockScreen::LockScreen(QWidget* parent)
     layout->setContentsMargins(22, 0, 22, 0);
     layout->setSpacing(18);
     layout->addStretch();
-    layout->addWidget(new SymbolView(QStringLiteral("lock.shield.fill"), 46, SymbolView::secondary), 0, Qt::AlignHCenter);
+    layout->addWidget(new SymbolView(QStringLiteral("lock.shield.fill"), 46, SymbolView::secondary), 0,
+                      Qt::AlignHCenter);
     layout->addLayout(texts);
     layout->addWidget(unlock_, 0, Qt::AlignHCenter);
     layout->addStretch();
@@ -43,7 +45,7 @@ LockScreen::LockScreen(QWidget* parent)
 void LockScreen::setLanguage(AppLanguage language) {
     title_->setText(localized(language, "Quorbit is locked", "Quorbit заблокирован"));
     explanation_->setText(localized(language, "Unlock locally to view and copy authentication codes.",
-                               "Разблокируйте для просмотра и копирования кодов."));
+                                    "Разблокируйте для просмотра и копирования кодов."));
     unlock_->setText(localized(language, "Unlock", "Разблокировать"));
 }
 

@@ -4,11 +4,11 @@
 #include <array>
 #include <string_view>
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QGridLayout>
 #include <QVBoxLayout>
 
 #include "ui/ObjectNames.h"
@@ -224,10 +224,10 @@ void Onboarding::relabel() {
     skip_->setText(localized(language, "Skip for now", "Пропустить пока"));
     shortTitle_->setText(localized(language, "Quick trust overview", "Коротко о доверии"));
     shortText_->setText(localized(language,
-                                      "Your existing data is already in place. If needed, review how Quorbit stores "
-                                      "secrets, handles system keyring prompts, and protects backups.",
-                                      "Ваши данные уже на месте. При необходимости можно быстро посмотреть, как Quorbit "
-                                      "работает с системной связкой ключей, импортом и резервными копиями."));
+                                  "Your existing data is already in place. If needed, review how Quorbit stores "
+                                  "secrets, handles system keyring prompts, and protects backups.",
+                                  "Ваши данные уже на месте. При необходимости можно быстро посмотреть, как Quorbit "
+                                  "работает с системной связкой ключей, импортом и резервными копиями."));
     openFullIntroduction_->setText(localized(language, "Open full introduction", "Открыть полное введение"));
     shortOpenApp_->setText(openApp_->text());
     shortSkip_->setText(skip_->text());
@@ -238,7 +238,8 @@ void Onboarding::showStep() {
     const AppLanguage language = viewModel_.settings().language;
     const Step& step = steps[static_cast<std::size_t>(stepIndex_)];
     stepLabel_->setText(QString::number(stepIndex_ + 1) + QStringLiteral("/5"));
-    section_->setContent(QString::fromLatin1(step.symbol), toQString(localized(language, step.titleEnglish, step.titleRussian)),
+    section_->setContent(QString::fromLatin1(step.symbol),
+                         toQString(localized(language, step.titleEnglish, step.titleRussian)),
                          toQString(localized(language, step.bodyEnglish, step.bodyRussian)));
     const bool last = stepIndex_ == stepCount - 1;
     back_->setVisible(stepIndex_ >= 1);

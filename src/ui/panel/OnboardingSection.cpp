@@ -13,7 +13,8 @@
 namespace quorbit {
 
 OnboardingSection::OnboardingSection(QWidget* parent)
-    : QWidget(parent), icon_(new SymbolView(QString(), 18, SymbolView::secondary)), title_(new PlainLabel(Typography::font(TextStyle::title3, QFont::DemiBold))),
+    : QWidget(parent), icon_(new SymbolView(QString(), 18, SymbolView::secondary)),
+      title_(new PlainLabel(Typography::font(TextStyle::title3, QFont::DemiBold))),
       message_(new PlainLabel(Typography::font(TextStyle::callout))) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -8,10 +8,10 @@
 #include <QSignalBlocker>
 
 #include "ui/ObjectNames.h"
+#include "ui/kit/LocalizedText.h"
 #include "ui/kit/SegmentedControl.h"
 #include "ui/kit/Stepper.h"
 #include "ui/kit/StyledLabel.h"
-#include "ui/kit/LocalizedText.h"
 
 namespace quorbit {
 namespace {
@@ -48,8 +48,10 @@ OtpSettingsFields::OtpSettingsFields(QWidget* parent)
     grid_->setHorizontalSpacing(12);
     grid_->setVerticalSpacing(12);
     grid_->setColumnStretch(1, 1);
-    const std::pair<QLabel*, QWidget*> rows[] = {{typeCaption_, type_},       {algorithmCaption_, algorithm_},
-                                                 {digitsCaption_, digits_},   {periodCaption_, period_},
+    const std::pair<QLabel*, QWidget*> rows[] = {{typeCaption_, type_},
+                                                 {algorithmCaption_, algorithm_},
+                                                 {digitsCaption_, digits_},
+                                                 {periodCaption_, period_},
                                                  {counterCaption_, counter_}};
     int row = 0;
     for (const auto& [label, control] : rows) {
@@ -70,9 +72,7 @@ OtpSettingsFields::OtpSettingsFields(QWidget* parent)
     setValues({});
 }
 
-QLabel* OtpSettingsFields::caption() {
-    return new StyledLabel(TextStyle::body, StyledLabel::Tone::secondary);
-}
+QLabel* OtpSettingsFields::caption() { return new StyledLabel(TextStyle::body, StyledLabel::Tone::secondary); }
 
 void OtpSettingsFields::setLanguage(AppLanguage language) {
     typeCaption_->setText(localized(language, "Type", "Тип"));

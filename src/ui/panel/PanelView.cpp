@@ -49,12 +49,13 @@ QToolButton* headerButton(const char* objectName) {
 }  // namespace
 
 PanelView::PanelView(QuorbitViewModel& viewModel, QWidget* parent)
-    : QWidget(parent), viewModel_(viewModel), subtitle_(new StyledLabel(TextStyle::caption, StyledLabel::Tone::secondary)), lock_(headerButton(objectnames::panel::lockButton)),
+    : QWidget(parent), viewModel_(viewModel),
+      subtitle_(new StyledLabel(TextStyle::caption, StyledLabel::Tone::secondary)),
+      lock_(headerButton(objectnames::panel::lockButton)),
       headerMenu_(headerButton(objectnames::panel::headerMenuButton)),
       settings_(headerButton(objectnames::panel::settingsButton)), content_(new QStackedWidget),
-      unlocked_(new QStackedWidget), listPage_(new QWidget), search_(new QLineEdit),
-      filter_(new QComboBox), sort_(new QComboBox), list_(new AccountList(viewModel)),
-      lockScreen_(new LockScreen), footer_(new QWidget),
+      unlocked_(new QStackedWidget), listPage_(new QWidget), search_(new QLineEdit), filter_(new QComboBox),
+      sort_(new QComboBox), list_(new AccountList(viewModel)), lockScreen_(new LockScreen), footer_(new QWidget),
       add_(new ProminentButton), qr_(new QPushButton), qrMenu_(new QMenu(this)), status_(new ClampedLabel(3)) {
     setObjectName(objectnames::panel::view);
 
@@ -290,7 +291,8 @@ void PanelView::showFilters() {
     const AppLocalizer localizer(viewModel_.settings().language);
     const std::vector<AccountFilterSelection> filters = viewModel_.availableFilters();
     QStringList titles;
-    for (const AccountFilterSelection& filter : filters) titles << QString::fromStdString(localizer.filterTitle(filter));
+    for (const AccountFilterSelection& filter : filters)
+        titles << QString::fromStdString(localizer.filterTitle(filter));
     QStringList shownTitles;
     for (int i = 0; i < filter_->count(); ++i) shownTitles << filter_->itemText(i);
     const QSignalBlocker block(filter_);
@@ -299,7 +301,8 @@ void PanelView::showFilters() {
         filter_->addItems(titles);
         shownFilters_ = filters;
     }
-    const auto selected = std::find(shownFilters_.begin(), shownFilters_.end(), viewModel_.settings().selectedAccountFilter);
+    const auto selected =
+        std::find(shownFilters_.begin(), shownFilters_.end(), viewModel_.settings().selectedAccountFilter);
     const int index = selected == shownFilters_.end() ? -1 : int(selected - shownFilters_.begin());
     if (filter_->currentIndex() != index) filter_->setCurrentIndex(index);
 }
@@ -314,8 +317,8 @@ void PanelView::showSort() {
         const QString title = QString::fromStdString(quorbit::title(allAccountSortOptions[i], language));
         if (sort_->itemText(int(i)) != title) sort_->setItemText(int(i), title);
     }
-    const auto selected = std::find(allAccountSortOptions.begin(), allAccountSortOptions.end(),
-                                    viewModel_.settings().accountSortOption);
+    const auto selected =
+        std::find(allAccountSortOptions.begin(), allAccountSortOptions.end(), viewModel_.settings().accountSortOption);
     const int index = int(selected - allAccountSortOptions.begin());
     if (sort_->currentIndex() != index) sort_->setCurrentIndex(index);
 }
@@ -362,8 +365,10 @@ void PanelView::placeSheet() {
     frame.moveTop(host.top() + 40);
     if (const QScreen* screen = window()->screen()) {
         const QRect available = screen->availableGeometry();
-        frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - frame.width())));
-        frame.moveTop(std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - frame.height())));
+        frame.moveLeft(
+            std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - frame.width())));
+        frame.moveTop(
+            std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - frame.height())));
     }
     sheet_->move(frame.topLeft());
 }

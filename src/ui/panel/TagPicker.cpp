@@ -11,9 +11,9 @@
 #include "ui/kit/ElidedButton.h"
 #include "ui/kit/FlowLayout.h"
 #include "ui/kit/IconFactory.h"
+#include "ui/kit/LocalizedText.h"
 #include "ui/kit/Palette.h"
 #include "ui/kit/Typography.h"
-#include "ui/kit/LocalizedText.h"
 
 namespace quorbit {
 
@@ -90,9 +90,8 @@ void TagPicker::showSelection() {
     const QColor tint = Palette(palette()).accent();
     for (std::size_t i = 0; i < chipButtons_.size(); ++i) {
         const bool selected = selected_.contains(known_[i]);
-        chipButtons_[i]->setIcon(IconFactory::icon(selected ? QStringLiteral("checkmark.circle.fill")
-                                                            : QStringLiteral("circle"),
-                                                   tint));
+        chipButtons_[i]->setIcon(
+            IconFactory::icon(selected ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("circle"), tint));
     }
 }
 

@@ -11,7 +11,6 @@ namespace {
 
 QString qText(const std::string& text) { return QString::fromStdString(text); }
 
-
 QMessageBox::Icon iconOf(DialogPresenter::AlertStyle style) {
     switch (style) {
     case DialogPresenter::AlertStyle::warning: return QMessageBox::Warning;

@@ -26,7 +26,8 @@ QLabel* plainLabel(QWidget* parent) {
 }  // namespace
 
 OwnerAuthenticationDialog::OwnerAuthenticationDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
+    setWindowTitle(
+        QString::fromUtf8(AppIdentity::productName.data(), static_cast<qsizetype>(AppIdentity::productName.size())));
     setWindowFlag(Qt::WindowStaysOnTopHint);
     setWindowModality(Qt::ApplicationModal);
     // Cancelling while the stack waits without a question (a fingerprint reader) is
@@ -47,9 +48,9 @@ void OwnerAuthenticationDialog::makeContent() {
     typed_ = std::make_unique<SecretFieldText>(*field_);
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
-    for (QWidget* widget : {static_cast<QWidget*>(reason_), static_cast<QWidget*>(wantedPassword_),
-                            static_cast<QWidget*>(note_), static_cast<QWidget*>(prompt_),
-                            static_cast<QWidget*>(field_), static_cast<QWidget*>(buttons_)}) {
+    for (QWidget* widget :
+         {static_cast<QWidget*>(reason_), static_cast<QWidget*>(wantedPassword_), static_cast<QWidget*>(note_),
+          static_cast<QWidget*>(prompt_), static_cast<QWidget*>(field_), static_cast<QWidget*>(buttons_)}) {
         layout->addWidget(widget);
     }
     // An answer ends the wait but not the dialog, which stays up while the stack checks it.

@@ -20,7 +20,8 @@ QStringList mimeFilters(DialogPresenter::FileKind kind) {
         for (const QByteArray& type : QImageReader::supportedMimeTypes()) types << QString::fromLatin1(type);
         return types;
     }
-    case DialogPresenter::FileKind::text: return {QStringLiteral("text/plain"), QStringLiteral("application/octet-stream")};
+    case DialogPresenter::FileKind::text:
+        return {QStringLiteral("text/plain"), QStringLiteral("application/octet-stream")};
     case DialogPresenter::FileKind::anyFile: break;
     }
     return {};

@@ -41,10 +41,13 @@ void BehaviorTab::buildCopy() {
 void BehaviorTab::buildShortcuts() {
     shortcuts_ = addSection();
     shortcutsNote_ = makeNote();
-    openPanel_ = named(new SettingsPicker(SettingsPickerStyle::menu, true), objectnames::settings::openPanelShortcutPicker);
-    copyCode_ = named(new SettingsPicker(SettingsPickerStyle::menu, true), objectnames::settings::copyCodeShortcutPicker);
+    openPanel_ =
+        named(new SettingsPicker(SettingsPickerStyle::menu, true), objectnames::settings::openPanelShortcutPicker);
+    copyCode_ =
+        named(new SettingsPicker(SettingsPickerStyle::menu, true), objectnames::settings::copyCodeShortcutPicker);
     conflict_ = named(new WarningLabel, objectnames::settings::shortcutConflictWarning);
-    reset_ = named(new SymbolButton(QStringLiteral("arrow.counterclockwise")), objectnames::settings::resetShortcutsButton);
+    reset_ =
+        named(new SymbolButton(QStringLiteral("arrow.counterclockwise")), objectnames::settings::resetShortcutsButton);
     shortcuts_->addWidget(shortcutsNote_);
     shortcuts_->addWidget(openPanel_);
     shortcuts_->addWidget(copyCode_);
@@ -60,13 +63,15 @@ void BehaviorTab::buildShortcuts() {
 void BehaviorTab::buildList() {
     list_ = addSection();
     showTrash_ = named(new SettingsToggleRow, objectnames::settings::showTrashToggle);
-    codeFormat_ = named(new SettingsPicker(SettingsPickerStyle::segmented, true), objectnames::settings::codeFormatPicker);
+    codeFormat_ =
+        named(new SettingsPicker(SettingsPickerStyle::segmented, true), objectnames::settings::codeFormatPicker);
     list_->addWidget(showTrash_);
     list_->addWidget(codeFormat_);
     connect(showTrash_, &SettingsToggleRow::toggledByUser, this,
             [this](bool on) { writeSetting(&AppSettings::showTrashedTokens, on); });
     connect(codeFormat_, &SettingsPicker::activated, this, [this](int index) {
-        if (const auto chosen = SettingsPicker::option<CodeFormat>(index)) writeSetting(&AppSettings::codeFormat, *chosen);
+        if (const auto chosen = SettingsPicker::option<CodeFormat>(index))
+            writeSetting(&AppSettings::codeFormat, *chosen);
     });
 }
 
@@ -88,8 +93,9 @@ void BehaviorTab::refresh() {
 }
 
 void BehaviorTab::refreshTexts() {
-    header()->setTexts(text("Behavior", "Поведение"), text("Control list order, row actions, and how codes are displayed.",
-                                                           "Управление отображением списков и кодов."));
+    header()->setTexts(text("Behavior", "Поведение"),
+                       text("Control list order, row actions, and how codes are displayed.",
+                            "Управление отображением списков и кодов."));
     copy_->setTitle(text("Copy", "Копирование"));
     copyOnClick_->setLabel(text("Copy code on click", "Копировать код по клику"));
     closeAfterCopy_->setLabel(text("Close menu after copy", "Закрывать меню после копирования"));

@@ -33,9 +33,10 @@ ImportExportTab::ImportExportTab(QuorbitViewModel& viewModel, QWidget* parent)
 
 void ImportExportTab::buildImport() {
     import_ = addSection();
-    importQRImage_ = named(new SymbolButton(QStringLiteral("qrcode.viewfinder")), objectnames::settings::importQRImageButton);
-    readQRFromScreen_ = named(new SymbolButton(QStringLiteral("rectangle.dashed")),
-                              objectnames::settings::readQRFromScreenButton);
+    importQRImage_ =
+        named(new SymbolButton(QStringLiteral("qrcode.viewfinder")), objectnames::settings::importQRImageButton);
+    readQRFromScreen_ =
+        named(new SymbolButton(QStringLiteral("rectangle.dashed")), objectnames::settings::readQRFromScreenButton);
     uriTitle_ = new StyledLabel(TextStyle::headline, StyledLabel::Tone::primary);
     uriText_ = named(new UriTextEditor, objectnames::settings::uriTextEditor);
     importText_ = named(new SymbolButton(QStringLiteral("text.badge.plus")), objectnames::settings::importTextButton);

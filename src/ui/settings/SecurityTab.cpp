@@ -101,16 +101,21 @@ void SecurityTab::buildBackupEncryption() {
 void SecurityTab::buildSecurityCenter() {
     center_ = addSection();
     centerNote_ = makeNote();
-    securityCenter_ = named(new SymbolButton(QStringLiteral("shield.checkered")), objectnames::settings::securityCenterButton);
-    securityLog_ = named(new SymbolButton(QStringLiteral("list.bullet.clipboard")), objectnames::settings::securityLogButton);
-    dataLifecycle_ = named(new SymbolButton(QStringLiteral("arrow.3.trianglepath")), objectnames::settings::dataLifecycleButton);
+    securityCenter_ =
+        named(new SymbolButton(QStringLiteral("shield.checkered")), objectnames::settings::securityCenterButton);
+    securityLog_ =
+        named(new SymbolButton(QStringLiteral("list.bullet.clipboard")), objectnames::settings::securityLogButton);
+    dataLifecycle_ =
+        named(new SymbolButton(QStringLiteral("arrow.3.trianglepath")), objectnames::settings::dataLifecycleButton);
     center_->addWidget(centerNote_);
     center_->addWidget(securityCenter_, Qt::AlignLeft);
     center_->addWidget(securityLog_, Qt::AlignLeft);
     center_->addWidget(dataLifecycle_, Qt::AlignLeft);
-    connect(securityCenter_, &QPushButton::clicked, this, [this] { viewModel().securityAuditWindowController().show(); });
+    connect(securityCenter_, &QPushButton::clicked, this,
+            [this] { viewModel().securityAuditWindowController().show(); });
     connect(securityLog_, &QPushButton::clicked, this, [this] { viewModel().securityLogWindowController().show(); });
-    connect(dataLifecycle_, &QPushButton::clicked, this, [this] { viewModel().dataLifecycleWindowController().show(); });
+    connect(dataLifecycle_, &QPushButton::clicked, this,
+            [this] { viewModel().dataLifecycleWindowController().show(); });
 }
 
 void SecurityTab::enterSaltBytes(std::int64_t bytes) {
@@ -125,9 +130,9 @@ void SecurityTab::refresh() {
 }
 
 void SecurityTab::refreshTexts() {
-    header()->setTexts(text("Security", "Безопасность"),
-                       text("Local protection for the vault, clipboard, and visible codes.",
-                            "Локальная защита хранилища и кодов."));
+    header()->setTexts(
+        text("Security", "Безопасность"),
+        text("Local protection for the vault, clipboard, and visible codes.", "Локальная защита хранилища и кодов."));
     vault_->setTitle(text("Vault", "Хранилище"));
     autoLock_->setTitle(text("Auto-lock", "Автоблокировка"));
     autoLock_->setOptions<AutoLockDuration>(language());
@@ -145,8 +150,8 @@ void SecurityTab::refreshTexts() {
     saltNote_->setTextIfChanged(text("Recommended: 16 bytes (128 bits).", "Рекомендуется 16 байт."));
 
     center_->setTitle(text("Security Center", "Центр безопасности"));
-    centerNote_->setTextIfChanged(
-        text("Analyze accounts for duplicates, weak secrets, and other issues.", "Анализ аккаунтов на дубликаты и уязвимости."));
+    centerNote_->setTextIfChanged(text("Analyze accounts for duplicates, weak secrets, and other issues.",
+                                       "Анализ аккаунтов на дубликаты и уязвимости."));
     securityCenter_->setLabel(text("Security Center", "Центр безопасности"));
     securityLog_->setLabel(text("Security Log", "Журнал безопасности"));
     dataLifecycle_->setLabel(text("Data Lifecycle", "Жизненный цикл данных"));

@@ -11,7 +11,8 @@
 
 namespace quorbit {
 
-SettingsTabButton::SettingsTabButton(QString symbol, QWidget* parent) : QToolButton(parent), symbol_(std::move(symbol)) {
+SettingsTabButton::SettingsTabButton(QString symbol, QWidget* parent)
+    : QToolButton(parent), symbol_(std::move(symbol)) {
     setCheckable(true);
     setAutoRaise(true);
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

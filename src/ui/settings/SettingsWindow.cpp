@@ -29,7 +29,8 @@ struct TabLook {
 constexpr std::array<TabLook, 6> tabLooks{{
     {objectnames::settings::languageTabButton, "globe", "Language", "Язык"},
     {objectnames::settings::securityTabButton, "lock.shield", "Security", "Безопасность"},
-    {objectnames::settings::importExportTabButton, "square.and.arrow.up.on.square", "Import / Export", "Импорт / Экспорт"},
+    {objectnames::settings::importExportTabButton, "square.and.arrow.up.on.square", "Import / Export",
+     "Импорт / Экспорт"},
     {objectnames::settings::behaviorTabButton, "cursorarrow.click", "Behavior", "Поведение"},
     {objectnames::settings::appTabButton, "macwindow", "App", "Приложение"},
     {objectnames::settings::aboutTabButton, "info.circle", "About", "О программе"},

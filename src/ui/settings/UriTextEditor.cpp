@@ -18,9 +18,7 @@ UriTextEditor::UriTextEditor(QWidget* parent) : QPlainTextEdit(parent) {
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
 }
 
-QSize UriTextEditor::sizeHint() const {
-    return QSize(QPlainTextEdit::sizeHint().width(), minimumEditorHeight);
-}
+QSize UriTextEditor::sizeHint() const { return QSize(QPlainTextEdit::sizeHint().width(), minimumEditorHeight); }
 
 bool UriTextEditor::event(QEvent* event) {
     const bool handled = QPlainTextEdit::event(event);

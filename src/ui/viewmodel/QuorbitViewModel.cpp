@@ -51,7 +51,8 @@ AppSettings withUsableIterations(AppSettings settings) {
 }
 
 bool hasAccountOutsideTrash(const std::vector<OtpAccount>& accounts) {
-    return std::any_of(accounts.begin(), accounts.end(), [](const OtpAccount& account) { return !account.isTrashed(); });
+    return std::any_of(accounts.begin(), accounts.end(),
+                       [](const OtpAccount& account) { return !account.isTrashed(); });
 }
 
 std::int64_t periodIndex(TimePoint time, std::int64_t period) {
@@ -72,17 +73,17 @@ void detach(QCoro::Task<> task) { (void)task; }
 }  // namespace
 
 QuorbitViewModel::QuorbitViewModel(QuorbitViewModelPorts ports, QObject* parent)
-    : QObject(parent), ports_(std::move(ports)),
-      settings_(withUsableIterations(ports_.settingsStore.loadSettings())),
+    : QObject(parent), ports_(std::move(ports)), settings_(withUsableIterations(ports_.settingsStore.loadSettings())),
       backupPBKDF2Iterations_(settings_.backupPBKDF2Iterations), backupSaltBytes_(settings_.backupSaltBytes),
       bulkImport_(std::make_unique<BulkImport>(context(), [this] { emit importRunningChanged(); })),
-      codeCopying_(std::make_unique<CodeCopying>(context())), accountActions_(std::make_unique<AccountActions>(context())),
+      codeCopying_(std::make_unique<CodeCopying>(context())),
+      accountActions_(std::make_unique<AccountActions>(context())),
       accountEditing_(std::make_unique<AccountEditing>(context())),
       securityAuditActions_(std::make_unique<SecurityAuditActions>(context())),
       imports_(std::make_unique<Imports>(context(), *bulkImport_)),
       backupTransfer_(std::make_unique<BackupTransfer>(context(), *bulkImport_)),
-      exports_(std::make_unique<Exports>(context())),
-      deleteAll_(std::make_unique<DeleteAllAction>(context())), lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
+      exports_(std::make_unique<Exports>(context())), deleteAll_(std::make_unique<DeleteAllAction>(context())),
+      lifecycleActions_(std::make_unique<LifecycleActions>(context())) {
     refreshTimer_.setSingleShot(true);
     refreshTimer_.setTimerType(Qt::PreciseTimer);
     connect(&refreshTimer_, &QTimer::timeout, this, [this] {
@@ -237,11 +238,11 @@ QString QuorbitViewModel::text(std::string_view english, std::string_view russia
 }
 
 void QuorbitViewModel::reportFileSetAside(const std::filesystem::path& file, const std::filesystem::path& aside) {
-    const QString message = text("\"%1\" could not be read. It was set aside as \"%2\" in %3, and a new one was started.",
-                                 "Не удалось прочитать «%1». Файл отложен как «%2» в папке %3, создан новый.")
-                                .arg(QString::fromStdString(file.filename().string()),
-                                     QString::fromStdString(aside.filename().string()),
-                                     QString::fromStdString(aside.parent_path().string()));
+    const QString message =
+        text("\"%1\" could not be read. It was set aside as \"%2\" in %3, and a new one was started.",
+             "Не удалось прочитать «%1». Файл отложен как «%2» в папке %3, создан новый.")
+            .arg(QString::fromStdString(file.filename().string()), QString::fromStdString(aside.filename().string()),
+                 QString::fromStdString(aside.parent_path().string()));
     setStatusMessage(message);
     ports_.dialogs.showWarning(message.toStdString(), std::string(localized(settings_.language, "OK", "OK")));
 }
@@ -430,9 +431,8 @@ QCoro::Task<> QuorbitViewModel::reloadGroups() {
 }
 
 QCoro::Task<> QuorbitViewModel::loadGroupsThrowing() {
-    auto groups = co_await worker_.run([&groupRepository = ports_.groupRepository] {
-        return AccountTags::normalize(groupRepository.loadGroups());
-    });
+    auto groups = co_await worker_.run(
+        [&groupRepository = ports_.groupRepository] { return AccountTags::normalize(groupRepository.loadGroups()); });
     for (const OtpAccount& account : accounts_) groups.insert(groups.end(), account.tags.begin(), account.tags.end());
     publishAccountGroups(AccountTags::normalize(groups));
 }
@@ -628,8 +628,8 @@ bool QuorbitViewModel::ensureKeychainTrustMessageAccepted() {
     if (hasAcceptedKeychainTrustMessage_) return true;
     DialogPresenter::Alert alert;
     alert.style = DialogPresenter::AlertStyle::informational;
-    alert.message = localized(settings_.language, "System keyring access request",
-                              "Запрос доступа к системной связке ключей");
+    alert.message =
+        localized(settings_.language, "System keyring access request", "Запрос доступа к системной связке ключей");
     alert.informativeText = localized(
         settings_.language,
         "Your computer may ask for access to the system keyring. Quorbit needs this to save or read your 2FA "
@@ -773,8 +773,8 @@ void QuorbitViewModel::resetOnboardingFromSettings() {
     setSettings(changed);
     setOnboardingDeferredForSession(false);
     setForceFullOnboarding(true);
-    setStatusMessage(text("Introduction has been reset and will open again.",
-                          "Введение сброшено и будет показано снова."));
+    setStatusMessage(
+        text("Introduction has been reset and will open again.", "Введение сброшено и будет показано снова."));
 }
 
 void QuorbitViewModel::completeOnboarding(OnboardingCompletionAction action) {
@@ -784,11 +784,11 @@ void QuorbitViewModel::completeOnboarding(OnboardingCompletionAction action) {
     setOnboardingDeferredForSession(false);
     setForceFullOnboarding(false);
     switch (action) {
-        case OnboardingCompletionAction::openApp: pendingPostOnboardingAction_.reset(); break;
-        case OnboardingCompletionAction::addAccount: pendingPostOnboardingAction_ = PostOnboardingAction::addAccount; break;
-        case OnboardingCompletionAction::importAccounts:
-            pendingPostOnboardingAction_ = PostOnboardingAction::importAccounts;
-            break;
+    case OnboardingCompletionAction::openApp: pendingPostOnboardingAction_.reset(); break;
+    case OnboardingCompletionAction::addAccount: pendingPostOnboardingAction_ = PostOnboardingAction::addAccount; break;
+    case OnboardingCompletionAction::importAccounts:
+        pendingPostOnboardingAction_ = PostOnboardingAction::importAccounts;
+        break;
     }
     if (isUnlocked_ && pendingPostOnboardingAction_) runPostOnboardingAction();
 }
@@ -812,7 +812,9 @@ void QuorbitViewModel::runPostOnboardingAction() {
 
 // --- operations built by the collaborators ------------------------------------------------------
 
-std::vector<AccountFilterSelection> QuorbitViewModel::availableFilters() const { return codeCopying_->availableFilters(); }
+std::vector<AccountFilterSelection> QuorbitViewModel::availableFilters() const {
+    return codeCopying_->availableFilters();
+}
 std::vector<OtpAccount> QuorbitViewModel::visibleAccounts() const { return codeCopying_->visibleAccounts(); }
 // A click that shows a code asks for it, so a keyring that refused before may ask again; a click
 // that copies asks through the copy's own read.
@@ -835,7 +837,9 @@ QCoro::Task<> QuorbitViewModel::toggleFavorite(OtpAccount account) {
 QCoro::Task<> QuorbitViewModel::advanceHotpCounter(OtpAccount account) {
     return accountActions_->advanceHotpCounter(std::move(account));
 }
-QCoro::Task<> QuorbitViewModel::moveToTrash(OtpAccount account) { return accountActions_->moveToTrash(std::move(account)); }
+QCoro::Task<> QuorbitViewModel::moveToTrash(OtpAccount account) {
+    return accountActions_->moveToTrash(std::move(account));
+}
 QCoro::Task<> QuorbitViewModel::restore(OtpAccount account) { return accountActions_->restore(std::move(account)); }
 QCoro::Task<> QuorbitViewModel::deletePermanently(OtpAccount account) {
     return accountActions_->deletePermanently(std::move(account));

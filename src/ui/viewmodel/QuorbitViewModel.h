@@ -251,7 +251,7 @@ public:
     QCoro::Task<> clearSecurityLog();
 
     // --- imports ------------------------------------------------------------------------
-    void importQRImage(bool closeAddTokenOnSuccess);       // returns at once
+    void importQRImage(bool closeAddTokenOnSuccess);           // returns at once
     void importQRCodeFromScreen(bool closeAddTokenOnSuccess);  // returns at once
     QCoro::Task<> handleGoogleAuthMigration(std::string uri, bool closeAddTokenOnSuccess);
     // Throws the error of the import or the reload to the migration import window. False when
@@ -265,12 +265,12 @@ public:
     void cancelImport();
 
     // --- backups, exports, Recovery Kit, delete all ---------------------------------------
-    void exportEncryptedBackup();  // returns at once
-    void importEncryptedBackup();  // returns at once
-    void exportOtpAuthURIs();      // returns at once
-    void exportSelectedAccounts(std::set<Uuid> accountIds);           // returns at once
-    void createRecoveryKit(std::filesystem::path destination);        // returns at once
-    void deleteAllTokensWithConfirmation();                           // returns at once
+    void exportEncryptedBackup();                               // returns at once
+    void importEncryptedBackup();                               // returns at once
+    void exportOtpAuthURIs();                                   // returns at once
+    void exportSelectedAccounts(std::set<Uuid> accountIds);     // returns at once
+    void createRecoveryKit(std::filesystem::path destination);  // returns at once
+    void deleteAllTokensWithConfirmation();                     // returns at once
 
     // --- data lifecycle and diagnostics ---------------------------------------------------
     // Counts and a category's accounts; failures are passed on.

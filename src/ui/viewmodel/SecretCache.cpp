@@ -32,7 +32,7 @@ const SecretBytes* SecretCache::find(const OtpSecretRef& ref) const {
 }
 
 const PreparedOtpKey* SecretCache::preparedKey(const OtpSecretRef& ref, OtpAlgorithm algorithm,
-                                              const TotpGenerating& generator) {
+                                               const TotpGenerating& generator) {
     const SecretBytes* secret = find(ref);
     if (secret == nullptr) return nullptr;
     auto found = preparedKeys_.find(ref);

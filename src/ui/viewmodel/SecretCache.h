@@ -38,8 +38,7 @@ public:
     // The cached secret made ready for `algorithm`, prepared once and dropped with the secret, so
     // that a new period costs each account only its own hashing. Null when the secret is not
     // cached; throws as `prepareKey` does.
-    const PreparedOtpKey* preparedKey(const OtpSecretRef& ref, OtpAlgorithm algorithm,
-                                      const TotpGenerating& generator);
+    const PreparedOtpKey* preparedKey(const OtpSecretRef& ref, OtpAlgorithm algorithm, const TotpGenerating& generator);
     // Not read yet: neither cached nor left out by a read of many.
     bool isUnread(const OtpSecretRef& ref) const;
     // Left out by a read of many (missing, or only under the earlier service name): only a

@@ -110,9 +110,8 @@ QWidget* AboutView::buildHeader() {
 QWidget* AboutView::buildChangelog() {
     auto* section = new AboutSection;
     section->setObjectName(objectnames::about::changelog);
-    relabels_.push_back([section](AppLanguage language) {
-        section->setTitle(localized(language, "Changelog", "История изменений"));
-    });
+    relabels_.push_back(
+        [section](AppLanguage language) { section->setTitle(localized(language, "Changelog", "История изменений")); });
     auto* entries = new QVBoxLayout;
     entries->setSpacing(10);
     for (const ChangelogEntry& entry : ChangelogEntry::history()) {
@@ -123,7 +122,8 @@ QWidget* AboutView::buildChangelog() {
         auto* version = makeLabel(TextStyle::headline, false, false);
         version->setText(toQString(entry.version));
         lines->addWidget(version);
-        lines->addWidget(addText(makeLabel(TextStyle::callout, true, true), entry.englishSummary, entry.russianSummary));
+        lines->addWidget(
+            addText(makeLabel(TextStyle::callout, true, true), entry.englishSummary, entry.russianSummary));
         entries->addWidget(card);
     }
     section->addContent(entries);
@@ -132,9 +132,8 @@ QWidget* AboutView::buildChangelog() {
 
 QWidget* AboutView::buildDeveloper() {
     auto* section = new AboutSection;
-    relabels_.push_back([section](AppLanguage language) {
-        section->setTitle(localized(language, "Developer", "Разработчик"));
-    });
+    relabels_.push_back(
+        [section](AppLanguage language) { section->setTitle(localized(language, "Developer", "Разработчик")); });
     auto* row = new QHBoxLayout;
     row->setSpacing(12);
     // We ship no logo of the maker, so the card shows the building symbol in its 44 px frame.
@@ -167,9 +166,8 @@ QWidget* AboutView::buildDeveloper() {
 
 QWidget* AboutView::buildPrivacy() {
     auto* section = new AboutSection;
-    relabels_.push_back([section](AppLanguage language) {
-        section->setTitle(localized(language, "Privacy", "Приватность"));
-    });
+    relabels_.push_back(
+        [section](AppLanguage language) { section->setTitle(localized(language, "Privacy", "Приватность")); });
     struct Fact {
         const char* icon;
         std::string_view titleEnglish, titleRussian, valueEnglish, valueRussian;
@@ -184,7 +182,8 @@ QWidget* AboutView::buildPrivacy() {
     for (const Fact& fact : facts) {
         auto* row = new QHBoxLayout;
         row->setSpacing(10);
-        QLabel* icon = symbolLabel(QString::fromLatin1(fact.icon), 16, [] { return Palette(QApplication::palette()).accent(); });
+        QLabel* icon =
+            symbolLabel(QString::fromLatin1(fact.icon), 16, [] { return Palette(QApplication::palette()).accent(); });
         icon->setFixedWidth(22);
         icon->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         row->addWidget(icon, 0, Qt::AlignTop);
@@ -203,14 +202,14 @@ QWidget* AboutView::buildPrivacy() {
 
 QWidget* AboutView::buildDiagnostics() {
     auto* section = new AboutSection;
-    relabels_.push_back([section](AppLanguage language) {
-        section->setTitle(localized(language, "Diagnostics", "Диагностика"));
-    });
+    relabels_.push_back(
+        [section](AppLanguage language) { section->setTitle(localized(language, "Diagnostics", "Диагностика")); });
     auto* open = new QPushButton;
     open->setObjectName(objectnames::about::diagnostics);
     open->setAutoDefault(false);
     refreshIcons_.push_back([open] {
-        open->setIcon(IconFactory::icon(QStringLiteral("folder.badge.gearshape"), QApplication::palette().color(QPalette::ButtonText)));
+        open->setIcon(IconFactory::icon(QStringLiteral("folder.badge.gearshape"),
+                                        QApplication::palette().color(QPalette::ButtonText)));
     });
     refreshIcons_.back()();
     connect(open, &QPushButton::clicked, this, [this] { viewModel_.openDiagnostics(); });
@@ -228,7 +227,8 @@ QWidget* AboutView::buildDiagnostics() {
 
 QLabel* AboutView::symbolLabel(const QString& symbol, int side, std::function<QColor()> color) {
     auto* label = new QLabel;
-    refreshIcons_.push_back([label, symbol, side, color] { label->setPixmap(IconFactory::pixmap(symbol, QSize(side, side), color())); });
+    refreshIcons_.push_back(
+        [label, symbol, side, color] { label->setPixmap(IconFactory::pixmap(symbol, QSize(side, side), color())); });
     refreshIcons_.back()();
     return label;
 }

@@ -74,9 +74,10 @@ AccountImportRow::AccountImportRow(const GoogleAuthAccount& account, AppLanguage
     details->setSpacing(8);
     auto* typeBox = new QHBoxLayout;
     typeBox->setSpacing(3);
-    typeBox->addWidget(new SymbolView(QStringLiteral("clock"), Typography::pixelSize(TextStyle::caption2),
-                                      TextTone::secondary));
-    QLabel* type = new PlainLabel(detailFont, account.type == OtpType::totp ? QStringLiteral("TOTP") : QStringLiteral("HOTP"));
+    typeBox->addWidget(
+        new SymbolView(QStringLiteral("clock"), Typography::pixelSize(TextStyle::caption2), TextTone::secondary));
+    QLabel* type =
+        new PlainLabel(detailFont, account.type == OtpType::totp ? QStringLiteral("TOTP") : QStringLiteral("HOTP"));
     typeBox->addWidget(type);
     details->addLayout(typeBox);
     details->addWidget(digits_);

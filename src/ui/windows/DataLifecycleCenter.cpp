@@ -56,18 +56,41 @@ struct CategoryLook {
 CategoryLook lookOf(DataLifecycleCategory category) {
     switch (category) {
     case DataLifecycleCategory::trash:
-        return {"trash", "Trash", "Корзина", "trash", "Trash is empty", "Корзина пуста",
-                "Removed accounts can be restored before permanent deletion.", "Удаленные аккаунты можно восстановить."};
+        return {"trash",
+                "Trash",
+                "Корзина",
+                "trash",
+                "Trash is empty",
+                "Корзина пуста",
+                "Removed accounts can be restored before permanent deletion.",
+                "Удаленные аккаунты можно восстановить."};
     case DataLifecycleCategory::untagged:
-        return {"tag.slash", "Untagged", "Без тегов", "tag", "No untagged accounts", "Нет аккаунтов без тегов",
-                "All active accounts already have tags.", "Все активные аккаунты уже размечены тегами."};
+        return {"tag.slash",
+                "Untagged",
+                "Без тегов",
+                "tag",
+                "No untagged accounts",
+                "Нет аккаунтов без тегов",
+                "All active accounts already have tags.",
+                "Все активные аккаунты уже размечены тегами."};
     case DataLifecycleCategory::longUnused:
-        return {"clock.badge.exclamationmark", "Unused for 180+ days", "Не использовались 180+ дней",
-                "clock.badge.checkmark", "No stale accounts", "Нет давно неиспользуемых аккаунтов",
-                "No accounts have been unused for 180+ days.", "Аккаунтов с неиспользованием 180+ дней не найдено."};
+        return {"clock.badge.exclamationmark",
+                "Unused for 180+ days",
+                "Не использовались 180+ дней",
+                "clock.badge.checkmark",
+                "No stale accounts",
+                "Нет давно неиспользуемых аккаунтов",
+                "No accounts have been unused for 180+ days.",
+                "Аккаунтов с неиспользованием 180+ дней не найдено."};
     case DataLifecycleCategory::hotp:
-        return {"bolt.horizontal", "HOTP", "HOTP", "bolt.horizontal", "No HOTP accounts", "Нет HOTP-аккаунтов",
-                "You do not have HOTP accounts yet.", "В текущем хранилище пока нет HOTP-аккаунтов."};
+        return {"bolt.horizontal",
+                "HOTP",
+                "HOTP",
+                "bolt.horizontal",
+                "No HOTP accounts",
+                "Нет HOTP-аккаунтов",
+                "You do not have HOTP accounts yet.",
+                "В текущем хранилище пока нет HOTP-аккаунтов."};
     }
     return {};
 }
@@ -85,7 +108,8 @@ int countOf(const DataLifecycleStats& stats, DataLifecycleCategory category) {
 // The system's date style, without the time.
 QString shortDate(TimePoint time) {
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(time.time_since_epoch()).count();
-    return QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds).toLocalTime().date(), QLocale::ShortFormat);
+    return QLocale::system().toString(QDateTime::fromSecsSinceEpoch(seconds).toLocalTime().date(),
+                                      QLocale::ShortFormat);
 }
 
 // A row of one of the lists, drawn over the list's selection: while selected its texts take the
@@ -354,7 +378,8 @@ QWidget* DataLifecycleCenter::buildSelectionBar() {
     addTag_ = actionButton(objectnames::windows::lifecycleAddTag, "tag", false);
     moveToTrash_ = actionButton(objectnames::windows::lifecycleMoveToTrash, "trash", true);
     emptyTrash_ = actionButton(objectnames::windows::lifecycleEmptyTrash, "trash.slash", true);
-    for (QPushButton* button : {restore_, delete_, export_, addTag_, moveToTrash_, emptyTrash_}) layout->addWidget(button);
+    for (QPushButton* button : {restore_, delete_, export_, addTag_, moveToTrash_, emptyTrash_})
+        layout->addWidget(button);
 
     connect(restore_, &QPushButton::clicked, this, [this] { (void)perform(DataLifecycleAction::restore(), false); });
     connect(delete_, &QPushButton::clicked, this, [this] {
@@ -427,13 +452,11 @@ QWidget* DataLifecycleCenter::buildTagSheet() {
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    connect(tagField_, &QLineEdit::textEdited, this, [this](const QString& text) {
-        tagSave_->setEnabled(!UnicodeText::trimmed(text.toStdString()).empty());
-    });
+    connect(tagField_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { tagSave_->setEnabled(!UnicodeText::trimmed(text.toStdString()).empty()); });
     connect(tagCancel_, &QPushButton::clicked, cover, &QWidget::hide);
-    connect(tagSave_, &QPushButton::clicked, this, [this] {
-        (void)perform(DataLifecycleAction::addTag(tagField_->text().toStdString()), false);
-    });
+    connect(tagSave_, &QPushButton::clicked, this,
+            [this] { (void)perform(DataLifecycleAction::addTag(tagField_->text().toStdString()), false); });
 
     auto* coverLayout = new QVBoxLayout(cover);
     coverLayout->addWidget(sheet, 0, Qt::AlignCenter);

@@ -54,9 +54,9 @@ void DonationSection::setLanguage(AppLanguage language) {
     language_ = language;
     title_->setText(localized(language_, "Support the project", "Поддержать проект"));
     text_->setText(localized(language_,
-                                 "If Quorbit is useful, you can support development with any amount using one of "
-                                 "these wallets.",
-                                 "Поддержать разработку."));
+                             "If Quorbit is useful, you can support development with any amount using one of "
+                             "these wallets.",
+                             "Поддержать разработку."));
     for (DonationWalletCard* card : cards_) card->setLanguage(language_);
 }
 

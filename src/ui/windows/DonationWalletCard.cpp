@@ -43,8 +43,8 @@ DonationWalletCard::DonationWalletCard(DonationWallet wallet, QWidget* parent)
     titleRow->addStretch();
     layout->addLayout(titleRow);
 
-    layout->addWidget(new AddressText(toQString(wallet_.address), Typography::monospaced(TextStyle::caption), 2,
-                                      Qt::AlignLeft));
+    layout->addWidget(
+        new AddressText(toQString(wallet_.address), Typography::monospaced(TextStyle::caption), 2, Qt::AlignLeft));
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);
@@ -83,7 +83,8 @@ void DonationWalletCard::relabel() {
     copyButton_->setText(copied_ ? localized(language_, "Address copied", "Адрес скопирован")
                                  : localized(language_, "Copy", "Копировать"));
     copyButton_->setIcon(IconFactory::icon(copied_ ? QStringLiteral("checkmark") : QStringLiteral("doc.on.doc"), text));
-    qrButton_->setIcon(IconFactory::icon(QStringLiteral("qrcode"), QApplication::palette().color(QPalette::HighlightedText)));
+    qrButton_->setIcon(
+        IconFactory::icon(QStringLiteral("qrcode"), QApplication::palette().color(QPalette::HighlightedText)));
 }
 
 bool DonationWalletCard::event(QEvent* event) {

@@ -5,12 +5,12 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QKeyEvent>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -205,8 +205,8 @@ QCoro::Task<> MigrationImportWindow::importSelected() {
         }
     }
     if (imported && viewModel) {
-        viewModel->setStatusMessage(
-            localized(viewModel->settings().language, "Google Authenticator accounts imported", "Аккаунты импортированы"));
+        viewModel->setStatusMessage(localized(viewModel->settings().language, "Google Authenticator accounts imported",
+                                              "Аккаунты импортированы"));
         finishLater(window, completion);
     }
     if (!window) co_return;

@@ -226,8 +226,9 @@ void SecurityCenter::showTexts() {
     checkAgain_->setText(localized(language, "Check Again", "Проверить снова"));
     loadingText_->setText(localized(language, "Checking...", "Проверка..."));
     noIssuesText_->setText(localized(language, "No issues found", "Проблем не найдено"));
-    notRunText_->setText(localized(language, "The check could not run: Quorbit stayed locked or its accounts could not be read.",
-                                   "Проверка не выполнена: Quorbit остался заблокирован или аккаунты не удалось прочитать."));
+    notRunText_->setText(
+        localized(language, "The check could not run: Quorbit stayed locked or its accounts could not be read.",
+                  "Проверка не выполнена: Quorbit остался заблокирован или аккаунты не удалось прочитать."));
     auto count = [this](SecurityAuditSeverity severity) {
         return std::count_if(issues_.begin(), issues_.end(),
                              [severity](const SecurityAuditIssue& issue) { return issue.severity == severity; });
@@ -295,13 +296,15 @@ QWidget* SecurityCenter::issueCard(const SecurityAuditIssue& issue, const QColor
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(4);
-    texts->addWidget(new PlainLabel(Typography::font(TextStyle::subheadline, QFont::Medium), QString::fromStdString(issue.title)));
+    texts->addWidget(
+        new PlainLabel(Typography::font(TextStyle::subheadline, QFont::Medium), QString::fromStdString(issue.title)));
     QLabel* message = new PlainLabel(Typography::font(TextStyle::caption), QString::fromStdString(issue.message));
     message->setWordWrap(true);
     TextTone::apply(message, TextTone::secondary);
     texts->addWidget(message);
     if (issue.recommendedAction) {
-        QLabel* action = new PlainLabel(Typography::font(TextStyle::caption), QString::fromStdString(*issue.recommendedAction));
+        QLabel* action =
+            new PlainLabel(Typography::font(TextStyle::caption), QString::fromStdString(*issue.recommendedAction));
         action->setWordWrap(true);
         setTextColor(action, Palette(palette()).blue());
         texts->addWidget(action);

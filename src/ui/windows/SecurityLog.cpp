@@ -123,7 +123,8 @@ QWidget* SecurityLog::buildHeader() {
     auto* header = new QWidget;
     auto* line = new QHBoxLayout(header);
     line->setContentsMargins(16, 14, 16, 14);
-    line->addWidget(new SymbolView(QStringLiteral("list.bullet.clipboard"), Typography::pixelSize(TextStyle::title2), 1.0));
+    line->addWidget(
+        new SymbolView(QStringLiteral("list.bullet.clipboard"), Typography::pixelSize(TextStyle::title2), 1.0));
     title_ = new PlainLabel(Typography::font(TextStyle::headline));
     line->addWidget(title_);
     line->addStretch();
@@ -137,8 +138,8 @@ QWidget* SecurityLog::buildHeader() {
 QWidget* SecurityLog::buildEmptyView() {
     emptyText_ = new PlainLabel(Typography::font(TextStyle::body));
     TextTone::apply(emptyText_, TextTone::secondary);
-    auto* view = new CenteredMessage(new SymbolView(QStringLiteral("doc.text.magnifyingglass"), 36, TextTone::secondary),
-                                     emptyText_);
+    auto* view = new CenteredMessage(
+        new SymbolView(QStringLiteral("doc.text.magnifyingglass"), 36, TextTone::secondary), emptyText_);
     view->setObjectName(objectnames::windows::securityLogEmpty);
     return view;
 }
@@ -258,7 +259,8 @@ void SecurityLog::showTexts() {
     clear_->setText(localized(language, "Clear Log", "Очистить журнал"));
     emptyText_->setText(localized(language, "No events yet", "Пока нет событий"));
     QStringList titles;
-    for (SecurityEventFilter filter : allSecurityEventFilters) titles << QString::fromStdString(title(filter, language));
+    for (SecurityEventFilter filter : allSecurityEventFilters)
+        titles << QString::fromStdString(title(filter, language));
     filterControl_->setSegments(titles);
     const auto chosen = std::find(allSecurityEventFilters.begin(), allSecurityEventFilters.end(), filter_);
     filterControl_->setCurrentIndex(int(chosen - allSecurityEventFilters.begin()));

@@ -61,8 +61,8 @@ WalletQrSheet::WalletQrSheet(const DonationWallet& wallet, AppLanguage language,
     }
     layout->addWidget(code, 0, Qt::AlignHCenter);
 
-    layout->addWidget(new AddressText(toQString(wallet_.address), Typography::monospaced(TextStyle::footnote), 4,
-                                      Qt::AlignHCenter));
+    layout->addWidget(
+        new AddressText(toQString(wallet_.address), Typography::monospaced(TextStyle::footnote), 4, Qt::AlignHCenter));
 
     auto* close = new ProminentButton;
     close->setText(localized(language, "Close", "Закрыть"));

@@ -13,8 +13,7 @@ public:
     // Every new window records that the review was opened.
     std::unique_ptr<WindowHolder> makeDataLifecycleWindow(QuorbitViewModel& viewModel) override;
     std::unique_ptr<WindowHolder> makeGoogleAuthImportWindow(QuorbitViewModel& viewModel,
-                                                             std::vector<GoogleAuthAccount> accounts,
-                                                             bool isFinalBatch,
+                                                             std::vector<GoogleAuthAccount> accounts, bool isFinalBatch,
                                                              std::function<void()> onComplete) override;
 };
 

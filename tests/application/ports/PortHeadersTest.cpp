@@ -22,12 +22,13 @@
 namespace quorbit {
 
 template <typename... Ports>
-constexpr bool allAbstractWithVirtualDestructor = ((std::is_abstract_v<Ports> && std::has_virtual_destructor_v<Ports>) && ...);
+constexpr bool allAbstractWithVirtualDestructor = ((std::is_abstract_v<Ports> &&
+                                                    std::has_virtual_destructor_v<Ports>)&&...);
 
-static_assert(allAbstractWithVirtualDestructor<AccountGroupRepository, BackupCryptoService, ClipboardService, Clock,
-                                               GlobalHotKeyService, IgnoredIssuesStoring, KeyringClient,
-                                               LegacyMigrationService, LoginItemService, PermissionRequesting,
-                                               QRImportService, ScreenQRImportService, SecretStore,
-                                               SecurityEventLogging, SettingsStore, TokenRepository, VaultUnlocking>);
+static_assert(
+    allAbstractWithVirtualDestructor<
+        AccountGroupRepository, BackupCryptoService, ClipboardService, Clock, GlobalHotKeyService, IgnoredIssuesStoring,
+        KeyringClient, LegacyMigrationService, LoginItemService, PermissionRequesting, QRImportService,
+        ScreenQRImportService, SecretStore, SecurityEventLogging, SettingsStore, TokenRepository, VaultUnlocking>);
 
 }  // namespace quorbit

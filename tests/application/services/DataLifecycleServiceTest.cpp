@@ -186,10 +186,11 @@ TEST_F(DataLifecycle, NothingToDeleteStillSavesTheList) {
 }
 
 TEST_F(DataLifecycle, FailedSecretDeletionSavesOnlyWithoutTheAccountsAlreadyGone) {
-    const std::vector<std::pair<const char*, std::function<void(DataLifecycleService&, const std::set<Uuid>&)>>> actions{
-        {"emptyTrash", [](auto& s, const auto&) { s.emptyTrash(); }},
-        {"deletePermanently", [](auto& s, const auto& ids) { s.deletePermanently(ids); }},
-    };
+    const std::vector<std::pair<const char*, std::function<void(DataLifecycleService&, const std::set<Uuid>&)>>>
+        actions{
+            {"emptyTrash", [](auto& s, const auto&) { s.emptyTrash(); }},
+            {"deletePermanently", [](auto& s, const auto& ids) { s.deletePermanently(ids); }},
+        };
     for (const auto& [name, act] : actions) {
         for (const std::size_t failingAt : {0u, 1u}) {
             SCOPED_TRACE(std::string(name) + " failing at " + std::to_string(failingAt));
@@ -197,7 +198,8 @@ TEST_F(DataLifecycle, FailedSecretDeletionSavesOnlyWithoutTheAccountsAlreadyGone
             const std::vector doomed{account("A", trash), account("B", trash), account("C", trash)};
             store(doomed);
             const int savesBefore = repository.saveCount();
-            secrets.failDeletesWith(QuorbitError(QuorbitError::Case::keychainAccessDenied), doomed[failingAt].secretRef);
+            secrets.failDeletesWith(QuorbitError(QuorbitError::Case::keychainAccessDenied),
+                                    doomed[failingAt].secretRef);
             auto lifecycle = service();
             const std::set<Uuid> ids{doomed[0].id, doomed[1].id, doomed[2].id};
             EXPECT_EQ(test::thrownError([&] { act(lifecycle, ids); }).errorCase(),
@@ -222,7 +224,10 @@ TEST_F(DataLifecycle, RestoreAndMoveToTrashStampEveryGivenAccount) {
     auto saved = repository.accounts();
     EXPECT_FALSE(saved[0].trashedAt);
     EXPECT_EQ(saved[0].updatedAt, clock.now());
-    EXPECT_EQ(saved[1], account("", [&](auto& a) { a = active; a.updatedAt = clock.now(); }));
+    EXPECT_EQ(saved[1], account("", [&](auto& a) {
+                  a = active;
+                  a.updatedAt = clock.now();
+              }));
     EXPECT_EQ(saved[2], untouched);
 
     clock.advance(1h);

@@ -37,7 +37,8 @@ struct Vault {
         account.updatedAt = account.createdAt;
         SecretBytes secret(secretBytes);
         // Distinct secrets unless a fill is chosen, so duplicates appear only where wanted.
-        for (std::size_t i = 0; i < secret.size(); ++i) secret.data()[i] = fill != 0 ? fill : account.id.bytes()[i % 16];
+        for (std::size_t i = 0; i < secret.size(); ++i)
+            secret.data()[i] = fill != 0 ? fill : account.id.bytes()[i % 16];
         store.saveSecret(secret, account.secretRef);
         return account;
     }
@@ -68,52 +69,96 @@ OtpAccount with(OtpAccount account, const std::function<void(OtpAccount&)>& chan
 }
 
 const RuleCase ruleCases[] = {
-    {"IdentityIgnoresCaseAndSurroundingSpaces", Kind::duplicateAccountIdentity, Severity::warning,
-     [](Vault& v) { return std::vector{v.add("GitHub", "alice"), v.add("Other", "alice"), v.add(" github ", "ALICE\n")}; },
+    {"IdentityIgnoresCaseAndSurroundingSpaces",
+     Kind::duplicateAccountIdentity,
+     Severity::warning,
+     [](Vault& v) {
+         return std::vector{v.add("GitHub", "alice"), v.add("Other", "alice"), v.add(" github ", "ALICE\n")};
+     },
      {{{0, 2}, "Найдено 2 аккаунтов с одинаковым сервисом и именем: GitHub."}}},
-    {"IdentityUsesFullCaseFolding", Kind::duplicateAccountIdentity, Severity::warning,
-     [](Vault& v) { return std::vector{v.add("Straße", "bob"), v.add("STRASSE", "BOB")}; },
+    {"IdentityUsesFullCaseFolding",
+     Kind::duplicateAccountIdentity,
+     Severity::warning,
+     [](Vault& v) {
+         return std::vector{v.add("Straße", "bob"), v.add("STRASSE", "BOB")};
+     },
      {{{0, 1}, "Найдено 2 аккаунтов с одинаковым сервисом и именем: Straße."}}},
-    {"SameSecretBytes", Kind::duplicateSecretFingerprint, Severity::critical,
-     [](Vault& v) { return std::vector{v.add("A", "a", 20, 7), v.add("B", "b"), v.add("C", "c", 20, 7)}; },
+    {"SameSecretBytes",
+     Kind::duplicateSecretFingerprint,
+     Severity::critical,
+     [](Vault& v) {
+         return std::vector{v.add("A", "a", 20, 7), v.add("B", "b"), v.add("C", "c", 20, 7)};
+     },
      {{{0, 2}, "Найдено 2 аккаунтов с одинаковым секретом. Это может быть дублирование."}}},
-    {"IssuerOfSpaces", Kind::emptyIssuer, Severity::warning,
-     [](Vault& v) { return std::vector{v.add("Bank", "bob"), v.add(" \t", "bob")}; },
+    {"IssuerOfSpaces",
+     Kind::emptyIssuer,
+     Severity::warning,
+     [](Vault& v) {
+         return std::vector{v.add("Bank", "bob"), v.add(" \t", "bob")};
+     },
      {{{1}, "У аккаунта не указан сервис. Его будет сложнее найти и отличить от других записей."}}},
-    {"EmptyAccountName", Kind::emptyAccountName, Severity::warning,
+    {"EmptyAccountName",
+     Kind::emptyAccountName,
+     Severity::warning,
      [](Vault& v) { return std::vector{v.add("Bank", "")}; },
      {{{0}, "У аккаунта не указано имя. Это может затруднить идентификацию."}}},
-    {"NineBytesAreShortTenAreNot", Kind::weakSecret, Severity::warning,
-     [](Vault& v) { return std::vector{v.add("Ten", "a", 10), v.add("", "nine", 9)}; },
+    {"NineBytesAreShortTenAreNot",
+     Kind::weakSecret,
+     Severity::warning,
+     [](Vault& v) {
+         return std::vector{v.add("Ten", "a", 10), v.add("", "nine", 9)};
+     },
      {{{1}, "Секрет аккаунта «nine» содержит менее 10 байт. Это может снижать безопасность."}}},
-    {"OnlyTotpPeriodsCount", Kind::nonStandardTotpPeriod, Severity::info,
+    {"OnlyTotpPeriodsCount",
+     Kind::nonStandardTotpPeriod,
+     Severity::info,
      [](Vault& v) {
          return std::vector{with(v.add("Slow", "a"), [](auto& a) { a.period = 60; }),
-                            with(v.add("Counter", "b"), [](auto& a) { a.type = OtpType::hotp; a.period = 60; })};
+                            with(v.add("Counter", "b"), [](auto& a) {
+                                a.type = OtpType::hotp;
+                                a.period = 60;
+                            })};
      },
-     {{{0}, "Период аккаунта «Slow» составляет 60 секунд вместо стандартных 30. Это может быть нормально, если "
-            "так требует сервис."}}},
-    {"EveryHotpAccount", Kind::hotpMayBeOutOfSync, Severity::info,
-     [](Vault& v) { return std::vector{with(v.add("Bank", "a"), [](auto& a) { a.type = OtpType::hotp; a.hotpCounter = 41; })}; },
-     {{{0}, "Аккаунт «Bank» использует HOTP (счётчик: 41). Если код не принимается сервисом, может потребоваться "
-            "синхронизация."}}},
-    {"NoTags", Kind::untaggedAccount, Severity::info,
+     {{{0},
+       "Период аккаунта «Slow» составляет 60 секунд вместо стандартных 30. Это может быть нормально, если "
+       "так требует сервис."}}},
+    {"EveryHotpAccount",
+     Kind::hotpMayBeOutOfSync,
+     Severity::info,
+     [](Vault& v) {
+         return std::vector{with(v.add("Bank", "a"), [](auto& a) {
+             a.type = OtpType::hotp;
+             a.hotpCounter = 41;
+         })};
+     },
+     {{{0},
+       "Аккаунт «Bank» использует HOTP (счётчик: 41). Если код не принимается сервисом, может потребоваться "
+       "синхронизация."}}},
+    {"NoTags",
+     Kind::untaggedAccount,
+     Severity::info,
      [](Vault& v) { return std::vector{with(v.add("Mail", "a"), [](auto& a) { a.tags.clear(); })}; },
      {{{0}, "Аккаунт «Mail» не имеет тегов. Теги помогают группировать и находить аккаунты."}}},
-    {"IdleStrictlyLongerThanThreshold", Kind::longUnusedAccount, Severity::info,
+    {"IdleStrictlyLongerThanThreshold",
+     Kind::longUnusedAccount,
+     Severity::info,
      [](Vault& v) {
          const auto usedAgo = [&](std::string issuer, std::chrono::system_clock::duration idle) {
              return with(v.add(std::move(issuer), "a"), [&](auto& a) { a.lastUsedAt = auditTime - idle; });
          };
-         return std::vector{usedAgo("Exactly180", 180 * day), usedAgo("OneSecondMore", 180 * day + 1s),
-                            usedAgo("Long", 400 * day + 21h + 36min), usedAgo("Future", -1 * day),
+         return std::vector{usedAgo("Exactly180", 180 * day),
+                            usedAgo("OneSecondMore", 180 * day + 1s),
+                            usedAgo("Long", 400 * day + 21h + 36min),
+                            usedAgo("Future", -1 * day),
                             v.add("NeverUsed", "a"),
                             with(v.add("Oldest", "a"), [](auto& a) { a.lastUsedAt = TimePoint::min(); })};
      },
      {{{1}, "Аккаунт «OneSecondMore» не использовался 180 дней. Возможно, он больше не нужен."},
       {{2}, "Аккаунт «Long» не использовался 400 дней. Возможно, он больше не нужен."},
       {{5}, "Аккаунт «Oldest» не использовался 126427 дней. Возможно, он больше не нужен."}}},
-    {"AllTrashedAccountsInOneFinding", Kind::deletedAccountStillRestorable, Severity::info,
+    {"AllTrashedAccountsInOneFinding",
+     Kind::deletedAccountStillRestorable,
+     Severity::info,
      [](Vault& v) {
          const auto trashed = [&](std::string issuer) {
              return with(v.add(std::move(issuer), "a"), [](auto& a) { a.trashedAt = auditTime; });
@@ -193,8 +238,7 @@ TEST(SecurityAudit, IgnoredKeyRemovesOnlyItsFindingUntilTheAccountsChange) {
         return with(vault.add(std::move(issuer), "a"), [](auto& a) { a.trashedAt = auditTime; });
     };
     std::vector accounts{with(vault.add("Mail", "a"), [](auto& a) { a.tags.clear(); }),
-                         with(vault.add("Bank", "b"), [](auto& a) { a.tags.clear(); }), trashed("T1"),
-                         trashed("T2")};
+                         with(vault.add("Bank", "b"), [](auto& a) { a.tags.clear(); }), trashed("T1"), trashed("T2")};
     const auto before = runAudit(vault, accounts);
     ASSERT_EQ(before.size(), 3u);
 
@@ -218,7 +262,8 @@ TEST(SecurityAudit, ASecretThatCannotBeReadIsSkippedAndTheAuditGoesOn) {
         std::vector<Kind> expected;
     };
     const Case cases[] = {
-        {"missing item", [](Vault&, OtpAccount& a) { a.secretRef = OtpSecretRef{"gone"}; },
+        {"missing item",
+         [](Vault&, OtpAccount& a) { a.secretRef = OtpSecretRef{"gone"}; },
          {Kind::weakSecret, Kind::untaggedAccount, Kind::untaggedAccount}},
         {"access refused",
          [](Vault& v, OtpAccount&) { v.store.failLoadsWith(QuorbitError(QuorbitError::Case::keychainAccessDenied)); },

@@ -57,10 +57,10 @@ TEST(AppSettingsJsonTest, RoundTripsEveryField) {
 
 TEST(AppSettingsJsonTest, TheEarlierOnboardingKeyCountsOnlyWithoutTheCurrentOne) {
     EXPECT_TRUE(decode(R"({"hasCompletedPermissionsOnboarding":true})").hasCompletedOnboarding);
-    EXPECT_FALSE(decode(R"({"hasCompletedPermissionsOnboarding":true,"hasCompletedOnboarding":false})")
-                     .hasCompletedOnboarding);
-    EXPECT_TRUE(decode(R"({"hasCompletedPermissionsOnboarding":true,"hasCompletedOnboarding":null})")
-                    .hasCompletedOnboarding);
+    EXPECT_FALSE(
+        decode(R"({"hasCompletedPermissionsOnboarding":true,"hasCompletedOnboarding":false})").hasCompletedOnboarding);
+    EXPECT_TRUE(
+        decode(R"({"hasCompletedPermissionsOnboarding":true,"hasCompletedOnboarding":null})").hasCompletedOnboarding);
 }
 
 TEST(AppSettingsJsonTest, APresentValueOfTheWrongKindFailsTheWholeRecord) {
@@ -95,8 +95,8 @@ TEST(CodeFormatTest, FormatsCodesByLength) {
         const char* shown;
     };
     const Row rows[] = {
-        {CodeFormat::grouped, "123456", "123 456"},   {CodeFormat::grouped, "12345678", "1234 5678"},
-        {CodeFormat::grouped, "1234567", "1234567"},  {CodeFormat::grouped, "", ""},
+        {CodeFormat::grouped, "123456", "123 456"},     {CodeFormat::grouped, "12345678", "1234 5678"},
+        {CodeFormat::grouped, "1234567", "1234567"},    {CodeFormat::grouped, "", ""},
         {CodeFormat::grouped, std::nullopt, "--- ---"}, {CodeFormat::plain, "123456", "123456"},
         {CodeFormat::plain, std::nullopt, "------"},
     };
@@ -118,7 +118,8 @@ TEST(AppLanguageTest, RussianWhenAnyPreferredLanguageStartsWithRu) {
         {{}, AppLanguage::english},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(appLanguageForPreferredLanguages(row.preferred), row.expected) << ::testing::PrintToString(row.preferred);
+        EXPECT_EQ(appLanguageForPreferredLanguages(row.preferred), row.expected)
+            << ::testing::PrintToString(row.preferred);
     }
 }
 

@@ -40,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PresetRow{KeyboardShortcutPreset::shiftOptionC, "Alt+Shift+C", "option+shift:8"}));
 
 TEST(KeyboardShortcutTest, ADisabledShortcutHasNoKeyWhateverItsFields) {
-    const KeyboardShortcut shortcut{.keyCode = 49, .keyEquivalent = "Space", .modifiers = {command}, .isEnabled = false};
+    const KeyboardShortcut shortcut{
+        .keyCode = 49, .keyEquivalent = "Space", .modifiers = {command}, .isEnabled = false};
     EXPECT_EQ(shortcut.displayTitle(), "Disabled");
     EXPECT_EQ(shortcut.registrationKey(), std::nullopt);
 }
@@ -54,7 +55,8 @@ TEST(KeyboardShortcutTest, ModifierOrderChangesEqualityAndPresetButNotTheKey) {
 }
 
 TEST(KeyboardShortcutTest, AnEnabledShortcutMatchingNoPresetMapsToDisabled) {
-    EXPECT_EQ(presetFor(KeyboardShortcut{.keyCode = 0, .keyEquivalent = "", .modifiers = {}, .isEnabled = true}), KeyboardShortcutPreset::disabled);
+    EXPECT_EQ(presetFor(KeyboardShortcut{.keyCode = 0, .keyEquivalent = "", .modifiers = {}, .isEnabled = true}),
+              KeyboardShortcutPreset::disabled);
 }
 
 TEST(KeyboardShortcutTest, PresetTitlesTranslateOnlyDisabled) {

@@ -176,10 +176,9 @@ INSTANTIATE_TEST_SUITE_P(
                             [](AccountMutationsTest& self, const Uuid& id) {
                                 MarkFavorite(self.repository, self.clock).execute(id, true);
                             }},
-        SingleAccountAction{"MoveToTrash",
-                            [](AccountMutationsTest& self, const Uuid& id) {
-                                MoveToTrash(self.repository, self.clock).execute(id);
-                            }},
+        SingleAccountAction{
+            "MoveToTrash",
+            [](AccountMutationsTest& self, const Uuid& id) { MoveToTrash(self.repository, self.clock).execute(id); }},
         SingleAccountAction{"RestoreAccount",
                             [](AccountMutationsTest& self, const Uuid& id) {
                                 RestoreAccount(self.repository, self.clock).execute(id);

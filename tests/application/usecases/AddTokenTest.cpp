@@ -20,7 +20,9 @@ TokenDraft draft(std::string issuer, std::string accountName) {
 }
 
 struct AddTokenTest : UseCaseFixture {
-    OtpAccount add(const TokenDraft& tokenDraft) { return AddToken(repository, secretStore, codec, clock).execute(tokenDraft); }
+    OtpAccount add(const TokenDraft& tokenDraft) {
+        return AddToken(repository, secretStore, codec, clock).execute(tokenDraft);
+    }
 
     void expectNothingWritten() {
         EXPECT_EQ(repository.saveCount(), 0);
@@ -88,31 +90,32 @@ TEST_P(AddTokenRejectsTest, WithoutWritingAnything) {
 using C = QuorbitError::Case;
 INSTANTIATE_TEST_SUITE_P(
     Drafts, AddTokenRejectsTest,
-    ::testing::Values(
-        RejectedDraft{"NotBase32", [](TokenDraft& d) { d.secretBase32 = SecretBytes::fromText("JBSW1"); }, C::invalidSecret},
-        RejectedDraft{"SecretOfSkippedCharactersOnly",
-                      [](TokenDraft& d) { d.secretBase32 = SecretBytes::fromText(" -= "); }, C::invalidSecret},
-        RejectedDraft{"FiveDigits", [](TokenDraft& d) { d.digits = 5; }, C::invalidSecret},
-        RejectedDraft{"NineDigits", [](TokenDraft& d) { d.digits = 9; }, C::invalidSecret},
-        RejectedDraft{"TotpPeriodZero", [](TokenDraft& d) { d.period = 0; }, C::invalidSecret},
-        RejectedDraft{"NegativeHotpCounter",
-                      [](TokenDraft& d) {
-                          d.type = OtpType::hotp;
-                          d.hotpCounter = -1;
-                      },
-                      C::invalidSecret},
-        RejectedDraft{"BlankNames",
-                      [](TokenDraft& d) {
-                          d.issuer = "  ";
-                          d.accountName = "\n";
-                      },
-                      C::invalidTokenURI},
-        RejectedDraft{"BadSecretIsReportedBeforeBlankNames",
-                      [](TokenDraft& d) {
-                          d.issuer = d.accountName = " ";
-                          d.secretBase32 = SecretBytes::fromText("0000");
-                      },
-                      C::invalidSecret}),
+    ::testing::Values(RejectedDraft{"NotBase32", [](TokenDraft& d) { d.secretBase32 = SecretBytes::fromText("JBSW1"); },
+                                    C::invalidSecret},
+                      RejectedDraft{"SecretOfSkippedCharactersOnly",
+                                    [](TokenDraft& d) { d.secretBase32 = SecretBytes::fromText(" -= "); },
+                                    C::invalidSecret},
+                      RejectedDraft{"FiveDigits", [](TokenDraft& d) { d.digits = 5; }, C::invalidSecret},
+                      RejectedDraft{"NineDigits", [](TokenDraft& d) { d.digits = 9; }, C::invalidSecret},
+                      RejectedDraft{"TotpPeriodZero", [](TokenDraft& d) { d.period = 0; }, C::invalidSecret},
+                      RejectedDraft{"NegativeHotpCounter",
+                                    [](TokenDraft& d) {
+                                        d.type = OtpType::hotp;
+                                        d.hotpCounter = -1;
+                                    },
+                                    C::invalidSecret},
+                      RejectedDraft{"BlankNames",
+                                    [](TokenDraft& d) {
+                                        d.issuer = "  ";
+                                        d.accountName = "\n";
+                                    },
+                                    C::invalidTokenURI},
+                      RejectedDraft{"BadSecretIsReportedBeforeBlankNames",
+                                    [](TokenDraft& d) {
+                                        d.issuer = d.accountName = " ";
+                                        d.secretBase32 = SecretBytes::fromText("0000");
+                                    },
+                                    C::invalidSecret}),
     [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(AddTokenTest, AcceptsOneEmptyNameAndAHotpPeriodOfZero) {

@@ -22,9 +22,8 @@ struct DeleteUseCasesTest : UseCaseFixture {
 
 TEST_F(DeleteUseCasesTest, DeletePermanentlyRemovesTheSecretFirstThenTheAccount) {
     bool secretGoneAtSave = false;
-    repository.observeSaves([&](const std::vector<OtpAccount>&) {
-        secretGoneAtSave = !secretStore.contains(accounts[1].secretRef);
-    });
+    repository.observeSaves(
+        [&](const std::vector<OtpAccount>&) { secretGoneAtSave = !secretStore.contains(accounts[1].secretRef); });
 
     DeleteAccountPermanently(repository, secretStore).execute(accounts[1].id);
 

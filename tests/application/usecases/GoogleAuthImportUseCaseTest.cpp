@@ -76,8 +76,20 @@ TEST_F(GoogleAuthImportUseCaseTest, SkipsUnfitAndAlreadyStoredEntriesSilently) {
         std::vector<OtpAccount> stored;
     } cases[] = {
         {"empty secret", entry("X", "x", SecretBytes{}), {}},
-        {"five digits", [] { auto e = entry("X", "x"); e.digits = 5; return e; }(), {}},
-        {"nine digits", [] { auto e = entry("X", "x"); e.digits = 9; return e; }(), {}},
+        {"five digits",
+         [] {
+             auto e = entry("X", "x");
+             e.digits = 5;
+             return e;
+         }(),
+         {}},
+        {"nine digits",
+         [] {
+             auto e = entry("X", "x");
+             e.digits = 9;
+             return e;
+         }(),
+         {}},
         {"same as a stored account", entry("X", "x"), {storedAccount("X", "x")}},
         {"same as a trashed account", entry("X", "x"), {trashedAccount("X", "x")}},
         // Composed and decomposed accents are one text; the trashed account keeps the add from refusing it.
@@ -141,7 +153,8 @@ TEST_F(GoogleAuthImportUseCaseTest, AnAddRefusalEndsTheRunAndKeepsTheEarlierAcco
         std::vector<GoogleAuthAccount> payload;
     } cases[] = {
         // Differs from a stored account only in letter case: the add's own duplicate rule refuses it.
-        {"letter case of a stored account", {storedAccount("Example", "alice")},
+        {"letter case of a stored account",
+         {storedAccount("Example", "alice")},
          {entry("First", "f"), entry("EXAMPLE", "alice"), entry("Later", "l")}},
         // The list loaded at the start does not hold the first of two equal entries.
         {"entry repeated in the payload", {}, {entry("First", "f"), entry("First", "f"), entry("Later", "l")}},

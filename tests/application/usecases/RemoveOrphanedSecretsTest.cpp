@@ -19,7 +19,8 @@ struct RemoveOrphanedSecretsTest : UseCaseFixture, testing::WithParamInterface<U
     RemoveOrphanedSecretsTest() {
         trashed.trashedAt = startTime;
         repository.setAccounts({listed, trashed});
-        for (const OtpSecretRef& ref : {listed.secretRef, trashed.secretRef, orphan}) secretStore.saveSecret(SecretBytes{7}, ref);
+        for (const OtpSecretRef& ref : {listed.secretRef, trashed.secretRef, orphan})
+            secretStore.saveSecret(SecretBytes{7}, ref);
     }
     std::size_t sweep() { return RemoveOrphanedSecrets(repository, secretStore).execute(); }
 
@@ -50,9 +51,11 @@ TEST_P(RemoveOrphanedSecretsTest, RemovesNothingUnlessTheListIsTheWholeTruth) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, RemoveOrphanedSecretsTest,
-    testing::Values(
-        UnsoundListCase{"Unreadable", [](FakeTokenRepository& list) { list.failLoadsWith(QuorbitError::persistenceFailure("damaged")); }},
-        UnsoundListCase{"SetAside", [](FakeTokenRepository& list) { list.setKeepsSetAsideCopies(true); }}),
+    testing::Values(UnsoundListCase{"Unreadable",
+                                    [](FakeTokenRepository& list) {
+                                        list.failLoadsWith(QuorbitError::persistenceFailure("damaged"));
+                                    }},
+                    UnsoundListCase{"SetAside", [](FakeTokenRepository& list) { list.setKeepsSetAsideCopies(true); }}),
     [](const testing::TestParamInfo<UnsoundListCase>& param) { return std::string(param.param.name); });
 
 }  // namespace

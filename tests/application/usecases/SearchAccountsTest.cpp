@@ -68,16 +68,16 @@ TEST_P(SearchAccountsFilterTest, KeepsTheFilteredAccounts) {
     EXPECT_TRUE(search({}, "", GetParam().filter).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Filters, SearchAccountsFilterTest,
-    ::testing::Values(FilterCase{AccountFilterSelection::all(), {"Example/alice", "Fav/f", "Tagged/t", "Used/u"}},
-                      FilterCase{AccountFilterSelection::favorites(), {"Fav/f"}},
-                      FilterCase{AccountFilterSelection::recent(), {"Used/u"}},
-                      FilterCase{AccountFilterSelection::trash(), {"Trashed/alice"}},
-                      FilterCase{AccountFilterSelection::tag("work"), {"Tagged/t"}},
-                      FilterCase{AccountFilterSelection::tag("WORK"), {"Tagged/t"}},
-                      FilterCase{AccountFilterSelection::tag(" work"), {}},
-                      FilterCase{AccountFilterSelection::tag("PROJECT x"), {"Tagged/t"}}));
+INSTANTIATE_TEST_SUITE_P(Filters, SearchAccountsFilterTest,
+                         ::testing::Values(FilterCase{AccountFilterSelection::all(),
+                                                      {"Example/alice", "Fav/f", "Tagged/t", "Used/u"}},
+                                           FilterCase{AccountFilterSelection::favorites(), {"Fav/f"}},
+                                           FilterCase{AccountFilterSelection::recent(), {"Used/u"}},
+                                           FilterCase{AccountFilterSelection::trash(), {"Trashed/alice"}},
+                                           FilterCase{AccountFilterSelection::tag("work"), {"Tagged/t"}},
+                                           FilterCase{AccountFilterSelection::tag("WORK"), {"Tagged/t"}},
+                                           FilterCase{AccountFilterSelection::tag(" work"), {}},
+                                           FilterCase{AccountFilterSelection::tag("PROJECT x"), {"Tagged/t"}}));
 
 TEST_F(SearchAccountsTest, QueryIsTrimmedLowerCasedAndFoundInIssuerNameOrTag) {
     const struct {
@@ -124,7 +124,9 @@ TEST_F(SearchAccountsTest, KeptSortKeysFollowRenamesAndTheLocale) {
     std::vector<OtpAccount> list{withId(storedAccount("Zeta", "x"), "00000000-0000-4000-8000-000000000001"),
                                  withId(storedAccount("Öresund", "x"), "00000000-0000-4000-8000-000000000002")};
     const SearchAccounts kept;
-    auto order = [&] { return labels(kept.execute(list, "", AccountFilterSelection::all(), AccountSortOption::alphabetical)); };
+    auto order = [&] {
+        return labels(kept.execute(list, "", AccountFilterSelection::all(), AccountSortOption::alphabetical));
+    };
     EXPECT_EQ(order(), (std::vector<std::string>{"Öresund/x", "Zeta/x"}));
     list[0].issuer = "Alpha";
     EXPECT_EQ(order(), (std::vector<std::string>{"Alpha/x", "Öresund/x"})) << "after a rename";

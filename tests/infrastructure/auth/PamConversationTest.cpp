@@ -70,18 +70,17 @@ TEST(PamConversation, AnswersEveryMessageOfOneCallInOrderInsideOneDialog) {
     ScriptedPrompter prompter;
     {
         const PamConversation conversation(prompter, "unlock the vault");
-        const Exchange first = converse(conversation, {message(PAM_TEXT_INFO, "Hello"),
-                                                       message(PAM_PROMPT_ECHO_OFF, "Password:"),
-                                                       message(PAM_PROMPT_ECHO_ON, "Code:"),
-                                                       message(PAM_ERROR_MSG, "Try again")});
+        const Exchange first =
+            converse(conversation, {message(PAM_TEXT_INFO, "Hello"), message(PAM_PROMPT_ECHO_OFF, "Password:"),
+                                    message(PAM_PROMPT_ECHO_ON, "Code:"), message(PAM_ERROR_MSG, "Try again")});
         EXPECT_EQ(first.status, PAM_SUCCESS);
-        EXPECT_EQ(first.answers, (std::vector<std::optional<std::string>>{std::nullopt, "answer to Password:",
-                                                                          "answer to Code:", std::nullopt}));
+        EXPECT_EQ(first.answers, (std::vector<std::optional<std::string>>{
+                                     std::nullopt, "answer to Password:", "answer to Code:", std::nullopt}));
         EXPECT_EQ(converse(conversation, {message(PAM_PROMPT_ECHO_OFF, "Again:")}).status, PAM_SUCCESS);
     }
-    EXPECT_EQ(prompter.log, (std::vector<std::string>{"begin unlock the vault", "info Hello", "ask hidden Password:",
-                                                      "ask shown Code:", "error Try again", "ask hidden Again:",
-                                                      "end"}));
+    EXPECT_EQ(prompter.log, (std::vector<std::string>{"begin unlock the vault", "info Hello",
+                                                      "ask hidden Password:", "ask shown Code:", "error Try again",
+                                                      "ask hidden Again:", "end"}));
 }
 
 // A failed call hands no answers to the stack: those already made are wiped and freed.

@@ -182,8 +182,7 @@ TEST_F(BackupRoundTripTest, EveryFieldSurvivesIntoAnEmptyVault) {
     trashed.period = 60;
     trashed.trashedAt = exportTime - days(2);
     const std::vector<OtpAccount> originals{hotp, trashed, accountNamed("Plain", "")};
-    const std::vector<SecretBytes> secrets{codec.decode("GEZDGNBVGY3TQOJQGEZDGNBVGY3TQOJQ"), SecretBytes{0x01},
-                                           secret};
+    const std::vector<SecretBytes> secrets{codec.decode("GEZDGNBVGY3TQOJQGEZDGNBVGY3TQOJQ"), SecretBytes{0x01}, secret};
     for (std::size_t i = 0; i < originals.size(); ++i) source.store(originals[i], secrets[i]);
 
     const auto added = importInto(target, exportFrom(source, std::set{hotp.id, trashed.id, originals[2].id}));
@@ -409,10 +408,7 @@ const std::vector<MergeCase> mergeCases{
      {},
      {{"One", "a", 2}, {"Two", "b", 2}},
      {{0, "One", "a", true}, {1, "Two", "b", false}}},
-    {"EveryAccountADuplicateAddsNothing",
-     {{"One", "a", 1}, {"Two", "b", 2}},
-     {{"two", "B", 3}, {"ONE", "A", 4}},
-     {}},
+    {"EveryAccountADuplicateAddsNothing", {{"One", "a", 1}, {"Two", "b", 2}}, {{"two", "B", 3}, {"ONE", "A", 4}}, {}},
 };
 
 void PrintTo(const MergeCase& mergeCase, std::ostream* out) { *out << mergeCase.name; }

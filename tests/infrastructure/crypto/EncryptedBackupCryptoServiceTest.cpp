@@ -119,7 +119,8 @@ TEST(EncryptedBackupCryptoService, TwoSealsOfOnePayloadDifferInSaltAndBox) {
 }
 
 TEST(EncryptedBackupCryptoService, NewBackupsUseASaltOfSixteenTo1024Bytes) {
-    for (const auto& [configured, expected] : std::vector<std::pair<int, int>>{{0, 16}, {8, 16}, {32, 32}, {4096, 1024}}) {
+    for (const auto& [configured, expected] :
+         std::vector<std::pair<int, int>>{{0, 16}, {8, 16}, {32, 32}, {4096, 1024}}) {
         EncryptedBackupCryptoService service(1000, configured);
         const auto envelope = envelopeOf(service.encrypt(samplePayload(), password("pw")));
         EXPECT_EQ(envelope["saltBytes"], expected);

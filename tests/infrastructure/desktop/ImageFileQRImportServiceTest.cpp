@@ -26,7 +26,8 @@ using test::qrCodeImage;
 
 constexpr const char* kTotpURI = "otpauth://totp/Example:alice@example.com?secret=JBSWY3DPEHPK3PXP&issuer=Example";
 constexpr const char* kMigrationURI =
-    "otpauth-migration://offline?data=CjEKCkhlbGxvId6tvu8SGEV4YW1wbGU6YWxpY2VAZXhhbXBsZS5jb20aB0V4YW1wbGUgASgBMAIQARgBIAA%3D";
+    "otpauth-migration://"
+    "offline?data=CjEKCkhlbGxvId6tvu8SGEV4YW1wbGU6YWxpY2VAZXhhbXBsZS5jb20aB0V4YW1wbGUgASgBMAIQARgBIAA%3D";
 
 // Dark modules on a transparent canvas: a reader that ignores alpha sees black on black.
 QImage onTransparentCanvas(const QImage& code) {
@@ -83,10 +84,8 @@ TEST_P(ReadableImageTest, ReturnsTheCodeTextUnchanged) {
 INSTANTIATE_TEST_SUITE_P(
     Images, ReadableImageTest,
     ::testing::Values(
-        ReadableCase{"otpauthPng", kTotpURI, "png", {}},
-        ReadableCase{"migrationJpeg", kMigrationURI, "jpg", {}},
-        ReadableCase{"lightOnDark", kTotpURI, "png",
-                     [](const QImage&) { return qrCodeImage(kTotpURI, 6, true); }},
+        ReadableCase{"otpauthPng", kTotpURI, "png", {}}, ReadableCase{"migrationJpeg", kMigrationURI, "jpg", {}},
+        ReadableCase{"lightOnDark", kTotpURI, "png", [](const QImage&) { return qrCodeImage(kTotpURI, 6, true); }},
         ReadableCase{"greyscalePng", kTotpURI, "png",
                      [](const QImage& code) { return code.convertToFormat(QImage::Format_Grayscale8); }},
         ReadableCase{"transparentBackground", kTotpURI, "png", onTransparentCanvas},
@@ -113,11 +112,13 @@ TEST_F(ImageFileTest, UnreadableOrUnsupportedFilesAreUnsupportedQRCode) {
         {"web address code", save(qrCodeImage("https://example.com/login"), "web.png", "png")},
         {"random bytes", write("noise.png", QByteArray(noise.data(), static_cast<qsizetype>(noise.size())))},
         {"text renamed", write("notes.png", "otpauth://totp/Example?secret=JBSWY3DPEHPK3PXP\n")},
-        {"truncated png", write("cut.png", [&] {
-             QFile full(QString::fromStdString(save(qrCodeImage(kTotpURI), "full.png", "png").string()));
-             EXPECT_TRUE(full.open(QIODevice::ReadOnly));
-             return full.read(full.size() / 2);
-         }())},
+        {"truncated png",
+         write("cut.png",
+               [&] {
+                   QFile full(QString::fromStdString(save(qrCodeImage(kTotpURI), "full.png", "png").string()));
+                   EXPECT_TRUE(full.open(QIODevice::ReadOnly));
+                   return full.read(full.size() / 2);
+               }())},
         {"missing file", dir_.filePath("absent.png").toStdString()},
     };
     for (const auto& [label, path] : files) {

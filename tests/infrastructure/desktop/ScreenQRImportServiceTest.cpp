@@ -94,11 +94,11 @@ ScreenGrabQRImportService::Sources fakeSources(const ScanCase& scan, FakeScreens
         .detector = ZXingQRCodeDetector([&screens](const QImage& image) { return screens.read(image); }),
         .activeDisplaysProvider = [ids] { return ids; },
         .displayImageCapturer = [plain](DisplayId id) { return plain.at(id); },
-        .aggregateSnapshotCapturer = [aggregate = screens.picture(scan.aggregate), ids](
-                                         const std::vector<DisplayId>& requested) {
-            EXPECT_EQ(requested, ids);
-            return aggregate;
-        },
+        .aggregateSnapshotCapturer =
+            [aggregate = screens.picture(scan.aggregate), ids](const std::vector<DisplayId>& requested) {
+                EXPECT_EQ(requested, ids);
+                return aggregate;
+            },
         .bestResolutionDisplayImageCapturer = {},
         .screenCaptureAccessPreflight = [granted = scan.accessGranted] { return granted; },
     };
@@ -127,23 +127,42 @@ TEST_P(ScreenScanTest, ReturnsThePreferredTextOrTheFittingError) {
 INSTANTIATE_TEST_SUITE_P(
     Scans, ScreenScanTest,
     ::testing::Values(
-        ScanCase{"migrationOnAnotherDisplayWins", std::nullopt, {Shot{{kTotpA}}, Shot{{kMigration}}}, {}, true,
-                 kMigration},
+        ScanCase{
+            "migrationOnAnotherDisplayWins", std::nullopt, {Shot{{kTotpA}}, Shot{{kMigration}}}, {}, true, kMigration},
         ScanCase{"firstTextWinsWithoutMigration", Shot{{kTotpB}}, {Shot{{kTotpA, kTotpB}}}, {}, true, kTotpB},
         ScanCase{"sameCodeInEveryPicture", Shot{{kTotpA}}, {Shot{{kTotpA}}}, {Shot{{kTotpA}}}, true, kTotpA},
         ScanCase{"bestPictureComesBeforePlainOne", std::nullopt, {Shot{{kTotpB}}}, {Shot{{kTotpA}}}, true, kTotpA},
         ScanCase{"smallCodeFoundAfterEnlarging", std::nullopt, {Shot{{}, {kTotpA}}}, {}, true, kTotpA},
-        ScanCase{"unsupportedBesideSupported", std::nullopt, {Shot{{kWebAddress}}, Shot{{kTotpA}}}, {}, true,
-                 kTotpA},
-        ScanCase{"webAddressOnly", Shot{{kWebAddress}}, {Shot{{}, {kWebAddress}}}, {}, true,
+        ScanCase{"unsupportedBesideSupported", std::nullopt, {Shot{{kWebAddress}}, Shot{{kTotpA}}}, {}, true, kTotpA},
+        ScanCase{"webAddressOnly",
+                 Shot{{kWebAddress}},
+                 {Shot{{}, {kWebAddress}}},
+                 {},
+                 true,
                  QuorbitError::Case::unsupportedQRCode},
-        ScanCase{"noCodeAnywhere", Shot{{}}, {Shot{{}}, Shot{{}}}, {Shot{{}}, Shot{{}}}, true,
+        ScanCase{"noCodeAnywhere",
+                 Shot{{}},
+                 {Shot{{}}, Shot{{}}},
+                 {Shot{{}}, Shot{{}}},
+                 true,
                  QuorbitError::Case::noQRCodeFound},
-        ScanCase{"noPicturesWithoutAccess", std::nullopt, {std::nullopt}, {}, false,
+        ScanCase{"noPicturesWithoutAccess",
+                 std::nullopt,
+                 {std::nullopt},
+                 {},
+                 false,
                  QuorbitError::Case::screenRecordingPermissionDenied},
-        ScanCase{"noPicturesWithAccess", std::nullopt, {std::nullopt}, {std::nullopt}, true,
+        ScanCase{"noPicturesWithAccess",
+                 std::nullopt,
+                 {std::nullopt},
+                 {std::nullopt},
+                 true,
                  QuorbitError::Case::screenCaptureEmpty},
-        ScanCase{"blankPicturesAreNoCandidates", Shot{{}, {}, true}, {Shot{{}, {}, true}}, {}, true,
+        ScanCase{"blankPicturesAreNoCandidates",
+                 Shot{{}, {}, true},
+                 {Shot{{}, {}, true}},
+                 {},
+                 true,
                  QuorbitError::Case::screenCaptureEmpty}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
@@ -154,8 +173,16 @@ TEST(ScreenScanFailureTest, DisplayListErrorIsThrownUnchangedBeforeAnyCapture) {
         .activeDisplaysProvider = []() -> std::vector<DisplayId> {
             throw QuorbitError(QuorbitError::Case::screenCaptureEmpty);
         },
-        .displayImageCapturer = [&](DisplayId) { captured = true; return std::optional<QImage>(); },
-        .aggregateSnapshotCapturer = [&](const std::vector<DisplayId>&) { captured = true; return std::optional<QImage>(); },
+        .displayImageCapturer =
+            [&](DisplayId) {
+                captured = true;
+                return std::optional<QImage>();
+            },
+        .aggregateSnapshotCapturer =
+            [&](const std::vector<DisplayId>&) {
+                captured = true;
+                return std::optional<QImage>();
+            },
         .bestResolutionDisplayImageCapturer = {},
         .screenCaptureAccessPreflight = [] { return true; },
     });
@@ -173,7 +200,10 @@ TEST(ScreenScanFailureTest, ReaderErrorEndsTheScan) {
             ++readings;
             throw std::runtime_error("reader failed");
         }),
-        .activeDisplaysProvider = [] { return std::vector<DisplayId>{1, 2}; },
+        .activeDisplaysProvider =
+            [] {
+                return std::vector<DisplayId>{1, 2};
+            },
         .displayImageCapturer = [&](DisplayId) { return std::optional<QImage>(picture); },
         .aggregateSnapshotCapturer = [](const std::vector<DisplayId>&) { return std::optional<QImage>(); },
         .bestResolutionDisplayImageCapturer = {},

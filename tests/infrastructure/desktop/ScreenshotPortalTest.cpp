@@ -73,8 +73,8 @@ public:
 
 private:
     QDBusMessage response(const QString& path, uint code) const {
-        QDBusMessage answer =
-            QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        QDBusMessage answer = QDBusMessage::createSignal(path, QStringLiteral("org.freedesktop.portal.Request"),
+                                                         QStringLiteral("Response"));
         answer << code << QVariantMap{{QStringLiteral("uri"), QUrl::fromLocalFile(lateFile_).toString()}};
         return answer;
     }
@@ -158,9 +158,7 @@ TEST_F(ScreenshotPortalTest, ALateAnswerToAnEarlierRequestDoesNotAnswerTheNextOn
     EXPECT_TRUE(QFile::exists(savedFile_));
 }
 
-TEST_F(ScreenshotPortalTest, MissingPortalGivesNoPicture) {
-    EXPECT_FALSE(screenshotFromWorker());
-}
+TEST_F(ScreenshotPortalTest, MissingPortalGivesNoPicture) { EXPECT_FALSE(screenshotFromWorker()); }
 
 }  // namespace
 }  // namespace quorbit

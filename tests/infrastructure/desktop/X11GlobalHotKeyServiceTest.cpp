@@ -67,15 +67,14 @@ TEST_P(ShortcutPress, ReportsItsAction) {
 // command = Ctrl, option = Alt, control = Super, shift = Shift.
 INSTANTIATE_TEST_SUITE_P(
     Xvfb, ShortcutPress,
-    testing::Values(
-        PressCase{"OptionCommandSpace", shortcut(49, {Modifier::option, Modifier::command}),
-                  KeyboardShortcutAction::openPanel, "ctrl+alt+space"},
-        PressCase{"OptionCommandC", shortcut(8, {Modifier::option, Modifier::command}),
-                  KeyboardShortcutAction::copyCode, "ctrl+alt+c"},
-        PressCase{"ControlOptionSpace", shortcut(49, {Modifier::control, Modifier::option}),
-                  KeyboardShortcutAction::openPanel, "super+alt+space"},
-        PressCase{"ShiftOptionC", shortcut(8, {Modifier::shift, Modifier::option}),
-                  KeyboardShortcutAction::copyCode, "shift+alt+c"}),
+    testing::Values(PressCase{"OptionCommandSpace", shortcut(49, {Modifier::option, Modifier::command}),
+                              KeyboardShortcutAction::openPanel, "ctrl+alt+space"},
+                    PressCase{"OptionCommandC", shortcut(8, {Modifier::option, Modifier::command}),
+                              KeyboardShortcutAction::copyCode, "ctrl+alt+c"},
+                    PressCase{"ControlOptionSpace", shortcut(49, {Modifier::control, Modifier::option}),
+                              KeyboardShortcutAction::openPanel, "super+alt+space"},
+                    PressCase{"ShiftOptionC", shortcut(8, {Modifier::shift, Modifier::option}),
+                              KeyboardShortcutAction::copyCode, "shift+alt+c"}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(X11GlobalHotKeyServiceTest, WorksWithNumLockAndCapsLockOn) {
@@ -123,8 +122,7 @@ TEST_F(X11GlobalHotKeyServiceTest, AKeyHeldByAnotherProgramIsRefusedWithBadAcces
     ASSERT_EQ(xcb_request_check(other, cookie), nullptr);
 
     try {
-        service.registerShortcut(shortcut(49, {Modifier::option, Modifier::command}),
-                                 KeyboardShortcutAction::copyCode);
+        service.registerShortcut(shortcut(49, {Modifier::option, Modifier::command}), KeyboardShortcutAction::copyCode);
         ADD_FAILURE() << "registration succeeded";
     } catch (const GlobalHotKeyRegistrationError& error) {
         EXPECT_EQ(error, GlobalHotKeyRegistrationError::registrationFailed(KeyboardShortcutAction::copyCode, 10));
@@ -136,8 +134,9 @@ TEST_F(X11GlobalHotKeyServiceTest, AKeyHeldByAnotherProgramIsRefusedWithBadAcces
 
 TEST_F(X11GlobalHotKeyServiceTest, AKeyCodeWithoutAKeyIsRefusedWithBadValue) {
     EXPECT_THROW(
-        try { service.registerShortcut(shortcut(0xFFFF, {Modifier::command}), KeyboardShortcutAction::openPanel); }
-        catch (const GlobalHotKeyRegistrationError& error) {
+        try {
+            service.registerShortcut(shortcut(0xFFFF, {Modifier::command}), KeyboardShortcutAction::openPanel);
+        } catch (const GlobalHotKeyRegistrationError& error) {
             EXPECT_EQ(error, GlobalHotKeyRegistrationError::registrationFailed(KeyboardShortcutAction::openPanel, 2));
             throw;
         },

@@ -206,7 +206,9 @@ INSTANTIATE_TEST_SUITE_P(Copies, RunningProgram,
                          testing::Values(RunningCopyCase{"build_tree", false, false},
                                          RunningCopyCase{"installed", true, false},
                                          RunningCopyCase{"installed_then_upgraded", true, true}),
-                         [](const testing::TestParamInfo<RunningCopyCase>& copyCase) { return std::string(copyCase.param.name); });
+                         [](const testing::TestParamInfo<RunningCopyCase>& copyCase) {
+                             return std::string(copyCase.param.name);
+                         });
 
 }  // namespace
 }  // namespace quorbit

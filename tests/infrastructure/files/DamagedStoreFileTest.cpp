@@ -44,7 +44,8 @@ protected:
     std::vector<std::filesystem::path> copiesSetAside() const {
         std::vector<std::filesystem::path> copies;
         for (const auto& entry : std::filesystem::directory_iterator(file().parent_path())) {
-            if (entry.path().filename().string().starts_with(GetParam().fileName + ".corrupt-")) copies.push_back(entry.path());
+            if (entry.path().filename().string().starts_with(GetParam().fileName + ".corrupt-"))
+                copies.push_back(entry.path());
         }
         return copies;
     }

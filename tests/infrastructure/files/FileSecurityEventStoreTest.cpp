@@ -22,7 +22,8 @@ protected:
     std::vector<std::filesystem::path> corruptCopies() const {
         std::vector<std::filesystem::path> copies;
         for (const auto& entry : std::filesystem::directory_iterator(file().parent_path())) {
-            if (entry.path().filename().string().starts_with("security-events.json.corrupt-")) copies.push_back(entry.path());
+            if (entry.path().filename().string().starts_with("security-events.json.corrupt-"))
+                copies.push_back(entry.path());
         }
         return copies;
     }
@@ -81,8 +82,11 @@ TEST_F(FileSecurityEventStoreTest, TheThousandAndFirstEventDropsTheOldest) {
 TEST_F(FileSecurityEventStoreTest, SecretsAreRedactedBeforeTheyAreStored) {
     const std::string uri = "otpauth://totp/GitHub?secret=JBSWY3DPEHPK3PXP";
     store.log(SecurityEventKind::backupCreated, std::nullopt, "otpauth label kept", "Imported " + uri,
-              {{"backupPassword", "hunter2"}, {"SECRET", "JBSWY3DP"}, {"codeFormat", "grouped"},
-               {"note", "see OTPAUTH://totp/x?secret=JBSWY3DP"}, {"plain", "value"}});
+              {{"backupPassword", "hunter2"},
+               {"SECRET", "JBSWY3DP"},
+               {"codeFormat", "grouped"},
+               {"note", "see OTPAUTH://totp/x?secret=JBSWY3DP"},
+               {"plain", "value"}});
     logMessage(store, "Backup created");
 
     const std::vector<SecurityEvent> events = store.loadEvents();

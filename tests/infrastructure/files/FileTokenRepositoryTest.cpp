@@ -10,8 +10,8 @@
 #include "TemporaryHome.h"
 #include "domain/QuorbitError.h"
 #include "format/OtpAccountJson.h"
-#include "infrastructure/files/XdgDataDirectory.h"
 #include "infrastructure/files/LegacyAppMigration.h"
+#include "infrastructure/files/XdgDataDirectory.h"
 
 namespace quorbit {
 namespace {

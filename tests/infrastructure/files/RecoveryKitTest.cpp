@@ -153,8 +153,8 @@ struct RecoveryKitTest : ::testing::Test {
         return ImportBackup::readBackupFile(files, folder / backupName);
     }
     BackupInfo backupInfo(const SecretBytes& withPassword) {
-        return ImportBackup(repository, secretStore, codec, crypto, clock).getBackupInfo(backupBytes(kitFolder),
-                                                                                         withPassword);
+        return ImportBackup(repository, secretStore, codec, crypto, clock)
+            .getBackupInfo(backupBytes(kitFolder), withPassword);
     }
     nlohmann::json manifest() { return nlohmann::json::parse(readFile(kitFolder / manifestName)); }
 };
@@ -279,12 +279,12 @@ TEST_P(RecoveryKitManifestVersionTest, NamesTheProgramVersionWithFallbacks) {
     EXPECT_EQ(manifest()["appBuild"], GetParam().expectedBuild);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Versions, RecoveryKitManifestVersionTest,
-    ::testing::Values(ManifestVersionCase{"given", "3.1.4", "77", "3.1.4", "77"},
-                      ManifestVersionCase{"both_missing", std::nullopt, std::nullopt, "2.0.0", "12"},
-                      ManifestVersionCase{"build_missing", "3.1.4", std::nullopt, "3.1.4", "12"}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(Versions, RecoveryKitManifestVersionTest,
+                         ::testing::Values(ManifestVersionCase{"given", "3.1.4", "77", "3.1.4", "77"},
+                                           ManifestVersionCase{"both_missing", std::nullopt, std::nullopt, "2.0.0",
+                                                               "12"},
+                                           ManifestVersionCase{"build_missing", "3.1.4", std::nullopt, "3.1.4", "12"}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(RecoveryKitTest, ASecondKitInTheSameFolderReplacesEveryFile) {
     createKit();

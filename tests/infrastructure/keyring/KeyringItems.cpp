@@ -28,8 +28,8 @@ SecretSchema schemaNamed(const std::string& name, SecretSchemaFlags flags) {
 void KeyringItems::store(const std::string& schemaName, const std::string& service, const std::string& account,
                          const SecretBytes& data) {
     const SecretSchema schema = schemaNamed(schemaName, SECRET_SCHEMA_NONE);
-    SecretValue* value = secret_value_new(reinterpret_cast<const gchar*>(data.data()),
-                                          static_cast<gssize>(data.size()), "application/octet-stream");
+    SecretValue* value = secret_value_new(reinterpret_cast<const gchar*>(data.data()), static_cast<gssize>(data.size()),
+                                          "application/octet-stream");
     GError* error = nullptr;
     const gboolean stored = secret_password_store_binary_sync(&schema, SECRET_COLLECTION_DEFAULT, "legacy test item",
                                                               value, nullptr, &error, "service", service.c_str(),

@@ -128,18 +128,16 @@ TEST_P(KeyringSecretStoreErrorMapping, AppliesToEveryOperation) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ClientErrors, KeyringSecretStoreErrorMapping,
-    testing::Values(
-        MappingCase{"LockedWithoutPrompt", KeyringClientError::locked(),
-                    QuorbitError::Case::keychainAccessDenied, "locked"},
-        MappingCase{"PromptDismissed", KeyringClientError::promptDismissed(), QuorbitError::Case::keychainAccessDenied,
-                    "prompt was dismissed"},
-        MappingCase{"NoService", KeyringClientError::unavailable(), QuorbitError::Case::keychainAccessDenied,
-                    "no Secret Service"},
-        MappingCase{"Failure", KeyringClientError::failure("daemon crashed"), QuorbitError::Case::keychainFailure,
-                    "daemon crashed"}),
-    [](const testing::TestParamInfo<MappingCase>& param) { return param.param.name; });
+INSTANTIATE_TEST_SUITE_P(ClientErrors, KeyringSecretStoreErrorMapping,
+                         testing::Values(MappingCase{"LockedWithoutPrompt", KeyringClientError::locked(),
+                                                     QuorbitError::Case::keychainAccessDenied, "locked"},
+                                         MappingCase{"PromptDismissed", KeyringClientError::promptDismissed(),
+                                                     QuorbitError::Case::keychainAccessDenied, "prompt was dismissed"},
+                                         MappingCase{"NoService", KeyringClientError::unavailable(),
+                                                     QuorbitError::Case::keychainAccessDenied, "no Secret Service"},
+                                         MappingCase{"Failure", KeyringClientError::failure("daemon crashed"),
+                                                     QuorbitError::Case::keychainFailure, "daemon crashed"}),
+                         [](const testing::TestParamInfo<MappingCase>& param) { return param.param.name; });
 
 }  // namespace
 }  // namespace quorbit

@@ -72,14 +72,13 @@ void expectMissingServiceNamed(const std::function<void()>& action) {
     const QuorbitError error = test::thrownError(action);
     EXPECT_EQ(error.errorCase(), QuorbitError::Case::keychainAccessDenied);
     EXPECT_NE(error.detail().find("no Secret Service is running"), std::string::npos) << error.detail();
-    EXPECT_NE(std::string(error.what()).find("GNOME Keyring, KWallet or KeePassXC"), std::string::npos)
-        << error.what();
+    EXPECT_NE(std::string(error.what()).find("GNOME Keyring, KWallet or KeePassXC"), std::string::npos) << error.what();
 }
 
 void checkEveryOperationWithoutTheService() {
     SecretServiceClient client;
-    KeyringSecretStore store{std::string(KeyringNames::service),
-                              std::string(KeyringNames::legacyService), client, false};
+    KeyringSecretStore store{std::string(KeyringNames::service), std::string(KeyringNames::legacyService), client,
+                             false};
     const OtpSecretRef ref{"REF-WITHOUT-SERVICE"};
     expectMissingServiceNamed([&] { store.saveSecret(SecretBytes{0x01}, ref); });
     expectMissingServiceNamed([&] { store.loadSecret(ref); });

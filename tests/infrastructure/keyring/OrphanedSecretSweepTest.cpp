@@ -28,7 +28,8 @@ TEST(OrphanedSecretSweepTest, RemovesOnlyTheSecretsNoAccountRefersTo) {
     OtpAccount trashed = test::storedAccount("Example", "bob");
     trashed.trashedAt = listed.createdAt;
     const OtpSecretRef orphan{Uuid::random().toString()};
-    for (const OtpSecretRef& ref : {listed.secretRef, trashed.secretRef, orphan}) store.saveSecret(SecretBytes{1, 2}, ref);
+    for (const OtpSecretRef& ref : {listed.secretRef, trashed.secretRef, orphan})
+        store.saveSecret(SecretBytes{1, 2}, ref);
 
     std::vector<OtpSecretRef> refs = store.storedSecretRefs();
     std::ranges::sort(refs);
@@ -40,7 +41,8 @@ TEST(OrphanedSecretSweepTest, RemovesOnlyTheSecretsNoAccountRefersTo) {
     EXPECT_EQ(RemoveOrphanedSecrets(repository, store).execute(), 1u);
     EXPECT_TRUE(KeyringItems::find(service, orphan.rawValue).empty());
     EXPECT_EQ(KeyringItems::find(service, listed.secretRef.rawValue).size(), 1u);
-    EXPECT_EQ(KeyringItems::find(service, trashed.secretRef.rawValue).size(), 1u) << "a trashed account keeps its secret";
+    EXPECT_EQ(KeyringItems::find(service, trashed.secretRef.rawValue).size(), 1u)
+        << "a trashed account keeps its secret";
 
     store.deleteSecret(listed.secretRef);
     store.deleteSecret(trashed.secretRef);

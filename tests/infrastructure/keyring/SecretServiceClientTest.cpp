@@ -41,7 +41,8 @@ struct RoundTripCase {
     SecretBytes secret;
 };
 
-class SecretServiceClientRoundTrip : public SecretServiceClientTest, public testing::WithParamInterface<RoundTripCase> {};
+class SecretServiceClientRoundTrip : public SecretServiceClientTest,
+                                     public testing::WithParamInterface<RoundTripCase> {};
 
 TEST_P(SecretServiceClientRoundTrip, KeepsTheBytesExactly) {
     const SecretBytes& secret = GetParam().secret;
@@ -102,7 +103,8 @@ TEST_F(SecretServiceClientTest, ReadsManySecretsTogetherLeavingOutLegacyAndMissi
     store.saveSecret(everyByteValue(), second);
     KeyringItems::store("org.example.EarlierProduct", legacy, legacyOnly.rawValue, SecretBytes{0x20});
     const auto secrets = store.loadSecrets({ref, second, legacyOnly, missing});
-    EXPECT_EQ(secrets, (std::map<OtpSecretRef, SecretBytes>{{ref, SecretBytes{0x00, 0x01}}, {second, everyByteValue()}}));
+    EXPECT_EQ(secrets,
+              (std::map<OtpSecretRef, SecretBytes>{{ref, SecretBytes{0x00, 0x01}}, {second, everyByteValue()}}));
     EXPECT_EQ(KeyringItems::find(legacy, legacyOnly.rawValue), std::vector{SecretBytes{0x20}});
     for (const OtpSecretRef& stored : {ref, second, legacyOnly}) store.deleteSecret(stored);
 }

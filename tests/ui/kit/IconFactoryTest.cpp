@@ -17,7 +17,8 @@ int pixelsOf(const QImage& image, const QColor& color) {
         for (int x = 0; x < image.width(); ++x) {
             // Antialiased edges keep the hue; only coverage varies.
             const QColor pixel = image.pixelColor(x, y);
-            const bool sameHue = std::abs(pixel.red() - color.red()) <= 8 && std::abs(pixel.green() - color.green()) <= 8 &&
+            const bool sameHue = std::abs(pixel.red() - color.red()) <= 8 &&
+                                 std::abs(pixel.green() - color.green()) <= 8 &&
                                  std::abs(pixel.blue() - color.blue()) <= 8;
             if (pixel.alpha() >= 160 && sameHue) ++count;
         }
@@ -63,8 +64,9 @@ TEST(IconFactoryTest, IconsFollowTheModeAndTheDevicePixelRatio) {
 
 // The check of the filled shield is drawn white in its file: it must stay a hole once tinted.
 TEST(IconFactoryTest, AFilledSymbolKeepsItsInnerMarkWhenRecoloured) {
-    const QImage shield = IconFactory::pixmap(QStringLiteral("checkmark.shield.fill"), QSize(48, 48), Qt::green).toImage();
-    EXPECT_LT(qAlpha(shield.pixel(21, 29)), 60);  // the check's corner
+    const QImage shield =
+        IconFactory::pixmap(QStringLiteral("checkmark.shield.fill"), QSize(48, 48), Qt::green).toImage();
+    EXPECT_LT(qAlpha(shield.pixel(21, 29)), 60);   // the check's corner
     EXPECT_GT(qAlpha(shield.pixel(24, 10)), 200);  // the shield above it
     EXPECT_GT(qAlpha(shield.pixel(24, 38)), 200);  // and below it
 }

@@ -50,9 +50,10 @@ TEST(SettingsControlsTest, NumberFieldReadsDigitsWithOrWithoutGrouping) {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const std::pair<QString, std::optional<std::int64_t>> cases[] = {
         {"100000", 100'000}, {"1,000,000", 1'000'000}, {" 250 000 ", 250'000}, {"-5", -5},
-        {"", std::nullopt},  {"1.5", std::nullopt},     {"12k", std::nullopt},  {"99999999999999999999", std::nullopt},
+        {"", std::nullopt},  {"1.5", std::nullopt},    {"12k", std::nullopt},  {"99999999999999999999", std::nullopt},
     };
-    for (const auto& [text, expected] : cases) EXPECT_EQ(SettingsNumberField::parse(text), expected) << text.toStdString();
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(SettingsNumberField::parse(text), expected) << text.toStdString();
     EXPECT_EQ(SettingsNumberField::format(10'000'000), "10,000,000");
 }
 

@@ -35,16 +35,13 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(StepCase{10, 120, 5, 30, true, 35}, StepCase{10, 120, 5, 30, false, 25},
                     StepCase{10, 120, 5, 118, true, 120}, StepCase{10, 120, 5, 12, false, 10},
                     StepCase{10, 120, 5, 200, false, 120},  // a loaded value above the range comes back in
-                    StepCase{10, 120, 5, 3, true, 10},
-                    StepCase{0, int64Max, 1, int64Max - 1, true, int64Max},
+                    StepCase{10, 120, 5, 3, true, 10}, StepCase{0, int64Max, 1, int64Max - 1, true, int64Max},
                     StepCase{0, int64Max, 10, int64Max - 3, true, int64Max},
                     StepCase{int64Min, 0, 10, int64Min + 3, false, int64Min},
                     StepCase{int64Min, int64Max, int64Max, -1, false, int64Min},
                     StepCase{0, int64Max, 1, 0, false, 0}));
 
-QString shown(const Stepper& stepper) {
-    return stepper.findChild<QLabel*>(objectnames::kit::stepperValue)->text();
-}
+QString shown(const Stepper& stepper) { return stepper.findChild<QLabel*>(objectnames::kit::stepperValue)->text(); }
 
 TEST(StepperTest, LoadedValueOutsideTheRangeIsShownAndKeptUntilTheUserSteps) {
     Stepper stepper;

@@ -44,12 +44,9 @@ TEST(ThemeTest, EveryControlEdgeStandsOutFromTheWindowInBothThemes) {
         double contrast;
     };
     const EdgeCase cases[] = {
-        {"check box", [] { return new QCheckBox; }, 3.0},
-        {"radio button", [] { return new QRadioButton; }, 3.0},
-        {"line edit", [] { return new QLineEdit; }, 3.0},
-        {"push button", [] { return new QPushButton; }, 3.0},
-        {"combo box", [] { return new QComboBox; }, 3.0},
-        {"spin box", [] { return new QSpinBox; }, 3.0},
+        {"check box", [] { return new QCheckBox; }, 3.0}, {"radio button", [] { return new QRadioButton; }, 3.0},
+        {"line edit", [] { return new QLineEdit; }, 3.0}, {"push button", [] { return new QPushButton; }, 3.0},
+        {"combo box", [] { return new QComboBox; }, 3.0}, {"spin box", [] { return new QSpinBox; }, 3.0},
         {"divider", [] { return new Divider; }, 2.0},
     };
     for (const AppTheme theme : {AppTheme::dark, AppTheme::light}) {

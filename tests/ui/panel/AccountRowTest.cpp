@@ -37,18 +37,17 @@ constexpr auto plain = CodeFormat::plain;
 constexpr auto en = AppLanguage::english;
 constexpr auto ru = AppLanguage::russian;
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, AccountRowCodeTest,
-    testing::Values(CodeCase{"482913", true, false, grouped, en, "Copied"},
-                    CodeCase{"482913", true, true, plain, ru, "Скопировано"},
-                    CodeCase{"482913", false, true, grouped, en, "482 913"},
-                    CodeCase{"4829137", false, true, grouped, en, "4829137"},
-                    CodeCase{"48291375", false, true, grouped, en, "4829 1375"},
-                    CodeCase{"482913", false, true, plain, en, "482913"},
-                    CodeCase{std::nullopt, false, true, grouped, en, "--- ---"},
-                    CodeCase{std::nullopt, false, true, plain, en, "------"},
-                    CodeCase{"48291375", false, false, grouped, en, "--- ---"},
-                    CodeCase{"482913", false, false, plain, ru, "------"}));
+INSTANTIATE_TEST_SUITE_P(Table, AccountRowCodeTest,
+                         testing::Values(CodeCase{"482913", true, false, grouped, en, "Copied"},
+                                         CodeCase{"482913", true, true, plain, ru, "Скопировано"},
+                                         CodeCase{"482913", false, true, grouped, en, "482 913"},
+                                         CodeCase{"4829137", false, true, grouped, en, "4829137"},
+                                         CodeCase{"48291375", false, true, grouped, en, "4829 1375"},
+                                         CodeCase{"482913", false, true, plain, en, "482913"},
+                                         CodeCase{std::nullopt, false, true, grouped, en, "--- ---"},
+                                         CodeCase{std::nullopt, false, true, plain, en, "------"},
+                                         CodeCase{"48291375", false, false, grouped, en, "--- ---"},
+                                         CodeCase{"482913", false, false, plain, ru, "------"}));
 
 AppSettings settingsIn(AppLanguage language) {
     AppSettings settings;
@@ -105,10 +104,10 @@ INSTANTIATE_TEST_SUITE_P(
         MenuCase{"GitHub", en, {"Copy Code", "Pin", "Edit OTP settings", "Move to Trash"}},
         MenuCase{"GitHub", ru, {"Скопировать код", "Закрепить", "Изменить настройки OTP", "Переместить в корзину"}},
         MenuCase{"Example Bank", en, {"Copy Code", "Next HOTP code", "Pin", "Edit OTP settings", "Move to Trash"}},
-        MenuCase{"Example Bank",
-                 ru,
-                 {"Скопировать код", "Следующий HOTP код", "Закрепить", "Изменить настройки OTP",
-                  "Переместить в корзину"}},
+        MenuCase{
+            "Example Bank",
+            ru,
+            {"Скопировать код", "Следующий HOTP код", "Закрепить", "Изменить настройки OTP", "Переместить в корзину"}},
         MenuCase{"Proton", en, {"Copy Code", "Unpin", "Edit OTP settings", "Move to Trash"}},
         MenuCase{"Proton", ru, {"Скопировать код", "Открепить", "Изменить настройки OTP", "Переместить в корзину"}}));
 

@@ -10,8 +10,8 @@
 #include <QToolButton>
 
 #include "PanelFixture.h"
-#include "ui/ObjectNames.h"
 #include "support/memory/WatchedSecretQString.h"
+#include "ui/ObjectNames.h"
 #include "ui/kit/Stepper.h"
 
 namespace quorbit::test {

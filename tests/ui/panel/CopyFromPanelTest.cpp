@@ -3,8 +3,8 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSignalSpy>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "PanelFixture.h"
@@ -45,7 +45,8 @@ TEST_F(CopyFromPanelTest, UnlockSearchAndCopyTheFirstRow) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return delays.pending() > 0; }));  // the copied mark's 1.2 s
     delays.elapse();
     EXPECT_TRUE(QTest::qWaitFor([&] {
-        return row->codeText() == QString::fromStdString(format(CodeFormat::grouped, viewModel->codes().at(row->accountId())));
+        return row->codeText() ==
+               QString::fromStdString(format(CodeFormat::grouped, viewModel->codes().at(row->accountId())));
     }));
     EXPECT_EQ(list->rows().front(), row);  // updated in place, not rebuilt
 }

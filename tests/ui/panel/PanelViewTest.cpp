@@ -8,13 +8,13 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "PanelFixture.h"
 #include "support/views/PixelProbe.h"
 #include "ui/ObjectNames.h"
 #include "ui/kit/ClampedLabel.h"
 #include "ui/panel/AccountList.h"
 #include "ui/panel/AccountRow.h"
 #include "ui/panel/LockScreen.h"
-#include "PanelFixture.h"
 
 namespace quorbit::test {
 namespace {
@@ -116,8 +116,8 @@ TEST_F(PanelViewTest, EveryTabStopFromTheSearchToTheFirstRowShowsItsFocus) {
     }
     EXPECT_EQ(stops[0], find<QWidget>(names::filterMenu));
     EXPECT_EQ(stops[1], find<QWidget>(names::sortMenu));
-    EXPECT_NE(qobject_cast<AccountRow*>(stops[2]), nullptr) << stops[2]->metaObject()->className() << " "
-                                                            << stops[2]->objectName().toStdString();
+    EXPECT_NE(qobject_cast<AccountRow*>(stops[2]), nullptr)
+        << stops[2]->metaObject()->className() << " " << stops[2]->objectName().toStdString();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     for (std::size_t i = 0; i < stops.size(); ++i) {
         EXPECT_NE(grabInWindow(stops[i]), focusedLooks[i]) << stops[i]->metaObject()->className();

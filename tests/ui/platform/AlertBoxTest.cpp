@@ -47,7 +47,8 @@ TEST(AlertBoxTest, AnswersWhichButtonWasChosenAndTheCheckBox) {
         box.checkBox()->setChecked(false);
         QTest::mouseClick(buttonNamed(box, chooseFirst ? QStringLiteral("Save && Go") : QStringLiteral("Cancel")),
                           Qt::LeftButton);
-        EXPECT_EQ(box.answer(), (DialogPresenter::AlertAnswer{.firstButtonChosen = chooseFirst, .checkBoxChecked = false}));
+        EXPECT_EQ(box.answer(),
+                  (DialogPresenter::AlertAnswer{.firstButtonChosen = chooseFirst, .checkBoxChecked = false}));
     }
 }
 

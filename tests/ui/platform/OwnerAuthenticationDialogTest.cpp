@@ -28,7 +28,8 @@ void pumpUntilEnded(std::future<void>& conversation) {
         if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->reject();
     });
     canceller.start(50);
-    while (conversation.wait_for(0s) != std::future_status::ready) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    while (conversation.wait_for(0s) != std::future_status::ready)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 // Counts the times a widget was hidden.

@@ -57,7 +57,8 @@ TEST_F(ImportExportTabTest, ImportTextHandsOverTheTextAndKeepsItInTheEditor) {
 // While a long import runs, the other imports wait and its Cancel shows; cancelled, it is gone.
 TEST_F(ImportExportTabTest, ALongImportOffersItsCancelAndHoldsTheOtherImports) {
     QString lines;
-    for (int n = 0; n < 600; ++n) lines += QStringLiteral("otpauth://totp/Bulk:user%1?secret=JBSWY3DPEHPK3PXP\n").arg(n);
+    for (int n = 0; n < 600; ++n)
+        lines += QStringLiteral("otpauth://totp/Bulk:user%1?secret=JBSWY3DPEHPK3PXP\n").arg(n);
     open();
     showTab(names::importExportTabButton);
     find<QPlainTextEdit>(names::uriTextEditor)->setPlainText(lines);
@@ -70,7 +71,8 @@ TEST_F(ImportExportTabTest, ALongImportOffersItsCancelAndHoldsTheOtherImports) {
     QObject::connect(viewModel.get(), &QuorbitViewModel::statusMessageChanged, [&] {
         // A slice ends by count or by time, so how far the first one gets depends on the machine.
         const QString status = viewModel->statusMessage().value_or(QString());
-        if (!status.startsWith(QStringLiteral("Importing ")) || !status.endsWith(QStringLiteral(" of 600\u2026"))) return;
+        if (!status.startsWith(QStringLiteral("Importing ")) || !status.endsWith(QStringLiteral(" of 600\u2026")))
+            return;
         if (clicked) return;
         clicked = true;
         cancelShown = cancel->isVisible();
@@ -80,7 +82,8 @@ TEST_F(ImportExportTabTest, ALongImportOffersItsCancelAndHoldsTheOtherImports) {
 
     press(names::importTextButton);
 
-    ASSERT_TRUE(QTest::qWaitFor([&] { return viewModel->statusMessage() == QStringLiteral("Import cancelled"); }, 20'000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return viewModel->statusMessage() == QStringLiteral("Import cancelled"); }, 20'000));
     EXPECT_TRUE(cancelShown);
     EXPECT_TRUE(backupHeld);
     EXPECT_FALSE(cancel->isVisible());

@@ -31,10 +31,8 @@ TEST_F(SecurityTabTest, TheIterationEntryIsKeptWithinBoundsAndOnlyALowEntryWarns
         QString shown;
     };
     const std::vector<Case> cases{
-        {"50000", true, 100'000, "100,000"},
-        {"100000", false, 100'000, "100,000"},
-        {"250,000", false, 250'000, "250,000"},
-        {"20000000", false, 10'000'000, "10,000,000"},
+        {"50000", true, 100'000, "100,000"},    {"100000", false, 100'000, "100,000"},
+        {"250,000", false, 250'000, "250,000"}, {"20000000", false, 10'000'000, "10,000,000"},
         {"99,999", true, 100'000, "100,000"},
     };
     open();
@@ -64,7 +62,8 @@ TEST_F(SecurityTabTest, TheWarningIsAbsentOnOpeningAndTextThatIsNoNumberPutsTheV
 
 // Kept where a backup uses it, 16 to 1024 bytes, and shown as used.
 TEST_F(SecurityTabTest, TheSaltLengthIsKeptBetween16And1024BytesAndShownAsUsed) {
-    const std::pair<QString, std::int64_t> cases[] = {{"8", 16}, {"32", 32}, {"0", 16}, {"-5", 16}, {"4096", 1024}, {"16", 16}};
+    const std::pair<QString, std::int64_t> cases[] = {{"8", 16},  {"32", 32},     {"0", 16},
+                                                      {"-5", 16}, {"4096", 1024}, {"16", 16}};
     AppSettings older = english();
     older.backupSaltBytes = 8;  // from a settings file of before the floor
     open(older);

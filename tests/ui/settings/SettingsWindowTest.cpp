@@ -39,16 +39,15 @@ TEST_F(SettingsWindowTest, OpensOnLanguageAtItsIdealSizeAndSwitchesPagesByItsTab
 
 TEST_F(SettingsWindowTest, TheLanguageSettingRelabelsTheTabsTitleAndPagesAtOnce) {
     SettingsWindow& settings = open();
-    EXPECT_EQ(tabLabels(),
-              (QStringList{"Language", "Security", "Import / Export", "Behavior", "App", "About"}));
+    EXPECT_EQ(tabLabels(), (QStringList{"Language", "Security", "Import / Export", "Behavior", "App", "About"}));
     EXPECT_EQ(settings.windowTitle(), "Settings");
 
     AppSettings russian = viewModel->settings();
     russian.language = AppLanguage::russian;
     viewModel->setSettings(russian);
 
-    EXPECT_EQ(tabLabels(), (QStringList{"Язык", "Безопасность", "Импорт / Экспорт", "Поведение",
-                                                    "Приложение", "О программе"}));
+    EXPECT_EQ(tabLabels(),
+              (QStringList{"Язык", "Безопасность", "Импорт / Экспорт", "Поведение", "Приложение", "О программе"}));
     EXPECT_EQ(settings.windowTitle(), "Настройки");
     const std::pair<const char*, QString> headers[] = {
         {names::languagePage, "Язык"},
@@ -77,8 +76,8 @@ TEST_F(SettingsWindowTest, ChoosingALanguageWritesItOnce) {
 
 TEST_F(SettingsWindowTest, EveryPageShowsTheStatusLineOnlyWhileThereIsAStatus) {
     open();
-    const char* const pages[] = {names::languagePage, names::securityPage, names::importExportPage,
-                                 names::behaviorPage, names::appPage};
+    const char* const pages[] = {names::languagePage, names::securityPage, names::importExportPage, names::behaviorPage,
+                                 names::appPage};
     for (const char* page : pages) EXPECT_TRUE(findOn<QWidget>(page, names::statusLine)->isHidden()) << page;
 
     viewModel->setStatusMessage(QStringLiteral("A status that is long enough to need more than one line of the page "

@@ -77,7 +77,9 @@ protected:
         return QTest::qWaitFor([&] { return viewModel->statusMessage() == expected; }, 10'000);
     }
 
-    static QString describe(QuorbitError::Case errorCase) { return ViewModelFixture::describe(QuorbitError(errorCase)); }
+    static QString describe(QuorbitError::Case errorCase) {
+        return ViewModelFixture::describe(QuorbitError(errorCase));
+    }
 
     EncryptedBackupCryptoService realCrypto{cheapIterations, 16};
     std::vector<CipherRequest> cipherRequests;

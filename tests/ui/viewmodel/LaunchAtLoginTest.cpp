@@ -31,8 +31,8 @@ TEST_P(LaunchAtLoginTest, TheSettingFollowsWhatTheSystemReports) {
     EXPECT_EQ(loginItem.requests(), std::vector<bool>{item.requested});
     EXPECT_EQ(model.settings().launchAtLogin, item.expectedSetting);
     const QString expected =
-        item.failure ? QString::fromStdString(AppLocalizer(AppLanguage::english)
-                                                  .launchAtLoginError(describe(*item.failure).toStdString()))
+        item.failure ? QString::fromStdString(
+                           AppLocalizer(AppLanguage::english).launchAtLoginError(describe(*item.failure).toStdString()))
                      : QString::fromStdString(item.expectedStatus);
     EXPECT_EQ(model.statusMessage(), expected);
     EXPECT_TRUE(QTest::qWaitFor([&] { return settingsStore.settings() == model.settings(); }, 5000));

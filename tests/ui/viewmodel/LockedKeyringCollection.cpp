@@ -47,8 +47,10 @@ LockedKeyringCollection::LockedKeyringCollection(const std::string& service,
         g_variant_builder_add(&attributes, "{ss}", "account", account.c_str());
         GVariantBuilder item;
         g_variant_builder_init(&item, G_VARIANT_TYPE("a{sv}"));
-        g_variant_builder_add(&item, "{sv}", "org.freedesktop.Secret.Item.Label", g_variant_new_string(account.c_str()));
-        g_variant_builder_add(&item, "{sv}", "org.freedesktop.Secret.Item.Attributes", g_variant_builder_end(&attributes));
+        g_variant_builder_add(&item, "{sv}", "org.freedesktop.Secret.Item.Label",
+                              g_variant_new_string(account.c_str()));
+        g_variant_builder_add(&item, "{sv}", "org.freedesktop.Secret.Item.Attributes",
+                              g_variant_builder_end(&attributes));
         const std::string bytes(reinterpret_cast<const char*>(secret.data()), secret.size());
         g_variant_unref(call(collection_.c_str(), "org.freedesktop.Secret.Collection", "CreateItem",
                              g_variant_new("(a{sv}@(oayays)b)", &item, plainSecret(bytes), TRUE)));
@@ -80,8 +82,7 @@ GVariant* LockedKeyringCollection::call(const char* path, const char* interface,
 }
 
 GVariant* LockedKeyringCollection::plainSecret(const std::string& bytes) const {
-    return g_variant_new("(o@ay@ays)", session_.c_str(),
-                         g_variant_new_fixed_array(G_VARIANT_TYPE_BYTE, nullptr, 0, 1),
+    return g_variant_new("(o@ay@ays)", session_.c_str(), g_variant_new_fixed_array(G_VARIANT_TYPE_BYTE, nullptr, 0, 1),
                          g_variant_new_fixed_array(G_VARIANT_TYPE_BYTE, bytes.data(), bytes.size(), 1),
                          "application/octet-stream");
 }

@@ -50,7 +50,8 @@ TEST_F(OnboardingTest, DeferringClosesItForTheRunOnly) {
     EXPECT_FALSE(model.forceFullOnboarding());
     EXPECT_FALSE(model.settings().hasCompletedOnboarding);
     EXPECT_TRUE(settingsStore.saves().empty());
-    EXPECT_EQ(model.statusMessage(), QStringLiteral("Onboarding closed for this session. You can reopen it in Settings."));
+    EXPECT_EQ(model.statusMessage(),
+              QStringLiteral("Onboarding closed for this session. You can reopen it in Settings."));
 }
 
 TEST_F(OnboardingTest, ResetFromTheSettingsForcesTheFullOne) {

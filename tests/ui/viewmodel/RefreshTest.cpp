@@ -151,9 +151,8 @@ TEST_F(RefreshTest, ACodeFollowsItsPeriodAndItsAccount) {
     repository.setAccounts(accounts);
     run(model.reload());
     EXPECT_EQ(model.codes().at(alpha.id), totpOf(accounts[0], "secret-bytes"));
-    EXPECT_EQ(model.codes().at(counter.id),
-              reference.hotpCode(SecretBytes::fromText("counter-secret"), counter.algorithm,
-                                 static_cast<int>(counter.digits), 8));
+    EXPECT_EQ(model.codes().at(counter.id), reference.hotpCode(SecretBytes::fromText("counter-secret"),
+                                                               counter.algorithm, static_cast<int>(counter.digits), 8));
 
     accounts.erase(accounts.begin());  // gone from the list, gone from the codes
     repository.setAccounts(accounts);

@@ -18,9 +18,9 @@ constexpr const char* prompterInterface =
 
 void own(GDBusConnection* connection, const char* name) {
     GError* error = nullptr;
-    GVariant* reply = g_dbus_connection_call_sync(connection, "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                                                  "org.freedesktop.DBus", "RequestName", g_variant_new("(su)", name, 0u),
-                                                  G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, -1, nullptr, &error);
+    GVariant* reply = g_dbus_connection_call_sync(
+        connection, "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+        g_variant_new("(su)", name, 0u), G_VARIANT_TYPE("(u)"), G_DBUS_CALL_FLAGS_NONE, -1, nullptr, &error);
     if (reply == nullptr) throw std::runtime_error(error->message);
     g_variant_unref(reply);
 }
@@ -44,8 +44,9 @@ RefusingKeyringPrompter::RefusingKeyringPrompter()
     GError* error = nullptr;
     gchar* address = g_dbus_address_get_for_bus_sync(G_BUS_TYPE_SESSION, nullptr, &error);
     connection_ = g_dbus_connection_new_for_address_sync(
-        address, static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
-                                                   G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
+        address,
+        static_cast<GDBusConnectionFlags>(G_DBUS_CONNECTION_FLAGS_AUTHENTICATION_CLIENT |
+                                          G_DBUS_CONNECTION_FLAGS_MESSAGE_BUS_CONNECTION),
         nullptr, nullptr, &error);
     g_free(address);
     if (connection_ == nullptr) throw std::runtime_error(error->message);
@@ -53,14 +54,17 @@ RefusingKeyringPrompter::RefusingKeyringPrompter()
     static const GDBusInterfaceVTable calls{&answer, nullptr, nullptr, {}};
     // Calls are served on the context that was the thread's default when the object was registered.
     g_main_context_push_thread_default(context_);
-    g_dbus_connection_register_object(connection_, "/org/gnome/keyring/Prompter", node->interfaces[0], &calls, &prompts_,
-                                      nullptr, nullptr);
+    g_dbus_connection_register_object(connection_, "/org/gnome/keyring/Prompter", node->interfaces[0], &calls,
+                                      &prompts_, nullptr, nullptr);
     g_main_context_pop_thread_default(context_);
     g_dbus_node_info_unref(node);
-    thread_ = g_thread_new("refusing-prompter", [](gpointer loop) -> gpointer {
-        g_main_loop_run(static_cast<GMainLoop*>(loop));
-        return nullptr;
-    }, loop_);
+    thread_ = g_thread_new(
+        "refusing-prompter",
+        [](gpointer loop) -> gpointer {
+            g_main_loop_run(static_cast<GMainLoop*>(loop));
+            return nullptr;
+        },
+        loop_);
     own(connection_, "org.gnome.keyring.SystemPrompter");
     own(connection_, "org.gnome.keyring.PrivatePrompter");
 }

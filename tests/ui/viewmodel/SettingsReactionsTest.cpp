@@ -57,8 +57,7 @@ protected:
 TEST_F(SettingsReactionsTest, EachChangeBringsItsReaction) {
     const QString warning = QString::fromStdString(AppLocalizer(AppLanguage::english).pbkdf2TooLowWarning(100'000));
     const std::vector<Case> cases{
-        {"a shorter auto-lock counts from the change",
-         [](AppSettings& s) { s.autoLock = AutoLockDuration::never; },
+        {"a shorter auto-lock counts from the change", [](AppSettings& s) { s.autoLock = AutoLockDuration::never; },
          [&](QuorbitViewModel& m) {
              clock.advance(10min);
              change(m, [](AppSettings& s) { s.autoLock = AutoLockDuration::oneMinute; });
@@ -99,8 +98,7 @@ TEST_F(SettingsReactionsTest, EachChangeBringsItsReaction) {
              EXPECT_EQ(m.settings().backupPBKDF2Iterations, 100'000);
              EXPECT_EQ(m.backupPBKDF2Iterations(), 100'000);
          }},
-        {"the salt length mirror writes the setting", nullptr,
-         [](QuorbitViewModel& m) { m.setBackupSaltBytes(32); },
+        {"the salt length mirror writes the setting", nullptr, [](QuorbitViewModel& m) { m.setBackupSaltBytes(32); },
          [&](QuorbitViewModel& m) {
              EXPECT_EQ(m.settings().backupSaltBytes, 32);
              EXPECT_TRUE(savedAsShown());

@@ -34,7 +34,9 @@ protected:
         return DonationWallet::quorbitSupport({{"toncoin-ton", "UQ-ton-address"}, {"usdt-erc20", "0xerc-address"}});
     }
 
-    DonationWalletCard& card(int index) const { return *view->donationSection()->cards()[static_cast<std::size_t>(index)]; }
+    DonationWalletCard& card(int index) const {
+        return *view->donationSection()->cards()[static_cast<std::size_t>(index)];
+    }
 
     static void press(DonationWalletCard& card, const char* button) {
         QTest::mouseClick(card.findChild<QPushButton*>(button), Qt::LeftButton);
@@ -93,8 +95,8 @@ TEST_F(AboutViewTest, CopyingAnotherWalletMovesTheMarkAndTheEarlierTimerLeavesIt
     EXPECT_EQ(view->copiedWalletID(), std::optional<std::string>("usdt-erc20"));
     delays.elapseOldest();
     EXPECT_EQ(view->copiedWalletID(), std::nullopt);
-    EXPECT_EQ(delays.requested(), (std::vector<std::chrono::milliseconds>{AboutView::copiedMarkDuration,
-                                                                         AboutView::copiedMarkDuration}));
+    EXPECT_EQ(delays.requested(),
+              (std::vector<std::chrono::milliseconds>{AboutView::copiedMarkDuration, AboutView::copiedMarkDuration}));
 }
 
 TEST_F(AboutViewTest, CopyingTheSameWalletTwiceEndsWithTheFirstTimer) {

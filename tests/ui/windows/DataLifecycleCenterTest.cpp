@@ -20,8 +20,8 @@ namespace {
 
 namespace names = objectnames::windows;
 
-const std::vector<const char*> allActions = {names::lifecycleRestore,   names::lifecycleDelete,
-                                             names::lifecycleExport,    names::lifecycleAddTag,
+const std::vector<const char*> allActions = {names::lifecycleRestore,     names::lifecycleDelete,
+                                             names::lifecycleExport,      names::lifecycleAddTag,
                                              names::lifecycleMoveToTrash, names::lifecycleEmptyTrash};
 
 class DataLifecycleCenterTest : public WindowsFixture {
@@ -131,7 +131,8 @@ TEST_F(DataLifecycleCenterTest, ASelectedRowKeepsItsLinesReadable) {
     ASSERT_EQ(lines.size(), 3);
     EXPECT_GE(contrastRatio(lines[0]->palette().color(lines[0]->foregroundRole()), selection), 4.5);
     for (QLabel* line : {lines[1], lines[2]}) {
-        EXPECT_GE(contrastRatio(line->palette().color(line->foregroundRole()), selection), 3.0) << line->text().toStdString();
+        EXPECT_GE(contrastRatio(line->palette().color(line->foregroundRole()), selection), 3.0)
+            << line->text().toStdString();
     }
 }
 

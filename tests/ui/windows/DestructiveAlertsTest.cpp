@@ -48,8 +48,8 @@ protected:
     }
 
     void clearSecurityLog() {
-        events.setEvents({SecurityEvent{Uuid::random(), SecurityEventKind::appLocked, sampleNow(), std::nullopt,
-                                        std::nullopt, "App locked", {}}});
+        events.setEvents({SecurityEvent{
+            Uuid::random(), SecurityEventKind::appLocked, sampleNow(), std::nullopt, std::nullopt, "App locked", {}}});
         log = std::make_unique<SecurityLog>(*viewModel);
         log->show();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !log->isLoading(); }));
@@ -112,7 +112,8 @@ TEST_F(DestructiveAlertsTest, ReturnAndEscapeCancelAndOnlyTheRedButtonGoesOn) {
                 ASSERT_TRUE(cancel && destroy) << alert.message;
                 EXPECT_EQ(box.defaultButton(), cancel) << alert.message;
                 EXPECT_LT(cancel->x(), destroy->x()) << alert.message << ": Cancel comes first";
-                EXPECT_EQ(destroy->palette().color(QPalette::ButtonText), Palette(box.palette()).red()) << alert.message;
+                EXPECT_EQ(destroy->palette().color(QPalette::ButtonText), Palette(box.palette()).red())
+                    << alert.message;
                 answer.give(box, destroy);
                 EXPECT_EQ(box.answer().firstButtonChosen, answer.goesOn) << alert.message << " by " << answer.name;
             }

@@ -76,8 +76,13 @@ TEST_F(DisguisedNamesTest, NoWindowShowsTheBidirectionalControlsOfAName) {
         {"security log",
          [this] {
              QuorbitViewModel& vm = model();
-             events.setEvents({SecurityEvent{Uuid::random(), SecurityEventKind::codeCopied, sampleNow(), std::nullopt,
-                                             spoofedIssuer, "copied", {}}});
+             events.setEvents({SecurityEvent{Uuid::random(),
+                                             SecurityEventKind::codeCopied,
+                                             sampleNow(),
+                                             std::nullopt,
+                                             spoofedIssuer,
+                                             "copied",
+                                             {}}});
              return shownWhenLoaded(std::make_unique<SecurityLog>(vm));
          }},
         {"migration import",

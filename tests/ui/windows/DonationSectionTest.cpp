@@ -41,7 +41,8 @@ TEST(DonationSectionTest, TwoColumnsFitFrom486Pixels) {
 TEST(DonationSectionTest, TheAddressFollowsEachThemeSwitchAndBothButtonsAreAsTall) {
     QWidget host;
     auto* layout = new QVBoxLayout(&host);
-    auto* card = new DonationWalletCard(DonationWallet::quorbitSupport({{"toncoin-ton", "UQBvW8Z5huBkMJYdnfAEM5"}}).at(0));
+    auto* card =
+        new DonationWalletCard(DonationWallet::quorbitSupport({{"toncoin-ton", "UQBvW8Z5huBkMJYdnfAEM5"}}).at(0));
     layout->addWidget(card);
     host.resize(360, 160);
     host.show();

@@ -4,8 +4,8 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 
 #include "domain/QuorbitError.h"
@@ -70,9 +70,9 @@ TEST_F(MigrationImportWindowTest, ThePanelFillsTheWindowLess48UpTo720By600Centre
         SCOPED_TRACE(c.window.width());
         window->resize(c.window);
         QCoreApplication::processEvents();
-        EXPECT_EQ(glass->geometry(), QRect(QPoint((c.window.width() - c.panel.width()) / 2,
-                                                  (c.window.height() - c.panel.height()) / 2),
-                                           c.panel));
+        EXPECT_EQ(glass->geometry(),
+                  QRect(QPoint((c.window.width() - c.panel.width()) / 2, (c.window.height() - c.panel.height()) / 2),
+                        c.panel));
     }
     window->resize(120, 100);
     QCoreApplication::processEvents();

@@ -42,7 +42,9 @@ protected:
         return *center;
     }
 
-    void settle() const { ASSERT_TRUE(QTest::qWaitFor([this] { return !center->isLoading(); })); }
+    void settle() const {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !center->isLoading(); }));
+    }
 
     QWidget* issueList() const { return child<QScrollArea>(*center, names::securityIssues)->widget(); }
 
@@ -141,8 +143,8 @@ TEST_F(SecurityCenterTest, TheAffectedAccountsLineFollowsTheViewModelsAccounts) 
     storeAccounts({github, mail});
     shareOneSecret();
     open();
-    ASSERT_EQ(affectedLines(), (QStringList{"Affected accounts: GitHub, bob@example.com",
-                                            "Affected accounts: bob@example.com"}));
+    ASSERT_EQ(affectedLines(),
+              (QStringList{"Affected accounts: GitHub, bob@example.com", "Affected accounts: bob@example.com"}));
 
     run(viewModel->deletePermanently(mail));
     EXPECT_EQ(affectedLines(), (QStringList{"Affected accounts: GitHub", QString()}));
@@ -171,7 +173,7 @@ TEST_F(SecurityCenterTest, CheckAgainShowsOnlyTheLatestRun) {
     QStringList pagesShown;
     auto* body = center->findChild<QStackedWidget*>();
     QObject::connect(body, &QStackedWidget::currentChanged, center.get(),
-            [&] { pagesShown << body->currentWidget()->objectName(); });
+                     [&] { pagesShown << body->currentWidget()->objectName(); });
     secrets.holdReads(false);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return auditRuns() == 2 && !center->isLoading(); }));

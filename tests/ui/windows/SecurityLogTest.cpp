@@ -67,7 +67,8 @@ TEST_F(SecurityLogTest, ShowsTheNewestFirstWithTheSystemsShortDate) {
 
 TEST_F(SecurityLogTest, ALongAccountLabelLeavesTheTimeInView) {
     open({event(SecurityEventKind::codeCopied, "msg long", sampleNow(), std::string(300, 'W'))});
-    QWidget* row = child<QScrollArea>(*log, names::securityLogEvents)->widget()->findChild<QWidget*>(names::securityLogRow);
+    QWidget* row =
+        child<QScrollArea>(*log, names::securityLogEvents)->widget()->findChild<QWidget*>(names::securityLogRow);
     ASSERT_NE(row, nullptr);
     QCoreApplication::processEvents();
     const QWidget* date = row->findChild<QLabel*>(names::securityLogRowDate);

@@ -87,7 +87,6 @@ TEST_F(WidgetWindowFactoryTest, EveryNewLifecycleWindowRecordsItsOpeningAndFront
     QTest::qWait(20);
     EXPECT_EQ(openingEvents(), 2);
     EXPECT_EQ(events.events().back().message, "Data Lifecycle Center opened");
-
 }
 
 }  // namespace

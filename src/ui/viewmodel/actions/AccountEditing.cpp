@@ -28,8 +28,8 @@ std::vector<std::string> tagsWith(const std::set<std::string>& selected, const Q
 
 // The editor's controls hold an int; a stored value beyond it is shown at the nearest end.
 int shown(std::int64_t stored) {
-    return static_cast<int>(std::clamp<std::int64_t>(stored, std::numeric_limits<int>::min(),
-                                                     std::numeric_limits<int>::max()));
+    return static_cast<int>(
+        std::clamp<std::int64_t>(stored, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace

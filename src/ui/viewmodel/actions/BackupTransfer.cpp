@@ -57,7 +57,7 @@ std::string BackupTransfer::text(std::string_view english, std::string_view russ
 }
 
 std::optional<SecretBytes> BackupTransfer::requestPassword(ActionContext& context, std::string_view title,
-                                                         std::string_view prompt) {
+                                                           std::string_view prompt) {
     const AppLanguage language = context.localizer().language();
     return context.ports().dialogs.askPassword({
         .title = std::string(title),
@@ -86,7 +86,7 @@ QCoro::Task<> BackupTransfer::askAndExportBackup() {
 }
 
 QCoro::Task<> BackupTransfer::writeBackup(SecretBytes password, std::filesystem::path target,
-                                       BackupCipherSettings cipher) {
+                                          BackupCipherSettings cipher) {
     const QuorbitViewModelPorts& ports = context_.ports();
     auto job = [&ports, makeCrypto = ports.makeBackupCrypto, password = std::move(password), target, cipher] {
         const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);
@@ -125,9 +125,9 @@ QCoro::Task<> BackupTransfer::importBackupFile(std::filesystem::path source, Sec
     try {
         auto job = [&ports, source, password] {
             std::vector<std::uint8_t> bytes = ImportBackup::readBackupFile(ports.documentFiles, source);
-            BackupInfo read = ImportBackup(ports.repository, ports.secretStore, ports.base32Decoder,
-                                           ports.backupCrypto, ports.clock)
-                                  .getBackupInfo(bytes, password);
+            BackupInfo read =
+                ImportBackup(ports.repository, ports.secretStore, ports.base32Decoder, ports.backupCrypto, ports.clock)
+                    .getBackupInfo(bytes, password);
             return std::make_pair(std::move(bytes), std::move(read));
         };
         std::tie(data, info) = co_await context_.worker().run(std::move(job));
@@ -164,8 +164,8 @@ QCoro::Task<> BackupTransfer::mergeConfirmedBackup(std::vector<std::uint8_t> dat
         co_await context_.saveGroups(std::move(groups));
         co_await context_.reloadThrowing();
         if (!alive) co_return;
-        context_.viewModel().setStatusMessage(QString::fromStdString(
-            context_.localizer().importedTokens(static_cast<std::int64_t>(imported.size()))));
+        context_.viewModel().setStatusMessage(
+            QString::fromStdString(context_.localizer().importedTokens(static_cast<std::int64_t>(imported.size()))));
     } catch (const std::exception& error) {
         if (alive) context_.reportError(error);
     }

@@ -38,7 +38,8 @@ std::vector<AccountFilterSelection> CodeCopying::availableFilters() const {
 
 std::vector<OtpAccount> CodeCopying::visibleAccounts() const {
     const QuorbitViewModel& viewModel = context_.viewModel();
-    return quorbit::visibleAccounts(search_, viewModel.accounts(), viewModel.query().toStdString(), viewModel.settings());
+    return quorbit::visibleAccounts(search_, viewModel.accounts(), viewModel.query().toStdString(),
+                                    viewModel.settings());
 }
 
 QCoro::Task<> CodeCopying::primaryAction(OtpAccount account) {

@@ -72,13 +72,13 @@ void Exports::exportSelectedAccounts(std::set<Uuid> accountIds) {
 
 QCoro::Task<> Exports::askAndExportSelected(std::set<Uuid> accountIds) {
     if (!co_await unlockBeforeAsking(context_)) co_return;
-    const bool confirmed =
-        context_.confirm(AlertStyle::warning, text("Before selective export", "Перед выборочным экспортом"),
-                text("Export contains encrypted data for selected accounts. Save and transfer the file only to a "
-                     "trusted location.",
-                     "Экспорт содержит зашифрованные данные выбранных аккаунтов. Передавайте файл только в "
-                     "безопасное место."),
-                text("Continue", "Продолжить"));
+    const bool confirmed = context_.confirm(
+        AlertStyle::warning, text("Before selective export", "Перед выборочным экспортом"),
+        text("Export contains encrypted data for selected accounts. Save and transfer the file only to a "
+             "trusted location.",
+             "Экспорт содержит зашифрованные данные выбранных аккаунтов. Передавайте файл только в "
+             "безопасное место."),
+        text("Continue", "Продолжить"));
     if (!confirmed) co_return;
     auto password = BackupTransfer::requestPassword(
         context_, text("Export Selected", "Экспорт выбранных"),
@@ -92,7 +92,7 @@ QCoro::Task<> Exports::askAndExportSelected(std::set<Uuid> accountIds) {
 }
 
 QCoro::Task<> Exports::writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password,
-                                                 std::filesystem::path target, BackupCipherSettings cipher) {
+                                             std::filesystem::path target, BackupCipherSettings cipher) {
     const QuorbitViewModelPorts& ports = context_.ports();
     const std::size_t requested = accountIds.size();
     auto job = [&ports, makeCrypto = ports.makeBackupCrypto, accountIds = std::move(accountIds),
@@ -118,24 +118,24 @@ void Exports::createRecoveryKit(std::filesystem::path destination) {
 
 QCoro::Task<> Exports::askAndCreateRecoveryKit(std::filesystem::path destination) {
     if (!co_await unlockBeforeAsking(context_)) co_return;
-    const bool confirmed =
-        context_.confirm(AlertStyle::warning, text("Before creating Recovery Kit", "Перед созданием Recovery Kit"),
-                text("Recovery Kit contains an encrypted backup. Store it separately from your computer and keep "
-                     "the password safe. Without it, recovery is impossible.",
-                     "Recovery Kit содержит зашифрованную резервную копию. Храните его отдельно от компьютера и не "
-                     "забывайте пароль — без него восстановление невозможно."),
-                text("Continue", "Продолжить"));
+    const bool confirmed = context_.confirm(
+        AlertStyle::warning, text("Before creating Recovery Kit", "Перед созданием Recovery Kit"),
+        text("Recovery Kit contains an encrypted backup. Store it separately from your computer and keep "
+             "the password safe. Without it, recovery is impossible.",
+             "Recovery Kit содержит зашифрованную резервную копию. Храните его отдельно от компьютера и не "
+             "забывайте пароль — без него восстановление невозможно."),
+        text("Continue", "Продолжить"));
     if (!confirmed) co_return;
-    auto password = BackupTransfer::requestPassword(
-        context_, text("Create Recovery Kit", "Создать набор для восстановления"),
-        text("Choose a backup password.", "Укажите пароль резервной копии."));
+    auto password =
+        BackupTransfer::requestPassword(context_, text("Create Recovery Kit", "Создать набор для восстановления"),
+                                        text("Choose a backup password.", "Укажите пароль резервной копии."));
     if (!password) co_return;
     const BackupCipherSettings cipher = BackupCipherSettings::from(context_.viewModel().settings());
     co_await writeRecoveryKit(std::move(destination), std::move(*password), cipher);
 }
 
 QCoro::Task<> Exports::writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
-                                            BackupCipherSettings cipher) {
+                                        BackupCipherSettings cipher) {
     const QuorbitViewModelPorts& ports = context_.ports();
     auto job = [&ports, makeCrypto = ports.makeBackupCrypto, destination, password = std::move(password), cipher] {
         const auto crypto = makeCrypto(cipher.iterations, cipher.saltBytes);

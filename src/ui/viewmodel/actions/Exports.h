@@ -30,8 +30,8 @@ private:
     QCoro::Task<> askAndExportSelected(std::set<Uuid> accountIds);
     QCoro::Task<> askAndCreateRecoveryKit(std::filesystem::path destination);
     QCoro::Task<> writeOtpAuthURIs(std::filesystem::path target);
-    QCoro::Task<> writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password,
-                                        std::filesystem::path target, BackupCipherSettings cipher);
+    QCoro::Task<> writeSelectedAccounts(std::set<Uuid> accountIds, SecretBytes password, std::filesystem::path target,
+                                        BackupCipherSettings cipher);
     QCoro::Task<> writeRecoveryKit(std::filesystem::path destination, SecretBytes password,
                                    BackupCipherSettings cipher);
     std::string text(std::string_view english, std::string_view russian) const;

@@ -178,7 +178,7 @@ QCoro::Task<> Imports::handleGoogleAuthMigration(std::string uri, bool closeAddT
 // Runs once or twice per window (its close and its own completion). It clears the field only
 // while the field still holds this window: a later payload's window stays.
 std::function<void()> Imports::migrationWindowCompletion(std::shared_ptr<const WindowHolder*> window,
-                                                             bool closeAddTokenOnSuccess) {
+                                                         bool closeAddTokenOnSuccess) {
     return [this, alive = QPointer<QuorbitViewModel>(&context_.viewModel()), window, closeAddTokenOnSuccess] {
         if (!alive) return;
         if (*window != nullptr && alive->googleAuthWindowController() == *window) {
@@ -203,7 +203,7 @@ void Imports::releaseRetiredWindowsLater() {
 }
 
 QCoro::Task<bool> Imports::importGoogleAuthAccounts(std::vector<GoogleAuthAccount> accounts,
-                                                        std::set<int> selectedIndices) {
+                                                    std::set<int> selectedIndices) {
     if (!context_.ensureKeychainTrustMessageAccepted()) co_return false;
     const MigrationImportRunning running(*this, context_.viewModel());
     const QuorbitViewModelPorts& ports = context_.ports();

@@ -62,7 +62,7 @@ struct QuorbitViewModelPorts {
     SessionEventSource& sessionEvents;
     WindowFactory& windows;
     DelayTimer& delays;
-    std::filesystem::path dataFolder;  // the folder of the account file, opened for diagnostics
+    std::filesystem::path dataFolder;    // the folder of the account file, opened for diagnostics
     std::filesystem::path accountsFile;  // the account file itself, shown in About
     // The cipher of a new backup with the given key derivation (`backupCrypto` only opens
     // backups, so a changed setting applies to the next export at once).

@@ -26,8 +26,7 @@ TEST_F(AccountActionsTest, EachActionStoresItsChangeShowsItsTextAndLogsItsEvent)
     const std::vector<ActionCase> cases{
         {"favorite", [](QuorbitViewModel& vm, OtpAccount a) { return vm.toggleFavorite(a); }, [](OtpAccount&) {},
          std::nullopt, std::nullopt, [](const auto& list) { return list.front().isFavorite; }},
-        {"advance",
-         [](QuorbitViewModel& vm, OtpAccount a) { return vm.advanceHotpCounter(a); },
+        {"advance", [](QuorbitViewModel& vm, OtpAccount a) { return vm.advanceHotpCounter(a); },
          [](OtpAccount& a) {
              a.type = OtpType::hotp;
              a.hotpCounter = 7;

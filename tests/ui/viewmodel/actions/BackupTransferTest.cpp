@@ -113,8 +113,8 @@ TEST_F(BackupTransferTest, UntrustedFilesFailBeforeTheSummary) {
     };
     store("A", "a");
     std::vector<Case> cases;
-    cases.push_back({"oversized", std::vector<std::uint8_t>(64 * 1024 * 1024 + 1, '{'),
-                     QuorbitError::Case::corruptedBackup});
+    cases.push_back(
+        {"oversized", std::vector<std::uint8_t>(64 * 1024 * 1024 + 1, '{'), QuorbitError::Case::corruptedBackup});
     cases.push_back({"wrong password", backupOf("other"), QuorbitError::Case::wrongBackupPassword});
     QuorbitViewModel& vm = model();
     for (Case& test : cases) {

@@ -14,7 +14,7 @@ using Kind = SecurityEventKind;
 
 class CodeCopyingTest : public DataActionsFixture {
 protected:
-        OtpAccount storeHotp(std::int64_t counter) {
+    OtpAccount storeHotp(std::int64_t counter) {
         OtpAccount account = storedAccount("Bank", "me");
         account.type = OtpType::hotp;
         account.hotpCounter = counter;
@@ -206,7 +206,7 @@ TEST_F(CodeCopyingTest, ALaterCopyOwnsTheMarkUntilItsOwnDelayEnds) {
     run(vm.copyCode(b));
     ASSERT_EQ(delays.pending(), 2u);
     EXPECT_EQ(delays.requested(), (std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(1200),
-                                                                         std::chrono::milliseconds(1200)}));
+                                                                          std::chrono::milliseconds(1200)}));
 
     delays.elapseOldest();
     EXPECT_EQ(vm.copiedAccountID(), b.id);
@@ -258,7 +258,8 @@ TEST_F(CodeCopyingTest, ALockDuringTheCopyPutsNothingOnTheClipboard) {
     const OtpAccount account = store("Mail", "me");
     QuorbitViewModel& vm = loadedModel();
     repository.observeSaves([&vm](const std::vector<OtpAccount>&) {
-        QMetaObject::invokeMethod(&vm, [&vm] { vm.lock(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            &vm, [&vm] { vm.lock(); }, Qt::BlockingQueuedConnection);
     });
 
     run(vm.copyCode(account));

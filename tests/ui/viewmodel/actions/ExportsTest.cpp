@@ -93,32 +93,36 @@ const std::string deleteReason = "Unlock locally to delete accounts.";
 // refusal stops it with the locked text before anything is read, written or deleted.
 TEST_F(ExportsTest, ALockedVaultIsUnlockedBeforeSecretsAreReadOrAccountsDeleted) {
     const std::vector<std::pair<std::string, std::function<void(QuorbitViewModel&)>>> roads{
-        {"plain export", [&](QuorbitViewModel& vm) {
+        {"plain export",
+         [&](QuorbitViewModel& vm) {
              dialogs.answerSavePanel(exportPath);
              vm.exportOtpAuthURIs();
          }},
-        {"encrypted export", [&](QuorbitViewModel& vm) {
+        {"encrypted export",
+         [&](QuorbitViewModel& vm) {
              dialogs.answerPassword(SecretBytes::fromText("pw"));
              dialogs.answerSavePanel(exportPath);
              vm.exportEncryptedBackup();
          }},
-        {"selective export", [&](QuorbitViewModel& vm) {
+        {"selective export",
+         [&](QuorbitViewModel& vm) {
              dialogs.answerPassword(SecretBytes::fromText("pw"));
              dialogs.answerSavePanel(exportPath);
              vm.exportSelectedAccounts({repository.accounts().front().id});
          }},
-        {"recovery kit", [&](QuorbitViewModel& vm) {
+        {"recovery kit",
+         [&](QuorbitViewModel& vm) {
              dialogs.answerPassword(SecretBytes::fromText("pw"));
              vm.createRecoveryKit("/kits");
          }},
         {"delete all", [&](QuorbitViewModel& vm) { vm.deleteAllTokensWithConfirmation(); }},
-        {"permanent deletion", [&](QuorbitViewModel& vm) {
+        {"permanent deletion",
+         [&](QuorbitViewModel& vm) {
              detachTask(vm.performLifecycleAction(DataLifecycleAction::deletePermanently(),
                                                   {repository.accounts().front().id}));
          }},
-        {"empty trash", [&](QuorbitViewModel& vm) {
-             detachTask(vm.performLifecycleAction(DataLifecycleAction::emptyTrash(), {}));
-         }},
+        {"empty trash",
+         [&](QuorbitViewModel& vm) { detachTask(vm.performLifecycleAction(DataLifecycleAction::emptyTrash(), {})); }},
     };
     OtpAccount account = store("A", "a");
     account.trashedAt = startTime;
@@ -130,8 +134,8 @@ TEST_F(ExportsTest, ALockedVaultIsUnlockedBeforeSecretsAreReadOrAccountsDeleted)
         road(vm);
         EXPECT_TRUE(waitForStatus(describe(QuorbitError::Case::locked))) << name;
         EXPECT_EQ(unlocker.reasons().size(), asked + 1) << name;
-        EXPECT_EQ(unlocker.reasons().back(), name.ends_with("export") || name == "recovery kit" ? exportReason
-                                                                                                : deleteReason)
+        EXPECT_EQ(unlocker.reasons().back(),
+                  name.ends_with("export") || name == "recovery kit" ? exportReason : deleteReason)
             << name;
         EXPECT_FALSE(files.file(exportPath).has_value()) << name;
         EXPECT_FALSE(files.file(std::filesystem::path("/kits") / CreateRecoveryKit::backupFileName).has_value())
@@ -149,7 +153,8 @@ TEST_F(ExportsTest, AnExportAsksTheOwnerBeforeItsQuestions) {
     const std::vector<std::pair<std::string, std::function<void(QuorbitViewModel&)>>> roads{
         {"plain export", [](QuorbitViewModel& vm) { vm.exportOtpAuthURIs(); }},
         {"encrypted export", [](QuorbitViewModel& vm) { vm.exportEncryptedBackup(); }},
-        {"selective export", [&](QuorbitViewModel& vm) { vm.exportSelectedAccounts({repository.accounts().front().id}); }},
+        {"selective export",
+         [&](QuorbitViewModel& vm) { vm.exportSelectedAccounts({repository.accounts().front().id}); }},
         {"recovery kit", [](QuorbitViewModel& vm) { vm.createRecoveryKit("/kits"); }},
     };
     store("A", "a");

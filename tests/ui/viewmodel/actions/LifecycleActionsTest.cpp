@@ -67,8 +67,7 @@ TEST_F(LifecycleActionsTest, BulkMessagesCountTheIdsHandedIn) {
         events.clearEvents();
         run(vm.performLifecycleAction(test.action, test.ids));
         const std::vector<std::pair<Kind, std::string>> expected{{Kind::bulkActionCompleted, test.message}};
-        EXPECT_EQ(loggedEvents(), expected)
-            << test.message;
+        EXPECT_EQ(loggedEvents(), expected) << test.message;
     }
 }
 
